@@ -1,0 +1,27 @@
+// Frequencies: 4-byte little-endian BCD fields in 10 Hz units (FF = none), their text with five
+// decimals, and the clean-up every typed frequency goes through.
+#pragma once
+
+#include <QString>
+
+#include "data/radio_image.h"
+
+namespace qv {
+
+enum class FrequencyField { Rx, Tx };  // columns 0-3 and 4-7 of a channel row
+
+// Reads a typed frequency, clamps it to the band limits and snaps it to the 5 kHz or 6.25 kHz
+// raster (whichever lies nearer); the result has exactly five decimals.
+QString NormalizeFrequency(const QString& text, float bandUpperMHz, float bandLowerMHz);
+inline QString NormalizeFrequency(const QString& text, const RadioData& data) {
+    return NormalizeFrequency(text, data.BandUpperMHz, data.BandLowerMHz);
+}
+
+// The field's frequency with five decimals, or "" when any byte is FF (or a nibble is not a
+// decimal digit, which no frequency can hold).
+QString DecodeFrequency(const RadioImage& image, FrequencyField which, int row);
+
+// Stores a frequency text (a NormalizeFrequency result); an empty text stores FF FF FF FF.
+void EncodeFrequency(RadioImage& image, FrequencyField which, int row, const QString& text);
+
+}  // namespace qv

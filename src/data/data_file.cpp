@@ -1,0 +1,90 @@
+#include "data/data_file.h"
+
+#include <QFile>
+#include <QSaveFile>
+#include <algorithm>
+#include <cstring>
+
+#include "data/ui_language.h"
+
+namespace qv {
+
+namespace {
+
+constexpr int kMarkerLength = 6;
+// A genuine file is at most a few bytes longer than its 16,400 plain bytes; anything far larger
+// is not read into memory.
+constexpr qint64 kMaxStoredFileSize = 4 * 1024 * 1024;
+
+}  // namespace
+
+ByteBuffer PlainContent(const RadioImage& image) {
+    ByteBuffer plain(kPlainFileSize, 0xFF);
+    std::memcpy(plain.data(), kFileMarker, kMarkerLength);
+    std::copy(image.data(), image.data() + kImageSize, plain.begin() + kImageOffset);
+    return plain;
+}
+
+ByteBuffer EncodeDataFile(const RadioImage& image) {
+    ByteBuffer buffer = PlainContent(image);
+    EncodeBuffer(buffer);
+    return buffer;
+}
+
+LoadStatus DecodeDataFile(ByteBuffer stored, RadioImage& image) {
+    if (stored.empty()) return LoadStatus::WrongType;
+    try {
+        DecodeBuffer(stored);
+    } catch (const CodecError&) {
+        return LoadStatus::DecodeError;
+    }
+    if (stored.size() != kPlainFileSize ||
+        std::memcmp(stored.data(), kFileMarker, kMarkerLength) != 0) {
+        return LoadStatus::WrongType;
+    }
+    std::copy(stored.begin() + kImageOffset, stored.end(), image.data());
+    return LoadStatus::Ok;
+}
+
+LoadStatus LoadFile(const QString& path, RadioData& data) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxStoredFileSize) {
+        return LoadStatus::WrongType;
+    }
+    const QByteArray bytes = file.readAll();
+    ByteBuffer stored(bytes.begin(), bytes.end());
+    RadioImage loaded;
+    const LoadStatus status = DecodeDataFile(std::move(stored), loaded);
+    if (status != LoadStatus::Ok) return status;
+    data.image = loaded;
+    data.CopyToBaseline();
+    data.LoadBandLimits();
+    return LoadStatus::Ok;
+}
+
+SaveResult SaveFile(const QString& path, const RadioImage& image) {
+    ByteBuffer encoded;
+    try {
+        encoded = EncodeDataFile(image);
+    } catch (const CodecError& error) {
+        return {false, QString::fromUtf8(error.what())};
+    }
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) return {false, file.errorString()};
+    const auto length = static_cast<qint64>(encoded.size());
+    if (file.write(reinterpret_cast<const char*>(encoded.data()), length) != length) {
+        const QString error = file.errorString();
+        file.cancelWriting();
+        return {false, error};
+    }
+    if (!file.commit()) return {false, file.errorString()};
+    return {};
+}
+
+QString LoadFailureText() { return UiText("DataFile", "Incorrect File Type."); }
+
+QString LoadFailureTitle(LoadStatus status) {
+    return status == LoadStatus::DecodeError ? QStringLiteral("Error") : AppTitle();
+}
+
+}  // namespace qv

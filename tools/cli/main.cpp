@@ -1,0 +1,47 @@
+// qv730-cli: the command-line companion of the QV-730 programming software.
+#include <QCoreApplication>
+#include <algorithm>
+#include <cstdio>
+
+#include "cli_command.h"
+
+namespace {
+
+void PrintHelp() {
+    std::printf("qv730-cli %s - QV-730 programming software, command-line companion\n\n",
+                QV730_VERSION);
+    std::printf("usage: qv730-cli COMMAND [ARGUMENTS]\n\ncommands:\n");
+    auto commands = qv::cli::Commands();
+    std::sort(commands.begin(), commands.end(),
+              [](const auto& a, const auto& b) { return a.name < b.name; });
+    for (const auto& command : commands) {
+        std::printf("  %-48s %s\n", command.usage.toLocal8Bit().constData(),
+                    command.summary.toLocal8Bit().constData());
+    }
+    std::printf("  %-48s %s\n  %-48s %s\n", "--help", "show this text", "--version",
+                "show the program version");
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    QCoreApplication app(argc, argv);
+    QStringList args = app.arguments().mid(1);
+    if (args.isEmpty()) {
+        PrintHelp();
+        return 2;
+    }
+    const QString name = args.takeFirst();
+    if (name == "--help" || name == "-h" || name == "help") {
+        PrintHelp();
+        return 0;
+    }
+    if (name == "--version") {
+        std::printf("qv730-cli %s\n", QV730_VERSION);
+        return 0;
+    }
+    for (const auto& command : qv::cli::Commands()) {
+        if (command.name == name) return command.run(args);
+    }
+    return qv::cli::Fail(QStringLiteral("unknown command '%1' (try --help)").arg(name));
+}
