@@ -1,0 +1,116 @@
+#include "platform/prompts.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
+
+#include "data/ui_language.h"
+
+namespace qv {
+
+namespace {
+
+Prompts* g_installed = nullptr;
+
+QMessageBox::Icon ToQtIcon(PromptIcon icon) {
+    switch (icon) {
+        case PromptIcon::Information: return QMessageBox::Information;
+        case PromptIcon::Exclamation: return QMessageBox::Warning;
+        case PromptIcon::Critical: return QMessageBox::Critical;
+        case PromptIcon::Question: return QMessageBox::Question;
+        case PromptIcon::None: break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+struct ButtonText {
+    PromptAnswer answer;
+    QMessageBox::ButtonRole role;
+    const char* english;
+};
+
+// The buttons of each set, with the captions the system shows in each language.
+std::vector<ButtonText> ButtonsOf(PromptButtons buttons) {
+    switch (buttons) {
+        case PromptButtons::Ok:
+            return {{PromptAnswer::Ok, QMessageBox::AcceptRole, QT_TRANSLATE_NOOP("Prompts", "OK")}};
+        case PromptButtons::OkCancel:
+            return {{PromptAnswer::Ok, QMessageBox::AcceptRole, QT_TRANSLATE_NOOP("Prompts", "OK")},
+                    {PromptAnswer::Cancel, QMessageBox::RejectRole,
+                     QT_TRANSLATE_NOOP("Prompts", "Cancel")}};
+        case PromptButtons::YesNoCancel:
+            return {{PromptAnswer::Yes, QMessageBox::YesRole, QT_TRANSLATE_NOOP("Prompts", "Yes")},
+                    {PromptAnswer::No, QMessageBox::NoRole, QT_TRANSLATE_NOOP("Prompts", "No")},
+                    {PromptAnswer::Cancel, QMessageBox::RejectRole,
+                     QT_TRANSLATE_NOOP("Prompts", "Cancel")}};
+        case PromptButtons::RetryCancel:
+            return {{PromptAnswer::Retry, QMessageBox::AcceptRole,
+                     QT_TRANSLATE_NOOP("Prompts", "Retry")},
+                    {PromptAnswer::Cancel, QMessageBox::RejectRole,
+                     QT_TRANSLATE_NOOP("Prompts", "Cancel")}};
+    }
+    return {};
+}
+
+template <typename T>
+T TakeFront(std::deque<T>& queue, T fallback) {
+    if (queue.empty()) return fallback;
+    T value = queue.front();
+    queue.pop_front();
+    return value;
+}
+
+}  // namespace
+
+Prompts& CurrentPrompts() {
+    static DialogPrompts dialogs;
+    return g_installed ? *g_installed : dialogs;
+}
+
+void SetPrompts(Prompts* prompts) { g_installed = prompts; }
+
+PromptAnswer DialogPrompts::Message(QWidget* parent, const PromptRequest& request) {
+    QMessageBox box(ToQtIcon(request.icon), request.title, request.text, QMessageBox::NoButton,
+                    parent);
+    std::vector<std::pair<QAbstractButton*, PromptAnswer>> made;
+    QAbstractButton* escape = nullptr;
+    for (const ButtonText& button : ButtonsOf(request.buttons)) {
+        QPushButton* added = box.addButton(UiText("Prompts", button.english), button.role);
+        made.emplace_back(added, button.answer);
+        if (button.answer == request.defaultButton) box.setDefaultButton(added);
+        if (button.answer == PromptAnswer::Cancel || made.size() == 1) escape = added;
+    }
+    box.setEscapeButton(escape);
+    box.exec();
+    for (const auto& [button, answer] : made) {
+        if (box.clickedButton() == button) return answer;
+    }
+    return PromptAnswer::Cancel;
+}
+
+QString DialogPrompts::OpenFileName(QWidget* parent, const FileRequest& request) {
+    return QFileDialog::getOpenFileName(parent, request.caption, request.fileName, request.filter,
+                                        nullptr, QFileDialog::ReadOnly);
+}
+
+QString DialogPrompts::SaveFileName(QWidget* parent, const FileRequest& request) {
+    // The dialog asks before overwriting an existing file.
+    return QFileDialog::getSaveFileName(parent, request.caption, request.fileName, request.filter);
+}
+
+PromptAnswer ScriptedPrompts::Message(QWidget*, const PromptRequest& request) {
+    messages.push_back(request);
+    return TakeFront(answers, PromptAnswer::Cancel);
+}
+
+QString ScriptedPrompts::OpenFileName(QWidget*, const FileRequest& request) {
+    fileRequests.push_back(request);
+    return TakeFront(openNames, QString());
+}
+
+QString ScriptedPrompts::SaveFileName(QWidget*, const FileRequest& request) {
+    fileRequests.push_back(request);
+    return TakeFront(saveNames, QString());
+}
+
+}  // namespace qv
