@@ -4,9 +4,15 @@ namespace qv {
 
 namespace {
 
-int NameSlot(int channel) { return kNameAddress + kNameLength * (channel - 1); }
-int ScanByte(int channel) { return kScanBitmapAddress + (channel - 1) / 8; }
-std::uint8_t ScanMask(int channel) { return static_cast<std::uint8_t>(1 << ((channel - 1) % 8)); }
+int NameSlot(int channel) {
+    return kNameAddress + kNameLength * (channel - 1);
+}
+int ScanByte(int channel) {
+    return kScanBitmapAddress + (channel - 1) / 8;
+}
+std::uint8_t ScanMask(int channel) {
+    return static_cast<std::uint8_t>(1 << ((channel - 1) % 8));
+}
 
 }  // namespace
 

@@ -12,9 +12,13 @@ constexpr double kUnitsPerMHz = 100000.0;  // the field counts 10 Hz steps
 constexpr long long kRaster5k = 500;
 constexpr long long kRaster6k25 = 625;
 
-int FirstColumn(FrequencyField which) { return which == FrequencyField::Rx ? 0 : 4; }
+int FirstColumn(FrequencyField which) {
+    return which == FrequencyField::Rx ? 0 : 4;
+}
 
-std::uint8_t Bcd(int tens, int units) { return static_cast<std::uint8_t>(tens << 4 | units); }
+std::uint8_t Bcd(int tens, int units) {
+    return static_cast<std::uint8_t>(tens << 4 | units);
+}
 
 }  // namespace
 

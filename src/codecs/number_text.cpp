@@ -15,9 +15,13 @@ std::optional<QLocale>& LocaleOverride() {
 
 }  // namespace
 
-QLocale UiLocale() { return LocaleOverride().value_or(QLocale::system()); }
+QLocale UiLocale() {
+    return LocaleOverride().value_or(QLocale::system());
+}
 
-void SetUiLocale(const QLocale& locale) { LocaleOverride() = locale; }
+void SetUiLocale(const QLocale& locale) {
+    LocaleOverride() = locale;
+}
 
 double LeadingNumber(const QString& text) {
     QString compact;

@@ -11,7 +11,9 @@ namespace {
 
 const QString kSeparator = QStringLiteral(" - ");
 
-bool IsDecimalByte(std::uint8_t b) { return (b >> 4) <= 9 && (b & 0x0F) <= 9; }
+bool IsDecimalByte(std::uint8_t b) {
+    return (b >> 4) <= 9 && (b & 0x0F) <= 9;
+}
 
 int HexDigit(QChar c) {
     const int value = QString(c).toInt(nullptr, 16);
@@ -29,7 +31,9 @@ void StoreNone(RadioImage& image, int column, int row) {
 
 }  // namespace
 
-QString NoneText() { return UiText("Tone", "None"); }
+QString NoneText() {
+    return UiText("Tone", "None");
+}
 
 QString DecodeTone(const RadioImage& image, int column, int row) {
     const std::uint8_t lo = image.at(row, column);

@@ -7,10 +7,9 @@ namespace qv {
 namespace {
 
 constexpr std::size_t kGrowthStep = 500;
-constexpr int kGroupSize = 7;         // positions described by one bit-flag byte
-constexpr int kLiteralRunMax = 134;   // literals described by the flag 0xFF, with no M
+constexpr int kGroupSize = 7;        // positions described by one bit-flag byte
+constexpr int kLiteralRunMax = 134;  // literals described by the flag 0xFF, with no M
 constexpr std::uint32_t kAlwaysAcceptCount = 1100;
-constexpr int kMaxPasses = 255;       // the pass count is stored in one byte
 
 void Append24(ByteBuffer& out, std::size_t& index, std::uint32_t value) {
     AppendByte(out, index, static_cast<std::uint8_t>(value >> 16 & 0xFF));
@@ -105,11 +104,12 @@ bool EncodePass(ByteBuffer& buffer) {
     return true;
 }
 
-void EncodeBuffer(ByteBuffer& buffer) {
+void EncodeBuffer(ByteBuffer& buffer, int maxPasses) {
+    const int limit = maxPasses < kMaxPasses ? maxPasses : kMaxPasses;
     int accepted = 0;
     while (EncodePass(buffer)) {
-        if (++accepted > kMaxPasses) {
-            throw CodecError("Overflow: more than 255 compression passes");
+        if (++accepted > limit) {
+            throw CodecError("Overflow: the compression pass count does not fit in its byte");
         }
     }
     buffer.push_back(static_cast<std::uint8_t>(accepted));

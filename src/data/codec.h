@@ -23,8 +23,11 @@ public:
 // the cap stops a crafted header from asking for gigabytes.
 constexpr std::size_t kMaxDecodedSize = 1 << 20;
 
-// Replaces the buffer by its encoded form: the accepted passes, then the pass count.
-void EncodeBuffer(ByteBuffer& buffer);
+constexpr int kMaxPasses = 255;  // the pass count is stored in one byte
+
+// Replaces the buffer by its encoded form: the accepted passes, then the pass count. A pass beyond
+// maxPasses cannot be recorded and throws CodecError instead of wrapping the count.
+void EncodeBuffer(ByteBuffer& buffer, int maxPasses = kMaxPasses);
 // Replaces an encoded buffer by the data it was made from; throws CodecError when it is malformed.
 void DecodeBuffer(ByteBuffer& buffer, std::size_t maxDecodedSize = kMaxDecodedSize);
 

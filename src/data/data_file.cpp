@@ -1,7 +1,6 @@
 #include "data/data_file.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <algorithm>
 #include <cstring>
 
@@ -69,19 +68,12 @@ SaveResult SaveFile(const QString& path, const RadioImage& image) {
     } catch (const CodecError& error) {
         return {false, QString::fromUtf8(error.what())};
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return {false, file.errorString()};
-    const auto length = static_cast<qint64>(encoded.size());
-    if (file.write(reinterpret_cast<const char*>(encoded.data()), length) != length) {
-        const QString error = file.errorString();
-        file.cancelWriting();
-        return {false, error};
-    }
-    if (!file.commit()) return {false, file.errorString()};
-    return {};
+    return WriteFileAtomically(path, encoded.data(), encoded.size());
 }
 
-QString LoadFailureText() { return UiText("DataFile", "Incorrect File Type."); }
+QString LoadFailureText() {
+    return UiText("DataFile", "Incorrect File Type.");
+}
 
 QString LoadFailureTitle(LoadStatus status) {
     return status == LoadStatus::DecodeError ? QStringLiteral("Error") : AppTitle();

@@ -4,6 +4,7 @@
 
 #include <QString>
 
+#include "data/atomic_file.h"
 #include "data/codec.h"
 #include "data/radio_image.h"
 
@@ -17,11 +18,6 @@ enum class LoadStatus {
     Ok,
     WrongType,    // missing, empty or unreadable file, wrong length or marker
     DecodeError,  // the codec rejected the contents
-};
-
-struct SaveResult {
-    bool ok = true;
-    QString error;  // the system's own description of what went wrong
 };
 
 // The plain 16,400-byte content of an image and its stored (encoded) form.

@@ -23,9 +23,13 @@ void EncodeMHz(float mhz, std::uint8_t& first, std::uint8_t& second) {
 
 }  // namespace
 
-void RadioData::CopyToBaseline() { baseline = image; }
+void RadioData::CopyToBaseline() {
+    baseline = image;
+}
 
-bool RadioData::ImageModified() const { return !(image == baseline); }
+bool RadioData::ImageModified() const {
+    return !(image == baseline);
+}
 
 void RadioData::SetDefaultBandLimits() {
     BandUpperMHz = kDefaultBandUpperMHz;

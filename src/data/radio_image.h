@@ -21,9 +21,7 @@ constexpr int kBandLimitsAddress = 0x1AB0;
 class RadioImage {
 public:
     std::uint8_t& operator[](int address) { return bytes_[static_cast<std::size_t>(address)]; }
-    std::uint8_t operator[](int address) const {
-        return bytes_[static_cast<std::size_t>(address)];
-    }
+    std::uint8_t operator[](int address) const { return bytes_[static_cast<std::size_t>(address)]; }
     std::uint8_t& at(int row, int column) { return (*this)[row * kRowSize + column]; }
     std::uint8_t at(int row, int column) const { return (*this)[row * kRowSize + column]; }
 

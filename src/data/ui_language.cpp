@@ -27,9 +27,13 @@ const std::vector<std::unique_ptr<QTranslator>>& ChineseCatalogues() {
 
 }  // namespace
 
-std::uint8_t UiLanguage() { return g_language; }
+std::uint8_t UiLanguage() {
+    return g_language;
+}
 
-void SetUiLanguage(std::uint8_t language) { g_language = language == kChinese ? kChinese : kEnglish; }
+void SetUiLanguage(std::uint8_t language) {
+    g_language = language == kChinese ? kChinese : kEnglish;
+}
 
 QString UiTextIn(std::uint8_t language, const char* context, const char* english) {
     if (language == kChinese) {

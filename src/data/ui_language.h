@@ -21,6 +21,8 @@ QString UiText(const char* context, const char* english);
 QString UiTextIn(std::uint8_t language, const char* context, const char* english);
 
 // The application title: main window caption, default message-box title, product name.
-inline QString AppTitle() { return QStringLiteral("QV-730"); }
+inline QString AppTitle() {
+    return QStringLiteral("QV-730");
+}
 
 }  // namespace qv

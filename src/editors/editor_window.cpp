@@ -9,6 +9,8 @@ QWidget* EditorWindow::Frame() {
     return this;
 }
 
-void EditorWindow::CloseEditor() { Frame()->close(); }
+void EditorWindow::CloseEditor() {
+    Frame()->close();
+}
 
 }  // namespace qv

@@ -7,7 +7,9 @@
 namespace qv {
 
 // Sizes in the editors are given in twips; at the usual 96 dpi a pixel is 15 twips.
-constexpr int TwipsToPixels(int twips) { return twips / 15; }
+constexpr int TwipsToPixels(int twips) {
+    return twips / 15;
+}
 
 class EditorWindow : public QWidget {
     Q_OBJECT

@@ -14,11 +14,16 @@ Prompts* g_installed = nullptr;
 
 QMessageBox::Icon ToQtIcon(PromptIcon icon) {
     switch (icon) {
-        case PromptIcon::Information: return QMessageBox::Information;
-        case PromptIcon::Exclamation: return QMessageBox::Warning;
-        case PromptIcon::Critical: return QMessageBox::Critical;
-        case PromptIcon::Question: return QMessageBox::Question;
-        case PromptIcon::None: break;
+        case PromptIcon::Information:
+            return QMessageBox::Information;
+        case PromptIcon::Exclamation:
+            return QMessageBox::Warning;
+        case PromptIcon::Critical:
+            return QMessageBox::Critical;
+        case PromptIcon::Question:
+            return QMessageBox::Question;
+        case PromptIcon::None:
+            break;
     }
     return QMessageBox::NoIcon;
 }
@@ -33,7 +38,8 @@ struct ButtonText {
 std::vector<ButtonText> ButtonsOf(PromptButtons buttons) {
     switch (buttons) {
         case PromptButtons::Ok:
-            return {{PromptAnswer::Ok, QMessageBox::AcceptRole, QT_TRANSLATE_NOOP("Prompts", "OK")}};
+            return {
+                {PromptAnswer::Ok, QMessageBox::AcceptRole, QT_TRANSLATE_NOOP("Prompts", "OK")}};
         case PromptButtons::OkCancel:
             return {{PromptAnswer::Ok, QMessageBox::AcceptRole, QT_TRANSLATE_NOOP("Prompts", "OK")},
                     {PromptAnswer::Cancel, QMessageBox::RejectRole,
@@ -67,7 +73,9 @@ Prompts& CurrentPrompts() {
     return g_installed ? *g_installed : dialogs;
 }
 
-void SetPrompts(Prompts* prompts) { g_installed = prompts; }
+void SetPrompts(Prompts* prompts) {
+    g_installed = prompts;
+}
 
 PromptAnswer DialogPrompts::Message(QWidget* parent, const PromptRequest& request) {
     QMessageBox box(ToQtIcon(request.icon), request.title, request.text, QMessageBox::NoButton,

@@ -2,7 +2,6 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QSaveFile>
 #include <cstdio>
 
 #include "data/data_file.h"
@@ -37,13 +36,11 @@ bool ReadImageFile(const QString& path, RadioImage& image) {
     return true;
 }
 
-bool WriteFileAtomically(const QString& path, const QByteArray& bytes) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        Fail(QStringLiteral("%1: %2").arg(path, file.errorString()));
-        return false;
-    }
-    return true;
+bool WriteOutput(const QString& path, const QByteArray& bytes) {
+    const SaveResult saved = WriteFileAtomically(
+        path, reinterpret_cast<const std::uint8_t*>(bytes.constData()), bytes.size());
+    if (!saved.ok) Fail(QStringLiteral("%1: %2").arg(path, saved.error));
+    return saved.ok;
 }
 
 bool LoadTemplate(RadioData& data) {

@@ -13,8 +13,8 @@ namespace qv::cli {
 
 struct CliCommand {
     QString name;
-    QString usage;    // "dump FILE.tw"
-    QString summary;  // one line for --help
+    QString usage;                                    // "dump FILE.tw"
+    QString summary;                                  // one line for --help
     std::function<int(const QStringList& args)> run;  // args after the command name
 };
 
@@ -25,13 +25,14 @@ struct CliRegistration {
 };
 
 // Shared helpers for commands. Each failure prints one line to stderr.
-int Fail(const QString& message);                      // prints "qv730-cli: message", returns 1
-int UsageError(const QString& usage);                  // missing or extra arguments
+int Fail(const QString& message);      // prints "qv730-cli: message", returns 1
+int UsageError(const QString& usage);  // missing or extra arguments
 // A .tw file as the program opens it (band limits checked and repaired), or an error line.
 bool LoadImage(const QString& path, RadioData& data);
 // The image bytes of a .tw file exactly as stored, or an error line.
 bool ReadImageFile(const QString& path, RadioImage& image);
-bool WriteFileAtomically(const QString& path, const QByteArray& bytes);
+// Writes a whole output file atomically, or prints an error line.
+bool WriteOutput(const QString& path, const QByteArray& bytes);
 // The start-up template beside the program (default.tw), or an error line when it is unusable.
 bool LoadTemplate(RadioData& data);
 

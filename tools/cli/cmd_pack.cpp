@@ -13,7 +13,8 @@ const QString kUnpackUsage = QStringLiteral("unpack FILE.tw OUT.bin");
 int RunPack(const QStringList& args) {
     if (args.size() != 2) return UsageError(kPackUsage);
     QFile in(args[0]);
-    if (!in.open(QIODevice::ReadOnly)) return Fail(QStringLiteral("%1: %2").arg(args[0], in.errorString()));
+    if (!in.open(QIODevice::ReadOnly))
+        return Fail(QStringLiteral("%1: %2").arg(args[0], in.errorString()));
     if (in.size() != kImageSize) {
         return Fail(QStringLiteral("%1: an image is exactly %2 bytes, this file has %3")
                         .arg(args[0])
@@ -21,7 +22,8 @@ int RunPack(const QStringList& args) {
                         .arg(in.size()));
     }
     const QByteArray raw = in.readAll();
-    if (raw.size() != kImageSize) return Fail(QStringLiteral("%1: %2").arg(args[0], in.errorString()));
+    if (raw.size() != kImageSize)
+        return Fail(QStringLiteral("%1: %2").arg(args[0], in.errorString()));
     RadioImage image;
     std::copy(raw.begin(), raw.end(), image.data());
     const SaveResult saved = SaveFile(args[1], image);
@@ -34,7 +36,7 @@ int RunUnpack(const QStringList& args) {
     RadioImage image;
     if (!ReadImageFile(args[0], image)) return 1;
     const QByteArray raw(reinterpret_cast<const char*>(image.data()), kImageSize);
-    return WriteFileAtomically(args[1], raw) ? 0 : 1;
+    return WriteOutput(args[1], raw) ? 0 : 1;
 }
 
 const CliRegistration kPack({"pack", kPackUsage, "make a .tw file of a raw 16,384-byte image",

@@ -33,16 +33,18 @@ struct SettingByte {
 };
 
 const SettingByte kSettings[] = {
-    {0x180, 0x1F, "factory reset allowed, battery save on, cloning allowed, burst phase 180, "
-                  "scan mode Normal"},
+    {0x180, 0x1F,
+     "factory reset allowed, battery save on, cloning allowed, burst phase 180, "
+     "scan mode Normal"},
     {0x181, 0x01, "transmit time-out 60 s"},
     {0x182, 0x03, "squelch level 3"},
     {0x183, 0x10, "priority channel Off"},
     {0x184, 0x04, "scan resume time 1: 5 s"},
     {0x185, 0x09, "scan resume time 2: 10 s"},
     {0x186, 0x01, "VOX delay 1.0 s"},
-    {0x188, 0x95, "mic gain Medium, accessory mic gain Medium, annunciation English, "
-                  "lone worker off"},
+    {0x188, 0x95,
+     "mic gain Medium, accessory mic gain Medium, annunciation English, "
+     "lone worker off"},
     {0x189, 0x10, "VOX Off, iVOX Medium"},
     {0x18A, 0x20, "call tone on, roger beep on, emergency on current channel, burst 1750 Hz"},
     {0x18B, 0x00, "selected emergency channel CH 1"},
