@@ -42,10 +42,10 @@ QString DecodeTone(const RadioImage& image, int column, int row) {
         case 0x80:
         case 0xC0: {
             const int code = (hi & 0x0F) * 256 + lo;
+            const QChar polarity = (hi & 0xF0) == 0x80 ? u'N' : u'I';
             return QStringLiteral("D%1%2")
-                .arg(code, 3, 16, QLatin1Char('0'))
-                .toUpper()
-                .append((hi & 0xF0) == 0x80 ? u'N' : u'I');
+                .arg(QString::number(code, 16).toUpper().rightJustified(3, u'0'))
+                .arg(polarity);
         }
         case 0xF0:
             return NoneText();

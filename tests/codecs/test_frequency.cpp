@@ -1,0 +1,153 @@
+// Frequency clean-up and the 4-byte BCD field.
+#include <QTest>
+
+#include "codecs/frequency.h"
+#include "codecs/number_text.h"
+
+class TestFrequency : public QObject {
+    Q_OBJECT
+private slots:
+    void cleanup() { qv::SetUiLocale(QLocale::c()); }
+    void normalize_data();
+    void normalize();
+    void normalizeUsesTheStoredBandLimits();
+    void normalizeWithCommaDecimalLocale_data();
+    void normalizeWithCommaDecimalLocale();
+    void leadingNumberRule_data();
+    void leadingNumberRule();
+    void decode_data();
+    void decode();
+    void encodeWritesLittleEndianBcd_data();
+    void encodeWritesLittleEndianBcd();
+};
+
+void TestFrequency::normalize_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("on the 6.25 kHz raster") << "446.00625"
+                                            << "446.00625";
+    QTest::newRow("last PMR channel") << "446.09375"
+                                      << "446.09375";
+    QTest::newRow("5 kHz candidate is higher") << "446.006"
+                                               << "446.00500";
+    QTest::newRow("just below a 6.25 kHz step") << "446.00624"
+                                                << "446.00500";
+    QTest::newRow("nearer the 5 kHz step") << "446.0124"
+                                           << "446.01000";
+    QTest::newRow("snaps down") << "446.003"
+                                << "446.00000";
+    QTest::newRow("short text") << "446.1"
+                                << "446.10000";
+    QTest::newRow("above the band") << "600"
+                                    << "480.00000";
+    QTest::newRow("upper limit itself") << "480"
+                                        << "480.00000";
+    QTest::newRow("below the band") << "0"
+                                    << "400.00000";
+    QTest::newRow("no number") << "abc"
+                               << "400.00000";
+    QTest::newRow("empty") << ""
+                           << "400.00000";
+    QTest::newRow("trailing letters") << "446.1abc"
+                                      << "446.10000";
+    QTest::newRow("blanks inside") << " 44 6.0 0625"
+                                   << "446.00625";
+    QTest::newRow("exponent") << "4.4600625E2"
+                              << "446.00625";
+    QTest::newRow("lower limit") << "400"
+                                 << "400.00000";
+    QTest::newRow("comma in C locale means decimal") << "446,1"
+                                                     << "446.10000";
+}
+
+void TestFrequency::normalize() {
+    QFETCH(QString, typed);
+    QFETCH(QString, expected);
+    QCOMPARE(qv::NormalizeFrequency(typed, 480.f, 400.f), expected);
+}
+
+void TestFrequency::normalizeUsesTheStoredBandLimits() {
+    qv::RadioData data;
+    data.BandUpperMHz = 174.f;
+    data.BandLowerMHz = 136.f;
+    QCOMPARE(qv::NormalizeFrequency("446", data), QString("174.00000"));
+    QCOMPARE(qv::NormalizeFrequency("100", data), QString("136.00000"));
+    QCOMPARE(qv::NormalizeFrequency("145.5", data), QString("145.50000"));
+}
+
+void TestFrequency::normalizeWithCommaDecimalLocale_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("locale decimal comma") << "446,00625"
+                                          << "446,00625";
+    QTest::newRow("dot still reads as decimal") << "446.1"
+                                                << "446,10000";
+    QTest::newRow("clamped limit uses the comma") << "999"
+                                                  << "480,00000";
+}
+
+void TestFrequency::normalizeWithCommaDecimalLocale() {
+    QFETCH(QString, typed);
+    QFETCH(QString, expected);
+    qv::SetUiLocale(QLocale(QLocale::German, QLocale::Germany));
+    QCOMPARE(qv::NormalizeFrequency(typed, 480.f, 400.f), expected);
+}
+
+void TestFrequency::leadingNumberRule_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<double>("value");
+    QTest::newRow("plain") << "12.5" << 12.5;
+    QTest::newRow("leading dot") << ".5" << 0.5;
+    QTest::newRow("sign") << "-3" << -3.0;
+    QTest::newRow("tabs and line feeds") << "1\t2\n3" << 123.0;
+    QTest::newRow("letters first") << "x12" << 0.0;
+    QTest::newRow("exponent without digits") << "7E" << 7.0;
+    QTest::newRow("second decimal point ends it") << "1.2.3" << 1.2;
+    QTest::newRow("overflowing exponent") << "1E999" << 0.0;
+}
+
+void TestFrequency::leadingNumberRule() {
+    QFETCH(QString, text);
+    QFETCH(double, value);
+    QCOMPARE(qv::LeadingNumber(text), value);
+}
+
+void TestFrequency::decode_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("446.00625") << QByteArray::fromHex("25066044") << "446.00625";
+    QTest::newRow("136.00000") << QByteArray::fromHex("00006013") << "136.00000";
+    QTest::newRow("FF in any byte: none") << QByteArray::fromHex("250660FF") << "";
+    QTest::newRow("FF in the lowest byte") << QByteArray::fromHex("FF066044") << "";
+    QTest::newRow("non-decimal nibble: none") << QByteArray::fromHex("2A066044") << "";
+}
+
+void TestFrequency::decode() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, expected);
+    qv::RadioImage image;
+    for (int i = 0; i < 4; ++i) image.at(3, 4 + i) = static_cast<std::uint8_t>(bytes[i]);
+    QCOMPARE(qv::DecodeFrequency(image, qv::FrequencyField::Tx, 3), expected);
+    QCOMPARE(qv::DecodeFrequency(image, qv::FrequencyField::Rx, 3), QString("0.00000"));
+}
+
+void TestFrequency::encodeWritesLittleEndianBcd_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("446.00625") << "446.00625" << QByteArray::fromHex("25066044");
+    QTest::newRow("480.00000") << "480.00000" << QByteArray::fromHex("00000048");
+    QTest::newRow("empty: none") << "" << QByteArray::fromHex("FFFFFFFF");
+    QTest::newRow("beyond eight digits: none") << "1000.00000" << QByteArray::fromHex("FFFFFFFF");
+}
+
+void TestFrequency::encodeWritesLittleEndianBcd() {
+    QFETCH(QString, text);
+    QFETCH(QByteArray, bytes);
+    qv::RadioImage image;
+    qv::EncodeFrequency(image, qv::FrequencyField::Rx, 16, text);
+    for (int i = 0; i < 4; ++i) QCOMPARE(int(image.at(16, i)), int(quint8(bytes[i])));
+    for (int i = 4; i < 16; ++i) QCOMPARE(int(image.at(16, i)), 0);  // TX and the rest untouched
+}
+
+QTEST_GUILESS_MAIN(TestFrequency)
+#include "test_frequency.moc"
