@@ -1,0 +1,120 @@
+// qv730-cli as a user runs it: outputs, exit codes, and that a failure writes nothing.
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "data/data_file.h"
+
+namespace {
+
+struct Run {
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+Run Cli(const QStringList& args) {
+    QProcess process;
+    process.start(QCoreApplication::applicationDirPath() + "/qv730-cli", args);
+    process.waitForFinished(60000);
+    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+            QString::fromUtf8(process.readAllStandardError())};
+}
+
+QString Template() {
+    return QCoreApplication::applicationDirPath() + "/default.tw";
+}
+
+QByteArray ReadAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+}  // namespace
+
+class TestCli : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { dir = std::make_unique<QTemporaryDir>(); }
+    void dumpPrintsEveryRow();
+    void unpackThenPackRoundTrips();
+    void errorsAreOneLineAndWriteNothing_data();
+    void errorsAreOneLineAndWriteNothing();
+    void helpAndVersion();
+
+private:
+    std::unique_ptr<QTemporaryDir> dir;
+};
+
+void TestCli::dumpPrintsEveryRow() {
+    const Run run = Cli({"dump", Template()});
+    QCOMPARE(run.exitCode, 0);
+    const QStringList lines = run.out.split('\n', Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), 1024);
+    QCOMPARE(lines[0], QString("000 FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF"));
+    QCOMPARE(lines[1], QString("001 25 06 60 44 25 06 60 44 FF FF FF FF 28 40 FE FF"));
+    QCOMPARE(lines[0x1AB].left(15), QString("1AB 48 00 40 00"));
+    QCOMPARE(lines[1023].left(4), QString("3FF "));
+}
+
+void TestCli::unpackThenPackRoundTrips() {
+    const QString raw = dir->filePath("image.bin");
+    const QString packed = dir->filePath("again.tw");
+    QCOMPARE(Cli({"unpack", Template(), raw}).exitCode, 0);
+    QCOMPARE(ReadAll(raw).size(), 16384);
+    QCOMPARE(Cli({"pack", raw, packed}).exitCode, 0);
+    QCOMPARE(ReadAll(packed), ReadAll(Template()));
+}
+
+void TestCli::errorsAreOneLineAndWriteNothing_data() {
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("missing argument") << QStringList{"dump"} << "usage: qv730-cli dump FILE.tw";
+    QTest::newRow("extra argument") << QStringList{"unpack", "a", "b", "c"} << "usage:";
+    QTest::newRow("missing file") << QStringList{"unpack", "nothing.tw", "out.bin"}
+                                  << "Incorrect File Type.";
+    QTest::newRow("wrong size") << QStringList{"pack", "short.bin", "out.tw"} << "16384 bytes";
+    QTest::newRow("not a .tw file")
+        << QStringList{"unpack", "short.bin", "out.bin"} << "Incorrect File Type.";
+    QTest::newRow("unknown command") << QStringList{"frobnicate"} << "unknown command";
+    QTest::newRow("unwritable output")
+        << QStringList{"unpack", "TEMPLATE", "no/such/dir/x.bin"} << "no/such/dir/x.bin";
+}
+
+void TestCli::errorsAreOneLineAndWriteNothing() {
+    QFETCH(QStringList, args);
+    QFETCH(QString, message);
+    QFile shortFile(dir->filePath("short.bin"));
+    QVERIFY(shortFile.open(QIODevice::WriteOnly));
+    shortFile.write(QByteArray(100, 'x'));
+    shortFile.close();
+    for (QString& arg : args) {
+        if (arg == "TEMPLATE")
+            arg = Template();
+        else if (!arg.startsWith('-') && arg.contains('.'))
+            arg = dir->filePath(arg);
+    }
+    const QStringList before = QDir(dir->path()).entryList(QDir::Files);
+    const Run run = Cli(args);
+    QVERIFY(run.exitCode != 0);
+    QCOMPARE(run.err.count('\n'), 1);
+    QVERIFY2(run.err.contains(message), qPrintable(run.err));
+    QCOMPARE(QDir(dir->path()).entryList(QDir::Files), before);
+}
+
+void TestCli::helpAndVersion() {
+    const Run help = Cli({"--help"});
+    QCOMPARE(help.exitCode, 0);
+    for (const char* command : {"dump", "pack", "unpack"}) {
+        QVERIFY2(help.out.contains(command), command);
+    }
+    const Run version = Cli({"--version"});
+    QCOMPARE(version.exitCode, 0);
+    QCOMPARE(version.out.trimmed(), QString("qv730-cli 1.1.0"));
+}
+
+QTEST_GUILESS_MAIN(TestCli)
+#include "test_cli.moc"
