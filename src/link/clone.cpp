@@ -41,9 +41,13 @@ QByteArray RowHeader(char command, int row) {
 
 }  // namespace
 
-std::uint8_t ComPort() { return g_comPort; }
+std::uint8_t ComPort() {
+    return g_comPort;
+}
 
-void SetComPort(int port) { g_comPort = static_cast<std::uint8_t>(std::clamp(port, 1, 16)); }
+void SetComPort(int port) {
+    g_comPort = static_cast<std::uint8_t>(std::clamp(port, 1, 16));
+}
 
 void PrepareImageForWrite(RadioImage& image) {
     image[kWriteFlagAddress] = 0;
@@ -52,9 +56,13 @@ void PrepareImageForWrite(RadioImage& image) {
                 image.data() + kSettingsCopyFirstRow * kRowSize);
 }
 
-QByteArray HandshakeFrame() { return QByteArray(kHandshake); }
+QByteArray HandshakeFrame() {
+    return QByteArray(kHandshake);
+}
 
-QByteArray ReadRowFrame(int row) { return RowHeader(kReadCommand, row); }
+QByteArray ReadRowFrame(int row) {
+    return RowHeader(kReadCommand, row);
+}
 
 QByteArray WriteRowFrame(const RadioImage& image, int row) {
     QByteArray frame = RowHeader(kWriteCommand, row);
@@ -62,7 +70,9 @@ QByteArray WriteRowFrame(const RadioImage& image, int row) {
     return frame;
 }
 
-QByteArray EndFrame() { return QByteArray(1, kEndCommand); }
+QByteArray EndFrame() {
+    return QByteArray(1, kEndCommand);
+}
 
 std::int16_t CloneEngine::Bounded(std::int16_t row) const {
     return row >= 0 && row <= kLastDataRow ? row : kEndRow;
@@ -173,7 +183,9 @@ CloneStep CloneEngine::Poll() {
     return step;
 }
 
-CloneStep CloneEngine::PortFailed() { return Fail(); }
+CloneStep CloneEngine::PortFailed() {
+    return Fail();
+}
 
 CloneStep CloneEngine::Fail() {
     CloneStep step;

@@ -35,10 +35,10 @@ constexpr int kSendPeriodMs = 1;  // the next frame follows a processed reply at
 void PrepareImageForWrite(RadioImage& image);
 
 // The frames the program sends.
-QByteArray HandshakeFrame();                               // "KVMD4QZ"
-QByteArray ReadRowFrame(int row);                          // 'R', A_hi, A_lo, 0x10
+QByteArray HandshakeFrame();                                 // "KVMD4QZ"
+QByteArray ReadRowFrame(int row);                            // 'R', A_hi, A_lo, 0x10
 QByteArray WriteRowFrame(const RadioImage& image, int row);  // 'W', A_hi, A_lo, 0x10, 16 bytes
-QByteArray EndFrame();                                     // 'E'
+QByteArray EndFrame();                                       // 'E'
 
 enum class CloneTimer { None, Send, Receive };
 enum class CloneOutcome {

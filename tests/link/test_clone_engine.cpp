@@ -85,7 +85,8 @@ private slots:
         const Transfer run = Run(engine, [&](const QByteArray& f) { return radio.Answer(f); });
 
         QList<QByteArray> expected{QByteArray("KVMD4QZ")};
-        for (int row = 1; row <= 26; ++row) expected << Bytes({0x52, row >> 4, (row << 4) & 0xFF, 0x10});
+        for (int row = 1; row <= 26; ++row)
+            expected << Bytes({0x52, row >> 4, (row << 4) & 0xFF, 0x10});
         expected << Bytes({0x45});
         QCOMPARE(run.frames, expected);
         QCOMPARE(run.frames[26], Bytes({0x52, 0x01, 0xA0, 0x10}));
@@ -118,7 +119,8 @@ private slots:
             QCOMPARE(frame[3], char(0x10));
             const int address = (std::uint8_t(frame[1]) << 8) | std::uint8_t(frame[2]);
             addresses << address;
-            QCOMPARE(frame.mid(4), QByteArray(reinterpret_cast<const char*>(image.data() + address), 16));
+            QCOMPARE(frame.mid(4),
+                     QByteArray(reinterpret_cast<const char*>(image.data() + address), 16));
         }
         QCOMPARE(addresses.first(), 0x0010);
         QCOMPARE(addresses[25], 0x01A0);
@@ -129,7 +131,8 @@ private slots:
         // The radio now holds exactly the rows sent; rows 27-37 are its own.
         QVERIFY(std::equal(image.data() + 0x10, image.data() + 0x1B0, radio.image.data() + 0x10));
         QVERIFY(std::equal(image.data() + 0x260, image.data() + 0x400, radio.image.data() + 0x260));
-        QVERIFY(std::equal(before.data() + 0x1B0, before.data() + 0x260, radio.image.data() + 0x1B0));
+        QVERIFY(
+            std::equal(before.data() + 0x1B0, before.data() + 0x260, radio.image.data() + 0x1B0));
     }
 
     void writeProgressFollowsTheRowNumber() {
@@ -140,19 +143,20 @@ private slots:
         engine.FirstRow = 1;
         engine.LastRow = 63;
         const Transfer run = Run(engine, [&](const QByteArray& f) { return radio.Answer(f); });
-        QCOMPARE(run.progress[0], 0.0);  // handshake: unchanged from the start
-        QCOMPARE(run.progress[1], 0.0);  // row 1
+        QCOMPARE(run.progress[0], 0.0);                  // handshake: unchanged from the start
+        QCOMPARE(run.progress[1], 0.0);                  // row 1
         QVERIFY(qAbs(run.progress[26] - 40.32) < 0.01);  // row 26
         QVERIFY(qAbs(run.progress[27] - 59.68) < 0.01);  // row 38
-        QCOMPARE(run.progress[52], 100.0);  // row 63
-        QCOMPARE(run.progress[53], 100.0);  // End
+        QCOMPARE(run.progress[52], 100.0);               // row 63
+        QCOMPARE(run.progress[53], 100.0);               // End
     }
 
     void handshakeReplyRule_data() {
         QTest::addColumn<QByteArray>("reply");
         QTest::addColumn<bool>("accepted");
         QTest::newRow("ack and four bytes") << Bytes({0x06, 1, 2, 3, 4}) << true;
-        QTest::newRow("six bytes, last five start with ack") << Bytes({0x15, 0x06, 0, 0, 0, 0}) << true;
+        QTest::newRow("six bytes, last five start with ack")
+            << Bytes({0x15, 0x06, 0, 0, 0, 0}) << true;
         QTest::newRow("wrong first byte") << Bytes({0x15, 0, 0, 0, 0}) << false;
         QTest::newRow("ack not in the last five") << Bytes({0x06, 0x15, 0, 0, 0, 0}) << false;
         QTest::newRow("too short") << Bytes({0x06, 0, 0, 0}) << false;
@@ -254,7 +258,8 @@ private slots:
         while (step.outcome == CloneOutcome::Running) {
             if (step.arm == CloneTimer::Send) {
                 step = engine.SendTick();
-                const QByteArray reply = rowsAnswered++ < 4 ? radio.Answer(step.frame) : QByteArray();
+                const QByteArray reply =
+                    rowsAnswered++ < 4 ? radio.Answer(step.frame) : QByteArray();
                 step = engine.ReceiveTick(reply);
             }
         }
