@@ -6,6 +6,12 @@ namespace qv {
 
 QGridLayout* NewFormGrid(QWidget* owner) {
     auto* grid = owner ? new QGridLayout(owner) : new QGridLayout;
+    // Lists end at the same right edge inside and outside a group box (its inset and frame).
+    if (owner) {
+        grid->setContentsMargins(kGroupInset, kGroupInset, kGroupInset, kGroupInset);
+    } else {
+        grid->setContentsMargins(0, 0, kGroupInset + 1, 0);
+    }
     grid->setColumnStretch(0, 1);
     grid->setHorizontalSpacing(16);
     grid->setVerticalSpacing(6);

@@ -10,6 +10,8 @@ namespace qv {
 
 // The width every settings list gets, so lists line up from group to group.
 constexpr int kSettingsListWidth = 150;
+// The space between a group box's frame and its rows.
+constexpr int kGroupInset = 10;
 
 template <typename Control>
 Control* NewControl(QWidget* parent, const QString& objectName) {

@@ -74,7 +74,9 @@ void SettingsWindow::FitToContents() {
     const QSize needed = frame1_->sizeHint() + QSize(TwipsToPixels(kFrameWidthLessTwips),
                                                      TwipsToPixels(kFrameHeightLessTwips));
     setMinimumSize(needed);
-    resize(size().expandedTo(needed));
+    // A new window takes just the size it needs; later refreshes only grow it.
+    resize(fitted_ ? size().expandedTo(needed) : needed);
+    fitted_ = true;
     PlaceFrame();
 }
 

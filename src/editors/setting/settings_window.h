@@ -57,6 +57,7 @@ private:
     QPushButton* ok_ = nullptr;
     QPushButton* cancel_ = nullptr;
     QHBoxLayout* buttonRow_ = nullptr;
+    bool fitted_ = false;
     QSet<QObject*> enterMovesFocus_;
 };
 
