@@ -42,8 +42,8 @@ FrmChannel::FrmChannel(RadioData& data, QWidget* parent)
     BuildHiddenKeys();
 
     auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(4, 4, 4, 4);
-    layout->setSpacing(4);
+    layout->setContentsMargins(2, 2, 2, 2);
+    layout->setSpacing(2);
     layout->addWidget(lblTitle_);
     layout->addWidget(grid_, 1);
 
@@ -72,7 +72,8 @@ void FrmChannel::BuildGrid() {
     grid_->setWordWrap(false);
     grid_->setCornerButtonEnabled(false);
 
-    const int rowHeight = grid_->fontMetrics().height() + 8;
+    // Rows as low as the text allows, so that all 16 channels fit the window's first size.
+    const int rowHeight = grid_->fontMetrics().height() + 4;
     QHeaderView* rows = grid_->verticalHeader();
     rows->setSectionResizeMode(QHeaderView::Fixed);
     rows->setDefaultSectionSize(rowHeight);
@@ -148,7 +149,9 @@ bool FrmChannel::PaintCorner(QWidget* corner) {
     QPainter painter(corner);
     QStyleOptionHeader option;
     option.initFrom(corner);
-    option.state |= QStyle::State_Enabled;  // a header, not a disabled button
+    // Drawn as a live header, not as the disabled button it is.
+    option.state |= QStyle::State_Enabled;
+    option.palette.setCurrentColorGroup(QPalette::Active);
     option.rect = corner->rect();
     option.position = QStyleOptionHeader::OnlyOneSection;
     option.text = table_.Cell(0, kColNumber);

@@ -120,7 +120,6 @@ void FrmMemoryMap::BuildGrid() {
     txtMemory_->setMaxLength(2);
     txtMemory_->setValidator(new HexValidator(txtMemory_));
     txtMemory_->setAlignment(Qt::AlignCenter);
-    txtMemory_->setFrame(false);
     txtMemory_->hide();
     txtMemory_->installEventFilter(this);
 
