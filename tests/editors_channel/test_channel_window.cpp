@@ -246,6 +246,16 @@ void TestChannelWindow::nameEditorKeys() {
     QTest::keyClick(editor, Qt::Key_Return);
     QCOMPARE(Cell(1, kColName), QStringLiteral("z z"));
     QCOMPARE(window_->CurCol(), int(kColMode));
+    // A stored name with characters above 122 can still be edited around them.
+    EncodeChannelName(data_.image, 1, "A|B");
+    window_->RefreshAll();
+    GoTo(1, kColName);
+    QTest::keyClick(Grid(), Qt::Key_Return);
+    QTest::keyClick(editor, Qt::Key_End);
+    QTest::keyClick(editor, Qt::Key_Backspace);
+    QTest::keyClicks(editor, "C~");
+    QTest::keyClick(editor, Qt::Key_Return);
+    QCOMPARE(Cell(1, kColName), QStringLiteral("A|C"));
     // Keys that are neither letters nor digits open nothing.
     GoTo(1, kColName);
     QTest::keyClick(Grid(), '-');

@@ -19,6 +19,7 @@ class QTableView;
 namespace qv {
 
 class ChannelGridModel;
+class NameValidator;
 
 class FrmChannel : public EditorWindow {
     Q_OBJECT
@@ -79,6 +80,7 @@ private:
     QTableView* grid_ = nullptr;
     QComboBox* cboFreq_ = nullptr;
     QLineEdit* txtChannel_ = nullptr;
+    NameValidator* nameValidator_ = nullptr;
     QComboBox* cboChannel_[2] = {nullptr, nullptr};
 
     int curRow_ = 1;

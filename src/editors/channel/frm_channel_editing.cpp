@@ -6,11 +6,11 @@
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QRegularExpressionValidator>
 #include <QTableView>
 
 #include "editors/channel/channel_grid_model.h"
 #include "editors/channel/frm_channel.h"
+#include "editors/channel/name_validator.h"
 
 namespace qv {
 
@@ -64,8 +64,8 @@ void FrmChannel::BuildEditors() {
     txtChannel_->setObjectName(QStringLiteral("TxtChannel"));
     txtChannel_->setMaxLength(ChannelTable::kNameMaxLength);
     // Characters 32 to 122 only, whether typed or pasted.
-    txtChannel_->setValidator(new QRegularExpressionValidator(
-        QRegularExpression(QStringLiteral("[\\x20-\\x7A]{0,6}")), txtChannel_));
+    nameValidator_ = new NameValidator(txtChannel_);
+    txtChannel_->setValidator(nameValidator_);
     txtChannel_->installEventFilter(this);
     txtChannel_->hide();
 
@@ -100,6 +100,7 @@ void FrmChannel::EditCell() {
             break;
         }
         case CellEditor::Name:
+            nameValidator_->SetOriginal(cur);
             txtChannel_->setText(cur);
             ShowEditor(txtChannel_, 0);
             txtChannel_->selectAll();
