@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QTableView>
+#include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
 
@@ -17,6 +18,7 @@
 #include "editors/channel/frm_channel.h"
 #include "editors/memory_map/frm_memory_map.h"
 #include "editors/memory_map/memory_map_model.h"
+#include "platform/prompts.h"
 
 using namespace qv;
 using namespace qv::channel;
@@ -365,31 +367,31 @@ void TestChannelWindow::memoryMapKeyOpensOneWindow() {
 }
 
 void TestChannelWindow::templateKeySavesWhatTheGridShows() {
-    // The key writes default.tw beside the program: keep the build's template as it was.
-    const QString path = QCoreApplication::applicationDirPath() + "/default.tw";
-    QFile original(path);
-    const bool existed = original.open(QIODevice::ReadOnly);
-    const QByteArray originalBytes = existed ? original.readAll() : QByteArray();
-    original.close();
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    window_->SetTemplateFolder(folder.path());
+    const auto service = Qt::ControlModifier | Qt::ShiftModifier | Qt::AltModifier;
+    ScriptedPrompts prompts;
+    ScopedPrompts scoped(prompts);
 
     GoTo(1, kColName);
     QTest::keyClick(Grid(), 't');  // a pending edit is stored first
-    QTest::keyClick(NameEditor(), Qt::Key_D,
-                    Qt::ControlModifier | Qt::ShiftModifier | Qt::AltModifier);
+    QTest::keyClick(NameEditor(), Qt::Key_D, Qt::ControlModifier | Qt::ShiftModifier);
+    QVERIFY(!QFile::exists(folder.filePath("default.tw")));  // all three modifiers or nothing
+    QTest::keyClick(NameEditor(), Qt::Key_D, service);
     RadioData saved;
-    const LoadStatus status = LoadFile(path, saved);
-
-    QFile restore(path);
-    if (existed) {
-        QVERIFY(restore.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        restore.write(originalBytes);
-        restore.close();
-    } else {
-        restore.remove();
-    }
-    QCOMPARE(status, LoadStatus::Ok);
+    QCOMPARE(LoadFile(folder.filePath("default.tw"), saved), LoadStatus::Ok);
     QCOMPARE(DecodeChannelName(saved.image, 1), QStringLiteral("T"));
     QVERIFY(saved.image == data_.image);
+    QVERIFY(prompts.messages.empty());
+
+    // A folder that cannot take the file: the error's own text, and the old file stays whole.
+    window_->SetTemplateFolder(folder.filePath("missing"));
+    QTest::keyClick(Grid(), Qt::Key_D, service);
+    QCOMPARE(prompts.messages.size(), size_t(1));
+    QVERIFY(!prompts.messages[0].text.isEmpty());
+    QCOMPARE(prompts.messages[0].title, QStringLiteral("QV-730"));
+    QCOMPARE(prompts.messages[0].icon, PromptIcon::Exclamation);
 }
 
 QTEST_MAIN(TestChannelWindow)

@@ -44,6 +44,9 @@ public:
     void EditCell();
     // Stores whichever editor is shown into its cell and hides it.
     void CommitOpenEditor();
+    // Where Ctrl+Shift+Alt+D stores "default.tw": the application folder unless another is set
+    // (tests keep the program's own template untouched this way).
+    void SetTemplateFolder(const QString& folder) { templateFolder_ = folder; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -92,6 +95,7 @@ private:
     int editRow_ = 0;
     int editCol_ = 0;
     int editorExtraWidth_ = 0;
+    QString templateFolder_;
     // The application-wide focus notice; cut first when the window goes, before its children.
     QMetaObject::Connection focusConnection_;
 };

@@ -46,7 +46,8 @@ void FrmChannel::SaveAsTemplate() {
     // The template holds what the grid shows, pending edits included.
     SaveData();
     const QString path =
-        QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("default.tw"));
+        QDir(templateFolder_.isEmpty() ? QCoreApplication::applicationDirPath() : templateFolder_)
+            .filePath(QStringLiteral("default.tw"));
     const SaveResult result = SaveFile(path, data_.image);
     if (!result.ok) {
         PromptRequest request;
