@@ -10,7 +10,7 @@ QGridLayout* NewFormGrid(QWidget* owner) {
     if (owner) {
         grid->setContentsMargins(kGroupInset, kGroupInset, kGroupInset, kGroupInset);
     } else {
-        grid->setContentsMargins(0, 0, kGroupInset + 1, 0);
+        grid->setContentsMargins(0, 0, kGroupInset + 3, 0);
     }
     grid->setColumnStretch(0, 1);
     grid->setHorizontalSpacing(16);
