@@ -29,7 +29,9 @@ void SetPortProbe(PortProbe* probe) {
 
 bool SerialPortProbe::PortUsable(int port) {
     SerialLink link;
-    if (!link.Open(PortDeviceName(port, RadioIniFolder()), PortTestLineSettings())) return false;
+    if (!link.Open(PortDeviceName(port, RadioIniFolder()), PortTestLineSettings(), 0, false)) {
+        return false;
+    }
     QElapsedTimer sent;
     sent.start();
     if (!link.Write(QByteArray(kProbeText)) || !link.WaitWritten(kProbeWaitMs)) return false;

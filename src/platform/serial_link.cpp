@@ -56,7 +56,8 @@ bool SerialLink::Failed(const QString& text) {
     return false;
 }
 
-bool SerialLink::Open(const QString& device, const QString& settingsText, int receiveBufferBytes) {
+bool SerialLink::Open(const QString& device, const QString& settingsText, int receiveBufferBytes,
+                      bool raiseRequestToSend) {
     Close();
     errorText_.clear();
     if (device.isEmpty()) {
@@ -76,7 +77,7 @@ bool SerialLink::Open(const QString& device, const QString& settingsText, int re
         return Failed(port_.errorString());
     }
     port_.clear(QSerialPort::AllDirections);
-    if (!port_.setRequestToSend(true)) {
+    if (raiseRequestToSend && !port_.setRequestToSend(true)) {
         if (port_.error() != QSerialPort::UnsupportedOperationError) {
             return Failed(port_.errorString());
         }

@@ -37,10 +37,11 @@ public:
     SerialLink(const SerialLink&) = delete;
     SerialLink& operator=(const SerialLink&) = delete;
 
-    // Opens `device` with `settings`, discards whatever is pending and raises RTS. A device
-    // without modem-control lines (a pseudo-terminal, some adapters) answers that RTS is
-    // unsupported; that is no failure. On failure the port is closed and ErrorText() says why.
-    bool Open(const QString& device, const QString& settings, int receiveBufferBytes = 0);
+    // Opens `device` with `settings`, discards whatever is pending and, for cloning, raises RTS.
+    // A device without modem-control lines (a pseudo-terminal, some adapters) answers that RTS
+    // is unsupported; that is no failure. On failure the port is closed and ErrorText() says why.
+    bool Open(const QString& device, const QString& settings, int receiveBufferBytes = 0,
+              bool raiseRequestToSend = true);
     void Close();
     bool IsOpen() const;
 

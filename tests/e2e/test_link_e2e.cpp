@@ -87,7 +87,7 @@ class TestLinkE2e : public QObject {
     QString patternFile_;
 
     // A Radio.INI of the test with short timing and COM1 on the virtual radio.
-    void WriteRadioIni(const QString& device, int interval = 5, int limit = 40) {
+    void WriteRadioIni(const QString& device, int interval = 5, int limit = 200) {
         QFile ini(RadioIniPath(work_.path()));
         QVERIFY(ini.open(QIODevice::WriteOnly | QIODevice::Truncate));
         ini.write(QString("[Setup]\nComInterval[ms]=%1\nComRecvCount =%2\n[Ports]\nCOM1=%3\n"
@@ -99,7 +99,7 @@ class TestLinkE2e : public QObject {
     }
 
     // The clone dialog as the main window runs it: properties set, shown with exec(), OK pressed.
-    int RunDialog(FrmClone& dialog, int mode, int interval = 5, int limit = 40) {
+    int RunDialog(FrmClone& dialog, int mode, int interval = 5, int limit = 200) {
         const bool reading = mode == kCloneRead;
         dialog.setProperty("FirstRow", 1);
         dialog.setProperty("LastRow", reading ? 26 : 63);
@@ -228,10 +228,10 @@ private slots:
     void splitReply_data() {
         QTest::addColumn<int>("pauseMs");
         QTest::addColumn<bool>("accepted");
-        // Polls every 20 ms: a pause shorter than that is never seen by a poll; a much longer
-        // one leaves a poll that finds nothing after the reply began.
+        // Polls every 50 ms: a pause much shorter than that is never seen by a poll; a much
+        // longer one leaves a poll that finds nothing after the reply began.
         QTest::newRow("short pause") << 5 << true;
-        QTest::newRow("pause over a poll") << 150 << false;
+        QTest::newRow("pause over a poll") << 300 << false;
     }
     void splitReply() {
         QFETCH(int, pauseMs);
@@ -243,7 +243,7 @@ private slots:
         ScopedPrompts scoped(prompts);
         RadioData data;
         FrmClone dialog(data);
-        const int result = RunDialog(dialog, kCloneRead, 20, 40);
+        const int result = RunDialog(dialog, kCloneRead, 50, 40);
         QCOMPARE(result == QDialog::Accepted, accepted);
         QCOMPARE(prompts.messages.size(), size_t(1));
         QCOMPARE(prompts.messages[0].icon,
@@ -287,7 +287,7 @@ private slots:
         ScopedPrompts scoped(prompts);
         RadioData data;
         FrmClone dialog(data);
-        QCOMPARE(RunDialog(dialog, kCloneRead, 10, 3), int(QDialog::Accepted));
+        QCOMPARE(RunDialog(dialog, kCloneRead, 10, 20), int(QDialog::Accepted));
         QCOMPARE(prompts.messages.size(), size_t(2));
         QCOMPARE(prompts.messages[0].icon, PromptIcon::Critical);
         QCOMPARE(prompts.messages[1].text, QString("Reading Complete!"));
@@ -305,7 +305,7 @@ private slots:
         RadioData data;
         data.image = Template();
         FrmClone dialog(data);
-        QCOMPARE(RunDialog(dialog, kCloneRead, 10, 3), int(QDialog::Rejected));
+        QCOMPARE(RunDialog(dialog, kCloneRead, 10, 20), int(QDialog::Rejected));
         QVERIFY(RowsEqual(data.image, Pattern(), 1, 8));
         QVERIFY(RowsEqual(data.image, Template(), 9, kRowCount - 1));
     }
@@ -324,7 +324,7 @@ private slots:
             if (progress->value() >= 25) dialog.findChild<QPushButton*>("Command2")->click();
         });
         watch.start(1);
-        QCOMPARE(RunDialog(dialog, kCloneRead, 10, 40), int(QDialog::Rejected));
+        QCOMPARE(RunDialog(dialog, kCloneRead, 50, 40), int(QDialog::Rejected));
         watch.stop();
         QVERIFY(prompts.messages.empty());
         QVERIFY(!dialog.property("Finished").toBool());
