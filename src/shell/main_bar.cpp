@@ -120,9 +120,6 @@ void MainBar::Build() {
 
 void MainBar::ApplyLayout() {
     for (const BandSpec& band : BuiltInBarLayout()) {
-        if (auto* menu = menus_.value(band.name); menu && *band.caption) {
-            menu->setTitle(UiText("MainBar", band.caption));
-        }
         for (const ToolSpec& spec : band.tools) {
             if (QAction* action = tools_.value(Key(band.name, spec.name))) {
                 action->setText(UiText("MainBar", spec.caption));
