@@ -191,6 +191,14 @@
         <source>Tool Bar</source>
         <translation>工具栏</translation>
     </message>
+    <message>
+        <source>Export Channels (CSV)...</source>
+        <translation>导出信道 (CSV)...</translation>
+    </message>
+    <message>
+        <source>Import Channels (CSV)...</source>
+        <translation>导入信道 (CSV)...</translation>
+    </message>
 </context>
 <context>
     <name>TreeView</name>
@@ -243,6 +251,10 @@
     <message>
         <source>File has been modified, save it now?</source>
         <translation>文件已被修改，是否保存？</translation>
+    </message>
+    <message>
+        <source>The channel plan was not imported.</source>
+        <translation>信道表未导入。</translation>
     </message>
 </context>
 </TS>

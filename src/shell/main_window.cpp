@@ -5,6 +5,8 @@
 #include <QDate>
 #include <QDir>
 #include <QDockWidget>
+#include <QFile>
+#include <QHash>
 #include <QLabel>
 #include <QLocale>
 #include <QMdiArea>
@@ -18,6 +20,7 @@
 #include "data/ui_language.h"
 #include "editors/audio/frm_audio.h"
 #include "editors/channel/frm_channel.h"
+#include "editors/channel_csv/channel_csv.h"
 #include "editors/customized/frm_customized_signal.h"
 #include "editors/key/frm_key.h"
 #include "editors/setting/frm_setting.h"
@@ -39,6 +42,7 @@ namespace {
 
 const char* const kLanguageValue = "Language";
 const char* const kFileFilter = "tw Files (*.tw)";
+const char* const kCsvFilter = "CSV Files (*.csv)";
 
 QString Text(const char* english) {
     return UiText("FileCommands", english);
@@ -107,48 +111,49 @@ void MainWindow::StartUp(const QString& appFolder) {
 }
 
 void MainWindow::MainBar_ToolClick(const QString& tool) {
-    if (tool == "miNew")
-        NewFile();
-    else if (tool == "miOpen")
-        OpenFile();
-    else if (tool == "miSave") {
-        SaveAll();
-        SaveFileAs();
-    } else if (tool == "miExit") {
-        SaveAll();
-        close();
-    } else if (tool == "miChannel")
-        ShowChannel();
-    else if (tool == "miCommonSet")
-        ShowSetting();
-    else if (tool == "miKeySet")
-        ShowKey();
-    else if (tool == "miRead")
-        ReadCommand();
-    else if (tool == "miWrite") {
-        SaveAll();
-        WriteCommand();
-    } else if (tool == "miTreeView")
-        ToggleView(kViewTree);
-    else if (tool == "miToolBar")
-        ToggleView(kViewToolBar);
-    else if (tool == "miStatusBar")
-        ToggleView(kViewStatusBar);
-    else if (tool == "miAbout")
-        (new FrmAbout(this))->exec();
-    else if (tool == "miComPort") {
-        FrmComPort ports(this);
-        ports.exec();
-    } else if (tool == "miChinese")
-        SwitchLanguage(kChinese);
-    else if (tool == "miEnglish")
-        SwitchLanguage(kEnglish);
-    else if (tool == "miAudio")
-        ShowAudio();
-    else if (tool == "miCustomizedSignal")
-        ShowCustomizedSignal();
-    // Every other tool (miClose, the Window menu, miModelInfo, miInit, miPrint and the signalling
-    // editors) does nothing.
+    using Command = void (*)(MainWindow&);
+    // The command of each tool, by its exact name. Every other tool (miClose, the Window menu,
+    // miModelInfo, miInit, miPrint and the signalling editors) does nothing.
+    static const QHash<QString, Command> commands = {
+        {"miNew", [](MainWindow& w) { w.NewFile(); }},
+        {"miOpen", [](MainWindow& w) { w.OpenFile(); }},
+        {"miSave",
+         [](MainWindow& w) {
+             w.SaveAll();
+             w.SaveFileAs();
+         }},
+        {"miExit",
+         [](MainWindow& w) {
+             w.SaveAll();
+             w.close();
+         }},
+        {"miChannel", [](MainWindow& w) { w.ShowChannel(); }},
+        {"miCommonSet", [](MainWindow& w) { w.ShowSetting(); }},
+        {"miKeySet", [](MainWindow& w) { w.ShowKey(); }},
+        {"miRead", [](MainWindow& w) { w.ReadCommand(); }},
+        {"miWrite",
+         [](MainWindow& w) {
+             w.SaveAll();
+             w.WriteCommand();
+         }},
+        {"miTreeView", [](MainWindow& w) { w.ToggleView(kViewTree); }},
+        {"miToolBar", [](MainWindow& w) { w.ToggleView(kViewToolBar); }},
+        {"miStatusBar", [](MainWindow& w) { w.ToggleView(kViewStatusBar); }},
+        {"miAbout", [](MainWindow& w) { (new FrmAbout(&w))->exec(); }},
+        {"miComPort",
+         [](MainWindow& w) {
+             FrmComPort ports(&w);
+             ports.exec();
+         }},
+        {"miChinese", [](MainWindow& w) { w.SwitchLanguage(kChinese); }},
+        {"miEnglish", [](MainWindow& w) { w.SwitchLanguage(kEnglish); }},
+        {"miAudio", [](MainWindow& w) { w.ShowAudio(); }},
+        {"miCustomizedSignal", [](MainWindow& w) { w.ShowCustomizedSignal(); }},
+        // Beyond the radio's own commands: the channel plan as a spreadsheet file.
+        {"miExportCsv", [](MainWindow& w) { w.ExportChannels(); }},
+        {"miImportCsv", [](MainWindow& w) { w.ImportChannels(); }},
+    };
+    if (const auto command = commands.find(tool); command != commands.end()) (*command)(*this);
 }
 
 void MainWindow::ToggleView(int bit) {
@@ -318,6 +323,41 @@ bool MainWindow::SaveFileAs() {
     currentFileName_ = path;
     SaveFile(currentFileName_);
     return true;
+}
+
+void MainWindow::ExportChannels() {
+    SaveAll();
+    const QString path = CurrentPrompts().SaveFileName(
+        this, {QString(), QStringLiteral("channels.csv"), kCsvFilter});
+    if (path.isEmpty()) return;
+    const QByteArray csv = ExportChannelsCsv(data_);
+    const SaveResult saved =
+        WriteFileAtomically(path, reinterpret_cast<const std::uint8_t*>(csv.constData()),
+                            static_cast<std::size_t>(csv.size()));
+    if (!saved.ok) {
+        CurrentPrompts().Message(
+            this, {saved.error, AppTitle(), PromptIcon::Exclamation, PromptButtons::Ok});
+    }
+}
+
+void MainWindow::ImportChannels() {
+    SaveAll();
+    const QString path = CurrentPrompts().OpenFileName(this, {QString(), QString(), kCsvFilter});
+    if (path.isEmpty()) return;
+    QFile file(path);
+    CsvImportResult result;
+    if (!file.open(QIODevice::ReadOnly)) {
+        result = {false, file.errorString()};
+    } else {
+        result = ImportChannelsCsv(file.readAll(), data_);
+    }
+    if (!result.ok) {
+        CurrentPrompts().Message(
+            this, {Text("The channel plan was not imported.") + "\n\n" + result.error, AppTitle(),
+                   PromptIcon::Critical, PromptButtons::Ok});
+        return;
+    }
+    RefreshAll();  // the editors show the imported channels; they count as unsaved changes
 }
 
 void MainWindow::ReadCommand() {

@@ -63,6 +63,10 @@ public:
     // Loads a file into the image; a failure is shown and leaves the image as it was.
     bool LoadFile(const QString& path);
 
+    // The channel plan as CSV: the 16 channels out to a spreadsheet file, or in from one.
+    void ExportChannels();
+    void ImportChannels();
+
     void ReadCommand();
     void WriteCommand();
 

@@ -1,4 +1,5 @@
 // New, Open and Save with their questions, dialogs and messages.
+#include <QAction>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -7,6 +8,7 @@
 #include "data/data_file.h"
 #include "data/ui_language.h"
 #include "editors/channel/frm_channel.h"
+#include "shell/main_bar.h"
 #include "shell_fixture.h"
 
 using qv::Editor;
@@ -32,6 +34,7 @@ private slots:
     void openAnswers_data();
     void openAnswers();
     void openRejectsBadFilesWithTheirTitles();
+    void channelPlanExportAndImport();
 };
 
 void TestFileCommands::newAsksAndCancelIsTheDefault() {
@@ -172,6 +175,44 @@ void TestFileCommands::openRejectsBadFilesWithTheirTitles() {
         QCOMPARE(window.Data().image, before);
     }
     QVERIFY(!QFile::exists(shell.Folder() + "/missing.tw"));
+}
+
+void TestFileCommands::channelPlanExportAndImport() {
+    ShellFixture shell;
+    qv::MainWindow& window = shell.Window();
+    QVERIFY(Channels(window).SetCellAsUser(1, 1, "GRID"));  // stored before the export
+    const QString path = shell.Folder() + "/plan.csv";
+    shell.prompts.saveNames = {path};
+    window.MainBar_ToolClick("miExportCsv");
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QByteArray csv = file.readAll();
+    file.close();
+    QVERIFY(csv.contains("1,GRID,Simplex,446.00625,"));
+
+    csv.replace("1,GRID,", "1,PLAN,");
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(csv);
+    file.close();
+    shell.prompts.openNames = {path};
+    window.MainBar_ToolClick("miImportCsv");
+    QVERIFY(shell.prompts.messages.empty());
+    QCOMPARE(Channels(window).Cell(1, 1), QString("PLAN"));
+    QVERIFY(window.Data().ImageModified());
+
+    // A bad plan: the message names the line and column; nothing changes.
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("No.,RX Freq.\r\n1,446\r\n99,446\r\n");
+    file.close();
+    window.MainBar_ToolClick("miChinese");
+    const qv::RadioImage before = window.Data().image;
+    shell.prompts.openNames = {path};
+    window.MainBar_ToolClick("miImportCsv");
+    QCOMPARE(shell.prompts.messages.size(), std::size_t(1));
+    QVERIFY(shell.prompts.messages[0].text.startsWith(QString("信道表未导入。")));
+    QVERIFY(shell.prompts.messages[0].text.contains("line 3, column \"No.\""));
+    QCOMPARE(window.Data().image, before);
+    QCOMPARE(window.Bar().Tool("miFile", "miImportCsv")->text(), QString("导入信道 (CSV)..."));
 }
 
 QTEST_MAIN(TestFileCommands)
