@@ -1,0 +1,196 @@
+#include "editors/audio/audio_settings_model.h"
+
+#include "data/ui_language.h"
+
+namespace qv {
+
+namespace {
+
+constexpr char kContext[] = "AudioSettings";
+
+constexpr int kGainEntries = 3;
+constexpr int kVoxLevelEntries = 4;
+constexpr int kVoxDelayEntries = 5;
+constexpr int kBurstToneEntries = 4;
+constexpr int kEmergencyChannelEntries = 3;
+constexpr int kSelectedChannelEntries = 16;
+constexpr int kLoneWorkerTimerEntries = 20;
+
+constexpr int kGainFallback = 1;             // Medium
+constexpr int kVoxDelayFallback = 1;         // 1.0 s
+constexpr int kBurstToneFallback = 2;        // 1750 Hz
+constexpr int kLoneWorkerTimerFallback = 4;  // 5 min
+
+QString Text(const char* english) {
+    return UiText(kContext, english);
+}
+
+// Annunciation codes by list position; position 2 is not offered by this radio's list.
+constexpr int kAnnunciationCodes[] = {0, 1, AudioSettingsModel::kUnlistedAnnunciation};
+
+int AnnunciationPosition(int code) {
+    if (code == 1) return 1;
+    if (code == AudioSettingsModel::kUnlistedAnnunciation) return -1;  // shown as no selection
+    return 0;                                                          // 0, and 2 (unknown)
+}
+
+// The check boxes store "on" as bit value 0.
+int InvertedBit(bool on) {
+    return on ? 0 : 1;
+}
+
+}  // namespace
+
+AudioSettings AudioSettingsModel::Load() const {
+    const RadioImage& image = image_;
+    AudioSettings s;
+    s.micGain =
+        PositionOrFallback(ReadBits(image, kAudioAddress, 0, 2), kGainEntries, kGainFallback);
+    s.accessoryMicGain =
+        PositionOrFallback(ReadBits(image, kAudioAddress, 2, 2), kGainEntries, kGainFallback);
+    s.annunciation = AnnunciationPosition(ReadBits(image, kAudioAddress, 4, 2));
+    s.voxDelay = PositionOrFallback(image[kVoxDelayAddress], kVoxDelayEntries, kVoxDelayFallback);
+    s.loneWorker = ReadBits(image, kAudioAddress, 7, 1) == 0;
+    s.voxLevel = PositionOrFallback(ReadBits(image, kVoxAddress, 0, 4), kVoxLevelEntries, 0);
+    s.ivoxLevel = PositionOrFallback(ReadBits(image, kVoxAddress, 4, 4), kGainEntries, 0);
+    s.callTone = ReadBits(image, kTonesAddress, 0, 1) == 0;
+    s.rogerBeep = ReadBits(image, kTonesAddress, 1, 1) == 0;
+    s.emergencyChannel =
+        PositionOrFallback(ReadBits(image, kTonesAddress, 2, 2), kEmergencyChannelEntries, 0);
+    s.repeaterBurstTone = PositionOrFallback(ReadBits(image, kTonesAddress, 4, 4),
+                                             kBurstToneEntries, kBurstToneFallback);
+    s.selectedEmergencyChannel =
+        PositionOrFallback(image[kSelectedEmergencyAddress], kSelectedChannelEntries, 0);
+    s.loneWorkerTimer = PositionOrFallback(image[kLoneWorkerTimerAddress], kLoneWorkerTimerEntries,
+                                           kLoneWorkerTimerFallback);
+    return s;
+}
+
+void AudioSettingsModel::Save(const AudioSettings& s) {
+    RadioImage& image = image_;
+    if (s.micGain >= 0) WriteBits(image, kAudioAddress, 0, 2, s.micGain);
+    if (s.accessoryMicGain >= 0) WriteBits(image, kAudioAddress, 2, 2, s.accessoryMicGain);
+    if (s.annunciation >= 0 && s.annunciation < 3) {
+        WriteBits(image, kAudioAddress, 4, 2, kAnnunciationCodes[s.annunciation]);
+    }
+    if (s.voxDelay >= 0) image[kVoxDelayAddress] = static_cast<std::uint8_t>(s.voxDelay);
+    WriteBits(image, kAudioAddress, 7, 1, InvertedBit(s.loneWorker));
+    if (s.voxLevel >= 0) WriteBits(image, kVoxAddress, 0, 4, s.voxLevel);
+    if (s.ivoxLevel >= 0) WriteBits(image, kVoxAddress, 4, 4, s.ivoxLevel);
+    WriteBits(image, kTonesAddress, 0, 1, InvertedBit(s.callTone));
+    WriteBits(image, kTonesAddress, 1, 1, InvertedBit(s.rogerBeep));
+    if (s.emergencyChannel >= 0) WriteBits(image, kTonesAddress, 2, 2, s.emergencyChannel);
+    if (s.repeaterBurstTone >= 0) WriteBits(image, kTonesAddress, 4, 4, s.repeaterBurstTone);
+    if (s.selectedEmergencyChannel >= 0) {
+        image[kSelectedEmergencyAddress] = static_cast<std::uint8_t>(s.selectedEmergencyChannel);
+    }
+    if (s.loneWorkerTimer >= 0) {
+        image[kLoneWorkerTimerAddress] = static_cast<std::uint8_t>(s.loneWorkerTimer);
+    }
+}
+
+QStringList AudioSettingsModel::GainEntries() {
+    return {UiText("SettingsWords", "High"), UiText("SettingsWords", "Medium"),
+            UiText("SettingsWords", "Low")};
+}
+
+QStringList AudioSettingsModel::VoxLevelEntries() {
+    return QStringList{OffText()} + GainEntries();
+}
+
+QStringList AudioSettingsModel::VoxDelayEntries() {
+    return {QStringLiteral("0.5"), QStringLiteral("1.0"), QStringLiteral("1.5"),
+            QStringLiteral("2.0"), QStringLiteral("3.0")};
+}
+
+QStringList AudioSettingsModel::AnnunciationEntries() {
+    return {OffText(), Text("English")};
+}
+
+QStringList AudioSettingsModel::RepeaterBurstToneEntries() {
+    return {QStringLiteral("1000Hz"), QStringLiteral("1450Hz"), QStringLiteral("1750Hz"),
+            QStringLiteral("2100Hz")};
+}
+
+QStringList AudioSettingsModel::EmergencyChannelEntries() {
+    return {Text("Current CH"), Text("PRI CH"), Text("Select CH")};
+}
+
+QStringList AudioSettingsModel::SelectedChannelEntries() {
+    return ChannelEntries(kSelectedChannelEntries);
+}
+
+QStringList AudioSettingsModel::LoneWorkerTimerEntries() {
+    return NumberEntries(1, kLoneWorkerTimerEntries);
+}
+
+QString AudioSettingsModel::TitleText() {
+    return Text("Audio Settings");
+}
+QString AudioSettingsModel::MicGainText() {
+    return Text("Microphone Gain");
+}
+QString AudioSettingsModel::AccessoryMicGainText() {
+    return Text("Accessory Microphone Gain");
+}
+QString AudioSettingsModel::VoxLevelText() {
+    return Text("VOX Level");
+}
+QString AudioSettingsModel::IvoxLevelText() {
+    return Text("iVOX Level");
+}
+QString AudioSettingsModel::VoxDelayText() {
+    return Text("VOX delay (Sec)");
+}
+QString AudioSettingsModel::AnnunciationText() {
+    return Text("Channel Annunciation");
+}
+QString AudioSettingsModel::RepeaterBurstToneText() {
+    return Text("Repeater Burst Tone");
+}
+QString AudioSettingsModel::CallToneText() {
+    return Text("Call Tone");
+}
+QString AudioSettingsModel::RogerBeepText() {
+    return Text("Roger Beep Tone");
+}
+QString AudioSettingsModel::EmergencyGroupText() {
+    return Text("Emergency Settings");
+}
+QString AudioSettingsModel::EmergencyChannelText() {
+    return Text("Emergency Channel");
+}
+QString AudioSettingsModel::SelectedChannelText() {
+    return Text("Select Channel");
+}
+QString AudioSettingsModel::LoneWorkerText() {
+    return Text("Lone Worker Mode");
+}
+QString AudioSettingsModel::LoneWorkerTimerText() {
+    return Text("Lone Worker Timer") + Text("(min)");
+}
+
+SettingTexts AudioSettingsModel::Describe() const {
+    const AudioSettings s = Load();
+    const auto onOff = [](bool on) { return on ? OnText() : OffText(); };
+    // The unlisted annunciation code has no entry; its stored number is shown instead.
+    const QString annunciation = s.annunciation >= 0
+                                     ? EntryAt(AnnunciationEntries(), s.annunciation)
+                                     : QString::number(kUnlistedAnnunciation);
+    return {
+        {MicGainText(), EntryAt(GainEntries(), s.micGain)},
+        {AccessoryMicGainText(), EntryAt(GainEntries(), s.accessoryMicGain)},
+        {VoxLevelText(), EntryAt(VoxLevelEntries(), s.voxLevel)},
+        {IvoxLevelText(), EntryAt(GainEntries(), s.ivoxLevel)},
+        {VoxDelayText(), EntryAt(VoxDelayEntries(), s.voxDelay)},
+        {AnnunciationText(), annunciation},
+        {CallToneText(), onOff(s.callTone)},
+        {RogerBeepText(), onOff(s.rogerBeep)},
+        {EmergencyChannelText(), EntryAt(EmergencyChannelEntries(), s.emergencyChannel)},
+        {SelectedChannelText(), EntryAt(SelectedChannelEntries(), s.selectedEmergencyChannel)},
+        {LoneWorkerText(), onOff(s.loneWorker)},
+        {LoneWorkerTimerText(), EntryAt(LoneWorkerTimerEntries(), s.loneWorkerTimer)},
+    };
+}
+
+}  // namespace qv

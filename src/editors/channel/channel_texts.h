@@ -1,0 +1,61 @@
+// The words of the channel table: headers, modes and the option texts of the flag byte, in the
+// current UI language.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace qv::channel {
+
+// Columns of the channel table; row 0 holds the headers, column 0 the channel numbers.
+enum Column : int {
+    kColNumber = 0,
+    kColName = 1,
+    kColMode = 2,
+    kColRxFreq = 3,
+    kColRxTone = 4,
+    kColTxFreq = 5,
+    kColTxTone = 6,
+    kColPower = 7,
+    kColBandwidth = 8,
+    kColScan = 9,
+    kColBusyLock = 10,
+    kColReverseBurst = 11,
+    kColTalkAround = 12,
+};
+constexpr int kTableRows = 17;  // header row + 16 channels
+constexpr int kTableColumns = 13;
+
+// Column widths in twips; 0 leaves the grid's default width (the Mode column).
+int ColumnWidthTwips(int column);
+
+QString HeaderText(int column);
+QString WindowTitle();
+
+QString SimplexText();
+QString RepeaterText();
+QString RxOnlyText();
+// The mode text in the current language for a mode text of either language, or "" when the text
+// names no mode.
+QString ModeTextInCurrentLanguage(const QString& modeText);
+
+QString YesText();
+QString NoText();
+QString OffText();
+QString OnText();
+QString LowText();
+QString HighText();
+QString NarrowText();
+QString WideText();
+QString CarrierText();  // what a loaded busy lock of 2 shows: "Carrier" / "载波"
+// What a loaded busy lock of 1 shows, in both languages.
+inline QString LoadedCtcssDcsText() {
+    return QStringLiteral("CTCSS/DCS");
+}
+// The busy-lock choice that stores 1 in either language: "CTCSS/DCS" and "亚音".
+bool IsCtcssDcsBusyLock(const QString& text);
+
+// The entries of the option list of columns 9 to 12, in list order; empty for other columns.
+QStringList OptionList(int column);
+
+}  // namespace qv::channel

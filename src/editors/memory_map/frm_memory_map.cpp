@@ -1,0 +1,291 @@
+#include "editors/memory_map/frm_memory_map.h"
+
+#include <QFocusEvent>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTableView>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "editors/memory_map/hex_validator.h"
+#include "editors/memory_map/memory_map_model.h"
+
+namespace qv {
+
+namespace {
+
+constexpr int kVisibleDataRows = 16;
+
+bool IsEnterKey(const QKeyEvent* event) {
+    return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+}
+
+// The keypad's separator key opens the editor like Enter.
+bool IsKeypadSeparator(const QKeyEvent* event) {
+    return (event->modifiers() & Qt::KeypadModifier) && event->key() == Qt::Key_Comma;
+}
+
+// The hex digit of a key, on the main keyboard or the keypad, letters whatever the shift state;
+// a null character for any other key.
+QChar HexDigitOfKey(const QKeyEvent* event) {
+    const int key = event->key();
+    if (key >= Qt::Key_0 && key <= Qt::Key_9) return QChar(u'0' + (key - Qt::Key_0));
+    if (key >= Qt::Key_A && key <= Qt::Key_F) return QChar(u'A' + (key - Qt::Key_A));
+    return QChar();
+}
+
+bool LeavesWithoutLosingEdit(const QFocusEvent* event) {
+    // Switching to another program or opening a pop-up is no leaving of the box.
+    return event->reason() == Qt::ActiveWindowFocusReason ||
+           event->reason() == Qt::PopupFocusReason;
+}
+
+}  // namespace
+
+FrmMemoryMap::FrmMemoryMap(RadioData& data, QWidget* parent)
+    : QWidget(parent, Qt::Window), data_(data) {
+    setObjectName(QStringLiteral("frmMemoryMap"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("Memory Map"));
+
+    model_ = new MemoryMapModel(data_.image, this);
+    BuildGrid();
+    BuildAddressBox();
+
+    cmdOK_ = new QPushButton(QStringLiteral("&OK"), this);
+    cmdOK_->setObjectName(QStringLiteral("cmdOK"));
+    cmdCancel_ = new QPushButton(QStringLiteral("&Cancel"), this);
+    cmdCancel_->setObjectName(QStringLiteral("cmdCancel"));
+    connect(cmdOK_, &QPushButton::clicked, this, &FrmMemoryMap::StoreAndClose);
+    connect(cmdCancel_, &QPushButton::clicked, this, &QWidget::close);
+
+    auto* label1 = new QLabel(QStringLiteral("="), this);
+    label1->setObjectName(QStringLiteral("Label1"));
+
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(txtAddr_);
+    bottom->addWidget(label1);
+    bottom->addWidget(lblValue_);
+    bottom->addStretch(1);
+    bottom->addWidget(cmdOK_);
+    bottom->addWidget(cmdCancel_);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(msgMemory_, 1);
+    layout->addLayout(bottom);
+
+    msgMemory_->setCurrentIndex(model_->index(0, 0));
+    msgMemory_->setFocus();
+    adjustSize();
+}
+
+void FrmMemoryMap::BuildGrid() {
+    msgMemory_ = new QTableView(this);
+    msgMemory_->setObjectName(QStringLiteral("msgMemory"));
+    msgMemory_->setModel(model_);
+    msgMemory_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    msgMemory_->setSelectionMode(QAbstractItemView::SingleSelection);
+    msgMemory_->setCornerButtonEnabled(false);
+    msgMemory_->setWordWrap(false);
+
+    const QFontMetrics metrics = msgMemory_->fontMetrics();
+    const int rowHeight = metrics.height() + 6;
+    const int columnWidth = metrics.horizontalAdvance(QStringLiteral("WW")) + 12;
+    QHeaderView* rows = msgMemory_->verticalHeader();
+    rows->setSectionResizeMode(QHeaderView::Fixed);
+    rows->setDefaultSectionSize(rowHeight);
+    rows->setDefaultAlignment(Qt::AlignCenter);
+    rows->setFixedWidth(2 * columnWidth);
+    rows->setSectionsClickable(false);
+    QHeaderView* columns = msgMemory_->horizontalHeader();
+    columns->setSectionResizeMode(QHeaderView::Fixed);
+    columns->setDefaultSectionSize(columnWidth);
+    columns->setMinimumSectionSize(columnWidth);
+    columns->setDefaultAlignment(Qt::AlignCenter);
+    columns->setFixedHeight(rowHeight);
+    columns->setSectionsClickable(false);
+
+    // The header row and 16 data rows at a time.
+    const int frame = 2 * msgMemory_->frameWidth();
+    const int scrollBar = msgMemory_->verticalScrollBar()->sizeHint().width();
+    msgMemory_->setMinimumSize(2 * columnWidth + kRowSize * columnWidth + scrollBar + frame,
+                               rowHeight + kVisibleDataRows * rowHeight + frame);
+
+    txtMemory_ = new QLineEdit(msgMemory_->viewport());
+    txtMemory_->setObjectName(QStringLiteral("txtMemory"));
+    txtMemory_->setMaxLength(2);
+    txtMemory_->setValidator(new HexValidator(txtMemory_));
+    txtMemory_->setAlignment(Qt::AlignCenter);
+    txtMemory_->hide();
+    txtMemory_->installEventFilter(this);
+
+    msgMemory_->installEventFilter(this);
+    connect(msgMemory_->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex& current) { OnCurrentChanged(current); });
+    connect(msgMemory_, &QTableView::clicked, this,
+            [this](const QModelIndex& index) { EditCell(index.row(), index.column()); });
+    // The editor belongs to its cell; scrolling the cell away cancels the edit.
+    for (QScrollBar* bar : {msgMemory_->verticalScrollBar(), msgMemory_->horizontalScrollBar()}) {
+        connect(bar, &QScrollBar::valueChanged, this, [this] {
+            if (editing_) CancelEdit();
+        });
+    }
+}
+
+void FrmMemoryMap::BuildAddressBox() {
+    txtAddr_ = new QLineEdit(this);
+    txtAddr_->setObjectName(QStringLiteral("TxtAddr"));
+    txtAddr_->setMaxLength(4);
+    txtAddr_->setValidator(new HexValidator(txtAddr_));
+    txtAddr_->setFixedWidth(txtAddr_->fontMetrics().horizontalAdvance(QStringLiteral("WWWW")) + 16);
+    txtAddr_->installEventFilter(this);
+    lblValue_ = new QLabel(this);
+    lblValue_->setObjectName(QStringLiteral("LblValue"));
+    lblValue_->setMinimumWidth(lblValue_->fontMetrics().horizontalAdvance(QStringLiteral("0000")));
+}
+
+void FrmMemoryMap::OnCurrentChanged(const QModelIndex& current) {
+    if (!current.isValid()) return;
+    txtAddr_->setText(MemoryMapModel::AddressText(current.row(), current.column()));
+    lblValue_->setText(QString::number(model_->Byte(current.row(), current.column())));
+}
+
+// ---- The cell editor ----
+
+void FrmMemoryMap::EditCell(int row, int column) {
+    if (editing_) CommitEdit();
+    const QModelIndex cell = model_->index(row, column);
+    if (!cell.isValid()) return;
+    msgMemory_->setCurrentIndex(cell);
+    editRow_ = row;
+    editColumn_ = column;
+    savedText_ = model_->CellText(row, column);
+    txtMemory_->setGeometry(msgMemory_->visualRect(cell));
+    txtMemory_->setText(savedText_);
+    editing_ = true;
+    txtMemory_->show();
+    txtMemory_->selectAll();
+    txtMemory_->setFocus(Qt::OtherFocusReason);
+}
+
+void FrmMemoryMap::CommitEdit() {
+    if (!editing_) return;
+    editing_ = false;  // first, so the focus leaving the hidden editor commits nothing more
+    model_->CommitCell(editRow_, editColumn_, txtMemory_->text());
+    HideEditor();
+    const QModelIndex current = msgMemory_->currentIndex();
+    if (current.isValid()) OnCurrentChanged(current);  // the value label follows the new byte
+}
+
+void FrmMemoryMap::CancelEdit() {
+    if (!editing_) return;
+    editing_ = false;  // the cell still holds the text it had when the edit began
+    HideEditor();
+    msgMemory_->setFocus(Qt::OtherFocusReason);
+}
+
+void FrmMemoryMap::HideEditor() {
+    // Hiding the focused editor would pass the focus on like Tab, which moves the current cell:
+    // the grid takes the focus first.
+    if (txtMemory_->hasFocus()) msgMemory_->setFocus(Qt::OtherFocusReason);
+    txtMemory_->hide();
+}
+
+// ---- Keys ----
+
+bool FrmMemoryMap::HandleGridKey(QKeyEvent* event) {
+    if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) return false;
+    const QModelIndex current = msgMemory_->currentIndex();
+    if (!current.isValid()) return false;
+    if (IsEnterKey(event) || IsKeypadSeparator(event)) {
+        EditCell(current.row(), current.column());
+        return true;
+    }
+    const QChar digit = HexDigitOfKey(event);
+    if (digit.isNull()) return false;  // arrows and the rest keep their grid meaning
+    EditCell(current.row(), current.column());
+    txtMemory_->setText(digit);
+    txtMemory_->setCursorPosition(1);
+    return true;
+}
+
+bool FrmMemoryMap::HandleEditorKey(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        CancelEdit();
+        return true;
+    }
+    if (!IsEnterKey(event)) return false;  // the validator takes hex digits, Backspace and edits
+    const auto [row, column] = MemoryMapModel::CellAfterEnter(editRow_, editColumn_);
+    CommitEdit();
+    msgMemory_->setFocus(Qt::OtherFocusReason);
+    msgMemory_->setCurrentIndex(model_->index(row, column));
+    return true;
+}
+
+bool FrmMemoryMap::HandleAddressKey(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        txtAddr_->setText(savedAddress_);
+        txtAddr_->selectAll();
+        return true;
+    }
+    if (IsEnterKey(event)) {
+        LeaveAddressBox();
+        return true;
+    }
+    return false;
+}
+
+// ---- The address box ----
+
+void FrmMemoryMap::LeaveAddressBox() {
+    const QString address = model_->NormalizeAddress(txtAddr_->text());
+    txtAddr_->setText(address);
+    if (address == savedAddress_) return;
+    savedAddress_ = address;  // Enter, then the focus leaving, go there once
+    const int value = address.toInt(nullptr, 16);
+    const int row = value / kRowSize;
+    const int column = value % kRowSize;
+    msgMemory_->setCurrentIndex(model_->index(row, column));
+    msgMemory_->scrollTo(model_->index(row, column), QAbstractItemView::PositionAtTop);
+    EditCell(row, column);
+}
+
+void FrmMemoryMap::StoreAndClose() {
+    CommitEdit();
+    model_->Store(data_.image);
+    close();
+}
+
+bool FrmMemoryMap::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+        case QEvent::KeyPress: {
+            auto* key = static_cast<QKeyEvent*>(event);
+            if (watched == msgMemory_) return HandleGridKey(key);
+            if (watched == txtMemory_ && editing_) return HandleEditorKey(key);
+            if (watched == txtAddr_) return HandleAddressKey(key);
+            break;
+        }
+        case QEvent::FocusIn:
+            if (watched == txtAddr_) {
+                savedAddress_ = txtAddr_->text();
+                QTimer::singleShot(0, txtAddr_, [box = txtAddr_] { box->selectAll(); });
+            }
+            break;
+        case QEvent::FocusOut: {
+            const auto* focus = static_cast<QFocusEvent*>(event);
+            if (LeavesWithoutLosingEdit(focus)) break;
+            if (watched == txtMemory_) CommitEdit();
+            if (watched == txtAddr_) LeaveAddressBox();
+            break;
+        }
+        default:
+            break;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+}  // namespace qv

@@ -1,0 +1,64 @@
+// The memory map: every byte of the image as two hex digits in msgMemory, edited in place with
+// txtMemory; an address box jumps to any address. OK writes the whole table into the image,
+// Cancel (or closing the window) leaves the image as it was. Not modal; deleted when closed.
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+#include "data/radio_image.h"
+
+class QKeyEvent;
+class QLabel;
+class QLineEdit;
+class QModelIndex;
+class QPushButton;
+class QTableView;
+
+namespace qv {
+
+class MemoryMapModel;
+
+class FrmMemoryMap : public QWidget {
+    Q_OBJECT
+public:
+    // Fills the table from the image; the cell of address 0x0000 becomes current.
+    explicit FrmMemoryMap(RadioData& data, QWidget* parent = nullptr);
+
+    MemoryMapModel& Model() { return *model_; }
+    // Makes the cell current and opens the cell editor over it with the cell's text.
+    void EditCell(int row, int column);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void BuildGrid();
+    void BuildAddressBox();
+    void OnCurrentChanged(const QModelIndex& current);
+    bool HandleGridKey(QKeyEvent* event);
+    bool HandleEditorKey(QKeyEvent* event);
+    bool HandleAddressKey(QKeyEvent* event);
+    void CommitEdit();
+    void CancelEdit();
+    void HideEditor();
+    void LeaveAddressBox();
+    void StoreAndClose();
+
+    RadioData& data_;
+    MemoryMapModel* model_ = nullptr;
+    QTableView* msgMemory_ = nullptr;
+    QLineEdit* txtMemory_ = nullptr;
+    QLineEdit* txtAddr_ = nullptr;
+    QLabel* lblValue_ = nullptr;
+    QPushButton* cmdOK_ = nullptr;
+    QPushButton* cmdCancel_ = nullptr;
+
+    bool editing_ = false;
+    int editRow_ = 0;
+    int editColumn_ = 0;
+    QString savedText_;     // the cell's text when its edit began
+    QString savedAddress_;  // the address box's text when it got the focus
+};
+
+}  // namespace qv

@@ -1,0 +1,110 @@
+// The clone transfer between the program and the radio, as a pure state machine: it is given
+// timer ticks and the bytes the port received, and answers with the frame to send and the timer
+// to arm next. The clone dialog drives it with two timers and a serial port; tests drive it with
+// plain byte strings and no clock.
+#pragma once
+
+#include <QByteArray>
+#include <cstdint>
+
+#include "data/radio_image.h"
+
+namespace qv {
+
+// The serial port used for cloning, 1 to 16. 1 at start-up, changed only by the port dialog, not
+// stored between runs.
+std::uint8_t ComPort();
+void SetComPort(int port);
+
+constexpr std::uint8_t kCloneRead = 1;   // CloneMode: read the radio into the image
+constexpr std::uint8_t kCloneWrite = 2;  // CloneMode: write the image to the radio
+
+constexpr std::int16_t kHandshakeRow = -2;  // CurrentRow while the handshake is under way
+constexpr std::int16_t kEndRow = 800;       // CurrentRow while the End frame goes out
+
+// The rows of the two commands; rows 27 to 37 are never transferred.
+constexpr std::int16_t kReadFirstRow = 1;
+constexpr std::int16_t kReadLastRow = 26;
+constexpr std::int16_t kWriteFirstRow = 1;
+constexpr std::int16_t kWriteLastRow = 63;
+
+constexpr int kSendPeriodMs = 1;  // the next frame follows a processed reply at once
+
+// The Write command's preparation: byte 0x171A set to 0 and rows 1-26 copied onto rows 38-63,
+// the second copy the radio keeps of its settings.
+void PrepareImageForWrite(RadioImage& image);
+
+// The frames the program sends.
+QByteArray HandshakeFrame();                                 // "KVMD4QZ"
+QByteArray ReadRowFrame(int row);                            // 'R', A_hi, A_lo, 0x10
+QByteArray WriteRowFrame(const RadioImage& image, int row);  // 'W', A_hi, A_lo, 0x10, 16 bytes
+QByteArray EndFrame();                                       // 'E'
+
+enum class CloneTimer { None, Send, Receive };
+enum class CloneOutcome {
+    Running,    // keep going: arm the timer named
+    Completed,  // the End frame has gone out: show the end message and close
+    Failed,     // no or bad reply: "Connection Fail!" with Retry and Cancel
+};
+
+// What the driver does after a step, in this order: discard every received byte the port holds
+// (when `discardInput`), write `frame` (when not empty), arm `arm` with `periodMs`.
+struct CloneStep {
+    QByteArray frame;
+    bool discardInput = false;
+    CloneTimer arm = CloneTimer::None;
+    int periodMs = 0;
+    CloneOutcome outcome = CloneOutcome::Running;
+};
+
+class CloneEngine {
+public:
+    explicit CloneEngine(RadioImage& image) : image_(image) {}
+
+    // Set by the caller before every transfer.
+    std::int16_t FirstRow = kReadFirstRow;
+    std::int16_t LastRow = kReadLastRow;
+    std::uint8_t CloneMode = kCloneRead;
+    // From Radio.INI at start-up; kept from one transfer to the next.
+    std::int16_t RecvInterval = 50;
+    std::int16_t RecvLimit = 40;
+
+    // Starts (or, after a failure, restarts) a transfer from the handshake: progress 0, send
+    // timer armed.
+    CloneStep Begin();
+    // The send timer fired: the frame for CurrentRow, then the receive timer.
+    CloneStep SendTick();
+    // The receive timer fired; `received` is every byte the port held (possibly none).
+    CloneStep ReceiveTick(const QByteArray& received);
+    // The port failed while the transfer ran: the failure path, as for a missing reply.
+    CloneStep PortFailed();
+
+    bool Finished() const { return finished_; }
+    std::int16_t CurrentRow() const { return currentRow_; }
+    std::uint8_t ExpectedLength() const { return expectedLength_; }
+    const QByteArray& ReceiveBuffer() const { return receiveBuffer_; }
+    int PollCount() const { return pollCount_; }
+    // 0 to 100; the row being transferred as a share of the rows FirstRow to LastRow.
+    double Progress() const { return progress_; }
+
+    // The row after `row`: the End marker after LastRow, 38 after 26, else the next one.
+    std::int16_t NextRow(std::int16_t row) const;
+
+private:
+    bool CheckReply(const QByteArray& reply);
+    CloneStep Poll();  // one more poll spent on the current reply
+    CloneStep Fail();
+    int ReceivePeriod() const;
+    // A data row the image holds; anything else ends the transfer with the End frame.
+    std::int16_t Bounded(std::int16_t row) const;
+
+    RadioImage& image_;
+    bool finished_ = false;
+    std::int16_t currentRow_ = kHandshakeRow;
+    std::uint8_t expectedLength_ = 0;
+    QByteArray receiveBuffer_;
+    int pollCount_ = 0;  // wide enough to pass any RecvLimit
+    double progress_ = 0;
+};
+
+}  // namespace qv

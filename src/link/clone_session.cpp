@@ -1,0 +1,36 @@
+#include "link/clone_session.h"
+
+#include <QEventLoop>
+#include <QTimer>
+
+#include "data/ui_language.h"
+#include "link/clone_driver.h"
+
+namespace qv {
+
+CloneResult RunClone(RadioImage& image, const CloneRequest& request) {
+    QTimer sendTimer;
+    QTimer receiveTimer;
+    CloneDriver driver(image, sendTimer, receiveTimer);
+    CloneEngine& engine = driver.engine();
+    engine.CloneMode = request.CloneMode;
+    engine.FirstRow = request.FirstRow;
+    engine.LastRow = request.LastRow;
+    engine.RecvInterval = request.timing.RecvInterval;
+    engine.RecvLimit = request.timing.RecvLimit;
+
+    if (!driver.OpenPort(request.device)) return {false, driver.PortErrorText()};
+    QEventLoop loop;
+    if (request.progress)
+        QObject::connect(&driver, &CloneDriver::progressChanged, request.progress);
+    QObject::connect(&driver, &CloneDriver::completed, &loop, [&loop] { loop.exit(0); });
+    QObject::connect(&driver, &CloneDriver::failed, &loop, [&loop] { loop.exit(1); });
+    driver.Begin();
+    const bool ok = loop.exec() == 0;
+    driver.Stop();
+    driver.ClosePort();
+    if (ok) return {true, {}};
+    return {false, UiText("CloneDialog", "Connection Fail!")};
+}
+
+}  // namespace qv

@@ -1,0 +1,32 @@
+// One whole clone transfer run to its end without a window, for qv730-cli and the benchmarks:
+// the same engine and serial link as the clone dialog, with a failure ending the transfer
+// instead of asking whether to retry.
+#pragma once
+
+#include <QString>
+#include <functional>
+
+#include "data/radio_image.h"
+#include "platform/link_settings.h"
+
+namespace qv {
+
+struct CloneRequest {
+    QString device;
+    std::uint8_t CloneMode = 1;
+    std::int16_t FirstRow = 1;
+    std::int16_t LastRow = 26;
+    LinkTiming timing;
+    std::function<void(double percent)> progress;  // optional
+};
+
+struct CloneResult {
+    bool ok = false;
+    QString error;  // the port's own description, or "Connection Fail!" in the UI language
+};
+
+// Runs the transfer on the calling thread's event loop. Rows a read has fetched stay in the image
+// even when the transfer fails.
+CloneResult RunClone(RadioImage& image, const CloneRequest& request);
+
+}  // namespace qv

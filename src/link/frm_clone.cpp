@@ -1,0 +1,131 @@
+#include "link/frm_clone.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <cmath>
+
+#include "data/ui_language.h"
+#include "editors/editor_window.h"
+#include "platform/link_settings.h"
+#include "platform/prompts.h"
+#include "platform/serial_port_map.h"
+
+namespace qv {
+
+namespace {
+
+constexpr char kContext[] = "CloneDialog";
+
+constexpr int kWidthTwips = 5400;
+constexpr int kButtonWidthTwips = 1200;
+
+}  // namespace
+
+FrmClone::FrmClone(RadioData& data, QWidget* parent) : QDialog(parent) {
+    setObjectName("frmClone");
+    setModal(true);
+
+    TmrSend = new QTimer(this);
+    TmrSend->setObjectName("TmrSend");
+    TmrReceive = new QTimer(this);
+    TmrReceive->setObjectName("TmrReceive");
+    driver_ = new CloneDriver(data.image, *TmrSend, *TmrReceive, this);
+
+    Label1 = new QLabel(this);
+    Label1->setObjectName("Label1");
+    Prg1 = new QProgressBar(this);
+    Prg1->setObjectName("Prg1");
+    Prg1->setRange(0, 100);
+    Command1 = new QPushButton(this);
+    Command1->setObjectName("Command1");
+    Command2 = new QPushButton(this);
+    Command2->setObjectName("Command2");
+    for (QPushButton* button : {Command1, Command2}) {
+        button->setMinimumWidth(TwipsToPixels(kButtonWidthTwips));
+        button->setAutoDefault(false);
+    }
+    Command1->setDefault(true);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(Command1);
+    buttons->addWidget(Command2);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(Label1);
+    layout->addWidget(Prg1);
+    layout->addSpacing(6);
+    layout->addLayout(buttons);
+    setMinimumWidth(TwipsToPixels(kWidthTwips));
+
+    connect(Command1, &QPushButton::clicked, this, &FrmClone::Start);
+    connect(Command2, &QPushButton::clicked, this, &FrmClone::reject);
+    connect(driver_, &CloneDriver::progressChanged, this, &FrmClone::OnProgress);
+    connect(driver_, &CloneDriver::completed, this, &FrmClone::OnCompleted);
+    connect(driver_, &CloneDriver::failed, this, &FrmClone::OnFailed);
+    Display();
+}
+
+void FrmClone::Display() {
+    setWindowTitle(Reading() ? UiText(kContext, "Read Data From Radio")
+                             : UiText(kContext, "Write Data To Radio"));
+    Command1->setText(UiText(kContext, "&Ok"));
+    Command2->setText(UiText("Common", "&Cancel"));
+    Label1->setText(UiText(kContext, "Press [OK] to Begin"));
+    Prg1->setValue(0);
+    // Every showing of the dialog can start one transfer.
+    Command1->setEnabled(true);
+}
+
+void FrmClone::showEvent(QShowEvent* event) {
+    if (!event->spontaneous()) Display();
+    QDialog::showEvent(event);
+}
+
+void FrmClone::Start() {
+    driver_->ClosePort();
+    if (!driver_->OpenPort(PortDeviceName(ComPort(), RadioIniFolder()))) {
+        CurrentPrompts().Message(this, {driver_->PortErrorText(), AppTitle(),
+                                        PromptIcon::Exclamation, PromptButtons::Ok});
+        reject();
+        return;
+    }
+    Label1->setText(Reading() ? UiText(kContext, "Reading...") : UiText(kContext, "Writting...  "));
+    driver_->Begin();
+    Command1->setEnabled(false);
+}
+
+void FrmClone::OnProgress(double percent) {
+    Prg1->setValue(static_cast<int>(std::lround(percent)));
+}
+
+void FrmClone::OnCompleted() {
+    const QString text =
+        Reading() ? UiText(kContext, "Reading Complete!") : UiText(kContext, "Writing Complete!");
+    CurrentPrompts().Message(this, {text, AppTitle(), PromptIcon::Information, PromptButtons::Ok});
+    accept();
+}
+
+void FrmClone::OnFailed() {
+    const PromptAnswer answer = CurrentPrompts().Message(
+        this, {UiText(kContext, "Connection Fail!"), AppTitle(), PromptIcon::Critical,
+               PromptButtons::RetryCancel, PromptAnswer::Retry});
+    if (answer == PromptAnswer::Retry && isVisible()) {
+        // The port stays open; the transfer starts over from the handshake and the first row.
+        driver_->Begin();
+        return;
+    }
+    reject();
+}
+
+void FrmClone::done(int result) {
+    driver_->Stop();
+    driver_->ClosePort();
+    QDialog::done(result);
+}
+
+}  // namespace qv

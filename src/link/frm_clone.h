@@ -1,0 +1,68 @@
+// frmClone: the modal dialog that reads the image from the radio or writes it to the radio. The
+// caller sets the rows and the mode, shows it with exec() and the user starts with OK; the
+// transfer runs as a chain of TmrSend / TmrReceive ticks, so Cancel works at any moment.
+#pragma once
+
+#include <QDialog>
+
+#include "data/radio_image.h"
+#include "link/clone_driver.h"
+
+class QLabel;
+class QProgressBar;
+class QPushButton;
+class QTimer;
+
+namespace qv {
+
+class FrmClone : public QDialog {
+    Q_OBJECT
+    Q_PROPERTY(int FirstRow READ FirstRow WRITE SetFirstRow)
+    Q_PROPERTY(int LastRow READ LastRow WRITE SetLastRow)
+    Q_PROPERTY(int CloneMode READ CloneMode WRITE SetCloneMode)
+    Q_PROPERTY(int RecvInterval READ RecvInterval WRITE SetRecvInterval)
+    Q_PROPERTY(int RecvLimit READ RecvLimit WRITE SetRecvLimit)
+    Q_PROPERTY(bool Finished READ Finished)
+
+public:
+    FrmClone(RadioData& data, QWidget* parent = nullptr);
+
+    int FirstRow() const { return driver_->engine().FirstRow; }
+    void SetFirstRow(int row) { driver_->engine().FirstRow = static_cast<std::int16_t>(row); }
+    int LastRow() const { return driver_->engine().LastRow; }
+    void SetLastRow(int row) { driver_->engine().LastRow = static_cast<std::int16_t>(row); }
+    int CloneMode() const { return driver_->engine().CloneMode; }
+    void SetCloneMode(int mode) { driver_->engine().CloneMode = static_cast<std::uint8_t>(mode); }
+    int RecvInterval() const { return driver_->engine().RecvInterval; }
+    void SetRecvInterval(int ms) { driver_->engine().RecvInterval = static_cast<std::int16_t>(ms); }
+    int RecvLimit() const { return driver_->engine().RecvLimit; }
+    void SetRecvLimit(int polls) { driver_->engine().RecvLimit = static_cast<std::int16_t>(polls); }
+    bool Finished() const { return driver_->engine().Finished(); }
+
+    // The waiting state: title, captions and "Press [OK] to Begin" in the current language,
+    // progress 0, OK enabled. Runs whenever the dialog is shown.
+    void Display();
+    // OK: opens port ComPort and begins the transfer.
+    void Start();
+
+    void done(int result) override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void OnCompleted();
+    void OnFailed();
+    void OnProgress(double percent);
+    bool Reading() const { return CloneMode() == kCloneRead; }
+
+    QTimer* TmrSend;
+    QTimer* TmrReceive;
+    QLabel* Label1;
+    QProgressBar* Prg1;
+    QPushButton* Command1;
+    QPushButton* Command2;
+    CloneDriver* driver_;
+};
+
+}  // namespace qv

@@ -1,0 +1,61 @@
+#include "platform/link_settings.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QLocale>
+#include <cmath>
+#include <limits>
+
+#include "codecs/number_text.h"
+#include "platform/ini_file.h"
+
+namespace qv {
+
+namespace {
+
+QString g_iniFolder;
+
+const QString kSetupSection = QStringLiteral("Setup");
+const QString kIntervalKey = QStringLiteral("ComInterval[ms]");
+const QString kRecvCountKey = QStringLiteral("ComRecvCount ");
+
+}  // namespace
+
+QString RadioIniFolder() {
+    return g_iniFolder.isEmpty() ? QCoreApplication::applicationDirPath() : g_iniFolder;
+}
+
+void SetRadioIniFolder(const QString& folder) {
+    g_iniFolder = folder;
+}
+
+QString RadioIniPath(const QString& folder) {
+    return QDir(folder).filePath(QStringLiteral("Radio.INI"));
+}
+
+std::optional<std::int16_t> TimingNumber(const QString& text) {
+    const QString trimmed = text.trimmed();
+    bool ok = false;
+    double value = QLocale::c().toDouble(trimmed, &ok);
+    // A value written with the decimal comma of the user's locale reads the same.
+    if (!ok) value = QLocale::c().toDouble(QString(trimmed).replace(',', '.'), &ok);
+    if (!ok || !std::isfinite(value)) return std::nullopt;
+    const double rounded = RoundHalfEven(value);
+    if (rounded < std::numeric_limits<std::int16_t>::min() ||
+        rounded > std::numeric_limits<std::int16_t>::max()) {
+        return std::nullopt;
+    }
+    return static_cast<std::int16_t>(rounded);
+}
+
+LinkTiming ReadLinkTiming(const QString& folder) {
+    const QString file = RadioIniPath(folder);
+    LinkTiming timing;
+    const auto interval = TimingNumber(GetIniValue(kSetupSection, kIntervalKey, file));
+    if (interval && *interval >= 1) timing.RecvInterval = *interval;
+    const auto limit = TimingNumber(GetIniValue(kSetupSection, kRecvCountKey, file));
+    if (limit && *limit >= 0) timing.RecvLimit = *limit;
+    return timing;
+}
+
+}  // namespace qv

@@ -1,0 +1,35 @@
+// Where the link finds its settings: the file Radio.INI in the program's folder. Section [Setup]
+// holds the clone dialog's receive timing; the optional section [Ports] names the device of each
+// port number ("COM1=/dev/ttyUSB0").
+#pragma once
+
+#include <QString>
+#include <cstdint>
+#include <optional>
+
+namespace qv {
+
+constexpr std::int16_t kDefaultRecvInterval = 50;  // ms between two receive polls
+constexpr std::int16_t kDefaultRecvLimit = 40;     // polls allowed for one reply
+
+struct LinkTiming {
+    std::int16_t RecvInterval = kDefaultRecvInterval;
+    std::int16_t RecvLimit = kDefaultRecvLimit;
+};
+
+// The folder that holds Radio.INI: the program's own folder unless set (tests and the command
+// line point it elsewhere).
+QString RadioIniFolder();
+void SetRadioIniFolder(const QString& folder);
+QString RadioIniPath(const QString& folder);
+
+// A timing value as Radio.INI writes it: a number, rounded to the nearest whole number with
+// halves to the even neighbour, that fits a signed 16-bit integer. Nothing for any other text.
+std::optional<std::int16_t> TimingNumber(const QString& text);
+
+// "ComInterval[ms]" and "ComRecvCount " of section [Setup] of Radio.INI in `folder`. A missing
+// file or key, a text that is not a number, an interval below 1 ms or a negative count falls
+// back to 50 ms and 40 polls.
+LinkTiming ReadLinkTiming(const QString& folder);
+
+}  // namespace qv

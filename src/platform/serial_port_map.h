@@ -1,0 +1,29 @@
+// Which serial device stands behind port number n (COM1 to COM16). On Windows it is "COMn".
+// Elsewhere the section [Ports] of Radio.INI may name it ("COM1=/dev/ttyUSB0"); without an entry
+// the ports are the serial devices present, USB adapters first, then the others, each group in
+// name order.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace qv {
+
+constexpr int kFirstComPort = 1;
+constexpr int kLastComPort = 16;
+
+// The devices present in the order ports are numbered when Radio.INI names none.
+QStringList OrderedSerialDevices(QStringList deviceNames);
+
+// The device of port n, or "" when there is none. `iniFolder` holds Radio.INI.
+QString PortDeviceName(int port, const QString& iniFolder);
+// The devices of COM1 to COM16 in one look at the system ("" where there is none).
+QStringList PortDeviceNames(const QString& iniFolder);
+
+// The port number of a "COMn" text (any case, n from 1 to 16), or 0.
+int ComPortNumber(const QString& text);
+
+// What a user typed for a port: "COMn" is looked up as above, anything else is a device path.
+QString ResolvePortArgument(const QString& text, const QString& iniFolder);
+
+}  // namespace qv

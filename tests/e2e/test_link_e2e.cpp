@@ -1,0 +1,361 @@
+// The radio link end to end over a pseudo-terminal: qv730-cli and the real clone and port dialogs
+// against the virtual radio, compared byte for byte with the radio's image, and the failure
+// paths the radio can be told to cause.
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QtTest>
+
+#include "data/data_file.h"
+#include "link/clone.h"
+#include "link/frm_clone.h"
+#include "link/frm_com_port.h"
+#include "platform/link_settings.h"
+#include "platform/port_probe.h"
+#include "platform/prompts.h"
+#include "radio_sim_process.h"
+
+using namespace qv;
+
+namespace {
+
+QString BinPath(const QString& name) {
+    return QDir(QCoreApplication::applicationDirPath()).filePath(name);
+}
+
+RadioImage Template() {
+    RadioData data;
+    if (LoadFile(BinPath("default.tw"), data) != LoadStatus::Ok) qFatal("default.tw unusable");
+    return data.image;
+}
+
+// The template with every byte of rows 1 to 63 changed, so a row that crossed the line can be
+// told from one that did not.
+RadioImage Pattern() {
+    RadioImage image = Template();
+    for (int a = 0x10; a < 0x400; ++a) image[a] = static_cast<std::uint8_t>(a * 37 + (a >> 4) + 1);
+    return image;
+}
+
+bool RowsEqual(const RadioImage& a, const RadioImage& b, int first, int last) {
+    return std::equal(a.data() + first * kRowSize, a.data() + (last + 1) * kRowSize,
+                      b.data() + first * kRowSize);
+}
+
+RadioImage LoadRaw(const QString& path) {
+    RadioData data;
+    if (LoadFile(path, data) != LoadStatus::Ok) qFatal("%s unusable", qPrintable(path));
+    return data.baseline;
+}
+
+QStringList FramesOf(const QStringList& log) {
+    QStringList frames;
+    for (const QString& line : log) {
+        if (line.startsWith("frame ")) frames << line.section(": ", 1).section(" |", 0, 0).left(10);
+    }
+    return frames;
+}
+
+QStringList ExpectedReadFrames() {
+    QStringList frames{"handshake"};
+    for (int row = 1; row <= 26; ++row) {
+        frames << "read " + QString("%1").arg(row * 16, 4, 16, QChar('0')).toUpper();
+    }
+    frames << "end";
+    return frames;
+}
+
+struct CliRun {
+    int exitCode = -1;
+    QString errors;
+};
+
+CliRun RunCli(const QStringList& arguments) {
+    QProcess cli;
+    cli.start(BinPath("qv730-cli"), arguments);
+    cli.waitForFinished(60000);
+    return {cli.exitStatus() == QProcess::NormalExit ? cli.exitCode() : -1,
+            QString::fromLocal8Bit(cli.readAllStandardError())};
+}
+
+}  // namespace
+
+class TestLinkE2e : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir work_;
+    QString patternFile_;
+
+    // A Radio.INI of the test with short timing and COM1 on the virtual radio.
+    void WriteRadioIni(const QString& device, int interval = 5, int limit = 40) {
+        QFile ini(RadioIniPath(work_.path()));
+        QVERIFY(ini.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        ini.write(QString("[Setup]\nComInterval[ms]=%1\nComRecvCount =%2\n[Ports]\nCOM1=%3\n"
+                          "COM3=/nonexistent/ttyQV\n")
+                      .arg(interval)
+                      .arg(limit)
+                      .arg(device)
+                      .toUtf8());
+    }
+
+    // The clone dialog as the main window runs it: properties set, shown with exec(), OK pressed.
+    int RunDialog(FrmClone& dialog, int mode, int interval = 5, int limit = 40) {
+        const bool reading = mode == kCloneRead;
+        dialog.setProperty("FirstRow", 1);
+        dialog.setProperty("LastRow", reading ? 26 : 63);
+        dialog.setProperty("CloneMode", mode);
+        dialog.setProperty("RecvInterval", interval);
+        dialog.setProperty("RecvLimit", limit);
+        QTimer::singleShot(0, &dialog,
+                           [&dialog] { dialog.findChild<QPushButton*>("Command1")->click(); });
+        return dialog.exec();
+    }
+
+private slots:
+    void initTestCase() {
+        QVERIFY(work_.isValid());
+        patternFile_ = work_.filePath("pattern.tw");
+        QVERIFY(SaveFile(patternFile_, Pattern()).ok);
+        SetRadioIniFolder(work_.path());
+        SetComPort(1);
+    }
+    void cleanupTestCase() { SetRadioIniFolder({}); }
+
+    void cliReadsRowsOneToTwentySixOverTheBaseImage() {
+        RadioSimProcess radio({"--image", patternFile_});
+        QVERIFY(!radio.path().isEmpty());
+        WriteRadioIni(radio.path());
+        const QString out = work_.filePath("read.tw");
+        const CliRun run = RunCli({"read", "--port", "COM1", "-o", out, "--ini-dir", work_.path()});
+        QVERIFY2(run.exitCode == 0, qPrintable(run.errors));
+        QVERIFY(run.errors.contains("Reading... 100%"));
+        const RadioImage read = LoadRaw(out);
+        QVERIFY(RowsEqual(read, Pattern(), 1, 26));
+        QVERIFY(RowsEqual(read, Template(), 0, 0));
+        QVERIFY(RowsEqual(read, Template(), 27, kRowCount - 1));
+        QCOMPARE(FramesOf(radio.Stop()), ExpectedReadFrames());
+    }
+
+    void cliWritesThePreparedImage() {
+        RadioSimProcess radio({"--save", work_.filePath("radio-after-write.tw")});
+        QVERIFY(!radio.path().isEmpty());
+        WriteRadioIni(radio.path());
+        // A device path works as well as COMn.
+        const CliRun run =
+            RunCli({"write", "--port", radio.path(), patternFile_, "--ini-dir", work_.path()});
+        QVERIFY2(run.exitCode == 0, qPrintable(run.errors));
+        const QStringList log = radio.Stop();
+        QCOMPARE(FramesOf(log).size(), 54);
+        RadioImage sent = Pattern();
+        PrepareImageForWrite(sent);
+        const RadioImage radioImage = LoadRaw(work_.filePath("radio-after-write.tw"));
+        QVERIFY(RowsEqual(radioImage, sent, 1, 26));
+        QVERIFY(RowsEqual(radioImage, sent, 38, 63));
+        QVERIFY(RowsEqual(radioImage, Pattern(), 1, 26));
+        QVERIFY(RowsEqual(radioImage, Template(), 27, 37));
+        QVERIFY(RowsEqual(radioImage, Template(), 64, kRowCount - 1));
+        // The file given is not changed by the preparation.
+        QVERIFY(LoadRaw(patternFile_) == Pattern());
+    }
+
+    void cliFailuresSayWhyAndWriteNothing_data() {
+        QTest::addColumn<QStringList>("radioSwitches");
+        QTest::addColumn<QString>("port");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("silent radio") << QStringList{"--silent"} << "COM1"
+                                      << "Connection Fail!";
+        QTest::newRow("reply stops midway") << QStringList{"--stop-mid-reply", "4"} << "COM1"
+                                            << "Connection Fail!";
+        QTest::newRow("missing device") << QStringList{} << "COM3"
+                                        << "/nonexistent/ttyQV: No such file or directory";
+        QTest::newRow("port with no device") << QStringList{} << "COM16"
+                                             << "no serial device";
+    }
+    void cliFailuresSayWhyAndWriteNothing() {
+        QFETCH(QStringList, radioSwitches);
+        QFETCH(QString, port);
+        QFETCH(QString, message);
+        RadioSimProcess radio(radioSwitches);
+        WriteRadioIni(radio.path(), 5, 3);
+        const QString out = work_.filePath("never.tw");
+        const CliRun run = RunCli({"read", "--port", port, "-o", out, "--ini-dir", work_.path()});
+        QCOMPARE(run.exitCode, 1);
+        QVERIFY2(run.errors.contains(message), qPrintable(run.errors));
+        QVERIFY(!QFile::exists(out));
+    }
+
+    void dialogReadsTheRadio() {
+        RadioSimProcess radio({"--image", patternFile_});
+        WriteRadioIni(radio.path());
+        ScriptedPrompts prompts;
+        ScopedPrompts scoped(prompts);
+        RadioData data;
+        data.image = Template();
+        FrmClone dialog(data);
+        QCOMPARE(RunDialog(dialog, kCloneRead), int(QDialog::Accepted));
+        QVERIFY(dialog.property("Finished").toBool());
+        QCOMPARE(dialog.findChild<QProgressBar*>("Prg1")->value(), 100);
+        QCOMPARE(prompts.messages.size(), size_t(1));
+        QCOMPARE(prompts.messages[0].text, QString("Reading Complete!"));
+        QCOMPARE(prompts.messages[0].title, QString("QV-730"));
+        QCOMPARE(prompts.messages[0].icon, PromptIcon::Information);
+        QVERIFY(RowsEqual(data.image, Pattern(), 1, 26));
+        QVERIFY(RowsEqual(data.image, Template(), 27, kRowCount - 1));
+        QCOMPARE(FramesOf(radio.Stop()), ExpectedReadFrames());
+    }
+
+    void dialogWritesTheRadio() {
+        RadioSimProcess radio({"--save", work_.filePath("radio-after-dialog.tw")});
+        WriteRadioIni(radio.path());
+        ScriptedPrompts prompts;
+        ScopedPrompts scoped(prompts);
+        RadioData data;
+        data.image = Pattern();
+        PrepareImageForWrite(data.image);
+        const RadioImage sent = data.image;
+        FrmClone dialog(data);
+        QCOMPARE(RunDialog(dialog, kCloneWrite), int(QDialog::Accepted));
+        QCOMPARE(prompts.messages.size(), size_t(1));
+        QCOMPARE(prompts.messages[0].text, QString("Writing Complete!"));
+        QVERIFY(data.image == sent);
+        radio.Stop();
+        const RadioImage radioImage = LoadRaw(work_.filePath("radio-after-dialog.tw"));
+        QVERIFY(RowsEqual(radioImage, sent, 1, 26));
+        QVERIFY(RowsEqual(radioImage, sent, 38, 63));
+        QVERIFY(RowsEqual(radioImage, Template(), 27, 37));
+    }
+
+    void splitReply_data() {
+        QTest::addColumn<int>("pauseMs");
+        QTest::addColumn<bool>("accepted");
+        // Polls every 20 ms: a pause shorter than that is never seen by a poll; a much longer
+        // one leaves a poll that finds nothing after the reply began.
+        QTest::newRow("short pause") << 5 << true;
+        QTest::newRow("pause over a poll") << 150 << false;
+    }
+    void splitReply() {
+        QFETCH(int, pauseMs);
+        QFETCH(bool, accepted);
+        RadioSimProcess radio({"--image", patternFile_, "--split-reply", "5", "--split-pause",
+                               QString::number(pauseMs)});
+        WriteRadioIni(radio.path());
+        ScriptedPrompts prompts;
+        ScopedPrompts scoped(prompts);
+        RadioData data;
+        FrmClone dialog(data);
+        const int result = RunDialog(dialog, kCloneRead, 20, 40);
+        QCOMPARE(result == QDialog::Accepted, accepted);
+        QCOMPARE(prompts.messages.size(), size_t(1));
+        QCOMPARE(prompts.messages[0].icon,
+                 accepted ? PromptIcon::Information : PromptIcon::Critical);
+        // Row 4 is frame 5; whatever came before it is kept either way.
+        QVERIFY(RowsEqual(data.image, Pattern(), 1, accepted ? 26 : 3));
+        QVERIFY(radio.Stop().filter("split reply").size() == 1);
+    }
+
+    void silentRadioFailsWithRetryAndCancel() {
+        RadioSimProcess radio({"--silent"});
+        WriteRadioIni(radio.path());
+        ScriptedPrompts prompts;
+        prompts.answers = {PromptAnswer::Cancel};
+        ScopedPrompts scoped(prompts);
+        RadioData data;
+        const RadioImage before = data.image;
+        FrmClone dialog(data);
+        QCOMPARE(RunDialog(dialog, kCloneRead, 10, 3), int(QDialog::Rejected));
+        QCOMPARE(prompts.messages.size(), size_t(1));
+        QCOMPARE(prompts.messages[0].text, QString("Connection Fail!"));
+        QCOMPARE(prompts.messages[0].title, QString("QV-730"));
+        QCOMPARE(prompts.messages[0].icon, PromptIcon::Critical);
+        QCOMPARE(prompts.messages[0].buttons, PromptButtons::RetryCancel);
+        QVERIFY(!dialog.property("Finished").toBool());
+        QVERIFY(data.image == before);
+        QCOMPARE(FramesOf(radio.Stop()), QStringList{"handshake"});
+    }
+
+    void badFirstAnswerThenRetrySucceeds_data() {
+        QTest::addColumn<QStringList>("radioSwitches");
+        QTest::newRow("wrong acknowledgement") << QStringList{"--wrong-first-byte", "1"};
+        QTest::newRow("no answer to the first handshake") << QStringList{"--answer-from", "2"};
+    }
+    void badFirstAnswerThenRetrySucceeds() {
+        QFETCH(QStringList, radioSwitches);
+        RadioSimProcess radio(QStringList{"--image", patternFile_} + radioSwitches);
+        WriteRadioIni(radio.path());
+        ScriptedPrompts prompts;
+        prompts.answers = {PromptAnswer::Retry, PromptAnswer::Ok};
+        ScopedPrompts scoped(prompts);
+        RadioData data;
+        FrmClone dialog(data);
+        QCOMPARE(RunDialog(dialog, kCloneRead, 10, 3), int(QDialog::Accepted));
+        QCOMPARE(prompts.messages.size(), size_t(2));
+        QCOMPARE(prompts.messages[0].icon, PromptIcon::Critical);
+        QCOMPARE(prompts.messages[1].text, QString("Reading Complete!"));
+        QVERIFY(RowsEqual(data.image, Pattern(), 1, 26));
+        // Retry starts over from the handshake on the port that stayed open.
+        QCOMPARE(FramesOf(radio.Stop()), QStringList{"handshake"} + ExpectedReadFrames());
+    }
+
+    void rowsReadStayWhenTheTransferStops() {
+        // The reply for row 9 (frame 10) stops midway; Cancel ends the transfer.
+        RadioSimProcess radio({"--image", patternFile_, "--stop-mid-reply", "10"});
+        WriteRadioIni(radio.path());
+        ScriptedPrompts prompts;
+        ScopedPrompts scoped(prompts);
+        RadioData data;
+        data.image = Template();
+        FrmClone dialog(data);
+        QCOMPARE(RunDialog(dialog, kCloneRead, 10, 3), int(QDialog::Rejected));
+        QVERIFY(RowsEqual(data.image, Pattern(), 1, 8));
+        QVERIFY(RowsEqual(data.image, Template(), 9, kRowCount - 1));
+    }
+
+    void cancelDuringAReadKeepsTheRowsRead() {
+        RadioSimProcess radio({"--image", patternFile_, "--pace"});
+        WriteRadioIni(radio.path());
+        ScriptedPrompts prompts;
+        ScopedPrompts scoped(prompts);
+        RadioData data;
+        data.image = Template();
+        FrmClone dialog(data);
+        auto* progress = dialog.findChild<QProgressBar*>("Prg1");
+        QTimer watch;
+        connect(&watch, &QTimer::timeout, &dialog, [&] {
+            if (progress->value() >= 25) dialog.findChild<QPushButton*>("Command2")->click();
+        });
+        watch.start(1);
+        QCOMPARE(RunDialog(dialog, kCloneRead, 10, 40), int(QDialog::Rejected));
+        watch.stop();
+        QVERIFY(prompts.messages.empty());
+        QVERIFY(!dialog.property("Finished").toBool());
+        int rowsRead = 0;
+        while (rowsRead < 26 && RowsEqual(data.image, Pattern(), rowsRead + 1, rowsRead + 1)) {
+            ++rowsRead;
+        }
+        QVERIFY2(rowsRead >= 6 && rowsRead < 26, qPrintable(QString::number(rowsRead)));
+        QVERIFY(RowsEqual(data.image, Template(), rowsRead + 1, kRowCount - 1));
+        // No frame goes out once the dialog has closed.
+        const int framesAtClose = FramesOf(radio.Log()).size();
+        QTest::qWait(100);
+        QCOMPARE(FramesOf(radio.Stop()).size(), framesAtClose);
+    }
+
+    void portTestSendsAti1AndGreysOutMissingPorts() {
+        RadioSimProcess radio({});
+        WriteRadioIni(radio.path());
+        SerialPortProbe probe;
+        QVERIFY(probe.PortUsable(1));
+        QVERIFY(!probe.PortUsable(3));
+        QTRY_VERIFY(radio.Log().contains("bytes: 41 54 49 31 0D"));
+
+        FrmComPort dialog;
+        dialog.show();
+        QVERIFY(dialog.findChild<QRadioButton*>("Option1_0")->isEnabled());
+        QCOMPARE(dialog.findChild<QRadioButton*>("Option1_0")->toolTip(), radio.path());
+        QVERIFY(!dialog.findChild<QRadioButton*>("Option1_2")->isEnabled());
+        QTRY_COMPARE(radio.Log().filter("bytes: 41 54 49 31 0D").size(), 2);
+    }
+};
+
+QTEST_MAIN(TestLinkE2e)
+#include "test_link_e2e.moc"

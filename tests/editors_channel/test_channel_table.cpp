@@ -1,0 +1,618 @@
+// The channel table without any widget: decoding records into cell texts, the editing rules and
+// the bytes written back.
+#include <QSignalSpy>
+#include <QtTest>
+
+#include "channel_test_support.h"
+#include "codecs/channel_name.h"
+#include "editors/channel/channel_table.h"
+
+using namespace qv;
+using namespace qv::channel;
+using namespace qv::test;
+
+class TestChannelTable : public QObject {
+    Q_OBJECT
+private slots:
+    void cleanup() { SetUiLanguage(kEnglish); }
+
+    void headersFollowTheLanguage_data();
+    void headersFollowTheLanguage();
+    void flagByteLoadsAsTexts_data();
+    void flagByteLoadsAsTexts();
+    void flagByteSavesFromTexts_data();
+    void flagByteSavesFromTexts();
+    void modeIsDerivedFromTheCells_data();
+    void modeIsDerivedFromTheCells();
+    void emptyRecordLoadsAndSavesAsBlank();
+    void rxOnlyRecordSavesWithoutTransmitSide();
+    void toneOutsideTheListIsLost();
+    void namesAndScanBitsRoundTrip();
+    void savingTouchesOnlyItsOwnScanBit();
+    void newChannelDefaults_data();
+    void newChannelDefaults();
+    void rxFrequencyRules_data();
+    void rxFrequencyRules();
+    void emptyRxFrequencyDeletesTheChannel();
+    void txFrequencyRules();
+    void rxToneFollowsOnSimplexRowsOnly();
+    void unchangedOrEmptyChoiceChangesNothing();
+    void busyLockCtcssDcsInChinese();
+    void enterMovesToTheNextEditableColumn_data();
+    void enterMovesToTheNextEditableColumn();
+    void redirectionAndEditors();
+    void emptyRowModeFollowsLanguageSwitch();
+    void setCellAsUserFollowsTheEditorRules();
+    void loadAsksForTheFirstCell();
+};
+
+// ---- Layout and texts ----
+
+void TestChannelTable::headersFollowTheLanguage_data() {
+    QTest::addColumn<int>("language");
+    QTest::addColumn<QStringList>("headers");
+    QTest::addColumn<QString>("mode");
+    QTest::newRow("English") << int(kEnglish)
+                             << QStringList{"No.",          "CH Name",      "Mode",
+                                            "RX Freq.",     "RX CTCSS/DCS", "TX Freq.",
+                                            "TX CTCSS/DCS", "TX Power",     "Bandwidth",
+                                            "Scan",         "Busy Lock",    "Reverse Burst",
+                                            "Talk Around"}
+                             << "Simplex";
+    QTest::newRow("Chinese") << int(kChinese)
+                             << QStringList{"信道号",   "信道名称", "信道模式", "接收频率",
+                                            "接收亚音", "发射频率", "发射亚音", "发射功率",
+                                            "信道带宽", "扫描",     "繁忙锁定", "尾音消除",
+                                            "脱网"}
+                             << "单工";
+}
+
+void TestChannelTable::headersFollowTheLanguage() {
+    QFETCH(int, language);
+    QFETCH(QStringList, headers);
+    QFETCH(QString, mode);
+    SetUiLanguage(static_cast<std::uint8_t>(language));
+    RadioData data = BlankRadio();
+    ChannelTable table(data);
+    table.RefreshAll();
+    QCOMPARE(table.RowTexts(0), headers);
+    QCOMPARE(table.Cell(16, kColNumber), QStringLiteral("16"));
+    QCOMPARE(table.Cell(5, kColMode), mode);
+    for (int column : {kColMode, kColPower, kColBandwidth}) QVERIFY(table.IsDisplayOnly(3, column));
+    QCOMPARE(ChannelTable::FrequencyChoices(),
+             (QStringList{"", "446.00625", "446.01875", "446.03125", "446.04375", "446.05625",
+                          "446.06875", "446.08125", "446.09375"}));
+}
+
+// ---- Flag byte ----
+
+void TestChannelTable::flagByteLoadsAsTexts_data() {
+    QTest::addColumn<int>("language");
+    QTest::addColumn<QString>("flag");
+    // TX Power, Bandwidth, Busy Lock, Reverse Burst, Talk Around
+    QTest::addColumn<QStringList>("texts");
+    QTest::newRow("all clear") << int(kEnglish) << "00"
+                               << QStringList{"Low", "Narrow", "Off", "Off", "Yes"};
+    QTest::newRow("all set") << int(kEnglish) << "3C"
+                             << QStringList{"High", "Wide", "Off", "On", "No"};
+    QTest::newRow("busy lock 1") << int(kEnglish) << "01"
+                                 << QStringList{"Low", "Narrow", "CTCSS/DCS", "Off", "Yes"};
+    QTest::newRow("busy lock 2") << int(kEnglish) << "02"
+                                 << QStringList{"Low", "Narrow", "Carrier", "Off", "Yes"};
+    QTest::newRow("busy lock 3 reads Off")
+        << int(kEnglish) << "03" << QStringList{"Low", "Narrow", "Off", "Off", "Yes"};
+    QTest::newRow("zh all clear") << int(kChinese) << "00"
+                                  << QStringList{"低", "窄带", "关", "关", "是"};
+    QTest::newRow("zh all set") << int(kChinese) << "3C"
+                                << QStringList{"高", "宽带", "关", "开", "否"};
+    QTest::newRow("zh busy lock 1")
+        << int(kChinese) << "01" << QStringList{"低", "窄带", "CTCSS/DCS", "关", "是"};
+    QTest::newRow("zh busy lock 2")
+        << int(kChinese) << "02" << QStringList{"低", "窄带", "载波", "关", "是"};
+    QTest::newRow("mode bits ignored")
+        << int(kEnglish) << "C0" << QStringList{"Low", "Narrow", "Off", "Off", "Yes"};
+}
+
+void TestChannelTable::flagByteLoadsAsTexts() {
+    QFETCH(int, language);
+    QFETCH(QString, flag);
+    QFETCH(QStringList, texts);
+    SetUiLanguage(static_cast<std::uint8_t>(language));
+    RadioData data = BlankRadio();
+    PutRecord(data.image, 4, SimplexRecord(flag));
+    ChannelTable table(data);
+    table.RefreshAll();
+    const QStringList loaded{table.Cell(4, kColPower), table.Cell(4, kColBandwidth),
+                             table.Cell(4, kColBusyLock), table.Cell(4, kColReverseBurst),
+                             table.Cell(4, kColTalkAround)};
+    QCOMPARE(loaded, texts);
+}
+
+void TestChannelTable::flagByteSavesFromTexts_data() {
+    QTest::addColumn<int>("language");
+    QTest::addColumn<QString>("record");
+    QTest::addColumn<int>("column");  // 0: no edit
+    QTest::addColumn<QString>("choice");
+    QTest::addColumn<int>("savedFlag");
+    const QString repeater = "25 06 60 44 75 18 60 44 FF FF FF FF 00 40 FE FF";
+    const QString rxOnly = "25 06 60 44 FF FF FF FF FF FF FF FF 00 40 FE FF";
+    QTest::newRow("busy lock 3 saves 0") << int(kEnglish) << SimplexRecord("03") << 0 << "" << 0x00;
+    QTest::newRow("kept bits") << int(kEnglish) << SimplexRecord("3D") << 0 << "" << 0x3D;
+    QTest::newRow("mode bits rebuilt") << int(kEnglish) << SimplexRecord("C0") << 0 << "" << 0x00;
+    QTest::newRow("talk around no")
+        << int(kEnglish) << SimplexRecord("00") << int(kColTalkAround) << "No" << 0x08;
+    QTest::newRow("talk around yes")
+        << int(kEnglish) << SimplexRecord("08") << int(kColTalkAround) << "Yes" << 0x00;
+    QTest::newRow("reverse burst off")
+        << int(kEnglish) << SimplexRecord("20") << int(kColReverseBurst) << "Off" << 0x00;
+    QTest::newRow("carrier squelch")
+        << int(kEnglish) << SimplexRecord("00") << int(kColBusyLock) << "Carrier Squelch" << 0x02;
+    QTest::newRow("ctcss/dcs") << int(kEnglish) << SimplexRecord("02") << int(kColBusyLock)
+                               << "CTCSS/DCS" << 0x01;
+    QTest::newRow("zh ctcss/dcs") << int(kChinese) << SimplexRecord("00") << int(kColBusyLock)
+                                  << "亚音" << 0x01;
+    QTest::newRow("zh carrier") << int(kChinese) << SimplexRecord("00") << int(kColBusyLock)
+                                << "载波" << 0x02;
+    QTest::newRow("zh talk around no")
+        << int(kChinese) << SimplexRecord("00") << int(kColTalkAround) << "否" << 0x08;
+    QTest::newRow("zh kept bits") << int(kChinese) << SimplexRecord("3D") << 0 << "" << 0x3D;
+    QTest::newRow("repeater mode") << int(kEnglish) << repeater << 0 << "" << 0x40;
+    QTest::newRow("rx only mode") << int(kEnglish) << rxOnly << 0 << "" << 0x80;
+    QTest::newRow("zh repeater mode") << int(kChinese) << repeater << 0 << "" << 0x40;
+    QTest::newRow("zh rx only mode") << int(kChinese) << rxOnly << 0 << "" << 0x80;
+}
+
+void TestChannelTable::flagByteSavesFromTexts() {
+    QFETCH(int, language);
+    QFETCH(QString, record);
+    QFETCH(int, column);
+    QFETCH(QString, choice);
+    QFETCH(int, savedFlag);
+    SetUiLanguage(static_cast<std::uint8_t>(language));
+    RadioData data = BlankRadio();
+    PutRecord(data.image, 7, record);
+    ChannelTable table(data);
+    table.RefreshAll();
+    if (column != 0) QVERIFY(table.SetCellAsUser(7, column, choice));
+    table.SaveData();
+    QCOMPARE(int(data.image.at(7, 12)), savedFlag);
+    QCOMPARE(Hex(data.image, 7 * 16 + 13, 3), QStringLiteral("40 FE FF"));  // not written
+}
+
+// ---- Modes ----
+
+void TestChannelTable::modeIsDerivedFromTheCells_data() {
+    QTest::addColumn<QString>("record");
+    QTest::addColumn<QString>("mode");
+    QTest::addColumn<QString>("txFreq");
+    QTest::addColumn<QString>("txTone");
+    QTest::addColumn<bool>("txLocked");
+    QTest::newRow("simplex") << SimplexRecord() << "Simplex"
+                             << "446.00625"
+                             << "None" << true;
+    QTest::newRow("simplex with tones") << "25 06 60 44 25 06 60 44 70 06 70 06 28 40 FE FF"
+                                        << "Simplex"
+                                        << "446.00625"
+                                        << "1 - 67.0Hz" << true;
+    QTest::newRow("other tx tone") << "25 06 60 44 25 06 60 44 70 06 23 80 28 40 FE FF"
+                                   << "Repeater"
+                                   << "446.00625"
+                                   << "39 - D023N" << false;
+    QTest::newRow("other tx frequency") << "25 06 60 44 75 18 60 44 FF FF FF FF 28 40 FE FF"
+                                        << "Repeater"
+                                        << "446.01875"
+                                        << "None" << false;
+    QTest::newRow("stored mode bits are not trusted")
+        << "25 06 60 44 75 18 60 44 FF FF FF FF A8 40 FE FF"
+        << "Repeater"
+        << "446.01875"
+        << "None" << false;
+    QTest::newRow("no tx frequency") << "25 06 60 44 FF FF FF FF 70 06 70 06 28 40 FE FF"
+                                     << "RX only"
+                                     << ""
+                                     << "" << true;
+    QTest::newRow("tx frequency with one FF byte")
+        << "25 06 60 44 25 06 FF 44 FF FF FF FF 28 40 FE FF"
+        << "RX only"
+        << ""
+        << "" << true;
+}
+
+void TestChannelTable::modeIsDerivedFromTheCells() {
+    QFETCH(QString, record);
+    QFETCH(QString, mode);
+    QFETCH(QString, txFreq);
+    QFETCH(QString, txTone);
+    QFETCH(bool, txLocked);
+    RadioData data = BlankRadio();
+    PutRecord(data.image, 2, record);
+    ChannelTable table(data);
+    table.RefreshAll();
+    QCOMPARE(table.Cell(2, kColMode), mode);
+    QCOMPARE(table.Cell(2, kColTxFreq), txFreq);
+    QCOMPARE(table.Cell(2, kColTxTone), txTone);
+    QCOMPARE(table.IsDisplayOnly(2, kColTxFreq), txLocked);
+    QCOMPARE(table.IsDisplayOnly(2, kColTxTone), txLocked);
+}
+
+void TestChannelTable::emptyRecordLoadsAndSavesAsBlank() {
+    RadioData data = BlankRadio();
+    PutRecord(data.image, 9, "FF FF FF FF 25 06 60 44 70 06 70 06 28 40 FE 12");  // RX blank
+    EncodeChannelName(data.image, 9, "OLD");
+    SetScanFlag(data.image, 9, 1);
+    PutRecord(data.image, 10, SimplexRecord());
+    SetScanFlag(data.image, 10, 1);
+    PutBytes(data.image, 0x2000 + 5 * 9, "01 02 03 04 05");
+    ChannelTable table(data);
+    table.RefreshAll();
+    QStringList expected(kTableColumns, QString());
+    expected[kColNumber] = "9";
+    expected[kColMode] = "Simplex";
+    QCOMPARE(table.RowTexts(9), expected);
+    QVERIFY(!table.IsDisplayOnly(9, kColTxFreq));
+    table.SaveData();
+    QCOMPARE(Hex(data.image, 9 * 16, 16), QString("FF ").repeated(15) + "FF");
+    QCOMPARE(Hex(data.image, 0x110 + 6 * 8, 6), QStringLiteral("FF FF FF FF FF FF"));
+    QCOMPARE(GetScanFlag(data.image, 9), 0);
+    QCOMPARE(GetScanFlag(data.image, 10), 1);
+    QCOMPARE(Hex(data.image, 0x2000 + 5 * 9, 5), QStringLiteral("01 02 03 04 05"));
+}
+
+void TestChannelTable::rxOnlyRecordSavesWithoutTransmitSide() {
+    RadioData data = BlankRadio();
+    PutRecord(data.image, 3, "25 06 60 44 FF FF FF FF 70 06 70 06 28 40 FE FF");
+    ChannelTable table(data);
+    table.RefreshAll();
+    table.SaveData();
+    QCOMPARE(Hex(data.image, 3 * 16, 13), QStringLiteral("25 06 60 44 FF FF FF FF 70 06 FF FF A8"));
+}
+
+void TestChannelTable::toneOutsideTheListIsLost() {
+    // 69.3 Hz is no standard tone: it reads as None and is stored as none, unless a customized
+    // CTCSS slot holds it.
+    for (bool customized : {false, true}) {
+        RadioData data = BlankRadio();
+        PutRecord(data.image, 1, "25 06 60 44 25 06 60 44 93 06 93 06 28 40 FE FF");
+        if (customized) PutBytes(data.image, 0x190 + 2, "93 06");
+        ChannelTable table(data);
+        table.RefreshAll();
+        QCOMPARE(table.Cell(1, kColRxTone), customized ? "123 - 69.3Hz" : "None");
+        table.SaveData();
+        QCOMPARE(Hex(data.image, 16 + 8, 4), customized ? "93 06 93 06" : "FF FF FF FF");
+    }
+}
+
+// ---- Names and scan bits ----
+
+void TestChannelTable::namesAndScanBitsRoundTrip() {
+    RadioData data = BlankRadio();
+    const QStringList names{"AB1", "ZZZZZZ", "", "a b|~", QString::fromLatin1("\xC4x")};
+    for (int i = 0; i < names.size(); ++i) {
+        PutRecord(data.image, i + 1, SimplexRecord());
+        EncodeChannelName(data.image, i + 1, names[i]);
+        SetScanFlag(data.image, i + 1, i % 2);
+    }
+    PutRecord(data.image, 9, SimplexRecord());
+    SetScanFlag(data.image, 9, 1);
+    const RadioImage before = data.image;
+
+    ChannelTable table(data);
+    table.RefreshAll();
+    for (int i = 0; i < names.size(); ++i) {
+        QCOMPARE(table.Cell(i + 1, kColName), names[i]);
+        QCOMPARE(table.Cell(i + 1, kColScan), i % 2 ? "Yes" : "No");
+    }
+    QCOMPARE(table.Cell(9, kColScan), QStringLiteral("Yes"));
+    table.SaveData();
+    QCOMPARE(Hex(data.image, 0x110, 6), QStringLiteral("41 42 31 FF FF FF"));
+    QCOMPARE(Hex(data.image, 0x110, 0x60), Hex(before, 0x110, 0x60));
+    QCOMPARE(int(data.image[0x171] & 0x01), 1);  // channel 9 is bit 0 of 0x171
+}
+
+void TestChannelTable::savingTouchesOnlyItsOwnScanBit() {
+    RadioData data = BlankRadio();
+    PutRecord(data.image, 8, SimplexRecord());
+    data.image[0x170] = 0xFF;
+    data.image[0x171] = 0x00;
+    ChannelTable table(data);
+    table.RefreshAll();
+    QVERIFY(table.SetCellAsUser(8, kColScan, "No"));
+    table.SaveData();
+    // Channel 8 is bit 7 of 0x170; channels 1-7 are empty and lose theirs.
+    QCOMPARE(int(data.image[0x170]), 0x00);
+    PutRecord(data.image, 1, SimplexRecord());
+    data.image[0x170] = 0x00;
+    table.RefreshAll();
+    QVERIFY(table.SetCellAsUser(8, kColScan, "Yes"));
+    table.SaveData();
+    QCOMPARE(int(data.image[0x170]), 0x80);
+}
+
+// ---- Creating, changing and deleting channels ----
+
+void TestChannelTable::newChannelDefaults_data() {
+    QTest::addColumn<int>("language");
+    QTest::addColumn<QStringList>("row");
+    QTest::newRow("English") << int(kEnglish)
+                             << QStringList{"5",         "",     "Simplex", "446.00625", "None",
+                                            "446.00625", "None", "Low",     "Narrow",    "Yes",
+                                            "Off",       "On",   "No"};
+    QTest::newRow("Chinese") << int(kChinese)
+                             << QStringList{"5",         "",   "单工", "446.00625", "无",
+                                            "446.00625", "无", "低",   "窄带",      "是",
+                                            "关",        "开", "否"};
+}
+
+void TestChannelTable::newChannelDefaults() {
+    QFETCH(int, language);
+    QFETCH(QStringList, row);
+    SetUiLanguage(static_cast<std::uint8_t>(language));
+    RadioData data = BlankRadio();
+    PutBytes(data.image, 5 * 16 + 12, "00 00 00 77");
+    PutBytes(data.image, 0x2000 + 5 * 5, "00 00 00 00 00");
+    ChannelTable table(data);
+    table.RefreshAll();
+    table.CommitFrequency(5, kColRxFreq, "446.00625");
+    QCOMPARE(table.RowTexts(5), row);
+    // Written into the image at once: bytes 12-14 and the five-byte slot.
+    QCOMPARE(Hex(data.image, 5 * 16 + 12, 4), QStringLiteral("34 40 FE 77"));
+    QCOMPARE(Hex(data.image, 0x2000 + 5 * 5, 5), QStringLiteral("FF FF FF FF FF"));
+    QVERIFY(!table.IsDisplayOnly(5, kColTxFreq));  // editable until a DeriveMode locks it
+
+    table.SaveData();
+    QCOMPARE(Hex(data.image, 5 * 16, 16),
+             QStringLiteral("25 06 60 44 25 06 60 44 FF FF FF FF 28 40 FE 77"));
+    QCOMPARE(GetScanFlag(data.image, 5), 1);
+    QCOMPARE(Hex(data.image, 0x110 + 6 * 4, 6), QStringLiteral("FF FF FF FF FF FF"));
+}
+
+void TestChannelTable::rxFrequencyRules_data() {
+    QTest::addColumn<QString>("record");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("rx");
+    QTest::addColumn<QString>("tx");
+    const QString repeater = "25 06 60 44 75 18 60 44 FF FF FF FF 28 40 FE FF";
+    QTest::newRow("simplex follows") << SimplexRecord() << "446.1"
+                                     << "446.10000"
+                                     << "446.10000";
+    QTest::newRow("repeater keeps tx") << repeater << "446.1"
+                                       << "446.10000"
+                                       << "446.01875";
+    QTest::newRow("above the band") << SimplexRecord() << "500"
+                                    << "480.00000"
+                                    << "480.00000";
+    QTest::newRow("no number") << SimplexRecord() << "abc"
+                               << "400.00000"
+                               << "400.00000";
+    QTest::newRow("snapped") << repeater << "446.0124"
+                             << "446.01000"
+                             << "446.01875";
+    QTest::newRow("list entry") << repeater << "446.09375"
+                                << "446.09375"
+                                << "446.01875";
+}
+
+void TestChannelTable::rxFrequencyRules() {
+    QFETCH(QString, record);
+    QFETCH(QString, typed);
+    QFETCH(QString, rx);
+    QFETCH(QString, tx);
+    RadioData data = BlankRadio();
+    PutRecord(data.image, 12, record);
+    ChannelTable table(data);
+    table.RefreshAll();
+    const QString mode = table.Cell(12, kColMode);
+    table.CommitFrequency(12, kColRxFreq, typed);
+    QCOMPARE(table.Cell(12, kColRxFreq), rx);
+    QCOMPARE(table.Cell(12, kColTxFreq), tx);
+    QCOMPARE(table.Cell(12, kColMode), mode);  // no new mode until the TX side is edited
+}
+
+void TestChannelTable::emptyRxFrequencyDeletesTheChannel() {
+    RadioData data = BlankRadio();
+    PutRecord(data.image, 6, "25 06 60 44 75 18 60 44 70 06 23 80 3F 40 FE 55");
+    EncodeChannelName(data.image, 6, "GONE");
+    SetScanFlag(data.image, 6, 1);
+    ChannelTable table(data);
+    table.RefreshAll();
+    QCOMPARE(table.Cell(6, kColMode), QStringLiteral("Repeater"));
+    table.CommitFrequency(6, kColRxFreq, "");
+    QStringList expected(kTableColumns, QString());
+    expected[kColNumber] = "6";
+    expected[kColMode] = "Repeater";  // the Mode cell keeps its text
+    QCOMPARE(table.RowTexts(6), expected);
+    table.SaveData();
+    QCOMPARE(Hex(data.image, 6 * 16, 16), QString("FF ").repeated(15) + "FF");
+    QCOMPARE(DecodeChannelName(data.image, 6), QString());
+    QCOMPARE(GetScanFlag(data.image, 6), 0);
+}
+
+void TestChannelTable::txFrequencyRules() {
+    RadioData data = BlankRadio();
+    PutRecord(data.image, 1, "25 06 60 44 FF FF FF FF 70 06 70 06 28 40 FE FF");  // RX only
+    ChannelTable table(data);
+    table.RefreshAll();
+    QVERIFY(table.IsDisplayOnly(1, kColTxFreq));
+    QCOMPARE(table.EditorFor(1, kColTxFreq), CellEditor::None);
+
+    // A new channel's TX side is open: a different TX frequency makes it a repeater ...
+    table.CommitFrequency(2, kColRxFreq, "446.00625");
+    table.CommitFrequency(2, kColTxFreq, "446.0188");
+    QCOMPARE(table.Cell(2, kColTxFreq), QStringLiteral("446.01875"));
+    QCOMPARE(table.Cell(2, kColMode), QStringLiteral("Repeater"));
+    QVERIFY(!table.IsDisplayOnly(2, kColTxTone));
+    // ... an empty one makes it RX only, with both TX cells empty and locked ...
+    table.CommitFrequency(2, kColTxFreq, "");
+    QCOMPARE(table.Cell(2, kColMode), QStringLiteral("RX only"));
+    QCOMPARE(table.Cell(2, kColTxTone), QString());
+    QVERIFY(table.IsDisplayOnly(2, kColTxFreq));
+    // ... and the TX frequency equal to RX (tones equal) makes it simplex.
+    table.CommitFrequency(3, kColRxFreq, "446.5");
+    table.SetTxFrequency(3, "");
+    table.CommitFrequency(3, kColTxFreq, "446.5");
+    QCOMPARE(table.Cell(3, kColTxTone), QStringLiteral("None"));
+    QCOMPARE(table.Cell(3, kColMode), QStringLiteral("Simplex"));
+    QVERIFY(table.IsDisplayOnly(3, kColTxFreq));
+}
+
+void TestChannelTable::rxToneFollowsOnSimplexRowsOnly() {
+    RadioData data = BlankRadio();
+    PutRecord(data.image, 1, SimplexRecord());
+    PutRecord(data.image, 2, "25 06 60 44 75 18 60 44 FF FF FF FF 28 40 FE FF");
+    ChannelTable table(data);
+    table.RefreshAll();
+    const QString tone = table.ToneDisplayList().at(1);
+    QCOMPARE(tone, QStringLiteral("1 - 67.0Hz"));
+    table.CommitChoice(1, kColRxTone, tone, table.Cell(1, kColRxTone));
+    table.CommitChoice(2, kColRxTone, tone, table.Cell(2, kColRxTone));
+    QCOMPARE(table.Cell(1, kColTxTone), tone);
+    QCOMPARE(table.Cell(2, kColTxTone), QStringLiteral("None"));
+    table.SaveData();
+    QCOMPARE(Hex(data.image, 16 + 8, 4), QStringLiteral("70 06 70 06"));
+    QCOMPARE(Hex(data.image, 32 + 8, 4), QStringLiteral("70 06 FF FF"));
+}
+
+void TestChannelTable::unchangedOrEmptyChoiceChangesNothing() {
+    RadioData data = BlankRadio();
+    PutRecord(data.image, 1, SimplexRecord("02"));  // busy lock "Carrier", not a list entry
+    ChannelTable table(data);
+    table.RefreshAll();
+    QSignalSpy changes(&table, &ChannelTable::cellsChanged);
+    table.CommitChoice(1, kColScan, "Yes", "Yes");
+    // The list could not show "Carrier": nothing chosen must not wipe the cell.
+    table.CommitChoice(1, kColBusyLock, "", "Carrier");
+    QCOMPARE(changes.count(), 0);
+    QCOMPARE(table.Cell(1, kColBusyLock), QStringLiteral("Carrier"));
+    table.SaveData();
+    QCOMPARE(int(data.image.at(1, 12) & 0x03), 2);
+}
+
+void TestChannelTable::busyLockCtcssDcsInChinese() {
+    EnglishAfterwards restore;
+    SetUiLanguage(kChinese);
+    RadioData data = BlankRadio();
+    PutRecord(data.image, 1, SimplexRecord("00"));
+    ChannelTable table(data);
+    table.RefreshAll();
+    QCOMPARE(ChannelTable::OptionList(kColBusyLock), (QStringList{"关", "载波", "亚音"}));
+    QVERIFY(table.SetCellAsUser(1, kColBusyLock, "亚音"));
+    table.SaveData();
+    QCOMPARE(int(data.image.at(1, 12) & 0x03), 1);
+    table.RefreshAll();
+    QCOMPARE(table.Cell(1, kColBusyLock), QStringLiteral("CTCSS/DCS"));
+    table.SaveData();
+    QCOMPARE(int(data.image.at(1, 12) & 0x03), 1);
+}
+
+void TestChannelTable::enterMovesToTheNextEditableColumn_data() {
+    QTest::addColumn<QString>("record");
+    QTest::addColumn<int>("from");
+    QTest::addColumn<int>("hiddenColumn");
+    QTest::addColumn<int>("to");
+    const QString repeater = "25 06 60 44 75 18 60 44 FF FF FF FF 28 40 FE FF";
+    const QString rxOnly = "25 06 60 44 FF FF FF FF FF FF FF FF 28 40 FE FF";
+    QTest::newRow("scan to busy lock") << SimplexRecord() << 9 << 0 << 10;
+    QTest::newRow("talk around wraps to name") << SimplexRecord() << 12 << 0 << 1;
+    QTest::newRow("simplex rx tone skips locked") << SimplexRecord() << 4 << 0 << 9;
+    QTest::newRow("repeater rx tone to tx freq") << repeater << 4 << 0 << 5;
+    QTest::newRow("repeater tx tone to scan") << repeater << 6 << 0 << 9;
+    QTest::newRow("rx only rx tone") << rxOnly << 4 << 0 << 9;
+    QTest::newRow("zero-width column skipped") << SimplexRecord() << 9 << 10 << 11;
+    QTest::newRow("zero-width name skipped") << SimplexRecord() << 12 << 1 << 3;
+}
+
+void TestChannelTable::enterMovesToTheNextEditableColumn() {
+    QFETCH(QString, record);
+    QFETCH(int, from);
+    QFETCH(int, hiddenColumn);
+    QFETCH(int, to);
+    RadioData data = BlankRadio();
+    PutRecord(data.image, 4, record);
+    ChannelTable table(data);
+    table.RefreshAll();
+    QCOMPARE(table.NextColumnAfterChoice(4, from, [&](int c) { return c == hiddenColumn; }), to);
+}
+
+void TestChannelTable::redirectionAndEditors() {
+    RadioData data = BlankRadio();
+    PutRecord(data.image, 1, SimplexRecord());
+    PutRecord(data.image, 2, "25 06 60 44 FF FF FF FF FF FF FF FF 28 40 FE FF");
+    ChannelTable table(data);
+    table.RefreshAll();
+    // An empty row sends every cell to its RX frequency; a row without TX frequency sends its
+    // TX tone to the TX frequency.
+    for (int column = 1; column < kTableColumns; ++column) {
+        QCOMPARE(table.RedirectColumn(3, column), int(kColRxFreq));
+    }
+    QCOMPARE(table.RedirectColumn(2, kColTxTone), int(kColTxFreq));
+    QCOMPARE(table.RedirectColumn(2, kColRxTone), int(kColRxTone));
+    QCOMPARE(table.RedirectColumn(1, kColTxTone), int(kColTxTone));
+
+    const QList<CellEditor> simplexEditors{
+        CellEditor::None,  CellEditor::Name,   CellEditor::None,   CellEditor::Frequency,
+        CellEditor::Tone,  CellEditor::None,   CellEditor::None,   CellEditor::None,
+        CellEditor::None,  CellEditor::Option, CellEditor::Option, CellEditor::Option,
+        CellEditor::Option};
+    for (int column = 0; column < kTableColumns; ++column) {
+        QCOMPARE(table.EditorFor(1, column), simplexEditors[column]);
+    }
+    QCOMPARE(table.EditorFor(3, kColRxTone), CellEditor::None);  // nothing to choose a tone for
+    QCOMPARE(table.EditorFor(3, kColRxFreq), CellEditor::Frequency);
+    QCOMPARE(table.EditorFor(0, kColName), CellEditor::None);
+}
+
+void TestChannelTable::emptyRowModeFollowsLanguageSwitch() {
+    EnglishAfterwards restore;
+    RadioData data = BlankRadio();
+    ChannelTable table(data);
+    table.RefreshAll();
+    SetUiLanguage(kChinese);
+    table.RefreshAll();
+    QCOMPARE(table.Cell(1, kColMode), QStringLiteral("单工"));
+    table.CommitFrequency(1, kColRxFreq, "446.00625");
+    table.SaveData();
+    QCOMPARE(int(data.image.at(1, 12)), 0x28);  // stored as simplex, not as RX only
+}
+
+void TestChannelTable::setCellAsUserFollowsTheEditorRules() {
+    RadioData data = BlankRadio();
+    PutRecord(data.image, 1, "25 06 60 44 75 18 60 44 FF FF FF FF 28 40 FE FF");
+    ChannelTable table(data);
+    table.RefreshAll();
+    // An empty row takes its RX frequency first.
+    QVERIFY(!table.SetCellAsUser(2, kColName, "X"));
+    QVERIFY(!table.SetCellAsUser(2, kColRxTone, "1 - 67.0Hz"));
+    QVERIFY(table.SetCellAsUser(2, kColRxFreq, "446.05625"));
+    QVERIFY(table.SetCellAsUser(2, kColName, "ab{c}de|fgh"));
+    QCOMPARE(table.Cell(2, kColName), QStringLiteral("abcdef"));  // { } | refused, six kept
+    // Tones: an entry, or the tone part alone.
+    QVERIFY(table.SetCellAsUser(1, kColRxTone, "D023N"));
+    QCOMPARE(table.Cell(1, kColRxTone), QStringLiteral("39 - D023N"));
+    QVERIFY(table.SetCellAsUser(1, kColTxTone, "250.3Hz"));
+    QCOMPARE(table.Cell(1, kColTxTone), QStringLiteral("38 - 250.3Hz"));
+    QVERIFY(!table.SetCellAsUser(1, kColTxTone, "69.3Hz"));
+    // Options: the list entries and what a loaded cell shows; display-only cells refuse.
+    QVERIFY(!table.SetCellAsUser(1, kColScan, "Maybe"));
+    QVERIFY(table.SetCellAsUser(1, kColBusyLock, "Carrier"));
+    QVERIFY(!table.SetCellAsUser(1, kColPower, "High"));
+    QVERIFY(!table.SetCellAsUser(1, kColMode, "Simplex"));
+    // The TX frequency goes through DeriveMode.
+    QVERIFY(table.SetCellAsUser(1, kColTxFreq, ""));
+    QCOMPARE(table.Cell(1, kColMode), QStringLiteral("RX only"));
+    QVERIFY(!table.SetCellAsUser(1, kColTxFreq, "446.1"));  // now locked
+}
+
+void TestChannelTable::loadAsksForTheFirstCell() {
+    RadioData data = BlankRadio();
+    PutRecord(data.image, 1, SimplexRecord());
+    ChannelTable table(data);
+    QSignalSpy requests(&table, &ChannelTable::currentCellRequested);
+    table.RefreshAll();
+    QCOMPARE(requests.count(), 1);
+    QCOMPARE(requests.first(), (QList<QVariant>{1, 1}));
+    table.CommitFrequency(1, kColTxFreq, "446.1");
+    QCOMPARE(requests.last(), (QList<QVariant>{1, int(kColMode)}));
+}
+
+QTEST_GUILESS_MAIN(TestChannelTable)
+#include "test_channel_table.moc"

@@ -1,0 +1,114 @@
+// Shared pieces of the settings editor tests: random images, byte comparisons against the bits an
+// editor may change, and reading what a window shows by control name.
+#pragma once
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QMap>
+#include <QPushButton>
+#include <QRandomGenerator>
+#include <QStringList>
+#include <QTest>
+#include <QWidget>
+#include <array>
+#include <cstring>
+
+#include "data/radio_image.h"
+#include "data/ui_language.h"
+
+namespace qv::test {
+
+// Bits an editor may change: address -> mask. Every other bit of the image must stay.
+using FieldMask = QMap<int, std::uint8_t>;
+
+inline RadioImage RandomImage(QRandomGenerator& rng) {
+    std::array<quint32, RadioImage::size() / 4> words;
+    rng.fillRange(words.data(), static_cast<qsizetype>(words.size()));
+    RadioImage image;
+    std::memcpy(image.data(), words.data(), RadioImage::size());
+    return image;
+}
+
+// "0x18A bit 6" style descriptions of every bit that changed outside the mask; empty when none.
+inline QStringList ChangesOutside(const RadioImage& before, const RadioImage& after,
+                                  const FieldMask& mask) {
+    QStringList changes;
+    for (int a = 0; a < RadioImage::size(); ++a) {
+        if (before[a] == after[a]) continue;
+        const int changed = (before[a] ^ after[a]) & ~mask.value(a, 0) & 0xFF;
+        if (changed) changes << QStringLiteral("0x%1 bits %2").arg(a, 0, 16).arg(changed, 0, 2);
+    }
+    return changes;
+}
+
+// Every byte that differs, as "0x183: 10 -> 03".
+inline QStringList ByteChanges(const RadioImage& before, const RadioImage& after) {
+    QStringList changes;
+    for (int a = 0; a < RadioImage::size(); ++a) {
+        if (before[a] != after[a]) {
+            changes << QStringLiteral("0x%1: %2 -> %3")
+                           .arg(a, 0, 16)
+                           .arg(before[a], 2, 16, QLatin1Char('0'))
+                           .arg(after[a], 2, 16, QLatin1Char('0'));
+        }
+    }
+    return changes;
+}
+
+inline QByteArray Bytes(const RadioImage& image, int address, int count) {
+    return QByteArray(reinterpret_cast<const char*>(image.data() + address), count);
+}
+
+inline void PutBytes(RadioImage& image, int address, const QByteArray& bytes) {
+    for (int i = 0; i < bytes.size(); ++i) image[address + i] = static_cast<std::uint8_t>(bytes[i]);
+}
+
+// What a control shows: a list's selected text, "set"/"clear" for a box, a text box's text;
+// "NAME.enabled" gives "yes"/"no", "NAME.count" a list's number of entries.
+inline QString Shown(QWidget* window, const QString& key) {
+    const QString name = key.section(u'.', 0, 0);
+    const QString aspect = key.section(u'.', 1);
+    auto* control = window->findChild<QWidget*>(name);
+    if (!control) return QStringLiteral("<no control %1>").arg(name);
+    if (aspect == u"enabled") return control->isEnabled() ? "yes" : "no";
+    if (auto* list = qobject_cast<QComboBox*>(control)) {
+        if (aspect == u"count") return QString::number(list->count());
+        return list->currentText();
+    }
+    if (auto* box = qobject_cast<QCheckBox*>(control)) return box->isChecked() ? "set" : "clear";
+    if (auto* edit = qobject_cast<QLineEdit*>(control)) return edit->text();
+    if (auto* button = qobject_cast<QAbstractButton*>(control)) return button->text();
+    return control->property("text").toString();
+}
+
+// Compares "NAME=value" expectations with what the window shows.
+inline void VerifyShown(QWidget* window, const QStringList& expectations) {
+    for (const QString& expectation : expectations) {
+        const QString key = expectation.section(u'=', 0, 0);
+        QCOMPARE(key + u'=' + Shown(window, key), expectation);
+    }
+}
+
+inline QStringList Entries(QWidget* window, const QString& listName) {
+    QStringList entries;
+    if (auto* list = window->findChild<QComboBox*>(listName)) {
+        for (int i = 0; i < list->count(); ++i) entries << list->itemText(i);
+    }
+    return entries;
+}
+
+inline void ClickButton(QWidget* window, const char* name) {
+    auto* button = window->findChild<QPushButton*>(name);
+    QVERIFY2(button, name);
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+// Puts the UI language back to English when a test ends, whatever happened in it.
+struct EnglishAfterwards {
+    ~EnglishAfterwards() { SetUiLanguage(kEnglish); }
+};
+
+}  // namespace qv::test

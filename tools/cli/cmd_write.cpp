@@ -1,0 +1,44 @@
+// write --port PORT FILE.tw [--ini-dir FOLDER]: the image of a .tw file to the radio, prepared as
+// the Write command prepares it (0x171A cleared, rows 1-26 copied onto rows 38-63). The file
+// itself is not changed.
+#include "link/clone.h"
+#include "link/clone_session.h"
+#include "link_command.h"
+
+namespace qv::cli {
+namespace {
+
+const QString kUsage = QStringLiteral("write --port PORT FILE.tw [--ini-dir FOLDER]");
+
+int RunWrite(const QStringList& args) {
+    QMap<QString, QString> options;
+    QStringList plain;
+    if (!ParseOptions(args, {"--port", "--ini-dir"}, options, plain) || plain.size() != 1 ||
+        !options.contains("--port")) {
+        return UsageError(kUsage);
+    }
+    RadioData data;
+    if (!LoadImage(plain[0], data)) return 1;
+    PrepareImageForWrite(data.image);
+    const QString iniFolder = IniFolder(options);
+    CloneRequest request;
+    request.device = PortDevice(options["--port"], iniFolder);
+    if (request.device.isEmpty()) return 1;
+    request.CloneMode = kCloneWrite;
+    request.FirstRow = kWriteFirstRow;
+    request.LastRow = kWriteLastRow;
+    request.timing = ReadLinkTiming(iniFolder);
+    request.progress = ProgressPrinter("Writing...");
+
+    const CloneResult result = RunClone(data.image, request);
+    if (!result.ok) return Fail(QStringLiteral("%1: %2").arg(request.device, result.error));
+    std::fprintf(stderr, "Writing Complete!\n");
+    return 0;
+}
+
+const CliRegistration kWrite({"write", kUsage,
+                              "write a .tw file to the radio on PORT (COMn or a device)",
+                              RunWrite});
+
+}  // namespace
+}  // namespace qv::cli

@@ -1,0 +1,61 @@
+// The radio's side of the clone protocol: it takes the bytes the program sends, cuts them into
+// frames and answers from its own 16,384-byte image, storing the rows it is sent. It can be told
+// to misbehave so the program's failure paths can be tried.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <vector>
+
+#include "data/radio_image.h"
+
+namespace qv::sim {
+
+// Frame numbers count every whole frame received since the start, from 1.
+struct Misbehaviour {
+    bool silent = false;     // never answer
+    int wrongFirstByte = 0;  // the reply to this frame starts with 0x15 instead
+    int splitReply = 0;      // the reply to this frame comes in two parts with a pause
+    int splitPauseMs = 30;
+    int stopMidReply = 0;  // the reply to this frame stops after its first part
+    int answerFrom = 0;    // frames before this one get no answer
+};
+
+// What the radio sends back for one frame: `first`, then after `pauseMs` the `second` part.
+struct Reply {
+    QByteArray first;
+    int pauseMs = 0;
+    QByteArray second;
+};
+
+struct FrameResult {
+    int number = 0;  // 0 for bytes that formed no frame
+    QString log;     // one line describing what came in and what went out
+    Reply reply;
+};
+
+class VirtualRadio {
+public:
+    explicit VirtualRadio(const RadioImage& image, Misbehaviour misbehaviour = {})
+        : image_(image), misbehaviour_(misbehaviour) {}
+
+    // Adds received bytes; answers every frame they complete.
+    std::vector<FrameResult> Receive(const QByteArray& bytes);
+    // Drops a frame that stopped arriving part way (the line went quiet).
+    std::vector<FrameResult> DropPartialFrame();
+    bool HasPartialFrame() const { return !pending_.isEmpty(); }
+
+    const RadioImage& image() const { return image_; }
+
+private:
+    FrameResult Answer(const QByteArray& frame);
+    Reply Shaped(int number, QByteArray reply) const;
+
+    RadioImage image_;
+    Misbehaviour misbehaviour_;
+    QByteArray pending_;
+    int frames_ = 0;
+    bool inCloneMode_ = false;
+};
+
+}  // namespace qv::sim
