@@ -2,7 +2,6 @@
 
 #include <cfenv>
 #include <cmath>
-#include <optional>
 
 namespace qv {
 
@@ -21,6 +20,14 @@ QLocale UiLocale() {
 
 void SetUiLocale(const QLocale& locale) {
     LocaleOverride() = locale;
+}
+
+ScopedUiLocale::ScopedUiLocale(const QLocale& locale) : previous_(LocaleOverride()) {
+    LocaleOverride() = locale;
+}
+
+ScopedUiLocale::~ScopedUiLocale() {
+    LocaleOverride() = previous_;
 }
 
 double LeadingNumber(const QString& text) {

@@ -3,12 +3,25 @@
 
 #include <QLocale>
 #include <QString>
+#include <optional>
 
 namespace qv {
 
 // The locale whose decimal separator the user interface shows; the system's unless set.
 QLocale UiLocale();
 void SetUiLocale(const QLocale& locale);
+
+// Sets the UI locale for the life of a scope and puts back what was there before.
+class ScopedUiLocale {
+public:
+    explicit ScopedUiLocale(const QLocale& locale);
+    ~ScopedUiLocale();
+    ScopedUiLocale(const ScopedUiLocale&) = delete;
+    ScopedUiLocale& operator=(const ScopedUiLocale&) = delete;
+
+private:
+    std::optional<QLocale> previous_;
+};
 
 // The longest leading part of the text that forms a number, with "." as decimal separator;
 // blanks, tabs and line feeds anywhere are ignored and an exponent (E2) belongs to the number.

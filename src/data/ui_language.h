@@ -14,6 +14,20 @@ constexpr std::uint8_t kChinese = 1;
 std::uint8_t UiLanguage();
 void SetUiLanguage(std::uint8_t language);
 
+// Sets the language for the life of a scope and puts back the one before.
+class ScopedUiLanguage {
+public:
+    explicit ScopedUiLanguage(std::uint8_t language) : previous_(UiLanguage()) {
+        SetUiLanguage(language);
+    }
+    ~ScopedUiLanguage() { SetUiLanguage(previous_); }
+    ScopedUiLanguage(const ScopedUiLanguage&) = delete;
+    ScopedUiLanguage& operator=(const ScopedUiLanguage&) = delete;
+
+private:
+    std::uint8_t previous_;
+};
+
 // The text for the current language: the English text itself, or its Chinese translation in the
 // given context. A text without a translation stays English (numbers, tone names, hex).
 QString UiText(const char* context, const char* english);

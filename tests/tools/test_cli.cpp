@@ -41,6 +41,7 @@ private slots:
     void init() { dir = std::make_unique<QTemporaryDir>(); }
     void dumpPrintsEveryRow();
     void unpackThenPackRoundTrips();
+    void infoShowsChannelsAndSettingsInWords();
     void errorsAreOneLineAndWriteNothing_data();
     void errorsAreOneLineAndWriteNothing();
     void helpAndVersion();
@@ -58,6 +59,23 @@ void TestCli::dumpPrintsEveryRow() {
     QCOMPARE(lines[1], QString("001 25 06 60 44 25 06 60 44 FF FF FF FF 28 40 FE FF"));
     QCOMPARE(lines[0x1AB].left(15), QString("1AB 48 00 40 00"));
     QCOMPARE(lines[1023].left(4), QString("3FF "));
+}
+
+void TestCli::infoShowsChannelsAndSettingsInWords() {
+    const Run run = Cli({"info", Template()});
+    QCOMPARE(run.exitCode, 0);
+    const QStringList lines = run.out.split('\n');
+    QVERIFY(lines[0].startsWith("No.  CH Name  Mode"));
+    QVERIFY(lines[0].contains("RX CTCSS/DCS") && lines[0].endsWith("Talk Around"));
+    QCOMPARE(lines[1].simplified(),
+             QString("1 Simplex 446.00625 None 446.00625 None Low Narrow Yes Off On No"));
+    QCOMPARE(lines[16].simplified(), QString("16 Simplex"));
+    for (const char* words :
+         {"Squelch Level", "Priority Channel", "Microphone Gain", "Emergency Channel",
+          "Lone Worker Timer(min)", "Side Button P1 Short Press", "Repeater / Talkaround"}) {
+        QVERIFY2(run.out.contains(words), words);
+    }
+    QVERIFY(Cli({"info"}).exitCode != 0);
 }
 
 void TestCli::unpackThenPackRoundTrips() {
@@ -108,7 +126,7 @@ void TestCli::errorsAreOneLineAndWriteNothing() {
 void TestCli::helpAndVersion() {
     const Run help = Cli({"--help"});
     QCOMPARE(help.exitCode, 0);
-    for (const char* command : {"dump", "pack", "unpack"}) {
+    for (const char* command : {"dump", "pack", "unpack", "info"}) {
         QVERIFY2(help.out.contains(command), command);
     }
     const Run version = Cli({"--version"});

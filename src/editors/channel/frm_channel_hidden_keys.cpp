@@ -1,9 +1,9 @@
 // The two service keys of the channel window, both with Ctrl, Shift and Alt held: M opens the
 // memory map, D stores the data as the start-up template "default.tw".
-#include <QCoreApplication>
 #include <QDir>
 #include <QShortcut>
 
+#include "data/app_folder.h"
 #include "data/data_file.h"
 #include "data/ui_language.h"
 #include "editors/channel/frm_channel.h"
@@ -46,7 +46,7 @@ void FrmChannel::SaveAsTemplate() {
     // The template holds what the grid shows, pending edits included.
     SaveData();
     const QString path =
-        QDir(templateFolder_.isEmpty() ? QCoreApplication::applicationDirPath() : templateFolder_)
+        QDir(templateFolder_.isEmpty() ? AppFolder() : templateFolder_)
             .filePath(QStringLiteral("default.tw"));
     const SaveResult result = SaveFile(path, data_.image);
     if (!result.ok) {

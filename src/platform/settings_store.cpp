@@ -1,0 +1,36 @@
+#include "platform/settings_store.h"
+
+#include <QSettings>
+
+namespace qv {
+
+namespace {
+
+QSettings Store() {
+#ifdef Q_OS_WIN
+    // The machine-wide key SOFTWARE\QV\QV-730.
+    return QSettings(QSettings::NativeFormat, QSettings::SystemScope, "QV", "QV-730");
+#else
+    // A per-machine file is not writable by a normal user; the user's own scope is.
+    return QSettings(QSettings::NativeFormat, QSettings::UserScope, "QV", "QV-730");
+#endif
+}
+
+}  // namespace
+
+QString GetRegValue(const QString& valueName) {
+    const QVariant value = Store().value(valueName);
+    QString text = value.toString();
+    const qsizetype nul = text.indexOf(QChar(u'\0'));
+    if (nul >= 0) text.truncate(nul);
+    return text;
+}
+
+bool SetRegValue(const QString& valueName, const QString& text) {
+    QSettings store = Store();
+    store.setValue(valueName, text);
+    store.sync();
+    return store.status() == QSettings::NoError;
+}
+
+}  // namespace qv

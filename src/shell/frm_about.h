@@ -1,0 +1,28 @@
+// frmAbout: the About box with the product name, "Programming SoftWare" and the version.
+#pragma once
+
+#include <QDialog>
+#include <array>
+
+class QLabel;
+class QPushButton;
+
+namespace qv {
+
+// The maker's web page, opened by a click on the visible labels.
+inline const char* kMakerWebAddress = "https://qv730.example.org/";
+
+class FrmAbout : public QDialog {
+    Q_OBJECT
+public:
+    explicit FrmAbout(QWidget* parent = nullptr);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    std::array<QLabel*, 4> lblAbout_{};
+    QPushButton* cmdOK_;
+};
+
+}  // namespace qv

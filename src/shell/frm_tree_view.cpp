@@ -1,0 +1,67 @@
+#include "shell/frm_tree_view.h"
+
+#include <QHeaderView>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include "data/ui_language.h"
+
+namespace qv {
+
+namespace {
+
+constexpr int kKeyRole = Qt::UserRole;
+
+struct NodeSpec {
+    const char* key;
+    const char* text;
+};
+
+// The editors under the root, in this order.
+const NodeSpec kChildren[] = {
+    {"Item2", QT_TRANSLATE_NOOP("TreeView", "General Settings")},
+    {"Item9", QT_TRANSLATE_NOOP("TreeView", "Audio Settings")},
+    {"Item10", QT_TRANSLATE_NOOP("TreeView", "Channels")},
+    {"Item11", QT_TRANSLATE_NOOP("TreeView", "Side Button Function Settings")},
+};
+
+}  // namespace
+
+FrmTreeView::FrmTreeView(QWidget* parent) : QWidget(parent), tree_(new QTreeWidget(this)) {
+    setObjectName("frmTreeView");
+    tree_->setObjectName("Tree0");
+    tree_->setHeaderHidden(true);
+    tree_->setColumnCount(1);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);  // Tree0 fills the window
+    layout->addWidget(tree_);
+
+    auto* root = new QTreeWidgetItem(tree_, {AppTitle()});
+    root->setData(0, kKeyRole, QStringLiteral("Root"));
+    for (const NodeSpec& node : kChildren) {
+        auto* item = new QTreeWidgetItem(root);
+        item->setData(0, kKeyRole, QString(node.key));
+    }
+    root->setExpanded(true);
+    tree_->setCurrentItem(root);
+    RefreshFace();
+
+    connect(tree_, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) {
+        emit NodeClicked(item->data(0, kKeyRole).toString());
+    });
+}
+
+void FrmTreeView::RefreshFace() {
+    Node("Root")->setText(0, AppTitle());
+    for (const NodeSpec& node : kChildren)
+        Node(node.key)->setText(0, UiText("TreeView", node.text));
+}
+
+QTreeWidgetItem* FrmTreeView::Node(const QString& key) const {
+    for (QTreeWidgetItemIterator it(tree_); *it; ++it) {
+        if ((*it)->data(0, kKeyRole).toString() == key) return *it;
+    }
+    return nullptr;
+}
+
+}  // namespace qv

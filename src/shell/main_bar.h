@@ -1,0 +1,58 @@
+// MainBar: the menu bar, the tool bar and the docked tree band of the main window, addressed the
+// way the commands address them: a band by name, a tool of a band by name. Built from the built-in
+// layout on a QMenuBar, a QToolBar and a QDockWidget.
+#pragma once
+
+#include <QHash>
+#include <QObject>
+#include <QString>
+
+class QAction;
+class QDockWidget;
+class QMainWindow;
+class QMenu;
+class QToolBar;
+class QWidget;
+
+namespace qv {
+
+class MainBar : public QObject {
+    Q_OBJECT
+public:
+    explicit MainBar(QMainWindow* window);
+
+    // Sets every caption of the built-in layout in the current language.
+    void ApplyLayout();
+
+    QAction* Tool(const QString& band, const QString& tool) const;
+    bool HasBand(const QString& band) const;
+    void SetToolChecked(const QString& band, const QString& tool, bool checked);
+    void SetToolVisible(const QString& band, const QString& tool, bool visible);
+    void SetBandVisible(const QString& band, bool visible);
+    bool BandVisible(const QString& band) const;
+    // Puts a window into a tool of a band (the tree window into "BandTree").
+    void HostWindow(const QString& band, const QString& tool, QWidget* window);
+    // Makes the bar lay itself out again after visibility changes.
+    void RecalcLayout();
+
+    QMenu* Menu(const QString& band) const { return menus_.value(band); }
+    QToolBar* ToolBar() const { return toolBar_; }
+    QDockWidget* TreeDock() const { return treeDock_; }
+
+signals:
+    void ToolClick(const QString& toolName);
+    void BandClose(const QString& bandName);
+
+private:
+    void Build();
+    QString Key(const QString& band, const QString& tool) const { return band + '/' + tool; }
+
+    QMainWindow* window_;
+    QHash<QString, QAction*> tools_;    // "band/tool"
+    QHash<QString, QMenu*> menus_;      // drop-down bands
+    QHash<QString, QString> captions_;  // band name -> English caption
+    QToolBar* toolBar_ = nullptr;
+    QDockWidget* treeDock_ = nullptr;
+};
+
+}  // namespace qv

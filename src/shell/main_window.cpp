@@ -1,0 +1,413 @@
+#include "shell/main_window.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDate>
+#include <QDir>
+#include <QDockWidget>
+#include <QFile>
+#include <QHash>
+#include <QLabel>
+#include <QLocale>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QStatusBar>
+#include <QStyle>
+#include <QTime>
+#include <QTimer>
+
+#include "data/app_folder.h"
+#include "data/ui_language.h"
+#include "editors/audio/frm_audio.h"
+#include "editors/channel/frm_channel.h"
+#include "editors/channel_csv/channel_csv.h"
+#include "editors/customized/frm_customized_signal.h"
+#include "editors/key/frm_key.h"
+#include "editors/setting/frm_setting.h"
+#include "link/clone.h"
+#include "link/frm_clone.h"
+#include "link/frm_com_port.h"
+#include "platform/link_settings.h"
+#include "platform/prompts.h"
+#include "platform/settings_store.h"
+#include "shell/bar_layout.h"
+#include "shell/frm_about.h"
+#include "shell/frm_tree_view.h"
+#include "shell/main_bar.h"
+#include "shell/startup_rules.h"
+
+namespace qv {
+
+namespace {
+
+const char* const kLanguageValue = "Language";
+const char* const kFileFilter = "tw Files (*.tw)";
+const char* const kCsvFilter = "CSV Files (*.csv)";
+
+QString Text(const char* english) {
+    return UiText("FileCommands", english);
+}
+
+int Index(Editor editor) {
+    return static_cast<int>(editor);
+}
+
+}  // namespace
+
+MainWindow::MainWindow(const QString& appFolder) {
+    setObjectName("MDIForm1");
+    setWindowIcon(QIcon(":/icons/qv730.png"));
+    mdi_ = new QMdiArea(this);
+    mdi_->setObjectName("MdiArea");
+    setCentralWidget(mdi_);
+    bar_ = new MainBar(this);
+    bar_->TreeDock()->hide();  // the tree is docked by the first RefreshAll
+    connect(bar_, &MainBar::ToolClick, this, &MainWindow::MainBar_ToolClick);
+    connect(bar_, &MainBar::BandClose, this, &MainWindow::OnBandClose);
+    tree_ = new FrmTreeView(this);
+    connect(tree_, &FrmTreeView::NodeClicked, this, [this](const QString& key) {
+        if (key == "Item2") ShowSetting();
+        if (key == "Item9") ShowAudio();
+        if (key == "Item10") ShowChannel();
+        if (key == "Item11") ShowKey();
+    });
+    BuildStatusBar();
+    resize(1100, 700);
+    resizeDocks({bar_->TreeDock()}, {240}, Qt::Horizontal);
+    StartUp(appFolder.isEmpty() ? QCoreApplication::applicationDirPath() : appFolder);
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::StartUp(const QString& appFolder) {
+    // 1. The language from the settings store; a stored number that is not a byte is reported.
+    if (const auto language = LanguageFromStored(GetRegValue(kLanguageValue))) {
+        SetUiLanguage(*language);
+        SetComPort(1);
+    } else {
+        SetUiLanguage(kEnglish);
+        CurrentPrompts().Message(this, {QStringLiteral("Overflow"), AppTitle(),
+                                        PromptIcon::Exclamation, PromptButtons::Ok});
+    }
+    // 2. The link timing from Radio.INI in the program's folder.
+    SetAppFolder(appFolder);
+    SetRadioIniFolder(appFolder);
+    const LinkTiming timing = ReadLinkTiming(appFolder);
+    // 3.-5.
+    setWindowTitle(AppTitle());
+    viewFlags_ = kViewTree | kViewToolBar | kViewStatusBar;
+    currentFileName_ = QStringLiteral("Untitled.tw");
+    appPath_ = AppPathFrom(QDir::toNativeSeparators(appFolder));
+    bar_->ApplyLayout();
+    CheckLanguageTools();
+    // 6. The template; on failure the image stays all zero.
+    LoadFile(appPath_ + "default.tw");
+    // 7. The clone dialog, prepared and hidden.
+    clone_ = new FrmClone(data_, this);
+    clone_->SetRecvInterval(timing.RecvInterval);
+    clone_->SetRecvLimit(timing.RecvLimit);
+    // 8.
+    ShowChannel();
+}
+
+void MainWindow::MainBar_ToolClick(const QString& tool) {
+    using Command = void (*)(MainWindow&);
+    // The command of each tool, by its exact name. Every other tool (miClose, the Window menu,
+    // miModelInfo, miInit, miPrint and the signalling editors) does nothing.
+    static const QHash<QString, Command> commands = {
+        {"miNew", [](MainWindow& w) { w.NewFile(); }},
+        {"miOpen", [](MainWindow& w) { w.OpenFile(); }},
+        {"miSave",
+         [](MainWindow& w) {
+             w.SaveAll();
+             w.SaveFileAs();
+         }},
+        {"miExit",
+         [](MainWindow& w) {
+             w.SaveAll();
+             w.close();
+         }},
+        {"miChannel", [](MainWindow& w) { w.ShowChannel(); }},
+        {"miCommonSet", [](MainWindow& w) { w.ShowSetting(); }},
+        {"miKeySet", [](MainWindow& w) { w.ShowKey(); }},
+        {"miRead", [](MainWindow& w) { w.ReadCommand(); }},
+        {"miWrite",
+         [](MainWindow& w) {
+             w.SaveAll();
+             w.WriteCommand();
+         }},
+        {"miTreeView", [](MainWindow& w) { w.ToggleView(kViewTree); }},
+        {"miToolBar", [](MainWindow& w) { w.ToggleView(kViewToolBar); }},
+        {"miStatusBar", [](MainWindow& w) { w.ToggleView(kViewStatusBar); }},
+        {"miAbout", [](MainWindow& w) { (new FrmAbout(&w))->exec(); }},
+        {"miComPort",
+         [](MainWindow& w) {
+             FrmComPort ports(&w);
+             ports.exec();
+         }},
+        {"miChinese", [](MainWindow& w) { w.SwitchLanguage(kChinese); }},
+        {"miEnglish", [](MainWindow& w) { w.SwitchLanguage(kEnglish); }},
+        {"miAudio", [](MainWindow& w) { w.ShowAudio(); }},
+        {"miCustomizedSignal", [](MainWindow& w) { w.ShowCustomizedSignal(); }},
+        // Beyond the radio's own commands: the channel plan as a spreadsheet file.
+        {"miExportCsv", [](MainWindow& w) { w.ExportChannels(); }},
+        {"miImportCsv", [](MainWindow& w) { w.ImportChannels(); }},
+    };
+    if (const auto command = commands.find(tool); command != commands.end()) (*command)(*this);
+}
+
+void MainWindow::ToggleView(int bit) {
+    viewFlags_ ^= bit;
+    UpdateView();
+}
+
+void MainWindow::OnBandClose(const QString& bandName) {
+    if (bandName != "BandTree") return;
+    bar_->SetToolChecked("miView", "miTreeView", false);
+    viewFlags_ &= ~kViewTree;
+}
+
+void MainWindow::SaveAll() {
+    for (int i = 0; i < kEditorCount; ++i) {
+        if (EditorVisible(Editor(i))) editors_[i]->SaveData();
+    }
+    data_.CopyToBaseline();
+}
+
+void MainWindow::RefreshAll() {
+    bar_->ApplyLayout();
+    CheckLanguageTools();
+    bar_->HostWindow("BandTree", "frmTreeView", tree_);
+    UpdateView();
+    tree_->RefreshFace();
+    for (int i = 0; i < kEditorCount; ++i) {
+        if (EditorVisible(Editor(i))) editors_[i]->RefreshAll();
+    }
+}
+
+void MainWindow::HideAll() {
+    for (int i = 0; i < kEditorCount; ++i) {
+        if (EditorVisible(Editor(i))) editors_[i]->Frame()->hide();
+    }
+}
+
+void MainWindow::UpdateView() {
+    const bool tree = viewFlags_ & kViewTree;
+    bar_->SetToolChecked("miView", "miTreeView", tree);
+    bar_->SetBandVisible("BandTree", tree);
+    const bool toolBar = viewFlags_ & kViewToolBar;
+    bar_->SetToolChecked("miView", "miToolBar", toolBar);
+    bar_->SetBandVisible("ToolBar", toolBar);
+    const bool status = viewFlags_ & kViewStatusBar;
+    bar_->SetToolChecked("miView", "miStatusBar", status);
+    statusBar()->setVisible(status);
+    // Tools of commands this program does not offer stay hidden whatever the layout says.
+    for (const BandTool& hidden : HiddenTools())
+        bar_->SetToolVisible(hidden.band, hidden.tool, false);
+    bar_->RecalcLayout();
+}
+
+void MainWindow::CheckLanguageTools() {
+    bar_->SetToolChecked("miLanguage", "miChinese", UiLanguage() == kChinese);
+    bar_->SetToolChecked("miLanguage", "miEnglish", UiLanguage() == kEnglish);
+}
+
+void MainWindow::SwitchLanguage(std::uint8_t language) {
+    SaveAll();
+    SetUiLanguage(language);
+    CheckLanguageTools();
+    // The tone list's None entry is rebuilt by the channel editor's refresh.
+    RefreshAll();
+}
+
+EditorWindow* MainWindow::EditorOf(Editor editor) const {
+    return editors_[Index(editor)];
+}
+
+bool MainWindow::EditorVisible(Editor editor) const {
+    EditorWindow* window = editors_[Index(editor)];
+    return window && !window->Frame()->isHidden();
+}
+
+EditorWindow* MainWindow::CreateEditor(Editor editor) {
+    EditorWindow* window = nullptr;
+    switch (editor) {
+        case Editor::Setting:
+            window = new FrmSetting(data_);
+            break;
+        case Editor::Audio:
+            window = new FrmAudio(data_);
+            break;
+        case Editor::Key:
+            window = new FrmKey(data_);
+            break;
+        case Editor::Channel:
+            window = new FrmChannel(data_);
+            break;
+        case Editor::CustomizedSignal:
+            window = new FrmCustomizedSignal(data_);
+            break;
+    }
+    const QSize size = window->size();
+    QMdiSubWindow* sub = mdi_->addSubWindow(window);
+    sub->setAttribute(
+        Qt::WA_DeleteOnClose);  // closing discards the window; the next show builds it anew
+    sub->setWindowIcon(windowIcon());
+    // The sub-window takes the size the editor chose for itself, plus its own frame and title.
+    QStyle* style = sub->style();
+    const int frame = style->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, nullptr, sub);
+    const int title = style->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, sub);
+    sub->resize(size.width() + 2 * frame, size.height() + title + frame);
+    editors_[Index(editor)] = window;
+    return window;
+}
+
+void MainWindow::ShowEditor(Editor editor) {
+    if (EditorVisible(editor)) return;
+    SaveAll();
+    HideAll();
+    EditorWindow* window = EditorOf(editor);
+    if (!window) window = CreateEditor(editor);
+    window->Frame()->show();
+    window->show();
+    window->RefreshAll();
+    window->Frame()->raise();
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(window->Frame())) mdi_->setActiveSubWindow(sub);
+}
+
+bool MainWindow::LoadFile(const QString& path) {
+    const LoadStatus status = qv::LoadFile(path, data_);
+    if (status != LoadStatus::Ok) {
+        CurrentPrompts().Message(this, {LoadFailureText(), LoadFailureTitle(status),
+                                        PromptIcon::Critical, PromptButtons::Ok});
+        return false;
+    }
+    RefreshAll();
+    return true;
+}
+
+bool MainWindow::SaveFile(const QString& path) {
+    const SaveResult saved = qv::SaveFile(path, data_.image);
+    if (!saved.ok) {
+        CurrentPrompts().Message(
+            this, {saved.error, AppTitle(), PromptIcon::Exclamation, PromptButtons::Ok});
+    }
+    return saved.ok;
+}
+
+void MainWindow::NewFile() {
+    const PromptAnswer answer = CurrentPrompts().Message(
+        this, {Text("All data will be cleared."), Text("Alert!"), PromptIcon::Exclamation,
+               PromptButtons::OkCancel, PromptAnswer::Cancel});
+    if (answer != PromptAnswer::Ok) return;
+    if (LoadFile(appPath_ + "default.tw")) RefreshAll();
+}
+
+void MainWindow::OpenFile() {
+    if (data_.ImageModified()) {
+        const PromptAnswer answer = CurrentPrompts().Message(
+            this, {Text("File has been modified, save it now?"), AppTitle(),
+                   PromptIcon::Exclamation, PromptButtons::YesNoCancel, PromptAnswer::Yes});
+        if (answer == PromptAnswer::Cancel) return;
+        if (answer == PromptAnswer::Yes && !SaveFileAs()) return;
+    }
+    const QString path = CurrentPrompts().OpenFileName(this, {QString(), QString(), kFileFilter});
+    if (path.isEmpty()) return;
+    LoadFile(path);
+}
+
+bool MainWindow::SaveFileAs() {
+    const QString path =
+        CurrentPrompts().SaveFileName(this, {QString(), currentFileName_, kFileFilter});
+    if (path.isEmpty()) return false;
+    currentFileName_ = path;
+    SaveFile(currentFileName_);
+    return true;
+}
+
+void MainWindow::ExportChannels() {
+    SaveAll();
+    const QString path = CurrentPrompts().SaveFileName(
+        this, {QString(), QStringLiteral("channels.csv"), kCsvFilter});
+    if (path.isEmpty()) return;
+    const QByteArray csv = ExportChannelsCsv(data_);
+    const SaveResult saved =
+        WriteFileAtomically(path, reinterpret_cast<const std::uint8_t*>(csv.constData()),
+                            static_cast<std::size_t>(csv.size()));
+    if (!saved.ok) {
+        CurrentPrompts().Message(
+            this, {saved.error, AppTitle(), PromptIcon::Exclamation, PromptButtons::Ok});
+    }
+}
+
+void MainWindow::ImportChannels() {
+    SaveAll();
+    const QString path = CurrentPrompts().OpenFileName(this, {QString(), QString(), kCsvFilter});
+    if (path.isEmpty()) return;
+    QFile file(path);
+    CsvImportResult result;
+    if (!file.open(QIODevice::ReadOnly)) {
+        result = {false, file.errorString()};
+    } else {
+        result = ImportChannelsCsv(file.readAll(), data_);
+    }
+    if (!result.ok) {
+        CurrentPrompts().Message(
+            this, {Text("The channel plan was not imported.") + "\n\n" + result.error, AppTitle(),
+                   PromptIcon::Critical, PromptButtons::Ok});
+        return;
+    }
+    RefreshAll();  // the editors show the imported channels; they count as unsaved changes
+}
+
+void MainWindow::ReadCommand() {
+    clone_->SetFirstRow(1);
+    clone_->SetLastRow(26);
+    clone_->SetCloneMode(kCloneRead);
+    clone_->exec();
+    // Whatever the outcome, the image now counts as freshly read.
+    data_.CopyToBaseline();
+    data_.LoadBandLimits();
+    RefreshAll();
+}
+
+void MainWindow::WriteCommand() {
+    PrepareImageForWrite(data_.image);
+    clone_->SetFirstRow(1);
+    clone_->SetLastRow(63);
+    clone_->SetCloneMode(kCloneWrite);
+    clone_->exec();
+}
+
+void MainWindow::BuildStatusBar() {
+    QStatusBar* bar = statusBar();
+    bar->setObjectName("StatusBar");
+    datePanel_ = new QLabel(bar);
+    timePanel_ = new QLabel(bar);
+    datePanel_->setObjectName("StatusBar_Date");
+    timePanel_->setObjectName("StatusBar_Time");
+    bar->addPermanentWidget(datePanel_);
+    bar->addPermanentWidget(timePanel_);
+    clock_ = new QTimer(this);
+    connect(clock_, &QTimer::timeout, this, &MainWindow::UpdateClock);
+    clock_->start(1000);
+    UpdateClock();
+}
+
+void MainWindow::UpdateClock() {
+    const QLocale locale;
+    datePanel_->setText(locale.toString(QDate::currentDate(), QLocale::ShortFormat));
+    timePanel_->setText(locale.toString(QTime::currentTime(), QLocale::LongFormat));
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    // The language is kept for the next start; a store that cannot be written goes unnoticed.
+    SetRegValue(kLanguageValue, QString::number(UiLanguage()));
+    if (clone_) clone_->close();
+    for (Editor editor : {Editor::Setting, Editor::Audio, Editor::Key, Editor::CustomizedSignal}) {
+        if (EditorWindow* window = EditorOf(editor)) window->Frame()->close();
+    }
+    event->accept();  // the close is never cancelled and asks nothing
+}
+
+}  // namespace qv

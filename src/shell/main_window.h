@@ -1,0 +1,114 @@
+// MDIForm1: the main window. It owns the radio data, starts and ends the program, dispatches the
+// commands of its bar by tool name and shows one editor window at a time.
+#pragma once
+
+#include <QMainWindow>
+#include <QPointer>
+#include <array>
+#include <functional>
+
+#include "data/data_file.h"
+#include "data/radio_image.h"
+
+class QLabel;
+class QMdiArea;
+class QMdiSubWindow;
+class QTimer;
+
+namespace qv {
+
+class EditorWindow;
+class FrmClone;
+class FrmTreeView;
+class MainBar;
+
+// ViewFlags bits: what the view tools show.
+constexpr int kViewTree = 1;
+constexpr int kViewToolBar = 2;
+constexpr int kViewStatusBar = 4;
+
+// The editor windows, in the fixed order every group operation uses.
+enum class Editor { Setting, Audio, Key, Channel, CustomizedSignal };
+constexpr int kEditorCount = 5;
+
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    // Runs the whole start-up: language, link timing, caption, the template, the clone dialog
+    // and the channel editor. appFolder is the program's folder unless a test gives another.
+    explicit MainWindow(const QString& appFolder = QString());
+    ~MainWindow() override;
+
+    // The dispatcher: runs the command of a tool by its name.
+    void MainBar_ToolClick(const QString& toolName);
+    void OnBandClose(const QString& bandName);
+
+    void SaveAll();
+    void RefreshAll();
+    void HideAll();
+    void UpdateView();
+    void ShowSetting() { ShowEditor(Editor::Setting); }
+    void ShowAudio() { ShowEditor(Editor::Audio); }
+    void ShowKey() { ShowEditor(Editor::Key); }
+    void ShowChannel() { ShowEditor(Editor::Channel); }
+    void ShowCustomizedSignal() { ShowEditor(Editor::CustomizedSignal); }
+    void SwitchLanguage(std::uint8_t language);
+
+    void NewFile();
+    void OpenFile();
+    // False when the user cancelled the save dialog.
+    bool SaveFileAs();
+    // Writes the image; a failure is shown with the system's own description.
+    bool SaveFile(const QString& path);
+    // Loads a file into the image; a failure is shown and leaves the image as it was.
+    bool LoadFile(const QString& path);
+
+    // The channel plan as CSV: the 16 channels out to a spreadsheet file, or in from one.
+    void ExportChannels();
+    void ImportChannels();
+
+    void ReadCommand();
+    void WriteCommand();
+
+    RadioData& Data() { return data_; }
+    MainBar& Bar() { return *bar_; }
+    FrmTreeView* TreeView() const { return tree_; }
+    FrmClone* Clone() const { return clone_; }
+    // The editor window when it exists (open, or hidden by HideAll), else nullptr.
+    EditorWindow* EditorOf(Editor editor) const;
+    bool EditorVisible(Editor editor) const;
+    QMdiArea* MdiArea() const { return mdi_; }
+
+    int ViewFlags() const { return viewFlags_; }
+    QString CurrentFileName() const { return currentFileName_; }
+    QString AppPath() const { return appPath_; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    QMenu* createPopupMenu() override { return nullptr; }  // bands change only by the commands
+
+private:
+    void StartUp(const QString& appFolder);
+    void ShowEditor(Editor editor);
+    EditorWindow* CreateEditor(Editor editor);
+    void CheckLanguageTools();
+    void BuildStatusBar();
+    void UpdateClock();
+    void ToggleView(int bit);
+
+    RadioData data_;
+    MainBar* bar_ = nullptr;
+    QMdiArea* mdi_ = nullptr;
+    FrmTreeView* tree_ = nullptr;
+    FrmClone* clone_ = nullptr;
+    std::array<QPointer<EditorWindow>, kEditorCount> editors_{};
+    QLabel* datePanel_ = nullptr;
+    QLabel* timePanel_ = nullptr;
+    QTimer* clock_ = nullptr;
+
+    int viewFlags_ = kViewTree | kViewToolBar | kViewStatusBar;
+    QString currentFileName_ = QStringLiteral("Untitled.tw");
+    QString appPath_;
+};
+
+}  // namespace qv

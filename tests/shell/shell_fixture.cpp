@@ -1,0 +1,54 @@
+#include "shell_fixture.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QFile>
+#include <QSettings>
+#include <QTimer>
+
+#include "data/ui_language.h"
+
+namespace qv::test {
+
+ShellFixture::ShellFixture(const QString& storedLanguage, const QString& iniSetup) {
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, config.path());
+    {
+        QSettings store(QSettings::NativeFormat, QSettings::UserScope, "QV", "QV-730");
+        store.clear();
+        if (!storedLanguage.isNull()) store.setValue("Language", storedLanguage);
+    }
+    QFile::copy(QCoreApplication::applicationDirPath() + "/default.tw", dir.filePath("default.tw"));
+    QFile ini(dir.filePath("Radio.INI"));
+    ini.open(QIODevice::WriteOnly);
+    ini.write(
+        ("[Setup]\n" + iniSetup + "[Ports]\nCOM1=" + dir.filePath("no-such-port") + "\n").toUtf8());
+    ini.close();
+    scoped = std::make_unique<ScopedPrompts>(prompts);
+    SetUiLanguage(kEnglish);
+    window = std::make_unique<MainWindow>(dir.path());
+}
+
+ShellFixture::~ShellFixture() {
+    window.reset();
+    SetUiLanguage(kEnglish);
+}
+
+QString ShellFixture::StoredLanguage() const {
+    QSettings store(QSettings::NativeFormat, QSettings::UserScope, "QV", "QV-730");
+    return store.value("Language").toString();
+}
+
+void OnNextModal(std::function<void(QWidget*)> action) {
+    auto* timer = new QTimer(qApp);
+    timer->setInterval(10);
+    QObject::connect(timer, &QTimer::timeout, timer, [timer, action] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            timer->stop();
+            timer->deleteLater();
+            action(modal);
+        }
+    });
+    timer->start();
+}
+
+}  // namespace qv::test

@@ -1,0 +1,219 @@
+// New, Open and Save with their questions, dialogs and messages.
+#include <QAction>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "codecs/channel_name.h"
+#include "data/data_file.h"
+#include "data/ui_language.h"
+#include "editors/channel/frm_channel.h"
+#include "shell/main_bar.h"
+#include "shell_fixture.h"
+
+using qv::Editor;
+using qv::PromptAnswer;
+using qv::test::ShellFixture;
+
+namespace {
+
+qv::ChannelTable& Channels(qv::MainWindow& window) {
+    return static_cast<qv::FrmChannel*>(window.EditorOf(Editor::Channel))->Table();
+}
+
+}  // namespace
+
+class TestFileCommands : public QObject {
+    Q_OBJECT
+private slots:
+    void newAsksAndCancelIsTheDefault();
+    void newReloadsTheTemplate();
+    void saveAlwaysAsksForANameAndOffersTheCurrentOne();
+    void saveFailureShowsTheSystemsText();
+    void openAsksOnlyWhenTheImageChanged();
+    void openAnswers_data();
+    void openAnswers();
+    void openRejectsBadFilesWithTheirTitles();
+    void channelPlanExportAndImport();
+};
+
+void TestFileCommands::newAsksAndCancelIsTheDefault() {
+    ShellFixture shell;
+    qv::MainWindow& window = shell.Window();
+    QVERIFY(Channels(window).SetCellAsUser(1, 3, "450"));
+    window.MainBar_ToolClick("miSave");  // store the grid (the save dialog is cancelled)
+    shell.prompts.answers = {PromptAnswer::Cancel};
+    window.MainBar_ToolClick("miNew");
+    const qv::PromptRequest& asked = shell.prompts.messages.back();
+    QCOMPARE(asked.text, QString("All data will be cleared."));
+    QCOMPARE(asked.title, QString("Alert!"));
+    QCOMPARE(asked.buttons, qv::PromptButtons::OkCancel);
+    QCOMPARE(asked.icon, qv::PromptIcon::Exclamation);
+    QCOMPARE(asked.defaultButton, PromptAnswer::Cancel);
+    QCOMPARE(Channels(window).Cell(1, 3), QString("450.00000"));
+
+    qv::SetUiLanguage(qv::kChinese);
+    window.MainBar_ToolClick("miNew");
+    QCOMPARE(shell.prompts.messages.back().text, QString("所有数据将被清空。"));
+    QCOMPARE(shell.prompts.messages.back().title, QString("警告!"));
+}
+
+void TestFileCommands::newReloadsTheTemplate() {
+    ShellFixture shell;
+    qv::MainWindow& window = shell.Window();
+    const qv::RadioImage fresh = window.Data().image;
+    QVERIFY(Channels(window).SetCellAsUser(1, 3, "450"));
+    window.SaveAll();
+    shell.prompts.answers = {PromptAnswer::Ok};
+    window.MainBar_ToolClick("miNew");
+    QCOMPARE(window.Data().image, fresh);
+    QCOMPARE(Channels(window).Cell(1, 3), QString("446.00625"));
+    QCOMPARE(window.CurrentFileName(), QString("Untitled.tw"));
+}
+
+void TestFileCommands::saveAlwaysAsksForANameAndOffersTheCurrentOne() {
+    ShellFixture shell;
+    qv::MainWindow& window = shell.Window();
+    QVERIFY(Channels(window).SetCellAsUser(5, 1, "SAVED"));
+    const QString path = shell.Folder() + "/mine.tw";
+    shell.prompts.saveNames = {path};
+    window.MainBar_ToolClick("miSave");
+    QCOMPARE(shell.prompts.fileRequests.back().fileName, QString("Untitled.tw"));
+    QCOMPARE(shell.prompts.fileRequests.back().filter, QString("tw Files (*.tw)"));
+    QCOMPARE(window.CurrentFileName(), path);
+    qv::RadioData saved;
+    QCOMPARE(qv::LoadFile(path, saved), qv::LoadStatus::Ok);
+    QCOMPARE(saved.image, window.Data().image);
+    QCOMPARE(qv::DecodeChannelName(saved.image, 5), QString("SAVED"));
+
+    // The next Save asks again and offers the name just used; Cancel writes nothing.
+    window.MainBar_ToolClick("miSave");
+    QCOMPARE(shell.prompts.fileRequests.back().fileName, path);
+    QVERIFY(shell.prompts.messages.empty());
+}
+
+void TestFileCommands::saveFailureShowsTheSystemsText() {
+    ShellFixture shell;
+    qv::MainWindow& window = shell.Window();
+    shell.prompts.saveNames = {shell.Folder() + "/no/such/folder/x.tw"};
+    window.MainBar_ToolClick("miSave");
+    QCOMPARE(shell.prompts.messages.size(), std::size_t(1));
+    QCOMPARE(shell.prompts.messages[0].title, QString("QV-730"));
+    QCOMPARE(shell.prompts.messages[0].icon, qv::PromptIcon::Exclamation);
+    QVERIFY(!shell.prompts.messages[0].text.isEmpty());
+}
+
+void TestFileCommands::openAsksOnlyWhenTheImageChanged() {
+    ShellFixture shell;
+    qv::MainWindow& window = shell.Window();
+    // Edits still in the grid have not reached the image: no question.
+    QVERIFY(Channels(window).SetCellAsUser(1, 1, "GRID"));
+    window.MainBar_ToolClick("miOpen");
+    QVERIFY(shell.prompts.messages.empty());
+    QCOMPARE(shell.prompts.fileRequests.size(), std::size_t(1));
+    QCOMPARE(shell.prompts.fileRequests[0].fileName, QString());
+    QCOMPARE(Channels(window).Cell(1, 1), QString("GRID"));  // a cancelled dialog ends silently
+}
+
+void TestFileCommands::openAnswers_data() {
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("saveNameGiven");
+    QTest::addColumn<bool>("opened");
+    QTest::newRow("Cancel ends the command") << int(PromptAnswer::Cancel) << false << false;
+    QTest::newRow("No opens without saving") << int(PromptAnswer::No) << false << true;
+    QTest::newRow("Yes saves, then opens") << int(PromptAnswer::Yes) << true << true;
+    QTest::newRow("Yes with a cancelled save ends") << int(PromptAnswer::Yes) << false << false;
+}
+
+void TestFileCommands::openAnswers() {
+    QFETCH(int, answer);
+    QFETCH(bool, saveNameGiven);
+    QFETCH(bool, opened);
+    ShellFixture shell;
+    qv::MainWindow& window = shell.Window();
+    qv::RadioImage other = window.Data().image;
+    qv::EncodeChannelName(other, 1, "OTHER");
+    const QString otherPath = shell.Folder() + "/other.tw";
+    QVERIFY(qv::SaveFile(otherPath, other).ok);
+
+    window.Data().image[0x0001] = 0x11;  // an unsaved change
+    const QString savePath = shell.Folder() + "/before.tw";
+    shell.prompts.answers = {PromptAnswer(answer)};
+    if (saveNameGiven) shell.prompts.saveNames = {savePath};
+    shell.prompts.openNames = {otherPath};
+    window.MainBar_ToolClick("miOpen");
+
+    QCOMPARE(shell.prompts.messages[0].buttons, qv::PromptButtons::YesNoCancel);
+    QCOMPARE(shell.prompts.messages[0].title, QString("QV-730"));
+    QCOMPARE(QFile::exists(savePath), saveNameGiven);
+    QCOMPARE(window.Data().image == other, opened);
+    QCOMPARE(Channels(window).Cell(1, 1), opened ? QString("OTHER") : QString());
+    QCOMPARE(window.CurrentFileName(), saveNameGiven ? savePath : QString("Untitled.tw"));
+    if (opened) QVERIFY(!window.Data().ImageModified());
+}
+
+void TestFileCommands::openRejectsBadFilesWithTheirTitles() {
+    ShellFixture shell;
+    qv::MainWindow& window = shell.Window();
+    const qv::RadioImage before = window.Data().image;
+    const QString wrongMarker = shell.Folder() + "/marker.tw";
+    qv::ByteBuffer plain = qv::PlainContent(before);
+    plain[0] = 's';
+    qv::EncodeBuffer(plain);
+    QFile file(wrongMarker);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(reinterpret_cast<const char*>(plain.data()), qint64(plain.size()));
+    file.close();
+
+    shell.prompts.openNames = {wrongMarker, shell.Folder() + "/missing.tw",
+                               shell.Folder() + "/Radio.INI"};
+    for (const char* title : {"QV-730", "QV-730", "Error"}) {
+        window.MainBar_ToolClick("miOpen");
+        QCOMPARE(shell.prompts.messages.back().text, QString("Incorrect File Type."));
+        QCOMPARE(shell.prompts.messages.back().title, QString(title));
+        QCOMPARE(shell.prompts.messages.back().icon, qv::PromptIcon::Critical);
+        QCOMPARE(window.Data().image, before);
+    }
+    QVERIFY(!QFile::exists(shell.Folder() + "/missing.tw"));
+}
+
+void TestFileCommands::channelPlanExportAndImport() {
+    ShellFixture shell;
+    qv::MainWindow& window = shell.Window();
+    QVERIFY(Channels(window).SetCellAsUser(1, 1, "GRID"));  // stored before the export
+    const QString path = shell.Folder() + "/plan.csv";
+    shell.prompts.saveNames = {path};
+    window.MainBar_ToolClick("miExportCsv");
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QByteArray csv = file.readAll();
+    file.close();
+    QVERIFY(csv.contains("1,GRID,Simplex,446.00625,"));
+
+    csv.replace("1,GRID,", "1,PLAN,");
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(csv);
+    file.close();
+    shell.prompts.openNames = {path};
+    window.MainBar_ToolClick("miImportCsv");
+    QVERIFY(shell.prompts.messages.empty());
+    QCOMPARE(Channels(window).Cell(1, 1), QString("PLAN"));
+    QVERIFY(window.Data().ImageModified());
+
+    // A bad plan: the message names the line and column; nothing changes.
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("No.,RX Freq.\r\n1,446\r\n99,446\r\n");
+    file.close();
+    window.MainBar_ToolClick("miChinese");
+    const qv::RadioImage before = window.Data().image;
+    shell.prompts.openNames = {path};
+    window.MainBar_ToolClick("miImportCsv");
+    QCOMPARE(shell.prompts.messages.size(), std::size_t(1));
+    QVERIFY(shell.prompts.messages[0].text.startsWith(QString("信道表未导入。")));
+    QVERIFY(shell.prompts.messages[0].text.contains("line 3, column \"No.\""));
+    QCOMPARE(window.Data().image, before);
+    QCOMPARE(window.Bar().Tool("miFile", "miImportCsv")->text(), QString("导入信道 (CSV)..."));
+}
+
+QTEST_MAIN(TestFileCommands)
+#include "test_file_commands.moc"

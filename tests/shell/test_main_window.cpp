@@ -1,0 +1,317 @@
+// The main window through its real dispatcher, by tool name: start-up and shutdown, the editor
+// group, view switches, the language switch and the two radio commands.
+#include <QAction>
+#include <QComboBox>
+#include <QDockWidget>
+#include <QMenu>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTest>
+#include <QToolBar>
+#include <QTreeWidget>
+
+#include "data/ui_language.h"
+#include "editors/channel/frm_channel.h"
+#include "link/frm_clone.h"
+#include "shell/frm_tree_view.h"
+#include "shell/main_bar.h"
+#include "shell_fixture.h"
+
+using qv::Editor;
+using qv::test::ShellFixture;
+
+namespace {
+
+bool OnlyVisible(qv::MainWindow& window, Editor editor) {
+    for (int i = 0; i < qv::kEditorCount; ++i) {
+        if (window.EditorVisible(Editor(i)) != (Editor(i) == editor)) return false;
+    }
+    return true;
+}
+
+qv::ChannelTable& Channels(qv::MainWindow& window) {
+    return static_cast<qv::FrmChannel*>(window.EditorOf(Editor::Channel))->Table();
+}
+
+}  // namespace
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+private slots:
+    void startUpState();
+    void startUpLanguage_data();
+    void startUpLanguage();
+    void startUpReadsLinkTiming();
+    void missingTemplateLeavesAZeroImage();
+    void showingAnotherEditorStoresTheOpenOne();
+    void treeNodesOpenEditors();
+    void languageSwitchKeepsEnteredValues();
+    void viewTogglesAndBandClose();
+    void hiddenToolsStayHidden();
+    void toolsThatDoNothing();
+    void readThatFailsStillResetsTheBaseline();
+    void writePreparesTheCopyRows();
+    void exitStoresTheOpenEditorsAndTheLanguage();
+};
+
+void TestMainWindow::startUpState() {
+    ShellFixture shell;
+    qv::MainWindow& window = shell.Window();
+    QCOMPARE(window.windowTitle(), QString("QV-730"));
+    QCOMPARE(window.objectName(), QString("MDIForm1"));
+    QCOMPARE(window.ViewFlags(), 7);
+    QCOMPARE(window.CurrentFileName(), QString("Untitled.tw"));
+    QVERIFY(window.AppPath().endsWith('/'));
+    QVERIFY(OnlyVisible(window, Editor::Channel));
+    QVERIFY(!window.Data().ImageModified());
+    QCOMPARE(Channels(window).Cell(1, 3), QString("446.00625"));
+    QVERIFY(window.Clone() && window.Clone()->isHidden());
+    QCOMPARE(window.Clone()->CloneMode(), 1);
+    QVERIFY(shell.prompts.messages.empty());
+    QVERIFY(window.Bar().Tool("miLanguage", "miEnglish")->isChecked());
+    QVERIFY(!window.Bar().Tool("miLanguage", "miChinese")->isChecked());
+    QCOMPARE(window.Bar().TreeDock()->widget(), window.TreeView());
+}
+
+void TestMainWindow::startUpLanguage_data() {
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<int>("language");
+    QTest::addColumn<QString>("storedAtExit");
+    QTest::addColumn<bool>("overflowShown");
+    QTest::newRow("1: Chinese") << "1" << 1 << "1" << false;
+    QTest::newRow("missing: English") << QString() << 0 << "0" << false;
+    QTest::newRow("not a number: English") << "zh" << 0 << "0" << false;
+    QTest::newRow("7: Chinese, stored back as 1") << "7" << 1 << "1" << false;
+    QTest::newRow("300: Overflow, English") << "300" << 0 << "0" << true;
+}
+
+void TestMainWindow::startUpLanguage() {
+    QFETCH(QString, stored);
+    QFETCH(int, language);
+    QFETCH(QString, storedAtExit);
+    QFETCH(bool, overflowShown);
+    ShellFixture shell(stored);
+    QCOMPARE(int(qv::UiLanguage()), language);
+    QCOMPARE(!shell.prompts.messages.empty(), overflowShown);
+    if (overflowShown) QCOMPARE(shell.prompts.messages[0].text, QString("Overflow"));
+    const QString channels = shell.Window().TreeView()->Node("Item10")->text(0);
+    QCOMPARE(channels, language ? QString("信道") : QString("Channels"));
+    shell.Window().close();
+    QCOMPARE(shell.StoredLanguage(), storedAtExit);
+}
+
+void TestMainWindow::startUpReadsLinkTiming() {
+    ShellFixture shell(QString(), "ComInterval[ms]=12.5\nComRecvCount =13.5\n");
+    QCOMPARE(shell.Window().Clone()->RecvInterval(), 12);
+    QCOMPARE(shell.Window().Clone()->RecvLimit(), 14);
+}
+
+void TestMainWindow::missingTemplateLeavesAZeroImage() {
+    // A template that is not a .tw file: the message, an all-zero image, the editor still shown.
+    ShellFixture shell;
+    QFile bad(shell.Folder() + "/default.tw");
+    QVERIFY(bad.open(QIODevice::WriteOnly));
+    bad.write("not a data file");
+    bad.close();
+    shell.prompts.messages.clear();
+    shell.window = std::make_unique<qv::MainWindow>(shell.Folder());
+    QCOMPARE(shell.prompts.messages.size(), std::size_t(1));
+    QCOMPARE(shell.prompts.messages[0].text, QString("Incorrect File Type."));
+    QCOMPARE(shell.prompts.messages[0].title, QString("Error"));
+    QCOMPARE(shell.Window().Data().image, qv::RadioImage{});
+    QVERIFY(shell.Window().EditorVisible(Editor::Channel));
+}
+
+void TestMainWindow::showingAnotherEditorStoresTheOpenOne() {
+    ShellFixture shell;
+    qv::MainWindow& window = shell.Window();
+    QVERIFY(Channels(window).SetCellAsUser(1, 1, "HOME"));
+    QCOMPARE(int(window.Data().image[0x110]), 0xFF);  // still only in the grid
+    window.MainBar_ToolClick("miCommonSet");
+    QCOMPARE(int(window.Data().image[0x110]), int('H'));
+    QVERIFY(OnlyVisible(window, Editor::Setting));
+    QVERIFY(!window.Data().ImageModified());
+
+    // A second click while it is visible changes nothing.
+    auto* squelch = window.EditorOf(Editor::Setting)->findChild<QComboBox*>("Combo1_15");
+    QVERIFY(squelch);
+    squelch->setCurrentIndex(7);
+    const qv::RadioImage before = window.Data().image;
+    window.MainBar_ToolClick("miCommonSet");
+    QCOMPARE(window.Data().image, before);
+    QCOMPARE(squelch->currentIndex(), 7);
+
+    for (const char* tool : {"miAudio", "miKeySet", "miCustomizedSignal", "miChannel"}) {
+        window.MainBar_ToolClick(tool);
+        QCOMPARE(int(window.Data().image[0x182]), 7);  // stored when the general settings were left
+    }
+    QVERIFY(OnlyVisible(window, Editor::Channel));
+    QCOMPARE(Channels(window).Cell(1, 1), QString("HOME"));
+}
+
+void TestMainWindow::treeNodesOpenEditors() {
+    ShellFixture shell;
+    qv::MainWindow& window = shell.Window();
+    QTreeWidget* tree = window.TreeView()->Tree0();
+    const struct {
+        const char* key;
+        Editor editor;
+    } nodes[] = {{"Item2", Editor::Setting},
+                 {"Item9", Editor::Audio},
+                 {"Item11", Editor::Key},
+                 {"Item10", Editor::Channel}};
+    for (const auto& node : nodes) {
+        emit tree->itemClicked(window.TreeView()->Node(node.key), 0);
+        QVERIFY2(OnlyVisible(window, node.editor), node.key);
+    }
+    emit tree->itemClicked(window.TreeView()->Node("Root"), 0);
+    QVERIFY(OnlyVisible(window, Editor::Channel));
+}
+
+void TestMainWindow::languageSwitchKeepsEnteredValues() {
+    ShellFixture shell;
+    qv::MainWindow& window = shell.Window();
+    window.MainBar_ToolClick("miCommonSet");
+    auto* squelch = window.EditorOf(Editor::Setting)->findChild<QComboBox*>("Combo1_15");
+    auto* timeout = window.EditorOf(Editor::Setting)->findChild<QComboBox*>("Combo1_16");
+    squelch->setCurrentIndex(8);
+    timeout->setCurrentIndex(0);
+    QTreeWidgetItem* selected = window.TreeView()->Tree0()->currentItem();
+
+    window.MainBar_ToolClick("miChinese");
+    QCOMPARE(int(qv::UiLanguage()), 1);
+    QCOMPARE(squelch->currentIndex(), 8);
+    QCOMPARE(timeout->currentText(), QString("关"));
+    QCOMPARE(window.EditorOf(Editor::Setting)->windowTitle(), QString("整机设置"));
+    QCOMPARE(window.TreeView()->Node("Item2")->text(0), QString("整机设置"));
+    QCOMPARE(window.TreeView()->Tree0()->currentItem(), selected);
+    QCOMPARE(window.Bar().Tool("Menu Bar", "miFile")->text(), QString("文件"));
+    QCOMPARE(window.Bar().Tool("miFile", "miNew")->text(), QString("新建(&N)"));
+    QVERIFY(window.Bar().Tool("miLanguage", "miChinese")->isChecked());
+    QVERIFY(!window.Bar().Tool("miLanguage", "miEnglish")->isChecked());
+
+    window.MainBar_ToolClick("miChannel");
+    QCOMPARE(Channels(window).Cell(1, 4), QString("无"));
+    QCOMPARE(Channels(window).Cell(1, 2), QString("单工"));
+    window.MainBar_ToolClick("miEnglish");
+    QCOMPARE(Channels(window).Cell(1, 4), QString("None"));
+    QCOMPARE(int(window.Data().image[0x182]), 8);
+}
+
+void TestMainWindow::viewTogglesAndBandClose() {
+    ShellFixture shell;
+    qv::MainWindow& window = shell.Window();
+    window.show();
+    QAction* treeTool = window.Bar().Tool("miView", "miTreeView");
+    QDockWidget* dock = window.Bar().TreeDock();
+    window.MainBar_ToolClick("miTreeView");
+    QCOMPARE(window.ViewFlags(), 6);
+    QVERIFY(!treeTool->isChecked());
+    QVERIFY(dock->isHidden());
+    window.MainBar_ToolClick("miTreeView");
+    QCOMPARE(window.ViewFlags(), 7);
+    QVERIFY(treeTool->isChecked());
+    QVERIFY(!dock->isHidden());
+
+    dock->close();  // the band's own close box
+    QCOMPARE(window.ViewFlags(), 6);
+    QVERIFY(!treeTool->isChecked());
+    window.MainBar_ToolClick("miTreeView");
+    QVERIFY(!dock->isHidden());
+
+    window.MainBar_ToolClick("miToolBar");
+    QVERIFY(window.Bar().ToolBar()->isHidden());
+    window.MainBar_ToolClick("miStatusBar");
+    QVERIFY(window.statusBar()->isHidden());
+    QCOMPARE(window.ViewFlags(), 1);
+    window.MainBar_ToolClick("miStatusBar");
+    QVERIFY(!window.statusBar()->isHidden());
+}
+
+void TestMainWindow::hiddenToolsStayHidden() {
+    ShellFixture shell;
+    qv::MainWindow& window = shell.Window();
+    window.MainBar_ToolClick("miChinese");  // a refresh re-applies the layout
+    const QStringList hidden = {
+        "miFile/miPrint", "ToolBar/miPrint", "Menu Bar/miModel",         "Menu Bar/miWindows",
+        "miSet/miInit",   "miEdit/miScan",   "miEdit/miEmergency",       "miEdit/miDTMF",
+        "miEdit/mi5Tone", "miEdit/miEmbed",  "miEdit/miCustomizedSignal"};
+    for (const QString& tool : hidden) {
+        QAction* action = window.Bar().Tool(tool.section('/', 0, 0), tool.section('/', 1));
+        QVERIFY2(action && !action->isVisible(), qPrintable(tool));
+    }
+    QVERIFY(window.Bar().Tool("miFile", "miClose")->isVisible());
+    QVERIFY(window.Bar().Tool("miEdit", "miChannel")->isVisible());
+}
+
+void TestMainWindow::toolsThatDoNothing() {
+    ShellFixture shell;
+    qv::MainWindow& window = shell.Window();
+    QVERIFY(Channels(window).SetCellAsUser(2, 1, "PEND"));
+    const qv::RadioImage before = window.Data().image;
+    for (const char* tool : {"miClose", "miPrint", "miModelInfo", "miInit", "miScan", "miEmergency",
+                             "miDTMF", "mi5Tone", "miEmbed", "miCascade", "miTileH", "miTileV",
+                             "miArrange", "miCloseAll", "MiChannel"}) {
+        window.MainBar_ToolClick(tool);
+        QVERIFY2(OnlyVisible(window, Editor::Channel), tool);
+    }
+    QCOMPARE(window.Data().image, before);
+    QCOMPARE(Channels(window).Cell(2, 1), QString("PEND"));
+    QVERIFY(shell.prompts.messages.empty());
+}
+
+void TestMainWindow::readThatFailsStillResetsTheBaseline() {
+    ShellFixture shell;
+    qv::MainWindow& window = shell.Window();
+    window.Data().image[0x0005] = 0x42;  // an unsaved change
+    QVERIFY(window.Data().ImageModified());
+    // OK on the clone dialog: COM1 leads to a device that does not exist, so the port fails.
+    qv::test::OnNextModal(
+        [](QWidget* dialog) { dialog->findChild<QPushButton*>("Command1")->click(); });
+    window.MainBar_ToolClick("miRead");
+    QCOMPARE(shell.prompts.messages.size(), std::size_t(1));
+    QCOMPARE(shell.prompts.messages[0].icon, qv::PromptIcon::Exclamation);
+    QCOMPARE(window.Clone()->FirstRow(), 1);
+    QCOMPARE(window.Clone()->LastRow(), 26);
+    QVERIFY(!window.Data().ImageModified());
+    QCOMPARE(int(window.Data().image[0x0005]), 0x42);
+}
+
+void TestMainWindow::writePreparesTheCopyRows() {
+    ShellFixture shell;
+    qv::MainWindow& window = shell.Window();
+    QVERIFY(Channels(window).SetCellAsUser(3, 1, "W3"));
+    qv::test::OnNextModal([](QWidget* dialog) { dialog->close(); });  // Cancel at once
+    window.MainBar_ToolClick("miWrite");
+    const qv::RadioImage& image = window.Data().image;
+    QCOMPARE(int(image[0x171A]), 0);
+    for (int row = 1; row <= 26; ++row) {
+        for (int column = 0; column < 16; ++column) {
+            QCOMPARE(image.at(row + 37, column), image.at(row, column));
+        }
+    }
+    QCOMPARE(int(image[0x110 + 12]), int('W'));  // the grid was stored first
+    QCOMPARE(window.Clone()->LastRow(), 63);
+    QCOMPARE(window.Clone()->CloneMode(), 2);
+    QVERIFY(window.Data().ImageModified());  // the preparation is not part of the baseline
+
+    // So Open asks about unsaved changes; Cancel ends it without a file dialog.
+    shell.prompts.answers = {qv::PromptAnswer::Cancel};
+    window.MainBar_ToolClick("miOpen");
+    QCOMPARE(shell.prompts.messages.back().text, QString("File has been modified, save it now?"));
+    QVERIFY(shell.prompts.fileRequests.empty());
+}
+
+void TestMainWindow::exitStoresTheOpenEditorsAndTheLanguage() {
+    ShellFixture shell("0");
+    qv::MainWindow& window = shell.Window();
+    window.MainBar_ToolClick("miChinese");
+    QVERIFY(Channels(window).SetCellAsUser(4, 1, "EXIT"));
+    window.MainBar_ToolClick("miExit");
+    QCOMPARE(int(window.Data().image[0x110 + 18]), int('E'));
+    QCOMPARE(shell.StoredLanguage(), QString("1"));
+    QVERIFY(shell.prompts.messages.empty());  // no question at exit
+}
+
+QTEST_MAIN(TestMainWindow)
+#include "test_main_window.moc"

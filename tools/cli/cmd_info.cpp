@@ -1,0 +1,70 @@
+// info FILE.tw: the channels as the channel editor shows them, then every setting in words.
+#include <QTextStream>
+#include <algorithm>
+
+#include "cli_command.h"
+#include "editors/audio/audio_settings_model.h"
+#include "editors/channel/channel_table.h"
+#include "editors/key/side_button_model.h"
+#include "editors/setting/general_settings_model.h"
+
+namespace qv::cli {
+namespace {
+
+const QString kUsage = QStringLiteral("info FILE.tw");
+
+void PrintChannels(QTextStream& out, RadioData& data) {
+    ChannelTable table(data);
+    table.RefreshAll();
+    std::vector<QStringList> rows;
+    QStringList header;
+    for (int column = 0; column < channel::kTableColumns; ++column) {
+        header << channel::HeaderText(column);
+    }
+    rows.push_back(header);
+    for (int row = 1; row < channel::kTableRows; ++row) rows.push_back(table.RowTexts(row));
+
+    std::vector<int> widths(channel::kTableColumns, 0);
+    for (const QStringList& row : rows) {
+        for (int column = 0; column < channel::kTableColumns && column < row.size(); ++column) {
+            widths[column] = std::max(widths[column], int(row[column].size()));
+        }
+    }
+    for (const QStringList& row : rows) {
+        QString line;
+        for (int column = 0; column < channel::kTableColumns; ++column) {
+            const QString cell = column < row.size() ? row[column] : QString();
+            line += cell.leftJustified(widths[column] + 2);
+        }
+        out << line.trimmed() << '\n';
+    }
+}
+
+void PrintSection(QTextStream& out, const QString& title, const SettingTexts& settings) {
+    out << '\n' << title << '\n';
+    int width = 0;
+    for (const SettingText& setting : settings)
+        width = std::max(width, int(setting.caption.size()));
+    for (const SettingText& setting : settings) {
+        out << "  " << setting.caption.leftJustified(width + 2) << setting.value << '\n';
+    }
+}
+
+int RunInfo(const QStringList& args) {
+    if (args.size() != 1) return UsageError(kUsage);
+    RadioData data;
+    if (!LoadImage(args[0], data)) return 1;
+    QTextStream out(stdout);
+    PrintChannels(out, data);
+    PrintSection(out, GeneralSettingsModel::TitleText(),
+                 GeneralSettingsModel(data.image).Describe());
+    PrintSection(out, AudioSettingsModel::TitleText(), AudioSettingsModel(data.image).Describe());
+    PrintSection(out, SideButtonModel::TitleText(), SideButtonModel(data.image).Describe());
+    return 0;
+}
+
+const CliRegistration kInfo({"info", kUsage,
+                             "show the channels and the settings of a .tw file in words", RunInfo});
+
+}  // namespace
+}  // namespace qv::cli
