@@ -1,0 +1,143 @@
+// The whole program against the virtual radio, as a user goes: start, read the radio, edit a
+// channel in the grid, save a file, open it again, write the radio; the radio's memory then
+// holds what the program sent, byte for byte.
+#include <QApplication>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSettings>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include "codecs/channel_name.h"
+#include "data/data_file.h"
+#include "editors/channel/frm_channel.h"
+#include "platform/prompts.h"
+#include "radio_sim_process.h"
+#include "shell/main_window.h"
+
+namespace {
+
+qv::RadioData LoadOrFail(const QString& path) {
+    qv::RadioData data;
+    if (qv::LoadFile(path, data) != qv::LoadStatus::Ok) qFatal("cannot load %s", qPrintable(path));
+    return data;
+}
+
+// Presses OK on the clone dialog as soon as it is shown.
+void PressOkOnCloneDialog() {
+    auto* timer = new QTimer(qApp);
+    timer->setInterval(10);
+    QObject::connect(timer, &QTimer::timeout, timer, [timer] {
+        if (QWidget* dialog = QApplication::activeModalWidget()) {
+            timer->stop();
+            timer->deleteLater();
+            dialog->findChild<QPushButton*>("Command1")->click();
+        }
+    });
+    timer->start();
+}
+
+bool RowsEqual(const qv::RadioImage& a, const qv::RadioImage& b, int first, int last) {
+    for (int row = first; row <= last; ++row) {
+        for (int column = 0; column < qv::kRowSize; ++column) {
+            if (a.at(row, column) != b.at(row, column)) return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+class TestProgramE2e : public QObject {
+    Q_OBJECT
+private slots:
+    void readEditSaveOpenWrite();
+};
+
+void TestProgramE2e::readEditSaveOpenWrite() {
+    QTemporaryDir folder;
+    QTemporaryDir config;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, config.path());
+    const QString bin = QCoreApplication::applicationDirPath();
+    QVERIFY(QFile::copy(bin + "/default.tw", folder.filePath("default.tw")));
+
+    // The radio holds other channels than the template: a named channel 2, a channel 12.
+    qv::RadioData radio = LoadOrFail(bin + "/default.tw");
+    qv::EncodeChannelName(radio.image, 2, "RADIO");
+    for (int column = 0; column < 16; ++column)
+        radio.image.at(12, column) = radio.image.at(1, column);
+    radio.image[0x182] = 0x07;  // squelch 7
+    QVERIFY(qv::SaveFile(folder.filePath("radio.tw"), radio.image).ok);
+
+    RadioSimProcess sim(
+        {"--image", folder.filePath("radio.tw"), "--save", folder.filePath("radio-after.tw")});
+    QVERIFY(!sim.path().isEmpty());
+    QFile ini(folder.filePath("Radio.INI"));
+    QVERIFY(ini.open(QIODevice::WriteOnly));
+    ini.write(QString("[Setup]\nComInterval[ms]=20\nComRecvCount =100\n[Ports]\nCOM1=%1\n")
+                  .arg(sim.path())
+                  .toUtf8());
+    ini.close();
+
+    qv::ScriptedPrompts prompts;
+    qv::ScopedPrompts scoped(prompts);
+    qv::MainWindow window(folder.path());
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+    // Read: the program now shows the radio's channels and settings.
+    PressOkOnCloneDialog();
+    prompts.answers = {qv::PromptAnswer::Ok};
+    window.MainBar_ToolClick("miRead");
+    QCOMPARE(prompts.messages.back().text, QString("Reading Complete!"));
+    QVERIFY(RowsEqual(window.Data().image, radio.image, 1, 26));
+    QVERIFY(!window.Data().ImageModified());
+    auto* channels = static_cast<qv::FrmChannel*>(window.EditorOf(qv::Editor::Channel));
+    QCOMPARE(channels->Table().Cell(2, 1), QString("RADIO"));
+    QCOMPARE(channels->Table().Cell(12, 3), QString("446.00625"));
+
+    // Edit: type a name for channel 3 into the grid.
+    auto* grid = channels->findChild<QTableView*>("ChannelGrid");
+    QVERIFY(grid);
+    grid->setFocus();
+    grid->setCurrentIndex(grid->model()->index(3 - 1, 1 - 1));  // channel 3, CH Name
+    QTest::keyClicks(grid, "h");
+    auto* name = channels->findChild<QLineEdit*>("TxtChannel");
+    QVERIFY(name && name->isVisible());
+    QTest::keyClicks(name, "ILL{3");  // "{" is refused
+    QTest::keyClick(name, Qt::Key_Return);
+    QCOMPARE(channels->Table().Cell(3, 1), QString("HILL3"));
+
+    // Save, then open the file again.
+    const QString saved = folder.filePath("edited.tw");
+    prompts.saveNames = {saved};
+    window.MainBar_ToolClick("miSave");
+    QCOMPARE(window.CurrentFileName(), saved);
+    window.Data().image = qv::RadioImage{};  // forget it, then open the file
+    window.Data().CopyToBaseline();
+    prompts.openNames = {saved};
+    window.MainBar_ToolClick("miOpen");
+    QCOMPARE(channels->Table().Cell(3, 1), QString("HILL3"));
+    QCOMPARE(qv::DecodeChannelName(window.Data().image, 2), QString("RADIO"));
+
+    // Write: rows 1-26 and their copy in rows 38-63 reach the radio.
+    PressOkOnCloneDialog();
+    prompts.answers = {qv::PromptAnswer::Ok};
+    window.MainBar_ToolClick("miWrite");
+    QCOMPARE(prompts.messages.back().text, QString("Writing Complete!"));
+    const QStringList log = sim.Stop();
+    QVERIFY(log.size() >= 28 + 54);
+    const qv::RadioData after = LoadOrFail(folder.filePath("radio-after.tw"));
+    QVERIFY(RowsEqual(after.image, window.Data().image, 1, 26));
+    QVERIFY(RowsEqual(after.image, window.Data().image, 38, 63));
+    QCOMPARE(qv::DecodeChannelName(after.image, 3), QString("HILL3"));
+    QCOMPARE(int(after.image[0x182]), 7);
+    QVERIFY(RowsEqual(after.image, radio.image, 0, 0));  // nothing else was sent
+    QVERIFY(RowsEqual(after.image, radio.image, 27, 37));
+}
+
+QTEST_MAIN(TestProgramE2e)
+#include "test_program_e2e.moc"
