@@ -181,7 +181,17 @@ void MainWindow::RefreshAll() {
     UpdateView();
     tree_->RefreshFace();
     for (int i = 0; i < kEditorCount; ++i) {
-        if (EditorVisible(Editor(i))) editors_[i]->RefreshAll();
+        if (!EditorVisible(Editor(i))) continue;
+        editors_[i]->RefreshAll();
+        FitFrame(editors_[i]);
+    }
+}
+
+void MainWindow::FitFrame(EditorWindow* window) {
+    // Texts of the other language may need more room than the frame has; it grows, never
+    // shrinks, so a size the user chose stays.
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(window->Frame())) {
+        sub->resize(sub->size().expandedTo(sub->minimumSizeHint()));
     }
 }
 
@@ -271,6 +281,7 @@ void MainWindow::ShowEditor(Editor editor) {
     window->Frame()->show();
     window->show();
     window->RefreshAll();
+    FitFrame(window);
     window->Frame()->raise();
     if (auto* sub = qobject_cast<QMdiSubWindow*>(window->Frame())) mdi_->setActiveSubWindow(sub);
 }

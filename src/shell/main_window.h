@@ -91,6 +91,7 @@ private:
     void StartUp(const QString& appFolder);
     void ShowEditor(Editor editor);
     EditorWindow* CreateEditor(Editor editor);
+    void FitFrame(EditorWindow* window);
     void CheckLanguageTools();
     void BuildStatusBar();
     void UpdateClock();
