@@ -1,12 +1,12 @@
 #include "platform/link_settings.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QLocale>
 #include <cmath>
 #include <limits>
 
 #include "codecs/number_text.h"
+#include "data/app_folder.h"
 #include "platform/ini_file.h"
 
 namespace qv {
@@ -22,7 +22,7 @@ const QString kRecvCountKey = QStringLiteral("ComRecvCount ");
 }  // namespace
 
 QString RadioIniFolder() {
-    return g_iniFolder.isEmpty() ? QCoreApplication::applicationDirPath() : g_iniFolder;
+    return g_iniFolder.isEmpty() ? AppFolder() : g_iniFolder;
 }
 
 void SetRadioIniFolder(const QString& folder) {

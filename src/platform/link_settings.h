@@ -17,7 +17,7 @@ struct LinkTiming {
     std::int16_t RecvLimit = kDefaultRecvLimit;
 };
 
-// The folder that holds Radio.INI: the program's own folder unless set (tests and the command
+// The folder that holds Radio.INI: the application folder unless set (tests and the command
 // line point it elsewhere).
 QString RadioIniFolder();
 void SetRadioIniFolder(const QString& folder);

@@ -91,7 +91,6 @@ void MainWindow::StartUp(const QString& appFolder) {
     }
     // 2. The link timing from Radio.INI in the program's folder.
     SetAppFolder(appFolder);
-    SetRadioIniFolder(appFolder);
     const LinkTiming timing = ReadLinkTiming(appFolder);
     // 3.-5.
     setWindowTitle(AppTitle());
