@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QDockWidget>
+#include <QLabel>
 #include <QMenu>
 #include <QPushButton>
 #include <QStatusBar>
@@ -13,6 +14,8 @@
 #include "data/ui_language.h"
 #include "editors/channel/frm_channel.h"
 #include "link/frm_clone.h"
+#include "platform/url_opener.h"
+#include "shell/frm_about.h"
 #include "shell/frm_tree_view.h"
 #include "shell/main_bar.h"
 #include "shell_fixture.h"
@@ -52,6 +55,7 @@ private slots:
     void readThatFailsStillResetsTheBaseline();
     void writePreparesTheCopyRows();
     void exitStoresTheOpenEditorsAndTheLanguage();
+    void aboutBoxShowsTheVersionAndOpensTheWebPage();
 };
 
 void TestMainWindow::startUpState() {
@@ -311,6 +315,29 @@ void TestMainWindow::exitStoresTheOpenEditorsAndTheLanguage() {
     QCOMPARE(int(window.Data().image[0x110 + 18]), int('E'));
     QCOMPARE(shell.StoredLanguage(), QString("1"));
     QVERIFY(shell.prompts.messages.empty());  // no question at exit
+}
+
+void TestMainWindow::aboutBoxShowsTheVersionAndOpensTheWebPage() {
+    ShellFixture shell;
+    QStringList opened;
+    qv::SetUrlOpener([&](const QString& url) { opened << url; });
+    for (const auto& [tool, title, line] :
+         {std::tuple{"miEnglish", "About", "QV-730 Programming SoftWare V1.1.0"},
+          std::tuple{"miChinese", "关于", "QV-730 编程软件 V1.1.0"}}) {
+        shell.Window().MainBar_ToolClick(tool);
+        qv::test::OnNextModal([&, title = QString(title), line = QString(line)](QWidget* about) {
+            QCOMPARE(about->objectName(), QString("frmAbout"));
+            QCOMPARE(about->windowTitle(), title);
+            auto* label0 = about->findChild<QLabel*>("lblAbout_0");
+            QCOMPARE(label0->text(), line);
+            QVERIFY(about->findChild<QLabel*>("lblAbout_1")->isHidden());
+            QTest::mouseClick(about->findChild<QLabel*>("lblAbout_3"), Qt::LeftButton);
+            about->findChild<QPushButton*>("cmdOK")->click();
+        });
+        shell.Window().MainBar_ToolClick("miAbout");
+    }
+    qv::SetUrlOpener({});
+    QCOMPARE(opened, (QStringList{qv::kMakerWebAddress, qv::kMakerWebAddress}));
 }
 
 QTEST_MAIN(TestMainWindow)
