@@ -94,35 +94,35 @@ void MainBar::Build() {
                 continue;  // its one tool hosts a window; it has no action
             }
         }
-        for (const ToolSpec& spec : band.tools) {
+        for (const ToolSpec& entry : band.tools) {
             auto* action = new QAction(host);
-            action->setObjectName(spec.name);
-            action->setCheckable(IsCheckable(spec.name));
-            if (band.kind == BandKind::ToolBar) action->setIcon(ToolIcon(spec.name));
-            if (const char* dropDown = DropDownBandOf(spec.name);
+            action->setObjectName(entry.name);
+            action->setCheckable(IsCheckable(entry.name));
+            if (band.kind == BandKind::ToolBar) action->setIcon(ToolIcon(entry.name));
+            if (const char* dropDown = DropDownBandOf(entry.name);
                 dropDown && band.kind != BandKind::ToolBar && menus_.contains(dropDown) &&
                 QString(dropDown) != band.name) {
                 action->setMenu(menus_.value(dropDown));
             } else {
-                const QString name = spec.name;
+                const QString name = entry.name;
                 connect(action, &QAction::triggered, this, [this, name] { emit ToolClick(name); });
             }
-            if (spec.separatorBefore) {
+            if (entry.separatorBefore) {
                 auto* separator = new QAction(host);
                 separator->setSeparator(true);
                 host->addAction(separator);
             }
             host->addAction(action);
-            tools_.insert(Key(band.name, spec.name), action);
+            tools_.insert(Key(band.name, entry.name), action);
         }
     }
 }
 
 void MainBar::ApplyLayout() {
     for (const BandSpec& band : BuiltInBarLayout()) {
-        for (const ToolSpec& spec : band.tools) {
-            if (QAction* action = tools_.value(Key(band.name, spec.name))) {
-                action->setText(UiText("MainBar", spec.caption));
+        for (const ToolSpec& entry : band.tools) {
+            if (QAction* action = tools_.value(Key(band.name, entry.name))) {
+                action->setText(UiText("MainBar", entry.caption));
             }
         }
     }
