@@ -6,7 +6,7 @@ set -euo pipefail
 QV730_PACKAGES=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-serialport-dev qt6-tools-dev qt6-tools-dev-tools
-    qt6-l10n-tools libgl-dev
+    qt6-l10n-tools qt6-translations-l10n libgl-dev
     libbenchmark-dev clang libclang-rt-14-dev
     fonts-noto-cjk
 )

@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QHash>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QLocale>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -15,6 +16,7 @@
 #include <QStyle>
 #include <QTime>
 #include <QTimer>
+#include <QTranslator>
 
 #include "data/app_folder.h"
 #include "data/ui_language.h"
@@ -83,6 +85,7 @@ void MainWindow::StartUp(const QString& appFolder) {
     // 1. The language from the settings store; a stored number that is not a byte is reported.
     if (const auto language = LanguageFromStored(GetRegValue(kLanguageValue))) {
         SetUiLanguage(*language);
+        ApplyQtTranslations();
         SetComPort(1);
     } else {
         SetUiLanguage(kEnglish);
@@ -216,6 +219,17 @@ void MainWindow::UpdateView() {
     bar_->RecalcLayout();
 }
 
+void MainWindow::ApplyQtTranslations() {
+    // Qt's own dialogs (the file dialogs) speak the UI language too, where Qt's catalogue is
+    // installed.
+    static QTranslator qtBase;
+    QCoreApplication::removeTranslator(&qtBase);
+    if (UiLanguage() == kChinese &&
+        qtBase.load("qtbase_zh_CN", QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QCoreApplication::installTranslator(&qtBase);
+    }
+}
+
 void MainWindow::CheckLanguageTools() {
     bar_->SetToolChecked("miLanguage", "miChinese", UiLanguage() == kChinese);
     bar_->SetToolChecked("miLanguage", "miEnglish", UiLanguage() == kEnglish);
@@ -224,9 +238,11 @@ void MainWindow::CheckLanguageTools() {
 void MainWindow::SwitchLanguage(std::uint8_t language) {
     SaveAll();
     SetUiLanguage(language);
+    ApplyQtTranslations();
     CheckLanguageTools();
     // The tone list's None entry is rebuilt by the channel editor's refresh.
     RefreshAll();
+    UpdateClock();
 }
 
 EditorWindow* MainWindow::EditorOf(Editor editor) const {
@@ -405,7 +421,8 @@ void MainWindow::BuildStatusBar() {
 }
 
 void MainWindow::UpdateClock() {
-    const QLocale locale;
+    const QLocale locale =
+        UiLanguage() == kChinese ? QLocale(QLocale::Chinese, QLocale::China) : QLocale();
     datePanel_->setText(locale.toString(QDate::currentDate(), QLocale::ShortFormat));
     timePanel_->setText(locale.toString(QTime::currentTime(), QLocale::LongFormat));
 }

@@ -93,6 +93,7 @@ private:
     EditorWindow* CreateEditor(Editor editor);
     void FitFrame(EditorWindow* window);
     void CheckLanguageTools();
+    void ApplyQtTranslations();
     void BuildStatusBar();
     void UpdateClock();
     void ToggleView(int bit);

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QStatusBar>
 #include <QTest>
 #include <QToolBar>
@@ -193,6 +194,8 @@ void TestMainWindow::languageSwitchKeepsEnteredValues() {
     QCOMPARE(window.Bar().Tool("miFile", "miNew")->text(), QString("新建(&N)"));
     QVERIFY(window.Bar().Tool("miLanguage", "miChinese")->isChecked());
     QVERIFY(!window.Bar().Tool("miLanguage", "miEnglish")->isChecked());
+    const QString date = window.findChild<QLabel*>("StatusBar_Date")->text();
+    QVERIFY2(!date.contains(QRegularExpression("[A-Za-z]")), qPrintable(date));
 
     window.MainBar_ToolClick("miChannel");
     QCOMPARE(Channels(window).Cell(1, 4), QString("无"));
