@@ -151,7 +151,9 @@ void TestChannelCsv::importAppliesTheEditorsRules() {
                            Row("2") +  // deleted
                            // a new channel: out-of-band RX clamped, TX follows on Simplex
                            Row("9,NEW,,500,,500,,Low,Narrow,Yes,Carrier Squelch,On,No") +
-                           Row("10,RXONLY,,430.00625,88.5,,,Low,Narrow,No,Off,On,No");
+                           Row("10,RXONLY,,430.00625,88.5,,,Low,Narrow,No,Off,On,No") +
+                           // as a spreadsheet saves numbers back: 100 for 100.0
+                           Row("11,SHEET,,446.1,100,446.1,100,Low,Narrow,Yes,Off,On,No");
     const qv::CsvImportResult result = qv::ImportChannelsCsv(csv, data);
     QVERIFY2(result.ok, qPrintable(result.error));
 
@@ -165,6 +167,8 @@ void TestChannelCsv::importAppliesTheEditorsRules() {
              (QStringList{"NEW", "Simplex", "480.00000", "None", "480.00000", "None", "Low",
                           "Narrow", "Yes", "Carrier", "On", "No"}));
     QCOMPARE(table.Cell(10, 2), QString("RX only"));
+    QCOMPARE(table.Cell(11, 4), QString("12 - 100.0Hz"));
+    QCOMPARE(table.Cell(11, 2), QString("Simplex"));
     QCOMPARE(int(data.image.at(10, 12)) >> 6, 2);  // mode bits 10: RX only
     QCOMPARE(int(data.image.at(9, 13)), 0x40);     // new channels get the creation bytes
     QCOMPARE(int(data.image.at(9, 14)), 0xFE);

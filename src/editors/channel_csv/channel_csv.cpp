@@ -60,10 +60,16 @@ private:
 
 bool RowImport::SetTone(int row, int column, QString& error) {
     QString tone = Value(column);
-    if (tone.isEmpty())
+    bool isNumber = false;
+    const double hertz = tone.toDouble(&isNumber);
+    if (tone.isEmpty()) {
         tone = table_.ToneDisplayList().value(0);
-    else if (!tone.startsWith(u'D'))
+    } else if (isNumber) {
+        // A spreadsheet saves 67.0 back as 67: a CTCSS tone is written with one decimal.
+        tone = QString::number(hertz, 'f', 1) + QStringLiteral("Hz");
+    } else if (!tone.startsWith(u'D')) {
         tone += QStringLiteral("Hz");
+    }
     if (!table_.SetCellAsUser(row, column, tone)) {
         return Fail(column,
                     QStringLiteral("\"%1\" is not in the tone list (standard tones and the "
