@@ -17,6 +17,7 @@
 #include "platform/prompts.h"
 #include "radio_sim_process.h"
 #include "shell/main_window.h"
+#include "support/next_modal.h"
 
 namespace {
 
@@ -28,16 +29,8 @@ qv::RadioData LoadOrFail(const QString& path) {
 
 // Presses OK on the clone dialog as soon as it is shown.
 void PressOkOnCloneDialog() {
-    auto* timer = new QTimer(qApp);
-    timer->setInterval(10);
-    QObject::connect(timer, &QTimer::timeout, timer, [timer] {
-        if (QWidget* dialog = QApplication::activeModalWidget()) {
-            timer->stop();
-            timer->deleteLater();
-            dialog->findChild<QPushButton*>("Command1")->click();
-        }
-    });
-    timer->start();
+    qv::test::OnNextModal(
+        [](QWidget* dialog) { dialog->findChild<QPushButton*>("Command1")->click(); });
 }
 
 bool RowsEqual(const qv::RadioImage& a, const qv::RadioImage& b, int first, int last) {

@@ -4,7 +4,6 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QSettings>
-#include <QTimer>
 
 #include "data/ui_language.h"
 
@@ -36,19 +35,6 @@ ShellFixture::~ShellFixture() {
 QString ShellFixture::StoredLanguage() const {
     QSettings store(QSettings::NativeFormat, QSettings::UserScope, "QV", "QV-730");
     return store.value("Language").toString();
-}
-
-void OnNextModal(std::function<void(QWidget*)> action) {
-    auto* timer = new QTimer(qApp);
-    timer->setInterval(10);
-    QObject::connect(timer, &QTimer::timeout, timer, [timer, action] {
-        if (QWidget* modal = QApplication::activeModalWidget()) {
-            timer->stop();
-            timer->deleteLater();
-            action(modal);
-        }
-    });
-    timer->start();
 }
 
 }  // namespace qv::test

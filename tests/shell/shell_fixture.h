@@ -8,6 +8,7 @@
 
 #include "platform/prompts.h"
 #include "shell/main_window.h"
+#include "support/next_modal.h"
 
 namespace qv::test {
 
@@ -30,8 +31,5 @@ private:
     QTemporaryDir config;
     std::unique_ptr<ScopedPrompts> scoped;
 };
-
-// Runs `action` on the next modal dialog that opens (e.g. pressing OK on the clone dialog).
-void OnNextModal(std::function<void(QWidget*)> action);
 
 }  // namespace qv::test
