@@ -14,11 +14,13 @@ void PrintHelp() {
     auto commands = qv::cli::Commands();
     std::sort(commands.begin(), commands.end(),
               [](const auto& a, const auto& b) { return a.name < b.name; });
+    int width = 0;
+    for (const auto& command : commands) width = std::max(width, int(command.usage.size()));
     for (const auto& command : commands) {
-        std::printf("  %-48s %s\n", command.usage.toLocal8Bit().constData(),
+        std::printf("  %-*s  %s\n", width, command.usage.toLocal8Bit().constData(),
                     command.summary.toLocal8Bit().constData());
     }
-    std::printf("  %-48s %s\n  %-48s %s\n", "--help", "show this text", "--version",
+    std::printf("  %-*s  %s\n  %-*s  %s\n", width, "--help", "show this text", width, "--version",
                 "show the program version");
 }
 
