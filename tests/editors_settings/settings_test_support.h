@@ -58,6 +58,28 @@ inline QStringList ByteChanges(const RadioImage& before, const RadioImage& after
     return changes;
 }
 
+// Saving what a model loaded keeps an in-range image byte for byte.
+template <typename Model>
+void VerifySaveOfLoadKeeps(RadioImage image) {
+    const RadioImage before = image;
+    Model model(image);
+    model.Save(model.Load());
+    QCOMPARE(ByteChanges(before, image), QStringList());
+}
+
+// For any image at all, saving what a model loaded changes no bit outside its fields, and a
+// second save changes nothing more.
+template <typename Model>
+void VerifySaveOfLoadTouchesOnlyFields(RadioImage image, const FieldMask& fields) {
+    const RadioImage before = image;
+    Model model(image);
+    model.Save(model.Load());
+    QCOMPARE(ChangesOutside(before, image, fields), QStringList());
+    const RadioImage normalised = image;
+    model.Save(model.Load());
+    QCOMPARE(ByteChanges(normalised, image), QStringList());
+}
+
 inline QByteArray Bytes(const RadioImage& image, int address, int count) {
     return QByteArray(reinterpret_cast<const char*>(image.data() + address), count);
 }
