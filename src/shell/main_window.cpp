@@ -387,8 +387,8 @@ void MainWindow::ImportChannels() {
 }
 
 void MainWindow::ReadCommand() {
-    clone_->SetFirstRow(1);
-    clone_->SetLastRow(26);
+    clone_->SetFirstRow(kReadFirstRow);
+    clone_->SetLastRow(kReadLastRow);
     clone_->SetCloneMode(kCloneRead);
     clone_->exec();
     // Whatever the outcome, the image now counts as freshly read.
@@ -399,8 +399,8 @@ void MainWindow::ReadCommand() {
 
 void MainWindow::WriteCommand() {
     PrepareImageForWrite(data_.image);
-    clone_->SetFirstRow(1);
-    clone_->SetLastRow(63);
+    clone_->SetFirstRow(kWriteFirstRow);
+    clone_->SetLastRow(kWriteLastRow);
     clone_->SetCloneMode(kCloneWrite);
     clone_->exec();
 }

@@ -24,18 +24,11 @@ int RunRead(const QStringList& args) {
     const bool loaded =
         options.contains("--base") ? LoadImage(options["--base"], data) : LoadTemplate(data);
     if (!loaded) return 1;
-    const QString iniFolder = IniFolder(options);
-    CloneRequest request;
-    request.device = PortDevice(options["--port"], iniFolder);
-    if (request.device.isEmpty()) return 1;
-    request.CloneMode = kCloneRead;
-    request.FirstRow = kReadFirstRow;
-    request.LastRow = kReadLastRow;
-    request.timing = ReadLinkTiming(iniFolder);
-    request.progress = ProgressPrinter("Reading...");
+    const std::optional<CloneRequest> request = LinkRequest(options, kCloneRead);
+    if (!request) return 1;
 
-    const CloneResult result = RunClone(data.image, request);
-    if (!result.ok) return Fail(QStringLiteral("%1: %2").arg(request.device, result.error));
+    const CloneResult result = RunClone(data.image, *request);
+    if (!result.ok) return Fail(QStringLiteral("%1: %2").arg(request->device, result.error));
     const SaveResult saved = SaveFile(out, data.image);
     if (!saved.ok) return Fail(QStringLiteral("%1: %2").arg(out, saved.error));
     std::fprintf(stderr, "Reading Complete!\n");

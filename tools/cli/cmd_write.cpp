@@ -20,18 +20,11 @@ int RunWrite(const QStringList& args) {
     RadioData data;
     if (!LoadImage(plain[0], data)) return 1;
     PrepareImageForWrite(data.image);
-    const QString iniFolder = IniFolder(options);
-    CloneRequest request;
-    request.device = PortDevice(options["--port"], iniFolder);
-    if (request.device.isEmpty()) return 1;
-    request.CloneMode = kCloneWrite;
-    request.FirstRow = kWriteFirstRow;
-    request.LastRow = kWriteLastRow;
-    request.timing = ReadLinkTiming(iniFolder);
-    request.progress = ProgressPrinter("Writing...");
+    const std::optional<CloneRequest> request = LinkRequest(options, kCloneWrite);
+    if (!request) return 1;
 
-    const CloneResult result = RunClone(data.image, request);
-    if (!result.ok) return Fail(QStringLiteral("%1: %2").arg(request.device, result.error));
+    const CloneResult result = RunClone(data.image, *request);
+    if (!result.ok) return Fail(QStringLiteral("%1: %2").arg(request->device, result.error));
     std::fprintf(stderr, "Writing Complete!\n");
     return 0;
 }

@@ -5,8 +5,12 @@
 #include <QMap>
 #include <cstdio>
 #include <functional>
+#include <optional>
 
 #include "cli_command.h"
+#include "link/clone.h"
+#include "link/clone_session.h"
+#include "platform/link_settings.h"
 #include "platform/serial_port_map.h"
 
 namespace qv::cli {
@@ -47,6 +51,23 @@ inline std::function<void(double)> ProgressPrinter(const char* label) {
         shown = tenth;
         std::fprintf(stderr, "%s %3d%%\n", label, tenth * 10);
     };
+}
+
+// The transfer the options ask for: the port's device, the rows of the mode, the timing of
+// Radio.INI and progress lines. Nothing (after an error line) when the port has no device.
+inline std::optional<CloneRequest> LinkRequest(const QMap<QString, QString>& options,
+                                               std::uint8_t mode) {
+    const QString iniFolder = IniFolder(options);
+    CloneRequest request;
+    request.device = PortDevice(options["--port"], iniFolder);
+    if (request.device.isEmpty()) return std::nullopt;
+    const bool reading = mode == kCloneRead;
+    request.CloneMode = mode;
+    request.FirstRow = reading ? kReadFirstRow : kWriteFirstRow;
+    request.LastRow = reading ? kReadLastRow : kWriteLastRow;
+    request.timing = ReadLinkTiming(iniFolder);
+    request.progress = ProgressPrinter(reading ? "Reading..." : "Writing...");
+    return request;
 }
 
 }  // namespace qv::cli
