@@ -187,6 +187,24 @@ QStringList ChannelTable::FrequencyChoices() {
     return choices;
 }
 
+std::optional<QString> ChannelTable::AcceptedFrequencyText(const QString& text) {
+    const QString separator = UiLocale().decimalPoint();
+    QString accepted;
+    bool separatorSeen = false;
+    for (QChar c : text) {
+        if (c >= u'0' && c <= u'9') {
+            accepted.append(c);
+        } else if ((c == u'.' || separator == c) && !separatorSeen) {
+            // A keyboard's "." is the decimal separator whatever the user's locale writes.
+            accepted.append(separator);
+            separatorSeen = true;
+        } else {
+            return std::nullopt;
+        }
+    }
+    return accepted;
+}
+
 // ---- The rules of the table ----
 
 void ChannelTable::SetRxFrequency(int row, const QString& text) {

@@ -70,7 +70,7 @@ private:
     void PlaceOpenEditor();
     void CloseOpenEditor();
     void HideEditor(QWidget* editor);
-    void CancelNameEditor();
+    void CancelOpenEditor();
     void FinishWithEnter(int nextColumn);
 
     void OpenMemoryMap();

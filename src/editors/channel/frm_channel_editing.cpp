@@ -9,6 +9,7 @@
 #include <QTableView>
 
 #include "editors/channel/channel_grid_model.h"
+#include "editors/channel/frequency_validator.h"
 #include "editors/channel/frm_channel.h"
 #include "editors/channel/name_validator.h"
 
@@ -57,6 +58,8 @@ void FrmChannel::BuildEditors() {
     QWidget* host = grid_->viewport();
     cboFreq_ = MakeCombo(host, QStringLiteral("CboFreq"), true);
     cboFreq_->setCompleter(nullptr);  // what is typed stays as typed
+    // Digits and the decimal separator only, key by key; list entries are chosen as they are.
+    cboFreq_->setValidator(new FrequencyValidator(cboFreq_));
     cboFreq_->installEventFilter(this);
     cboFreq_->lineEdit()->installEventFilter(this);
 
@@ -176,9 +179,12 @@ void FrmChannel::HideEditor(QWidget* editor) {
     editor->hide();
 }
 
-void FrmChannel::CancelNameEditor() {
-    // The cell still holds the text it had when the editor opened.
+void FrmChannel::CancelOpenEditor() {
+    // Nothing was committed, so the cell still holds SavedText, the text it had when the editor
+    // opened; the editor goes without storing what it shows.
+    const bool frequency = openEditor_ == cboFreq_;
     CloseOpenEditor();
+    if (frequency) cboFreq_->setCurrentIndex(0);
     grid_->setFocus(Qt::OtherFocusReason);
 }
 
@@ -221,8 +227,16 @@ bool FrmChannel::HandleGridKey(QKeyEvent* event) {
     }
     const QChar typed = text.at(0);
     if (curCol_ == kColRxFreq || curCol_ == kColTxFreq) {
-        // The key opens the editor; the character itself is not entered.
-        if (IsAsciiDigit(typed) || typed == u'.') EditCell();
+        // The key opens the editor and is its first character, as in the name column.
+        const std::optional<QString> first = ChannelTable::AcceptedFrequencyText(typed);
+        if (first && !first->isEmpty()) {
+            EditCell();
+            if (openEditor_ == cboFreq_) {
+                cboFreq_->setCurrentIndex(-1);
+                cboFreq_->setEditText(*first);
+                cboFreq_->lineEdit()->setCursorPosition(1);
+            }
+        }
     } else if (curCol_ == kColName) {
         if (IsAsciiDigit(typed) || IsAsciiLetter(typed)) {
             EditCell();
@@ -236,12 +250,12 @@ bool FrmChannel::HandleGridKey(QKeyEvent* event) {
 }
 
 bool FrmChannel::HandleEditorKey(QWidget* editor, QKeyEvent* event) {
-    const bool escape = event->key() == Qt::Key_Escape;
+    // Esc in any editor puts back the cell's text and closes the editor.
+    if (event->key() == Qt::Key_Escape) {
+        CancelOpenEditor();
+        return true;
+    }
     if (editor == txtChannel_) {
-        if (escape) {
-            CancelNameEditor();
-            return true;
-        }
         if (IsEnterKey(event)) {
             FinishWithEnter(editCol_ + 1);
             return true;
@@ -253,7 +267,7 @@ bool FrmChannel::HandleEditorKey(QWidget* editor, QKeyEvent* event) {
             FinishWithEnter(editCol_ + 1);
             return true;
         }
-        return escape;  // Esc means nothing here
+        return false;
     }
     // The tone and option lists.
     if (IsEnterKey(event)) {
@@ -265,7 +279,7 @@ bool FrmChannel::HandleEditorKey(QWidget* editor, QKeyEvent* event) {
         FinishWithEnter(next);
         return true;
     }
-    return escape;
+    return false;
 }
 
 bool FrmChannel::eventFilter(QObject* watched, QEvent* event) {
