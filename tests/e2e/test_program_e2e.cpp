@@ -109,9 +109,11 @@ void TestProgramE2e::readEditSaveOpenWrite() {
     prompts.saveNames = {saved};
     window.MainBar_ToolClick("miSave");
     QCOMPARE(window.CurrentFileName(), saved);
+    QVERIFY(!window.Data().ImageModified());
     window.Data().image = qv::RadioImage{};  // forget it, then open the file
     window.Data().CopyToBaseline();
     prompts.openNames = {saved};
+    prompts.answers = {qv::PromptAnswer::No};  // the grid still differs from the zeroed image
     window.MainBar_ToolClick("miOpen");
     QCOMPARE(channels->Table().Cell(3, 1), QString("HILL3"));
     QCOMPARE(qv::DecodeChannelName(window.Data().image, 2), QString("RADIO"));

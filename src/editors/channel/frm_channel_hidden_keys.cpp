@@ -45,13 +45,12 @@ void FrmChannel::OpenMemoryMap() {
 void FrmChannel::SaveAsTemplate() {
     // The template holds what the grid shows, pending edits included.
     SaveData();
-    const QString path =
-        QDir(templateFolder_.isEmpty() ? AppFolder() : templateFolder_)
-            .filePath(QStringLiteral("default.tw"));
+    const QString path = QDir(templateFolder_.isEmpty() ? AppFolder() : templateFolder_)
+                             .filePath(QStringLiteral("default.tw"));
     const SaveResult result = SaveFile(path, data_.image);
     if (!result.ok) {
         PromptRequest request;
-        request.text = result.error;
+        request.text = SaveFailureText(path, result.error);
         request.title = AppTitle();
         request.icon = PromptIcon::Exclamation;
         request.buttons = PromptButtons::Ok;
