@@ -94,6 +94,7 @@ private slots:
     void roundTripGivesBackTheChannels();
     void importAppliesTheEditorsRules();
     void columnsInAnyOrderAndUnknownOnesIgnored();
+    void importedFrequenciesStayInTheBand();
     void quotedFieldsFollowRfc4180();
     void errorsNameLineAndColumnAndChangeNothing_data();
     void errorsNameLineAndColumnAndChangeNothing();
@@ -196,6 +197,16 @@ void TestChannelCsv::columnsInAnyOrderAndUnknownOnesIgnored() {
     QVERIFY(qv::ImportChannelsCsv(kHeader + Row("3,,,446.03125,,446.03125,,,,,,,"), data).ok);
     QCOMPARE(qv::GetScanFlag(data.image, 3), 1);
     QCOMPARE(int(data.image.at(3, 12)), 0x28);
+}
+
+// 399.99999 is 400 in single precision; it must not be snapped down to 399.99500 below the band.
+void TestChannelCsv::importedFrequenciesStayInTheBand() {
+    qv::RadioData data = Template();
+    const QByteArray csv = "No.,RX Freq.,TX Freq.\r\n12,399.99999,480.00624\r\n";
+    const qv::CsvImportResult result = qv::ImportChannelsCsv(csv, data);
+    QVERIFY2(result.ok, qPrintable(result.error));
+    QCOMPARE(qv::DecodeFrequency(data.image, qv::FrequencyField::Rx, 12), QString("400.00000"));
+    QCOMPARE(qv::DecodeFrequency(data.image, qv::FrequencyField::Tx, 12), QString("480.00000"));
 }
 
 void TestChannelCsv::quotedFieldsFollowRfc4180() {
