@@ -99,6 +99,10 @@ MaybeError CommonRowReader::Read() {
     if (columns_.Has("Name")) row_.Set(kColName, columns_.RawCell(record_, "Name"), "Name");
     if (MaybeError error = ReadTransmitFrequency(rx)) return error;
     if (MaybeError error = ReadTones()) return error;
+    // "off" has no transmit side, so the TX half of a TSQL or DTCS tone has nothing to go with.
+    if (Cell("Duplex").compare("off", Qt::CaseInsensitive) == 0 && row_.Has(kColTxTone)) {
+        row_.Set(kColTxTone, QString(), "Duplex");
+    }
     return ReadSkip();
 }
 
@@ -152,7 +156,7 @@ MaybeError CommonRowReader::Dcs(const char* column, QChar polarity, int tableCol
     }
     // R (reversed) is what this radio calls inverted, I.
     const QString tone = u'D' + text.rightJustified(3, u'0') + (polarity == u'R' ? u'I' : u'N');
-    row_.Set(tableColumn, tone, column);
+    row_.Set(tableColumn, tone, column, text);
     return std::nullopt;
 }
 

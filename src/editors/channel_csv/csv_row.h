@@ -18,10 +18,20 @@ struct ChannelRow {
     // when absent.
     QMap<int, QString> sources;
 
+    // Channel table column -> what the file's column said, where it differs from the cell
+    // ("999" for "D999N").
+    QMap<int, QString> sourceTexts;
+
     bool Has(int column) const { return cells.contains(column); }
-    void Set(int column, const QString& text, const QString& source) {
+    void Set(int column, const QString& text, const QString& source,
+             const QString& sourceText = QString()) {
         cells.insert(column, text);
         sources.insert(column, source);
+        if (!sourceText.isEmpty()) sourceTexts.insert(column, sourceText);
+    }
+    // The text to quote in an error about a cell.
+    QString SourceText(int column) const {
+        return sourceTexts.value(column, cells.value(column)).trimmed();
     }
 };
 

@@ -66,7 +66,7 @@ MaybeError RowImport::ReadCells() {
             !ToneInList(table_.ToneDisplayList(), cell.text)) {
             return Error(column, QStringLiteral("\"%1\" is not in the tone list (standard tones "
                                                 "and the customized tones of this image)")
-                                     .arg(row_.cells.value(column).trimmed()));
+                                     .arg(row_.SourceText(column)));
         }
         if (column == kColName && !NameProblem(cell.text).isEmpty()) {
             return Error(column, NameProblem(cell.text));
@@ -131,7 +131,7 @@ MaybeError RowImport::SetTone(int column) {
     if (table_.SetCellAsUser(Channel(), column, Text(column))) return std::nullopt;
     return Error(column, QStringLiteral("\"%1\" is not in the tone list (standard tones and the "
                                         "customized tones of this image)")
-                             .arg(row_.cells.value(column).trimmed()));
+                             .arg(row_.SourceText(column)));
 }
 
 // TX Power and Bandwidth are shown, never edited: a file that names them must agree.
