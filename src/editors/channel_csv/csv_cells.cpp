@@ -142,11 +142,12 @@ bool SameAsExported(int column, const QString& cell, const QString& exported) {
 
 bool ToneInList(const QStringList& toneList, const QString& tone) {
     const QString separator = QStringLiteral(" - ");
+    const QString withHz = tone + QStringLiteral("Hz");
     for (const QString& entry : toneList) {
         const qsizetype at = entry.indexOf(separator);
         if (at < 0) continue;
         const QStringView part = QStringView(entry).mid(at + separator.size());
-        if (part == tone || part == tone + QStringLiteral("Hz")) return true;
+        if (part == tone || part == withHz) return true;
     }
     return false;
 }
