@@ -404,7 +404,7 @@ void MainWindow::ImportChannels() {
         CurrentPrompts().Message(
             this, {Text("Power and Mode are not applied: this radio's power and bandwidth are "
                         "fixed.") +
-                       "\n\n" + result.note,
+                       "\n\n" + result.noteWhere,
                    AppTitle(), PromptIcon::Information, PromptButtons::Ok});
     }
 }

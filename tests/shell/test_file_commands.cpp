@@ -266,7 +266,8 @@ void TestFileCommands::commonChannelPlanAsksForRenumbering() {
     QCOMPARE(shell.prompts.messages.size(), std::size_t(5));
     QCOMPARE(shell.prompts.messages[4].icon, qv::PromptIcon::Information);
     QVERIFY(shell.prompts.messages[4].text.startsWith(
-        QString("未导入功率 (Power) 和模式 (Mode)：本机的发射功率和信道带宽是固定的。")));
+        QString("未导入功率 (Power) 和模式 (Mode)：本机的发射功率和信道带宽是固定的。\n\n"
+                "line 2: Power \"5.0W\"")));
     QCOMPARE(Channels(window).Cell(1, 1), QString("HILL"));
     QCOMPARE(Channels(window).Cell(2, 5), QString("445.20000"));
     QVERIFY(window.Data().ImageModified());

@@ -131,12 +131,14 @@ CsvImportResult ImportChannelsCsv(const QByteArray& csvText, RadioData& data,
         }
         if (!result.powerOrModeNotApplied && csv::PowerOrModeDiffers(row, table)) {
             result.powerOrModeNotApplied = true;
+            QStringList said;
+            if (!row.power.isEmpty()) said << QStringLiteral("Power \"%1\"").arg(row.power);
+            if (!row.mode.isEmpty()) said << QStringLiteral("Mode \"%1\"").arg(row.mode);
+            result.noteWhere = QStringLiteral("line %1: %2").arg(cells.line).arg(said.join(", "));
             result.note = QStringLiteral(
                               "Power and Mode are not applied: this radio's power and "
-                              "bandwidth are fixed (line %1: Power \"%2\", Mode "
-                              "\"%3\")")
-                              .arg(cells.line)
-                              .arg(row.power, row.mode);
+                              "bandwidth are fixed (%1)")
+                              .arg(result.noteWhere);
         }
     }
 

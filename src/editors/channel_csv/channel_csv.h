@@ -33,9 +33,11 @@ struct CsvImportResult {
     QString error;  // "line 4, column "RX CTCSS/DCS": ..." when not ok
     CsvFormat format = CsvFormat::Native;
     // Common format: some row's Power or Mode differs from its channel's; they are not applied
-    // because this radio's power and bandwidth are fixed. `note` says so in English, once.
+    // because this radio's power and bandwidth are fixed. `note` says so in English, once;
+    // `noteWhere` is its part that names the first such row: line 2: Power "5.0W", Mode "FM".
     bool powerOrModeNotApplied = false;
     QString note;
+    QString noteWhere;
 };
 
 // Applies the rows of the CSV to the channels of data.image. Columns are found by their header
