@@ -75,6 +75,11 @@ void TestChannelCsv::roundTripGivesBackEveryByte_data() {
         QTest::newRow(qPrintable("common, " + name)) << data << qv::CsvFormat::Common;
     };
     add("template", Template());
+    qv::RadioData outside = Template();  // 150 MHz in a 400-480 band, 446.001 off the raster
+    qv::EncodeFrequency(outside.image, qv::FrequencyField::Rx, 1, "150.00000");
+    qv::EncodeFrequency(outside.image, qv::FrequencyField::Rx, 2, "446.00100");
+    qv::EncodeFrequency(outside.image, qv::FrequencyField::Tx, 2, "446.00100");
+    add("out of band and off the raster", outside);
     for (quint32 seed = 1; seed <= 4; ++seed) add(QString("varied %1").arg(seed), Varied(seed));
     // Off-raster and out-of-band frequencies, unknown tones, any name bytes, other band limits.
     for (quint32 seed = 1; seed <= 12; ++seed) add(QString("raw %1").arg(seed), Raw(seed));
