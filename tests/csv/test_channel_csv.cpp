@@ -369,6 +369,8 @@ void TestChannelCsv::errorsNameLineAndColumnAndChangeNothing_data() {
     QTest::newRow("the first bad cell in typing order")
         << QByteArray("No.,Talk Around,RX CTCSS/DCS\r\n3,maybe,71.0\r\n")
         << "column \"RX CTCSS/DCS\"";
+    QTest::newRow("cells separated by semicolons")
+        << QByteArray("No.;RX Freq.\r\n1;446\r\n") << "save the file with \",\" instead";
     QTest::newRow("neither format")
         << QByteArray("Channel,Freq\r\n1,446\r\n") << "line 1: the header names neither";
     QTest::newRow("unclosed quote") << kHeader + good + "3,\"open,,446\r\n"

@@ -93,10 +93,16 @@ CsvImportResult ImportChannelsCsv(const QByteArray& csvText, RadioData& data,
     if (records.empty()) return Failed("the file holds no header row", CsvFormat::Native);
     const std::optional<CsvFormat> format = FormatOfHeader(records.front().fields);
     if (!format) {
+        // Spreadsheets set to a comma decimal separator write ";" between cells.
+        const bool semicolons =
+            records.front().fields.size() == 1 && records.front().fields[0].contains(u';');
         return Failed(QStringLiteral("line %1: the header names neither the channel editor's "
                                      "columns (No., CH Name, RX Freq., ...) nor those of the "
-                                     "common channel CSV (Location, Name, Frequency, ...)")
-                          .arg(records.front().line),
+                                     "common channel CSV (Location, Name, Frequency, ...)%2")
+                          .arg(records.front().line)
+                          .arg(semicolons ? QStringLiteral("; the cells are separated by \";\", "
+                                                           "save the file with \",\" instead")
+                                          : QString()),
                       CsvFormat::Native);
     }
     if (csv::MaybeError wide = CheckRowWidths(records)) return Failed(wide->Text(), *format);
