@@ -28,6 +28,7 @@ const std::vector<BandSpec>& BuiltInBarLayout() {
           {"miOpen", BAR("&Open")},
           {"miSave", BAR("&Save")},
           {"miExportCsv", BAR("Export Channels (CSV)..."), true},
+          {"miExportCsvCommon", BAR("Export Channels (Common CSV)...")},
           {"miImportCsv", BAR("Import Channels (CSV)...")},
           {"miPrint", BAR("&Print"), true},
           {"miExit", BAR("E&xit"), true}}},

@@ -149,6 +149,7 @@ void MainWindow::MainBar_ToolClick(const QString& tool) {
         {"miCustomizedSignal", [](MainWindow& w) { w.ShowCustomizedSignal(); }},
         // Beyond the radio's own commands: the channel plan as a spreadsheet file.
         {"miExportCsv", [](MainWindow& w) { w.ExportChannels(); }},
+        {"miExportCsvCommon", [](MainWindow& w) { w.ExportChannels(CsvFormat::Common); }},
         {"miImportCsv", [](MainWindow& w) { w.ImportChannels(); }},
     };
     if (const auto command = commands.find(tool); command != commands.end()) (*command)(*this);
@@ -358,12 +359,13 @@ bool MainWindow::ConfirmUnsavedChanges() {
     return false;
 }
 
-void MainWindow::ExportChannels() {
+void MainWindow::ExportChannels(CsvFormat format) {
     SaveAll();
-    const QString path = CurrentPrompts().SaveFileName(
-        this, {QString(), QStringLiteral("channels.csv"), kCsvFilter});
+    const QString offered = format == CsvFormat::Common ? QStringLiteral("channels-common.csv")
+                                                        : QStringLiteral("channels.csv");
+    const QString path = CurrentPrompts().SaveFileName(this, {QString(), offered, kCsvFilter});
     if (path.isEmpty()) return;
-    const QByteArray csv = ExportChannelsCsv(data_);
+    const QByteArray csv = ExportChannelsCsv(data_, format);
     const SaveResult saved =
         WriteFileAtomically(path, reinterpret_cast<const std::uint8_t*>(csv.constData()),
                             static_cast<std::size_t>(csv.size()));
@@ -380,9 +382,23 @@ void MainWindow::ImportChannels() {
     QFile file(path);
     CsvImportResult result;
     if (!file.open(QIODevice::ReadOnly)) {
-        result = {false, file.errorString()};
+        result.ok = false;
+        result.error = file.errorString();
     } else {
-        result = ImportChannelsCsv(file.readAll(), data_);
+        const QByteArray csv = file.readAll();
+        CsvImportOptions options;
+        if (DetectCsvFormat(csv) == CsvFormat::Common) {
+            // A plan from another radio: its Location may mean nothing on a 16-channel radio.
+            const PromptAnswer answer = CurrentPrompts().Message(
+                this,
+                {Text("This file is a channel list in the common CSV of other radio "
+                      "programs.\nPut its channels into channels 1, 2, 3, ... in file "
+                      "order?\n(No: each goes to the channel its Location names.)"),
+                 AppTitle(), PromptIcon::Question, PromptButtons::YesNoCancel, PromptAnswer::Yes});
+            if (answer == PromptAnswer::Cancel) return;
+            options.renumber = answer == PromptAnswer::Yes;
+        }
+        result = ImportChannelsCsv(csv, data_, options);
     }
     if (!result.ok) {
         CurrentPrompts().Message(
@@ -391,6 +407,13 @@ void MainWindow::ImportChannels() {
         return;
     }
     RefreshAll();  // the editors show the imported channels; they count as unsaved changes
+    if (result.powerOrModeNotApplied) {
+        CurrentPrompts().Message(
+            this, {Text("Power and Mode are not applied: this radio's power and bandwidth are "
+                        "fixed.") +
+                       "\n\n" + result.noteWhere,
+                   AppTitle(), PromptIcon::Information, PromptButtons::Ok});
+    }
 }
 
 void MainWindow::ReadCommand() {

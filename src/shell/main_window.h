@@ -9,6 +9,7 @@
 
 #include "data/data_file.h"
 #include "data/radio_image.h"
+#include "editors/channel_csv/channel_csv.h"
 
 class QLabel;
 class QMdiArea;
@@ -72,8 +73,9 @@ public:
     // Loads a file into the image; a failure is shown and leaves the image as it was.
     bool LoadFile(const QString& path);
 
-    // The channel plan as CSV: the 16 channels out to a spreadsheet file, or in from one.
-    void ExportChannels();
+    // The channel plan as CSV: the 16 channels out to a spreadsheet file (native or the common
+    // channel CSV of other radio programs), or in from one of either format.
+    void ExportChannels(CsvFormat format = CsvFormat::Native);
     void ImportChannels();
 
     void ReadCommand();
