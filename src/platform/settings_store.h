@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace qv {
 
@@ -10,5 +11,10 @@ namespace qv {
 QString GetRegValue(const QString& valueName);
 // Writes a text value; false when the store could not be written.
 bool SetRegValue(const QString& valueName, const QString& text);
+
+// Lists kept for the user rather than the machine (the recent files), in the user's own store on
+// every platform: a normal user cannot write the machine-wide key on Windows.
+QStringList GetUserList(const QString& valueName);
+bool SetUserList(const QString& valueName, const QStringList& list);
 
 }  // namespace qv

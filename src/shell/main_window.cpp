@@ -76,6 +76,7 @@ MainWindow::MainWindow(const QString& appFolder) {
     BuildStatusBar();
     resize(1100, 700);
     resizeDocks({bar_->TreeDock()}, {240}, Qt::Horizontal);
+    SetUpDesktop();
     StartUp(appFolder.isEmpty() ? QCoreApplication::applicationDirPath() : appFolder);
 }
 
@@ -103,7 +104,7 @@ void MainWindow::StartUp(const QString& appFolder) {
     bar_->ApplyLayout();
     CheckLanguageTools();
     // 6. The template; on failure the image stays all zero.
-    LoadFile(appPath_ + "default.tw");
+    LoadTemplate();
     // 7. The clone dialog, prepared and hidden.
     clone_ = new FrmClone(data_, this);
     clone_->SetRecvInterval(timing.RecvInterval);
@@ -154,8 +155,12 @@ void MainWindow::MainBar_ToolClick(const QString& tool) {
         // Beyond the radio's own commands: the channel plan as a spreadsheet file.
         {"miExportCsv", [](MainWindow& w) { w.ExportChannels(); }},
         {"miImportCsv", [](MainWindow& w) { w.ImportChannels(); }},
+        // The channel list on paper.
+        {"miPrintList", [](MainWindow& w) { w.PrintChannelList(); }},
+        {"miExportPdf", [](MainWindow& w) { w.ExportChannelListPdf(); }},
     };
     if (const auto command = commands.find(tool); command != commands.end()) (*command)(*this);
+    UpdateModifiedMark();
 }
 
 void MainWindow::ToggleView(int bit) {
@@ -326,20 +331,16 @@ void MainWindow::NewFile() {
         this, {Text("All data will be cleared."), Text("Alert!"), PromptIcon::Exclamation,
                PromptButtons::OkCancel, PromptAnswer::Cancel});
     if (answer != PromptAnswer::Ok) return;
-    if (LoadFile(appPath_ + "default.tw")) RefreshAll();
+    if (!LoadTemplate()) return;
+    RefreshAll();
+    ForgetFile();  // the template is no file of the user's
 }
 
 void MainWindow::OpenFile() {
-    if (data_.ImageModified()) {
-        const PromptAnswer answer = CurrentPrompts().Message(
-            this, {Text("File has been modified, save it now?"), AppTitle(),
-                   PromptIcon::Exclamation, PromptButtons::YesNoCancel, PromptAnswer::Yes});
-        if (answer == PromptAnswer::Cancel) return;
-        if (answer == PromptAnswer::Yes && !SaveFileAs()) return;
-    }
+    if (!ConfirmUnsavedChanges()) return;
     const QString path = CurrentPrompts().OpenFileName(this, {QString(), QString(), kFileFilter});
     if (path.isEmpty()) return;
-    LoadFile(path);
+    LoadOpenedFile(path);
 }
 
 bool MainWindow::SaveFileAs() {
@@ -347,7 +348,7 @@ bool MainWindow::SaveFileAs() {
         CurrentPrompts().SaveFileName(this, {QString(), currentFileName_, kFileFilter});
     if (path.isEmpty()) return false;
     currentFileName_ = path;
-    SaveFile(currentFileName_);
+    if (SaveFile(currentFileName_)) RememberFile(currentFileName_);
     return true;
 }
 
@@ -390,7 +391,8 @@ void MainWindow::ReadCommand() {
     clone_->SetFirstRow(kReadFirstRow);
     clone_->SetLastRow(kReadLastRow);
     clone_->SetCloneMode(kCloneRead);
-    clone_->exec();
+    // After a complete read the image is the radio's, no longer the file's the title names.
+    if (clone_->exec() == QDialog::Accepted) ForgetFile();
     // Whatever the outcome, the image now counts as freshly read.
     data_.CopyToBaseline();
     data_.LoadBandLimits();

@@ -115,8 +115,10 @@ private slots:
     void portThatCannotBeOpenedShowsThePlatformsErrorAndCloses_data() {
         QTest::addColumn<int>("port");
         QTest::addColumn<QString>("text");
-        QTest::newRow("missing device") << 1 << "No such file or directory";
-        QTest::newRow("port with no device") << 16 << "There is no serial device for this port.";
+        QTest::newRow("missing device")
+            << 1 << "COM1 (/nonexistent/ttyQV): No such file or directory";
+        QTest::newRow("port with no device")
+            << 16 << "COM16: There is no serial device for this port.";
     }
     void portThatCannotBeOpenedShowsThePlatformsErrorAndCloses() {
         QFETCH(int, port);
