@@ -79,12 +79,12 @@ void InsertChannels(QTextCursor& cursor, const ChannelListContent& content) {
     format.setHeaderRowCount(1);
     // Number narrow, name wide, the rest shared.
     format.setColumnWidthConstraints({QTextLength(QTextLength::PercentageLength, 8),
+                                      QTextLength(QTextLength::PercentageLength, 13),
                                       QTextLength(QTextLength::PercentageLength, 14),
-                                      QTextLength(QTextLength::PercentageLength, 15),
-                                      QTextLength(QTextLength::PercentageLength, 17),
-                                      QTextLength(QTextLength::PercentageLength, 15),
-                                      QTextLength(QTextLength::PercentageLength, 17),
-                                      QTextLength(QTextLength::PercentageLength, 14)});
+                                      QTextLength(QTextLength::PercentageLength, 19),
+                                      QTextLength(QTextLength::PercentageLength, 14),
+                                      QTextLength(QTextLength::PercentageLength, 19),
+                                      QTextLength(QTextLength::PercentageLength, 13)});
     QTextTable* table = cursor.insertTable(int(content.channels.size()) + 1, columns, format);
     const QTextCharFormat header = CharFormat(kBodyPoints, true);
     const QTextCharFormat body = CharFormat(kBodyPoints);

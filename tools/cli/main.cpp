@@ -36,6 +36,13 @@ std::unique_ptr<QCoreApplication> MakeApplication(int& argc, char* argv[]) {
                                 });
     if (!drawsPages) return std::make_unique<QCoreApplication>(argc, argv);
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    // stderr carries this program's one error line; the platform's notes (a missing runtime
+    // folder, say) would only get in its way.
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
+        if (type == QtCriticalMsg || type == QtFatalMsg) {
+            std::fprintf(stderr, "qv730-cli: %s\n", text.toLocal8Bit().constData());
+        }
+    });
     return std::make_unique<QGuiApplication>(argc, argv);
 }
 
