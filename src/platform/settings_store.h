@@ -1,5 +1,6 @@
-// The settings store: the one value "Language" kept between runs, under the organisation "QV" and
-// the application "QV-730" (the registry on Windows, ~/.config/QV/QV-730.conf elsewhere).
+// The settings store: the value "Language" kept between runs, under the organisation "QV" and
+// the application "QV-730" (the registry on Windows, ~/.config/QV/QV-730.conf elsewhere), and the
+// user's own lists beside it (the recent files).
 #pragma once
 
 #include <QString>

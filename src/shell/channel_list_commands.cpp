@@ -34,6 +34,8 @@ void PreviewChannelList(QWidget* parent, const RadioData& data, const QString& f
     QPrintPreviewDialog preview(&printer, parent);
     preview.setObjectName("ChannelListPreview");
     preview.setWindowTitle(Text("Print Channel List"));
+    // Room to read the page, not the dialog's postage-stamp default.
+    if (parent) preview.resize(parent->window()->size().expandedTo(QSize(800, 700)));
     QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
                      [&content](QPrinter* target) {
                          const auto document = BuildChannelListDocument(content);
