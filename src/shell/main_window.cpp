@@ -336,6 +336,17 @@ void MainWindow::NewFile() {
     ForgetFile();  // the template is no file of the user's
 }
 
+// The Open command's question, shared by every way of opening a file.
+bool MainWindow::ConfirmUnsavedChanges() {
+    if (!data_.ImageModified()) return true;
+    const PromptAnswer answer = CurrentPrompts().Message(
+        this, {Text("File has been modified, save it now?"), AppTitle(), PromptIcon::Exclamation,
+               PromptButtons::YesNoCancel, PromptAnswer::Yes});
+    if (answer == PromptAnswer::Cancel) return false;
+    if (answer == PromptAnswer::Yes && !SaveFileAs()) return false;
+    return true;
+}
+
 void MainWindow::OpenFile() {
     if (!ConfirmUnsavedChanges()) return;
     const QString path = CurrentPrompts().OpenFileName(this, {QString(), QString(), kFileFilter});

@@ -58,6 +58,8 @@ public:
 
     void NewFile();
     void OpenFile();
+    // True when the caller may go on: nothing unsaved, or the user saved or chose not to.
+    bool ConfirmUnsavedChanges();
     // False when the user cancelled the save dialog.
     bool SaveFileAs();
     // Writes the image; a failure is shown with the system's own description.
@@ -66,8 +68,6 @@ public:
     bool LoadFile(const QString& path);
 
     // ---- The desktop way of working with files (main_window_desktop.cpp) ----
-    // True when the caller may go on: nothing unsaved, or the user saved or chose not to.
-    bool ConfirmUnsavedChanges();
     // Opens a file by its path with the Open command's steps (the unsaved-changes question, then
     // LoadFile): the command line, a dropped file and the recent files use it.
     bool OpenPath(const QString& path);

@@ -45,16 +45,6 @@ bool MainWindow::LoadTemplate() {
     return true;
 }
 
-bool MainWindow::ConfirmUnsavedChanges() {
-    if (!data_.ImageModified()) return true;
-    const PromptAnswer answer = CurrentPrompts().Message(
-        this, {Text("File has been modified, save it now?"), AppTitle(), PromptIcon::Exclamation,
-               PromptButtons::YesNoCancel, PromptAnswer::Yes});
-    if (answer == PromptAnswer::Cancel) return false;
-    if (answer == PromptAnswer::Yes && !SaveFileAs()) return false;
-    return true;
-}
-
 bool MainWindow::OpenPath(const QString& path) {
     if (!ConfirmUnsavedChanges()) return false;
     return LoadOpenedFile(path);
