@@ -80,6 +80,7 @@ private slots:
     void modifiedMarkComesWithTheKeyThatCommitsACell();
     void openPathAsksFirst_data();
     void openPathAsksFirst();
+    void openPathOfABadFileKeepsWhatWasThere();
     void droppedDataFiles_data();
     void droppedDataFiles();
     void droppingATwFileOpensIt();
@@ -199,6 +200,20 @@ void TestDesktop::openPathAsksFirst() {
     QCOMPARE(Channels(window).Cell(1, 1), opened ? QString("OTHER") : QString());
     QCOMPARE(window.TitleFile(), opened ? other : QString());
     QCOMPARE(window.RecentFiles()->Files(), opened ? QStringList{other} : QStringList{});
+}
+
+void TestDesktop::openPathOfABadFileKeepsWhatWasThere() {
+    ShellFixture shell;
+    qv::MainWindow& window = shell.Window();
+    const qv::RadioImage image = window.Data().image;
+    for (const QString& bad : {shell.Folder() + "/Radio.INI", shell.Folder() + "/missing.tw"}) {
+        QVERIFY(!window.OpenPath(bad));
+        QCOMPARE(shell.prompts.messages.back().text, QString("Incorrect File Type."));
+        QCOMPARE(window.Data().image, image);
+        QCOMPARE(window.windowTitle(), QString("QV-730"));
+        QVERIFY(window.RecentFiles()->Files().isEmpty());
+    }
+    QVERIFY(!QFile::exists(shell.Folder() + "/missing.tw"));
 }
 
 void TestDesktop::droppedDataFiles_data() {
