@@ -40,8 +40,15 @@ ChannelListContent::Section SectionOf(const QString& title, const SettingTexts& 
 
 QFont BodyFont(qreal points, bool bold = false) {
     QFont font;
-    font.setFamilies({QStringLiteral("Noto Sans"), QStringLiteral("DejaVu Sans"),
-                      QStringLiteral("Noto Sans CJK SC")});
+    // Chinese pages take one CJK font for everything, digits included, so every row has the
+    // same height and baseline; English pages a Latin font, with CJK only as a fallback.
+    if (UiLanguage() == kChinese) {
+        font.setFamilies({QStringLiteral("Noto Sans CJK SC"), QStringLiteral("Noto Sans"),
+                          QStringLiteral("DejaVu Sans")});
+    } else {
+        font.setFamilies({QStringLiteral("Noto Sans"), QStringLiteral("DejaVu Sans"),
+                          QStringLiteral("Noto Sans CJK SC")});
+    }
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(points);
     font.setBold(bold);
@@ -63,7 +70,17 @@ QTextTableFormat GridFormat(bool ruled) {
     format.setBorderBrush(QColor(0x80, 0x80, 0x80));
     format.setBorderStyle(ruled ? QTextFrameFormat::BorderStyle_Solid
                                 : QTextFrameFormat::BorderStyle_None);
+    format.setBorderCollapse(ruled);  // one thin rule between cells, not two
     format.setWidth(QTextLength(QTextLength::PercentageLength, 100));
+    return format;
+}
+
+// The rule around a cell of a collapsed table.
+QTextTableCellFormat RuledCell() {
+    QTextTableCellFormat format;
+    format.setBorder(0.7);
+    format.setBorderBrush(QColor(0x80, 0x80, 0x80));
+    format.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
     return format;
 }
 
@@ -89,15 +106,16 @@ void InsertChannels(QTextCursor& cursor, const ChannelListContent& content) {
     const QTextCharFormat header = CharFormat(kBodyPoints, true);
     const QTextCharFormat body = CharFormat(kBodyPoints);
     for (int column = 0; column < columns; ++column) {
-        QTextTableCellFormat shaded;
+        QTextTableCellFormat shaded = RuledCell();
         shaded.setBackground(QColor(0xE8, 0xE8, 0xE8));
         table->cellAt(0, column).setFormat(shaded);
         PutCell(table, 0, column, content.headers[column], header);
     }
     for (int row = 0; row < int(content.channels.size()); ++row) {
         const QStringList& cells = content.channels[row];
-        for (int column = 0; column < columns && column < cells.size(); ++column) {
-            PutCell(table, row + 1, column, cells[column], body);
+        for (int column = 0; column < columns; ++column) {
+            table->cellAt(row + 1, column).setFormat(RuledCell());
+            if (column < cells.size()) PutCell(table, row + 1, column, cells[column], body);
         }
     }
     cursor.movePosition(QTextCursor::End);
