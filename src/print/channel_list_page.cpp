@@ -40,15 +40,10 @@ ChannelListContent::Section SectionOf(const QString& title, const SettingTexts& 
 
 QFont BodyFont(qreal points, bool bold = false) {
     QFont font;
-    // Chinese pages take one CJK font for everything, digits included, so every row has the
-    // same height and baseline; English pages a Latin font, with CJK only as a fallback.
-    if (UiLanguage() == kChinese) {
-        font.setFamilies({QStringLiteral("Noto Sans CJK SC"), QStringLiteral("Noto Sans"),
-                          QStringLiteral("DejaVu Sans")});
-    } else {
-        font.setFamilies({QStringLiteral("Noto Sans"), QStringLiteral("DejaVu Sans"),
-                          QStringLiteral("Noto Sans CJK SC")});
-    }
+    // A Latin font first: a CJK font shapes Latin digits after letters ("QV-730") into glyphs the
+    // PDF's text map cannot name, so they would not copy or search. Chinese falls back to CJK.
+    font.setFamilies({QStringLiteral("Noto Sans"), QStringLiteral("DejaVu Sans"),
+                      QStringLiteral("Noto Sans CJK SC")});
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(points);
     font.setBold(bold);
@@ -87,6 +82,11 @@ QTextTableCellFormat RuledCell() {
 void PutCell(QTextTable* table, int row, int column, const QString& text,
              const QTextCharFormat& format) {
     QTextCursor cursor = table->cellAt(row, column).firstCursorPosition();
+    // Every line of a cell is as high as the others, whichever font its characters come from,
+    // so rows with Chinese are no taller than the rest.
+    QTextBlockFormat line;
+    line.setLineHeight(format.font().pointSizeF() * 1.4 * 96 / 72, QTextBlockFormat::FixedHeight);
+    cursor.setBlockFormat(line);
     cursor.insertText(text, format);  // plain text: a name such as "<b>" stays as typed
 }
 
