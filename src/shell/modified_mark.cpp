@@ -18,6 +18,7 @@ bool ModifiedMark::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::MouseButtonRelease:
         case QEvent::Wheel:
         case QEvent::InputMethod:
+        case QEvent::Drop:
             if (!pending_.isActive()) pending_.start();
             break;
         default:
