@@ -356,6 +356,8 @@ void TestDesktop::newOpenSaveHaveTheirShortcuts() {
         QVERIFY(bar.Tool("ToolBar", tool)->shortcut().isEmpty());  // one owner per key
     }
 
+    QCOMPARE(bar.Tool("miFile", "miPrintList")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));
+
     // The keys run the commands.
     window.show();
     window.activateWindow();
