@@ -76,6 +76,7 @@ MainWindow::MainWindow(const QString& appFolder) {
     BuildStatusBar();
     resize(1100, 700);
     resizeDocks({bar_->TreeDock()}, {240}, Qt::Horizontal);
+    SetUpDesktop();
     StartUp(appFolder.isEmpty() ? QCoreApplication::applicationDirPath() : appFolder);
 }
 
@@ -103,7 +104,7 @@ void MainWindow::StartUp(const QString& appFolder) {
     bar_->ApplyLayout();
     CheckLanguageTools();
     // 6. The template; on failure the image stays all zero.
-    LoadFile(appPath_ + "default.tw");
+    LoadTemplate();
     // 7. The clone dialog, prepared and hidden.
     clone_ = new FrmClone(data_, this);
     clone_->SetRecvInterval(timing.RecvInterval);
@@ -151,8 +152,12 @@ void MainWindow::MainBar_ToolClick(const QString& tool) {
         {"miExportCsv", [](MainWindow& w) { w.ExportChannels(); }},
         {"miExportCsvCommon", [](MainWindow& w) { w.ExportChannels(CsvFormat::Common); }},
         {"miImportCsv", [](MainWindow& w) { w.ImportChannels(); }},
+        // The channel list on paper.
+        {"miPrintList", [](MainWindow& w) { w.PrintChannelList(); }},
+        {"miExportPdf", [](MainWindow& w) { w.ExportChannelListPdf(); }},
     };
     if (const auto command = commands.find(tool); command != commands.end()) (*command)(*this);
+    UpdateModifiedMark();
 }
 
 void MainWindow::ToggleView(int bit) {
@@ -322,14 +327,16 @@ void MainWindow::NewFile() {
         this, {Text("All data will be cleared."), Text("Alert!"), PromptIcon::Exclamation,
                PromptButtons::OkCancel, PromptAnswer::Cancel});
     if (answer != PromptAnswer::Ok) return;
-    if (LoadFile(appPath_ + "default.tw")) RefreshAll();
+    if (!LoadTemplate()) return;
+    RefreshAll();
+    ForgetFile();  // the template is no file of the user's
 }
 
 void MainWindow::OpenFile() {
     if (!ConfirmUnsavedChanges()) return;
     const QString path = CurrentPrompts().OpenFileName(this, {QString(), QString(), kFileFilter});
     if (path.isEmpty()) return;
-    LoadFile(path);
+    LoadOpenedFile(path);
 }
 
 bool MainWindow::SaveCommand() {
@@ -344,6 +351,7 @@ bool MainWindow::SaveFileAs() {
     // Only a file written to its last byte holds the user's data: now the image counts as saved.
     currentFileName_ = path;
     data_.CopyToBaseline();
+    RememberFile(currentFileName_);
     return true;
 }
 
@@ -423,6 +431,8 @@ void MainWindow::ReadCommand() {
     clone_->SetCloneMode(kCloneRead);
     // A read that failed or was cancelled has left the image and its baseline as they were.
     if (clone_->exec() != QDialog::Accepted) return;
+    // After a complete read the image is the radio's, no longer the file's the title names.
+    ForgetFile();
     data_.CopyToBaseline();
     data_.LoadBandLimits();
     RefreshAll();
