@@ -13,7 +13,7 @@
 #include <chrono>
 
 #include "link/clone.h"
-#include "link/clone_session.h"
+#include "link/driver/clone_session.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <QGuiApplication>
 
 #include "data/data_file.h"
-#include "data/ui_language.h"
+#include "language/ui_language.h"
 #include "print/channel_list_page.h"
 #include "print/channel_list_pdf.h"
 

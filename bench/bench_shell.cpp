@@ -7,9 +7,9 @@
 #include <QTemporaryDir>
 
 #include "data/data_file.h"
-#include "data/ui_language.h"
 #include "editors/channel/frm_channel.h"
-#include "platform/prompts.h"
+#include "language/ui_language.h"
+#include "platform/desktop/prompts.h"
 #include "shell/main_window.h"
 
 namespace {

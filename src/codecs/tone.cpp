@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "codecs/number_text.h"
-#include "data/ui_language.h"
+#include "language/ui_language.h"
 
 namespace qv {
 

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "data/ui_language.h"
+#include "language/ui_language.h"
 
 namespace qv {
 

@@ -2,11 +2,11 @@
 
 #include <QDir>
 #include <QLocale>
+#include <cfenv>
 #include <cmath>
 #include <limits>
 
-#include "codecs/number_text.h"
-#include "data/app_folder.h"
+#include "platform/app_folder.h"
 #include "platform/ini_file.h"
 
 namespace qv {
@@ -18,6 +18,15 @@ QString g_iniFolder;
 const QString kSetupSection = QStringLiteral("Setup");
 const QString kIntervalKey = QStringLiteral("ComInterval[ms]");
 const QString kRecvCountKey = QStringLiteral("ComRecvCount ");
+
+// Halves go to the even neighbour, as Radio.INI's numbers were always read.
+double RoundHalfEven(double value) {
+    const int previous = std::fegetround();
+    std::fesetround(FE_TONEAREST);
+    const double rounded = std::nearbyint(value);
+    std::fesetround(previous);
+    return rounded;
+}
 
 }  // namespace
 

@@ -1,6 +1,6 @@
 #include "platform/serial_link.h"
 
-#include "data/ui_language.h"
+#include "language/ui_language.h"
 
 namespace qv {
 

@@ -8,6 +8,8 @@
 #include <QString>
 #include <optional>
 
+#include "platform/byte_channel.h"
+
 namespace qv {
 
 struct SerialSettings {
@@ -30,10 +32,10 @@ inline QString PortTestLineSettings() {
 constexpr int kCloneReceiveBufferBytes = 1024;
 constexpr int kCloneTransmitBufferBytes = 512;  // no frame comes near it
 
-class SerialLink {
+class SerialLink : public ByteChannel {
 public:
     SerialLink();
-    ~SerialLink();
+    ~SerialLink() override;
     SerialLink(const SerialLink&) = delete;
     SerialLink& operator=(const SerialLink&) = delete;
 
@@ -46,16 +48,16 @@ public:
     bool IsOpen() const;
 
     // Hands the bytes to the device. False when the device refused them.
-    bool Write(const QByteArray& bytes);
+    bool Write(const QByteArray& bytes) override;
     // Waits until the bytes written have left for the device, at most `msecs`.
     bool WaitWritten(int msecs);
     // Every byte received and not yet taken (possibly none).
-    QByteArray TakeAll();
+    QByteArray TakeAll() override;
     // Drops every received byte not yet taken.
-    void DiscardInput();
+    void DiscardInput() override;
 
     // True once the port reported an error since it was opened.
-    bool HasFailed() const;
+    bool HasFailed() const override;
     QString ErrorText() const { return errorText_; }
 
     QSerialPort& port() { return port_; }

@@ -9,11 +9,11 @@
 #include <QTextTable>
 #include <algorithm>
 
-#include "data/ui_language.h"
 #include "editors/audio/audio_settings_model.h"
 #include "editors/channel/channel_table.h"
 #include "editors/key/side_button_model.h"
 #include "editors/setting/general_settings_model.h"
+#include "language/ui_language.h"
 
 namespace qv {
 

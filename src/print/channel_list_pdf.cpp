@@ -5,7 +5,7 @@
 #include <QPdfWriter>
 #include <QTextDocument>
 
-#include "data/ui_language.h"
+#include "language/ui_language.h"
 #include "print/channel_list_page.h"
 #include "print/pdf_text_map.h"
 

@@ -6,8 +6,8 @@
 #include <QTextDocument>
 
 #include "data/atomic_file.h"
-#include "data/ui_language.h"
-#include "platform/prompts.h"
+#include "language/ui_language.h"
+#include "platform/desktop/prompts.h"
 #include "print/channel_list_page.h"
 #include "print/channel_list_pdf.h"
 

@@ -7,8 +7,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "data/ui_language.h"
-#include "platform/url_opener.h"
+#include "language/ui_language.h"
+#include "platform/desktop/url_opener.h"
 
 namespace qv {
 

@@ -4,7 +4,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "data/ui_language.h"
+#include "language/ui_language.h"
 
 namespace qv {
 

@@ -11,7 +11,7 @@
 #include <QStyle>
 #include <QToolBar>
 
-#include "data/ui_language.h"
+#include "language/ui_language.h"
 #include "shell/bar_layout.h"
 
 namespace qv {

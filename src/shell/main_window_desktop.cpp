@@ -3,9 +3,9 @@
 #include <QDir>
 #include <QFileInfo>
 
-#include "data/ui_language.h"
-#include "editors/editor_window.h"
-#include "platform/prompts.h"
+#include "editors/common/editor_window.h"
+#include "language/ui_language.h"
+#include "platform/desktop/prompts.h"
 #include "shell/channel_list_commands.h"
 #include "shell/file_drop.h"
 #include "shell/main_bar.h"

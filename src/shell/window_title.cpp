@@ -2,7 +2,7 @@
 
 #include <QFileInfo>
 
-#include "data/ui_language.h"
+#include "language/ui_language.h"
 
 namespace qv {
 

@@ -3,7 +3,7 @@
 
 #include "codecs/tone.h"
 #include "codecs/tone_table.h"
-#include "data/ui_language.h"
+#include "language/ui_language.h"
 
 namespace {
 

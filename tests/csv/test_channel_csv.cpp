@@ -2,10 +2,10 @@
 // error leaves the image exactly as it was.
 #include "codecs/number_text.h"
 #include "csv/csv_test_support.h"
-#include "data/ui_language.h"
 #include "editors/channel/channel_table.h"
 #include "editors/channel_csv/channel_csv.h"
 #include "editors/channel_csv/csv_text.h"
+#include "language/ui_language.h"
 
 using namespace csvtest;
 

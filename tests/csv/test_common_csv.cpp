@@ -2,8 +2,8 @@
 // a hand-written plan checked byte for byte, how each column maps onto a channel, Location and
 // renumbering, what is refused, and the export.
 #include "csv/csv_test_support.h"
-#include "data/ui_language.h"
 #include "editors/channel_csv/channel_csv.h"
+#include "language/ui_language.h"
 
 using namespace csvtest;
 

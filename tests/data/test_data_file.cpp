@@ -8,7 +8,7 @@
 #include <csignal>
 
 #include "data/data_file.h"
-#include "data/ui_language.h"
+#include "language/ui_language.h"
 
 namespace {
 

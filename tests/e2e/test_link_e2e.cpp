@@ -8,11 +8,11 @@
 
 #include "data/data_file.h"
 #include "link/clone.h"
-#include "link/frm_clone.h"
-#include "link/frm_com_port.h"
+#include "link/dialogs/frm_clone.h"
+#include "link/dialogs/frm_com_port.h"
+#include "platform/desktop/prompts.h"
 #include "platform/link_settings.h"
 #include "platform/port_probe.h"
-#include "platform/prompts.h"
 #include "radio_sim_process.h"
 
 using namespace qv;

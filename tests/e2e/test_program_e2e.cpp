@@ -14,7 +14,7 @@
 #include "codecs/channel_name.h"
 #include "data/data_file.h"
 #include "editors/channel/frm_channel.h"
-#include "platform/prompts.h"
+#include "platform/desktop/prompts.h"
 #include "radio_sim_process.h"
 #include "shell/main_window.h"
 #include "support/next_modal.h"
@@ -130,7 +130,7 @@ void TestProgramE2e::readEditSaveOpenWrite() {
 
     // A complete read: the data is the radio's now, no longer the file's the title named.
     PressOkOnCloneDialog();
-    prompts.answers = {qv::PromptAnswer::Ok};
+    prompts.answers = {qv::PromptAnswer::No, qv::PromptAnswer::Ok};  // not saving the written image
     window.MainBar_ToolClick("miRead");
     QCOMPARE(prompts.messages.back().text, QString("Reading Complete!"));
     QCOMPARE(window.windowTitle(), QString("QV-730"));

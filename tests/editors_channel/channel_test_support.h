@@ -5,7 +5,7 @@
 #include <QStringList>
 
 #include "data/radio_image.h"
-#include "data/ui_language.h"
+#include "language/ui_language.h"
 
 namespace qv::test {
 

@@ -18,7 +18,7 @@
 #include "editors/channel/frm_channel.h"
 #include "editors/memory_map/frm_memory_map.h"
 #include "editors/memory_map/memory_map_model.h"
-#include "platform/prompts.h"
+#include "platform/desktop/prompts.h"
 
 using namespace qv;
 using namespace qv::channel;

@@ -17,7 +17,7 @@
 #include <cstring>
 
 #include "data/radio_image.h"
-#include "data/ui_language.h"
+#include "language/ui_language.h"
 
 namespace qv::test {
 

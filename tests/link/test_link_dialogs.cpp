@@ -7,13 +7,13 @@
 #include <QRadioButton>
 #include <QtTest>
 
-#include "data/ui_language.h"
+#include "language/ui_language.h"
 #include "link/clone.h"
-#include "link/frm_clone.h"
-#include "link/frm_com_port.h"
+#include "link/dialogs/frm_clone.h"
+#include "link/dialogs/frm_com_port.h"
+#include "platform/desktop/prompts.h"
 #include "platform/link_settings.h"
 #include "platform/port_probe.h"
-#include "platform/prompts.h"
 
 using namespace qv;
 

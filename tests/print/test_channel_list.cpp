@@ -12,8 +12,8 @@
 #include <QTextDocument>
 
 #include "data/data_file.h"
-#include "data/ui_language.h"
 #include "editors/channel/channel_table.h"
+#include "language/ui_language.h"
 #include "print/channel_list_page.h"
 #include "print/channel_list_pdf.h"
 #include "print/pdf_text_map.h"

@@ -5,7 +5,7 @@
 #include <QFile>
 #include <QSettings>
 
-#include "data/ui_language.h"
+#include "language/ui_language.h"
 
 namespace qv::test {
 

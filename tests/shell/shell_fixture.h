@@ -6,7 +6,7 @@
 #include <functional>
 #include <memory>
 
-#include "platform/prompts.h"
+#include "platform/desktop/prompts.h"
 #include "shell/main_window.h"
 #include "support/next_modal.h"
 

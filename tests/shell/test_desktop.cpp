@@ -20,8 +20,8 @@
 #include <QUrl>
 
 #include "data/data_file.h"
-#include "data/ui_language.h"
 #include "editors/channel/frm_channel.h"
+#include "language/ui_language.h"
 #include "shell/file_drop.h"
 #include "shell/main_bar.h"
 #include "shell/recent_files_menu.h"

@@ -7,8 +7,8 @@
 
 #include "codecs/channel_name.h"
 #include "data/data_file.h"
-#include "data/ui_language.h"
 #include "editors/channel/frm_channel.h"
+#include "language/ui_language.h"
 #include "shell/main_bar.h"
 #include "shell_fixture.h"
 

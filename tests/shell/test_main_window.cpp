@@ -15,10 +15,10 @@
 #include <QTreeWidget>
 
 #include "data/data_file.h"
-#include "data/ui_language.h"
 #include "editors/channel/frm_channel.h"
-#include "link/frm_clone.h"
-#include "platform/url_opener.h"
+#include "language/ui_language.h"
+#include "link/dialogs/frm_clone.h"
+#include "platform/desktop/url_opener.h"
 #include "shell/frm_about.h"
 #include "shell/frm_tree_view.h"
 #include "shell/main_bar.h"

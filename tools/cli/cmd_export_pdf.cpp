@@ -3,7 +3,7 @@
 #include <QFileInfo>
 
 #include "cli_command.h"
-#include "data/ui_language.h"
+#include "language/ui_language.h"
 #include "link_command.h"
 #include "print/channel_list_pdf.h"
 

@@ -3,7 +3,7 @@
 // whole read succeeded.
 #include "data/data_file.h"
 #include "link/clone.h"
-#include "link/clone_session.h"
+#include "link/driver/clone_session.h"
 #include "link_command.h"
 
 namespace qv::cli {

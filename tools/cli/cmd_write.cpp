@@ -2,7 +2,7 @@
 // the Write command prepares it (0x171A cleared, rows 1-26 copied onto rows 38-63). The file
 // itself is not changed.
 #include "link/clone.h"
-#include "link/clone_session.h"
+#include "link/driver/clone_session.h"
 #include "link_command.h"
 
 namespace qv::cli {

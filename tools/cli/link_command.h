@@ -9,7 +9,7 @@
 
 #include "cli_command.h"
 #include "link/clone.h"
-#include "link/clone_session.h"
+#include "link/driver/clone_session.h"
 #include "platform/link_settings.h"
 #include "platform/serial_port_map.h"
 

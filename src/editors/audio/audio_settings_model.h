@@ -3,7 +3,7 @@
 // mode and its timer, and the (hidden) repeater burst tone.
 #pragma once
 
-#include "editors/setting/settings_fields.h"
+#include "editors/common/settings_fields.h"
 
 namespace qv {
 

@@ -6,7 +6,7 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-#include "editors/setting/settings_layout.h"
+#include "editors/common/settings_layout.h"
 
 namespace qv {
 

@@ -6,7 +6,7 @@
 
 #include "data/radio_image.h"
 #include "editors/audio/audio_settings_model.h"
-#include "editors/setting/settings_window.h"
+#include "editors/common/settings_window.h"
 
 class QCheckBox;
 class QComboBox;

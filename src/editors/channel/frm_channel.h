@@ -7,7 +7,7 @@
 
 #include "data/radio_image.h"
 #include "editors/channel/channel_table.h"
-#include "editors/editor_window.h"
+#include "editors/common/editor_window.h"
 
 class QComboBox;
 class QKeyEvent;

@@ -3,12 +3,12 @@
 #include <QDir>
 #include <QShortcut>
 
-#include "data/app_folder.h"
 #include "data/data_file.h"
-#include "data/ui_language.h"
 #include "editors/channel/frm_channel.h"
 #include "editors/memory_map/frm_memory_map.h"
-#include "platform/prompts.h"
+#include "language/ui_language.h"
+#include "platform/app_folder.h"
+#include "platform/desktop/prompts.h"
 
 namespace qv {
 

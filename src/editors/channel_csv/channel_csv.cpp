@@ -4,7 +4,6 @@
 #include <vector>
 
 #include "codecs/number_text.h"
-#include "data/ui_language.h"
 #include "editors/channel/channel_table.h"
 #include "editors/channel_csv/changed_fields.h"
 #include "editors/channel_csv/common_csv.h"
@@ -12,6 +11,7 @@
 #include "editors/channel_csv/csv_text.h"
 #include "editors/channel_csv/native_csv.h"
 #include "editors/channel_csv/row_import.h"
+#include "language/ui_language.h"
 
 namespace qv {
 

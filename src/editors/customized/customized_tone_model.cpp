@@ -6,7 +6,7 @@
 
 #include "codecs/number_text.h"
 #include "codecs/tone.h"
-#include "data/ui_language.h"
+#include "language/ui_language.h"
 
 namespace qv {
 

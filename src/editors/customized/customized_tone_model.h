@@ -8,7 +8,7 @@
 #include <optional>
 
 #include "codecs/tone_table.h"
-#include "editors/setting/settings_fields.h"
+#include "editors/common/settings_fields.h"
 
 namespace qv {
 

@@ -10,7 +10,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "editors/setting/settings_layout.h"
+#include "editors/common/settings_layout.h"
 
 namespace qv {
 

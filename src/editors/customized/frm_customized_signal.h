@@ -5,8 +5,8 @@
 #include <array>
 
 #include "data/radio_image.h"
+#include "editors/common/settings_window.h"
 #include "editors/customized/customized_tone_model.h"
-#include "editors/setting/settings_window.h"
 
 class QLabel;
 class QLineEdit;

@@ -5,8 +5,8 @@
 #include <array>
 
 #include "data/radio_image.h"
+#include "editors/common/settings_window.h"
 #include "editors/key/side_button_model.h"
-#include "editors/setting/settings_window.h"
 
 class QComboBox;
 class QGroupBox;

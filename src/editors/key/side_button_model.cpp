@@ -3,7 +3,7 @@
 #include <QtGlobal>
 #include <algorithm>
 
-#include "data/ui_language.h"
+#include "language/ui_language.h"
 
 namespace qv {
 

@@ -4,7 +4,7 @@
 
 #include <array>
 
-#include "editors/setting/settings_fields.h"
+#include "editors/common/settings_fields.h"
 
 namespace qv {
 

@@ -1,6 +1,6 @@
 #include "editors/setting/general_settings_model.h"
 
-#include "data/ui_language.h"
+#include "language/ui_language.h"
 
 namespace qv {
 

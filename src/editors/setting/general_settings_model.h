@@ -3,7 +3,7 @@
 // turns the bytes into the list positions and box states the window shows, and back.
 #pragma once
 
-#include "editors/setting/settings_fields.h"
+#include "editors/common/settings_fields.h"
 
 namespace qv {
 

@@ -5,7 +5,7 @@
 
 #include <QSet>
 
-#include "editors/editor_window.h"
+#include "editors/common/editor_window.h"
 
 class QComboBox;
 class QFrame;

@@ -1,4 +1,4 @@
-#include "link/frm_com_port.h"
+#include "link/dialogs/frm_com_port.h"
 
 #include <QButtonGroup>
 #include <QGridLayout>
@@ -9,12 +9,12 @@
 #include <QShowEvent>
 #include <QVBoxLayout>
 
-#include "data/ui_language.h"
-#include "editors/editor_window.h"
+#include "language/ui_language.h"
 #include "link/clone.h"
 #include "platform/link_settings.h"
 #include "platform/port_probe.h"
 #include "platform/serial_port_map.h"
+#include "widgets/twips.h"
 
 namespace qv {
 

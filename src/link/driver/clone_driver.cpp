@@ -1,24 +1,20 @@
-#include "link/clone_driver.h"
+#include "link/driver/clone_driver.h"
 
 namespace qv {
 
-CloneDriver::CloneDriver(RadioImage& image, QTimer& sendTimer, QTimer& receiveTimer,
-                         QObject* parent)
-    : QObject(parent), engine_(image), sendTimer_(sendTimer), receiveTimer_(receiveTimer) {
+CloneDriver::CloneDriver(RadioImage& image, ByteChannel& line, QTimer& sendTimer,
+                         QTimer& receiveTimer, QObject* parent)
+    : QObject(parent),
+      engine_(image),
+      line_(line),
+      sendTimer_(sendTimer),
+      receiveTimer_(receiveTimer) {
     for (QTimer* timer : {&sendTimer_, &receiveTimer_}) {
         timer->setSingleShot(true);
         timer->setTimerType(Qt::PreciseTimer);
     }
     connect(&sendTimer_, &QTimer::timeout, this, &CloneDriver::OnSendTick);
     connect(&receiveTimer_, &QTimer::timeout, this, &CloneDriver::OnReceiveTick);
-}
-
-bool CloneDriver::OpenPort(const QString& device) {
-    return link_.Open(device, CloneLineSettings(), kCloneReceiveBufferBytes);
-}
-
-void CloneDriver::ClosePort() {
-    link_.Close();
 }
 
 void CloneDriver::Begin() {
@@ -38,8 +34,8 @@ void CloneDriver::OnSendTick() {
     emit progressChanged(engine_.Progress());
     // Stale bytes are dropped before the frame goes out, not after: a fast radio may already be
     // answering by the time the write returns, and its reply must not be thrown away.
-    if (step.discardInput) link_.DiscardInput();
-    if (!step.frame.isEmpty() && !link_.Write(step.frame)) {
+    if (step.discardInput) line_.DiscardInput();
+    if (!step.frame.isEmpty() && !line_.Write(step.frame)) {
         Apply(engine_.PortFailed());
         return;
     }
@@ -48,8 +44,8 @@ void CloneDriver::OnSendTick() {
 
 void CloneDriver::OnReceiveTick() {
     receiveTimer_.stop();
-    const QByteArray received = link_.TakeAll();
-    if (link_.HasFailed() && engine_.CurrentRow() != kEndRow) {
+    const QByteArray received = line_.TakeAll();
+    if (line_.HasFailed() && engine_.CurrentRow() != kEndRow) {
         Apply(engine_.PortFailed());
         return;
     }

@@ -4,12 +4,9 @@
 
 #include <QWidget>
 
-namespace qv {
+#include "widgets/twips.h"
 
-// Sizes in the editors are given in twips; at the usual 96 dpi a pixel is 15 twips.
-constexpr int TwipsToPixels(int twips) {
-    return twips / 15;
-}
+namespace qv {
 
 class EditorWindow : public QWidget {
     Q_OBJECT

@@ -6,7 +6,8 @@
 #include <QDialog>
 
 #include "data/radio_image.h"
-#include "link/clone_driver.h"
+#include "link/driver/clone_driver.h"
+#include "platform/serial_link.h"
 
 class QLabel;
 class QProgressBar;
@@ -62,6 +63,7 @@ private:
     QProgressBar* Prg1;
     QPushButton* Command1;
     QPushButton* Command2;
+    SerialLink port_;  // opened by OK, closed when the dialog closes
     CloneDriver* driver_;
 };
 

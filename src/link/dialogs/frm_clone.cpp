@@ -1,4 +1,4 @@
-#include "link/frm_clone.h"
+#include "link/dialogs/frm_clone.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -9,11 +9,11 @@
 #include <QVBoxLayout>
 #include <cmath>
 
-#include "data/ui_language.h"
-#include "editors/editor_window.h"
+#include "language/ui_language.h"
+#include "platform/desktop/prompts.h"
 #include "platform/link_settings.h"
-#include "platform/prompts.h"
 #include "platform/serial_port_map.h"
+#include "widgets/twips.h"
 
 namespace qv {
 
@@ -34,7 +34,7 @@ FrmClone::FrmClone(RadioData& data, QWidget* parent) : QDialog(parent) {
     TmrSend->setObjectName("TmrSend");
     TmrReceive = new QTimer(this);
     TmrReceive->setObjectName("TmrReceive");
-    driver_ = new CloneDriver(data.image, *TmrSend, *TmrReceive, this);
+    driver_ = new CloneDriver(data.image, port_, *TmrSend, *TmrReceive, this);
 
     Label1 = new QLabel(this);
     Label1->setObjectName("Label1");
@@ -87,12 +87,12 @@ void FrmClone::showEvent(QShowEvent* event) {
 }
 
 void FrmClone::Start() {
-    driver_->ClosePort();
+    port_.Close();
     const QString device = PortDeviceName(ComPort(), RadioIniFolder());
-    if (!driver_->OpenPort(device)) {
+    if (!port_.Open(device, CloneLineSettings(), kCloneReceiveBufferBytes)) {
         // "COM3 (/dev/ttyUSB0): No such file or directory": which port, then why.
         const QString text =
-            PortLabel(ComPort(), device) + QStringLiteral(": ") + driver_->PortErrorText();
+            PortLabel(ComPort(), device) + QStringLiteral(": ") + port_.ErrorText();
         CurrentPrompts().Message(this,
                                  {text, AppTitle(), PromptIcon::Exclamation, PromptButtons::Ok});
         reject();
@@ -128,7 +128,7 @@ void FrmClone::OnFailed() {
 
 void FrmClone::done(int result) {
     driver_->Stop();
-    driver_->ClosePort();
+    port_.Close();
     QDialog::done(result);
 }
 

@@ -1,4 +1,4 @@
-#include "data/ui_language.h"
+#include "language/ui_language.h"
 
 #include <QDir>
 #include <QTranslator>

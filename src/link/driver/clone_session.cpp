@@ -1,17 +1,19 @@
-#include "link/clone_session.h"
+#include "link/driver/clone_session.h"
 
 #include <QEventLoop>
 #include <QTimer>
 
-#include "data/ui_language.h"
-#include "link/clone_driver.h"
+#include "language/ui_language.h"
+#include "link/driver/clone_driver.h"
+#include "platform/serial_link.h"
 
 namespace qv {
 
 CloneResult RunClone(RadioImage& image, const CloneRequest& request) {
     QTimer sendTimer;
     QTimer receiveTimer;
-    CloneDriver driver(image, sendTimer, receiveTimer);
+    SerialLink port;
+    CloneDriver driver(image, port, sendTimer, receiveTimer);
     CloneEngine& engine = driver.engine();
     engine.CloneMode = request.CloneMode;
     engine.FirstRow = request.FirstRow;
@@ -19,7 +21,9 @@ CloneResult RunClone(RadioImage& image, const CloneRequest& request) {
     engine.RecvInterval = request.timing.RecvInterval;
     engine.RecvLimit = request.timing.RecvLimit;
 
-    if (!driver.OpenPort(request.device)) return {false, driver.PortErrorText()};
+    if (!port.Open(request.device, CloneLineSettings(), kCloneReceiveBufferBytes)) {
+        return {false, port.ErrorText()};
+    }
     QEventLoop loop;
     if (request.progress)
         QObject::connect(&driver, &CloneDriver::progressChanged, request.progress);
@@ -28,7 +32,7 @@ CloneResult RunClone(RadioImage& image, const CloneRequest& request) {
     driver.Begin();
     const bool ok = loop.exec() == 0;
     driver.Stop();
-    driver.ClosePort();
+    port.Close();
     if (ok) return {true, {}};
     return {false, UiText("CloneDialog", "Connection Fail!")};
 }

@@ -1,4 +1,4 @@
-#include "data/app_folder.h"
+#include "platform/app_folder.h"
 
 #include <QCoreApplication>
 

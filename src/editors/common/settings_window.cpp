@@ -1,4 +1,4 @@
-#include "editors/setting/settings_window.h"
+#include "editors/common/settings_window.h"
 
 #include <QComboBox>
 #include <QFrame>
@@ -9,7 +9,7 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
-#include "data/ui_language.h"
+#include "language/ui_language.h"
 
 namespace qv {
 

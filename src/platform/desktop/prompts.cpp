@@ -1,10 +1,10 @@
-#include "platform/prompts.h"
+#include "platform/desktop/prompts.h"
 
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
 
-#include "data/ui_language.h"
+#include "language/ui_language.h"
 
 namespace qv {
 

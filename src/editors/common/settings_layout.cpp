@@ -1,4 +1,4 @@
-#include "editors/setting/settings_layout.h"
+#include "editors/common/settings_layout.h"
 
 #include <QComboBox>
 

@@ -1,4 +1,4 @@
-#include "editors/editor_window.h"
+#include "editors/common/editor_window.h"
 
 #include <QMdiSubWindow>
 

@@ -1,12 +1,13 @@
-// Runs a clone transfer on a real serial port: the engine decides, two single-shot timers carry
-// the ticks and the serial link moves the bytes. The clone dialog and qv730-cli both use it.
+// Runs a clone transfer on an open line: the engine decides, two single-shot timers carry the
+// ticks and the byte channel (the serial port, in the programs) moves the bytes. The clone
+// dialog and qv730-cli both use it; the line is opened and closed by its owner.
 #pragma once
 
 #include <QObject>
 #include <QTimer>
 
 #include "link/clone.h"
-#include "platform/serial_link.h"
+#include "platform/byte_channel.h"
 
 namespace qv {
 
@@ -14,18 +15,11 @@ class CloneDriver : public QObject {
     Q_OBJECT
 public:
     // The timers belong to the caller (the dialog shows them as its TmrSend and TmrReceive).
-    CloneDriver(RadioImage& image, QTimer& sendTimer, QTimer& receiveTimer,
+    CloneDriver(RadioImage& image, ByteChannel& line, QTimer& sendTimer, QTimer& receiveTimer,
                 QObject* parent = nullptr);
 
     CloneEngine& engine() { return engine_; }
     const CloneEngine& engine() const { return engine_; }
-
-    // Opens the device for cloning: "9600,N,8,1", 1024-byte receive buffer, RTS raised. Any
-    // port already open is closed first.
-    bool OpenPort(const QString& device);
-    QString PortErrorText() const { return link_.ErrorText(); }
-    bool PortOpen() const { return link_.IsOpen(); }
-    void ClosePort();
 
     // Starts the transfer from the handshake on the open port (also after a failure).
     void Begin();
@@ -43,7 +37,7 @@ private:
     void Apply(const CloneStep& step);
 
     CloneEngine engine_;
-    SerialLink link_;
+    ByteChannel& line_;
     QTimer& sendTimer_;
     QTimer& receiveTimer_;
 };

@@ -1,6 +1,6 @@
-#include "editors/setting/settings_fields.h"
+#include "editors/common/settings_fields.h"
 
-#include "data/ui_language.h"
+#include "language/ui_language.h"
 
 namespace qv {
 

@@ -1,4 +1,4 @@
-#include "platform/url_opener.h"
+#include "platform/desktop/url_opener.h"
 
 #include <QDesktopServices>
 #include <QUrl>
