@@ -14,7 +14,7 @@
 #include "codecs/channel_name.h"
 #include "data/data_file.h"
 #include "editors/channel/frm_channel.h"
-#include "platform/desktop/prompts.h"
+#include "platform/prompts.h"
 #include "radio_sim_process.h"
 #include "shell/main_window.h"
 #include "support/next_modal.h"
@@ -128,9 +128,10 @@ void TestProgramE2e::readEditSaveOpenWrite() {
     QCOMPARE(prompts.messages.back().text, QString("Writing Complete!"));
     QVERIFY(window.isWindowModified());  // the preparation for writing is not in the file
 
-    // A complete read: the data is the radio's now, no longer the file's the title named.
+    // A complete read: the data is the radio's now, no longer the file's the title named. The
+    // write's preparation is unsaved, so the read asks first; No lets it replace the data.
     PressOkOnCloneDialog();
-    prompts.answers = {qv::PromptAnswer::No, qv::PromptAnswer::Ok};  // not saving the written image
+    prompts.answers = {qv::PromptAnswer::No, qv::PromptAnswer::Ok};
     window.MainBar_ToolClick("miRead");
     QCOMPARE(prompts.messages.back().text, QString("Reading Complete!"));
     QCOMPARE(window.windowTitle(), QString("QV-730"));
