@@ -9,14 +9,20 @@
 #include "data/data_file.h"
 #include "editors/channel/frm_channel.h"
 #include "language/ui_language.h"
-#include "platform/desktop/prompts.h"
 #include "shell/main_window.h"
+#include "support/test_context.h"
 
 namespace {
 
+// The program's folder with scripted prompts: no message box may wait for a click.
+qv::AppContext& Context() {
+    static qv::test::TestContext services(QCoreApplication::applicationDirPath());
+    return services.context;
+}
+
 void BM_StartUpToChannelEditor(benchmark::State& state) {
     for (auto _ : state) {
-        qv::MainWindow window;
+        qv::MainWindow window(Context());
         window.show();
         QApplication::processEvents();
         if (!window.EditorVisible(qv::Editor::Channel)) std::abort();
@@ -27,7 +33,7 @@ void BM_StartUpToChannelEditor(benchmark::State& state) {
 }
 
 void BM_LanguageSwitch(benchmark::State& state, qv::Editor editor) {
-    qv::MainWindow window;
+    qv::MainWindow window(Context());
     window.show();
     if (editor == qv::Editor::Setting) window.ShowSetting();
     std::uint8_t language = qv::kEnglish;
@@ -43,7 +49,7 @@ void BM_LanguageSwitch(benchmark::State& state, qv::Editor editor) {
 // the image, compared with the baseline, the image put back.
 void BM_ModifiedMark(benchmark::State& state, qv::Editor editor) {
     QTemporaryDir folder;
-    qv::MainWindow window;
+    qv::MainWindow window(Context());
     window.show();
     const QString plan = folder.filePath("plan.tw");
     if (!qv::SaveFile(plan, window.Data().image).ok || !window.OpenPath(plan)) std::abort();
@@ -71,8 +77,6 @@ int main(int argc, char** argv) {
     QTemporaryDir config;
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, config.path());
     QApplication app(argc, argv);
-    qv::ScriptedPrompts prompts;  // no message box may wait for a click
-    qv::ScopedPrompts scoped(prompts);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

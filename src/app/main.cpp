@@ -8,6 +8,7 @@
 #include <QUrl>
 #include <cstdio>
 
+#include "context/desktop_context.h"
 #include "shell/main_window.h"
 
 namespace {
@@ -42,7 +43,9 @@ int main(int argc, char* argv[]) {
         return 2;
     }
 
-    qv::MainWindow window;
+    // The program's folder holds default.tw and Radio.INI; the real dialogs, ports and browser.
+    qv::DesktopContext desktop(QCoreApplication::applicationDirPath());
+    qv::MainWindow window(desktop.context());
     window.show();
     if (!parser.positionalArguments().isEmpty()) {
         window.OpenPath(LocalPath(parser.positionalArguments().constFirst()));

@@ -6,8 +6,6 @@ namespace qv {
 
 namespace {
 
-std::uint8_t g_comPort = 1;
-
 constexpr char kHandshake[] = "KVMD4QZ";
 constexpr std::uint8_t kAck = 0x06;
 constexpr char kReadCommand = 'R';
@@ -40,14 +38,6 @@ QByteArray RowHeader(char command, int row) {
 }
 
 }  // namespace
-
-std::uint8_t ComPort() {
-    return g_comPort;
-}
-
-void SetComPort(int port) {
-    g_comPort = static_cast<std::uint8_t>(std::clamp(port, 1, 16));
-}
 
 void PrepareImageForWrite(RadioImage& image) {
     image[kWriteFlagAddress] = 0;

@@ -12,11 +12,6 @@
 
 namespace qv {
 
-// The serial port used for cloning, 1 to 16. 1 at start-up, changed only by the port dialog, not
-// stored between runs.
-std::uint8_t ComPort();
-void SetComPort(int port);
-
 constexpr std::uint8_t kCloneRead = 1;   // CloneMode: read the radio into the image
 constexpr std::uint8_t kCloneWrite = 2;  // CloneMode: write the image to the radio
 

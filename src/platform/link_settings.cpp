@@ -6,14 +6,11 @@
 #include <cmath>
 #include <limits>
 
-#include "platform/app_folder.h"
 #include "platform/ini_file.h"
 
 namespace qv {
 
 namespace {
-
-QString g_iniFolder;
 
 const QString kSetupSection = QStringLiteral("Setup");
 const QString kIntervalKey = QStringLiteral("ComInterval[ms]");
@@ -29,14 +26,6 @@ double RoundHalfEven(double value) {
 }
 
 }  // namespace
-
-QString RadioIniFolder() {
-    return g_iniFolder.isEmpty() ? AppFolder() : g_iniFolder;
-}
-
-void SetRadioIniFolder(const QString& folder) {
-    g_iniFolder = folder;
-}
 
 QString RadioIniPath(const QString& folder) {
     return QDir(folder).filePath(QStringLiteral("Radio.INI"));

@@ -17,10 +17,7 @@ struct LinkTiming {
     std::int16_t RecvLimit = kDefaultRecvLimit;
 };
 
-// The folder that holds Radio.INI: the application folder unless set (tests and the command
-// line point it elsewhere).
-QString RadioIniFolder();
-void SetRadioIniFolder(const QString& folder);
+// Radio.INI in `folder` (the application folder).
 QString RadioIniPath(const QString& folder);
 
 // A timing value as Radio.INI writes it: a number, rounded to the nearest whole number with

@@ -3,7 +3,6 @@
 #include <QElapsedTimer>
 #include <QThread>
 
-#include "platform/link_settings.h"
 #include "platform/serial_link.h"
 #include "platform/serial_port_map.h"
 
@@ -11,25 +10,14 @@ namespace qv {
 
 namespace {
 
-PortProbe* g_installed = nullptr;
-
 constexpr char kProbeText[] = "ATI1\r";
 constexpr int kProbeWaitMs = 200;
 
 }  // namespace
 
-PortProbe& CurrentPortProbe() {
-    static SerialPortProbe real;
-    return g_installed ? *g_installed : real;
-}
-
-void SetPortProbe(PortProbe* probe) {
-    g_installed = probe;
-}
-
 bool SerialPortProbe::PortUsable(int port) {
     SerialLink link;
-    if (!link.Open(PortDeviceName(port, RadioIniFolder()), PortTestLineSettings(), 0, false)) {
+    if (!link.Open(PortDeviceName(port, iniFolder_), PortTestLineSettings(), 0, false)) {
         return false;
     }
     QElapsedTimer sent;

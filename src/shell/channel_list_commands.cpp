@@ -19,9 +19,8 @@ QString Text(const char* english) {
     return UiText("ChannelList", english);
 }
 
-void ShowError(QWidget* parent, const QString& text) {
-    CurrentPrompts().Message(parent,
-                             {text, AppTitle(), PromptIcon::Exclamation, PromptButtons::Ok});
+void ShowError(QWidget* parent, Prompts& prompts, const QString& text) {
+    prompts.Message(parent, {text, AppTitle(), PromptIcon::Exclamation, PromptButtons::Ok});
 }
 
 }  // namespace
@@ -44,19 +43,19 @@ void PreviewChannelList(QWidget* parent, const RadioData& data, const QString& f
     preview.exec();
 }
 
-bool ExportChannelListPdf(QWidget* parent, const RadioData& data, const QString& fileName,
-                          const QString& suggestedPath) {
-    const QString path = CurrentPrompts().SaveFileName(
+bool ExportChannelListPdf(QWidget* parent, Prompts& prompts, const RadioData& data,
+                          const QString& fileName, const QString& suggestedPath) {
+    const QString path = prompts.SaveFileName(
         parent, {Text("Export Channel List (PDF)"), suggestedPath, Text("PDF Files (*.pdf)")});
     if (path.isEmpty()) return false;
     const QByteArray pdf = ChannelListPdf(data, fileName, QDate::currentDate());
     if (pdf.isEmpty()) {
-        ShowError(parent, Text("The PDF could not be made."));
+        ShowError(parent, prompts, Text("The PDF could not be made."));
         return false;
     }
     const SaveResult saved = WriteFileAtomically(
         path, reinterpret_cast<const std::uint8_t*>(pdf.constData()), std::size_t(pdf.size()));
-    if (!saved.ok) ShowError(parent, path + QStringLiteral("\n") + saved.error);
+    if (!saved.ok) ShowError(parent, prompts, path + QStringLiteral("\n") + saved.error);
     return saved.ok;
 }
 

@@ -10,12 +10,14 @@ class QWidget;
 
 namespace qv {
 
+class Prompts;
+
 // The print preview of the page; its Print button opens the platform's print dialog.
 void PreviewChannelList(QWidget* parent, const RadioData& data, const QString& fileName);
 
 // Asks where to put the PDF (offering `suggestedPath`) and writes it there. A failure is shown
 // and leaves any file of that name as it was. False when nothing was written.
-bool ExportChannelListPdf(QWidget* parent, const RadioData& data, const QString& fileName,
-                          const QString& suggestedPath);
+bool ExportChannelListPdf(QWidget* parent, Prompts& prompts, const RadioData& data,
+                          const QString& fileName, const QString& suggestedPath);
 
 }  // namespace qv

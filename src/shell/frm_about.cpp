@@ -7,12 +7,13 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "context/app_context.h"
 #include "language/ui_language.h"
-#include "platform/desktop/url_opener.h"
 
 namespace qv {
 
-FrmAbout::FrmAbout(QWidget* parent) : QDialog(parent), cmdOK_(new QPushButton(this)) {
+FrmAbout::FrmAbout(const AppContext& context, QWidget* parent)
+    : QDialog(parent), context_(context), cmdOK_(new QPushButton(this)) {
     setObjectName("frmAbout");
     setAttribute(Qt::WA_DeleteOnClose);  // the next "miAbout" builds a fresh box
     setWindowTitle(UiText("About", "About"));
@@ -62,7 +63,7 @@ FrmAbout::FrmAbout(QWidget* parent) : QDialog(parent), cmdOK_(new QPushButton(th
 bool FrmAbout::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseButtonRelease) {
         for (QLabel* label : lblAbout_) {
-            if (watched == label) OpenUrl(lblAbout_[1]->text());
+            if (watched == label) context_.OpenUrl(lblAbout_[1]->text());
         }
     }
     return QDialog::eventFilter(watched, event);

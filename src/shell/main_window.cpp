@@ -18,6 +18,7 @@
 #include <QTimer>
 #include <QTranslator>
 
+#include "context/app_context.h"
 #include "editors/audio/frm_audio.h"
 #include "editors/channel/frm_channel.h"
 #include "editors/channel_csv/channel_csv.h"
@@ -28,7 +29,6 @@
 #include "link/clone.h"
 #include "link/dialogs/frm_clone.h"
 #include "link/dialogs/frm_com_port.h"
-#include "platform/app_folder.h"
 #include "platform/desktop/prompts.h"
 #include "platform/link_settings.h"
 #include "platform/settings_store.h"
@@ -56,7 +56,7 @@ int Index(Editor editor) {
 
 }  // namespace
 
-MainWindow::MainWindow(const QString& appFolder) {
+MainWindow::MainWindow(AppContext& context) : context_(context) {
     setObjectName("MDIForm1");
     setWindowIcon(QIcon(":/icons/qv730.png"));
     mdi_ = new QMdiArea(this);
@@ -77,38 +77,35 @@ MainWindow::MainWindow(const QString& appFolder) {
     resize(1100, 700);
     resizeDocks({bar_->TreeDock()}, {240}, Qt::Horizontal);
     SetUpDesktop();
-    StartUp(appFolder.isEmpty() ? QCoreApplication::applicationDirPath() : appFolder);
+    StartUp();
 }
 
 MainWindow::~MainWindow() = default;
 
-void MainWindow::StartUp(const QString& appFolder) {
+void MainWindow::StartUp() {
     // 1. The language from the settings store; a stored number that is not a byte is reported.
     if (const auto language = LanguageFromStored(GetRegValue(kLanguageValue))) {
         SetUiLanguage(*language);
         ApplyQtTranslations();
-        SetComPort(1);
+        context_.SetComPort(kStartComPort);
     } else {
         SetUiLanguage(kEnglish);
-        CurrentPrompts().Message(this, {QStringLiteral("Overflow"), AppTitle(),
-                                        PromptIcon::Exclamation, PromptButtons::Ok});
+        context_.prompts().Message(this, {QStringLiteral("Overflow"), AppTitle(),
+                                          PromptIcon::Exclamation, PromptButtons::Ok});
     }
     // 2. The link timing from Radio.INI in the program's folder.
-    SetAppFolder(appFolder);
-    const LinkTiming timing = ReadLinkTiming(appFolder);
+    context_.linkTiming = ReadLinkTiming(context_.AppFolder());
     // 3.-5.
     setWindowTitle(AppTitle());
     viewFlags_ = kViewTree | kViewToolBar | kViewStatusBar;
     currentFileName_ = QStringLiteral("Untitled.tw");
-    appPath_ = AppPathFrom(QDir::toNativeSeparators(appFolder));
+    appPath_ = AppPathFrom(QDir::toNativeSeparators(context_.AppFolder()));
     bar_->ApplyLayout();
     CheckLanguageTools();
     // 6. The template; on failure the image stays all zero.
     LoadTemplate();
     // 7. The clone dialog, prepared and hidden.
-    clone_ = new FrmClone(data_, this);
-    clone_->SetRecvInterval(timing.RecvInterval);
-    clone_->SetRecvLimit(timing.RecvLimit);
+    clone_ = new FrmClone(data_, context_, this);
     // 8.
     ShowChannel();
 }
@@ -138,10 +135,10 @@ void MainWindow::MainBar_ToolClick(const QString& tool) {
         {"miTreeView", [](MainWindow& w) { w.ToggleView(kViewTree); }},
         {"miToolBar", [](MainWindow& w) { w.ToggleView(kViewToolBar); }},
         {"miStatusBar", [](MainWindow& w) { w.ToggleView(kViewStatusBar); }},
-        {"miAbout", [](MainWindow& w) { (new FrmAbout(&w))->exec(); }},
+        {"miAbout", [](MainWindow& w) { (new FrmAbout(w.context_, &w))->exec(); }},
         {"miComPort",
          [](MainWindow& w) {
-             FrmComPort ports(&w);
+             FrmComPort ports(w.context_, &w);
              ports.exec();
          }},
         {"miChinese", [](MainWindow& w) { w.SwitchLanguage(kChinese); }},
@@ -268,7 +265,7 @@ EditorWindow* MainWindow::CreateEditor(Editor editor) {
             window = new FrmKey(data_);
             break;
         case Editor::Channel:
-            window = new FrmChannel(data_);
+            window = new FrmChannel(data_, context_);
             break;
         case Editor::CustomizedSignal:
             window = new FrmCustomizedSignal(data_);
@@ -305,8 +302,8 @@ void MainWindow::ShowEditor(Editor editor) {
 bool MainWindow::LoadFile(const QString& path) {
     const LoadStatus status = qv::LoadFile(path, data_);
     if (status != LoadStatus::Ok) {
-        CurrentPrompts().Message(this, {LoadFailureText(), LoadFailureTitle(status),
-                                        PromptIcon::Critical, PromptButtons::Ok});
+        context_.prompts().Message(this, {LoadFailureText(), LoadFailureTitle(status),
+                                          PromptIcon::Critical, PromptButtons::Ok});
         return false;
     }
     RefreshAll();
@@ -316,14 +313,14 @@ bool MainWindow::LoadFile(const QString& path) {
 bool MainWindow::SaveFile(const QString& path) {
     const SaveResult saved = qv::SaveFile(path, data_.image);
     if (!saved.ok) {
-        CurrentPrompts().Message(this, {SaveFailureText(path, saved.error), AppTitle(),
-                                        PromptIcon::Exclamation, PromptButtons::Ok});
+        context_.prompts().Message(this, {SaveFailureText(path, saved.error), AppTitle(),
+                                          PromptIcon::Exclamation, PromptButtons::Ok});
     }
     return saved.ok;
 }
 
 void MainWindow::NewFile() {
-    const PromptAnswer answer = CurrentPrompts().Message(
+    const PromptAnswer answer = context_.prompts().Message(
         this, {Text("All data will be cleared."), Text("Alert!"), PromptIcon::Exclamation,
                PromptButtons::OkCancel, PromptAnswer::Cancel});
     if (answer != PromptAnswer::Ok) return;
@@ -334,7 +331,7 @@ void MainWindow::NewFile() {
 
 void MainWindow::OpenFile() {
     if (!ConfirmUnsavedChanges()) return;
-    const QString path = CurrentPrompts().OpenFileName(this, {QString(), QString(), kFileFilter});
+    const QString path = context_.prompts().OpenFileName(this, {QString(), QString(), kFileFilter});
     if (path.isEmpty()) return;
     LoadOpenedFile(path);
 }
@@ -346,7 +343,7 @@ bool MainWindow::SaveCommand() {
 
 bool MainWindow::SaveFileAs() {
     const QString path =
-        CurrentPrompts().SaveFileName(this, {QString(), currentFileName_, kFileFilter});
+        context_.prompts().SaveFileName(this, {QString(), currentFileName_, kFileFilter});
     if (path.isEmpty() || !SaveFile(path)) return false;
     // Only a file written to its last byte holds the user's data: now the image counts as saved.
     currentFileName_ = path;
@@ -359,7 +356,7 @@ bool MainWindow::ConfirmUnsavedChanges() {
     // Edits still in an editor count as much as those already stored.
     SaveAll();
     if (!data_.ImageModified()) return true;
-    const PromptAnswer answer = CurrentPrompts().Message(
+    const PromptAnswer answer = context_.prompts().Message(
         this, {Text("File has been modified, save it now?"), AppTitle(), PromptIcon::Exclamation,
                PromptButtons::YesNoCancel, PromptAnswer::Yes});
     if (answer == PromptAnswer::No) return true;
@@ -371,21 +368,21 @@ void MainWindow::ExportChannels(CsvFormat format) {
     SaveAll();
     const QString offered = format == CsvFormat::Common ? QStringLiteral("channels-common.csv")
                                                         : QStringLiteral("channels.csv");
-    const QString path = CurrentPrompts().SaveFileName(this, {QString(), offered, kCsvFilter});
+    const QString path = context_.prompts().SaveFileName(this, {QString(), offered, kCsvFilter});
     if (path.isEmpty()) return;
     const QByteArray csv = ExportChannelsCsv(data_, format);
     const SaveResult saved =
         WriteFileAtomically(path, reinterpret_cast<const std::uint8_t*>(csv.constData()),
                             static_cast<std::size_t>(csv.size()));
     if (!saved.ok) {
-        CurrentPrompts().Message(this, {SaveFailureText(path, saved.error), AppTitle(),
-                                        PromptIcon::Exclamation, PromptButtons::Ok});
+        context_.prompts().Message(this, {SaveFailureText(path, saved.error), AppTitle(),
+                                          PromptIcon::Exclamation, PromptButtons::Ok});
     }
 }
 
 void MainWindow::ImportChannels() {
     SaveAll();
-    const QString path = CurrentPrompts().OpenFileName(this, {QString(), QString(), kCsvFilter});
+    const QString path = context_.prompts().OpenFileName(this, {QString(), QString(), kCsvFilter});
     if (path.isEmpty()) return;
     QFile file(path);
     CsvImportResult result;
@@ -397,7 +394,7 @@ void MainWindow::ImportChannels() {
         CsvImportOptions options;
         if (DetectCsvFormat(csv) == CsvFormat::Common) {
             // A plan from another radio: its Location may mean nothing on a 16-channel radio.
-            const PromptAnswer answer = CurrentPrompts().Message(
+            const PromptAnswer answer = context_.prompts().Message(
                 this,
                 {Text("This file is a channel list in the common CSV of other radio "
                       "programs.\nPut its channels into channels 1, 2, 3, ... in file "
@@ -409,14 +406,14 @@ void MainWindow::ImportChannels() {
         result = ImportChannelsCsv(csv, data_, options);
     }
     if (!result.ok) {
-        CurrentPrompts().Message(
+        context_.prompts().Message(
             this, {Text("The channel plan was not imported.") + "\n\n" + result.error, AppTitle(),
                    PromptIcon::Critical, PromptButtons::Ok});
         return;
     }
     RefreshAll();  // the editors show the imported channels; they count as unsaved changes
     if (result.powerOrModeNotApplied) {
-        CurrentPrompts().Message(
+        context_.prompts().Message(
             this, {Text("Power and Mode are not applied: this radio's power and bandwidth are "
                         "fixed.") +
                        "\n\n" + result.noteWhere,

@@ -18,6 +18,7 @@ class QTimer;
 
 namespace qv {
 
+class AppContext;
 class EditorWindow;
 class FrmClone;
 class FrmTreeView;
@@ -38,8 +39,8 @@ class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
     // Runs the whole start-up: language, link timing, caption, the template, the clone dialog
-    // and the channel editor. appFolder is the program's folder unless a test gives another.
-    explicit MainWindow(const QString& appFolder = QString());
+    // and the channel editor. The program's folder and every service come from `context`.
+    explicit MainWindow(AppContext& context);
     ~MainWindow() override;
 
     // The dispatcher: runs the command of a tool by its name.
@@ -115,7 +116,7 @@ protected:
     QMenu* createPopupMenu() override { return nullptr; }  // bands change only by the commands
 
 private:
-    void StartUp(const QString& appFolder);
+    void StartUp();
     // The Save command: the open editors stored, then SaveFileAs. True when the file was saved.
     bool SaveCommand();
     void ShowEditor(Editor editor);
@@ -137,6 +138,7 @@ private:
     bool ImageWithEditsModified();
     QString PageFileName() const;
 
+    AppContext& context_;
     RadioData data_;
     MainBar* bar_ = nullptr;
     QMdiArea* mdi_ = nullptr;

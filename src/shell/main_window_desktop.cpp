@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include "context/app_context.h"
 #include "editors/common/editor_window.h"
 #include "language/ui_language.h"
 #include "platform/desktop/prompts.h"
@@ -36,7 +37,7 @@ bool MainWindow::LoadTemplate() {
     const LoadStatus status = qv::LoadFile(path, data_);
     if (status != LoadStatus::Ok) {
         // The second line says which file is missing or damaged.
-        CurrentPrompts().Message(
+        context_.prompts().Message(
             this, {LoadFailureText() + '\n' + QDir::toNativeSeparators(path),
                    LoadFailureTitle(status), PromptIcon::Critical, PromptButtons::Ok});
         return false;
@@ -59,7 +60,7 @@ bool MainWindow::LoadOpenedFile(const QString& path) {
 void MainWindow::OpenRecentFile(const QString& path) {
     if (!QFileInfo::exists(path)) {
         recent_->Remove(path);
-        CurrentPrompts().Message(
+        context_.prompts().Message(
             this, {Text("The file %1 no longer exists. It has been removed from the recent files.")
                        .arg(QDir::toNativeSeparators(path)),
                    AppTitle(), PromptIcon::Exclamation, PromptButtons::Ok});
@@ -119,7 +120,7 @@ void MainWindow::ExportChannelListPdf() {
     const QFileInfo named(PageFileName());
     QString suggested = named.completeBaseName() + QStringLiteral(".pdf");
     if (!titleFile_.isEmpty()) suggested = QFileInfo(titleFile_).dir().filePath(suggested);
-    qv::ExportChannelListPdf(this, data_, PageFileName(), suggested);
+    qv::ExportChannelListPdf(this, context_.prompts(), data_, PageFileName(), suggested);
 }
 
 }  // namespace qv

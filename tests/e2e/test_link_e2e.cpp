@@ -6,14 +6,14 @@
 #include <QRadioButton>
 #include <QtTest>
 
+#include "context/desktop_context.h"
 #include "data/data_file.h"
 #include "link/clone.h"
 #include "link/dialogs/frm_clone.h"
 #include "link/dialogs/frm_com_port.h"
-#include "platform/desktop/prompts.h"
 #include "platform/link_settings.h"
-#include "platform/port_probe.h"
 #include "radio_sim_process.h"
+#include "support/test_context.h"
 
 using namespace qv;
 
@@ -116,10 +116,7 @@ private slots:
         QVERIFY(work_.isValid());
         patternFile_ = work_.filePath("pattern.tw");
         QVERIFY(SaveFile(patternFile_, Pattern()).ok);
-        SetRadioIniFolder(work_.path());
-        SetComPort(1);
     }
-    void cleanupTestCase() { SetRadioIniFolder({}); }
 
     void cliReadsRowsOneToTwentySixOverTheBaseImage() {
         RadioSimProcess radio({"--image", patternFile_});
@@ -189,11 +186,11 @@ private slots:
     void dialogReadsTheRadio() {
         RadioSimProcess radio({"--image", patternFile_});
         WriteRadioIni(radio.path());
-        ScriptedPrompts prompts;
-        ScopedPrompts scoped(prompts);
+        test::TestContext services(work_.path());
+        ScriptedPrompts& prompts = services.prompts;
         RadioData data;
         data.image = Template();
-        FrmClone dialog(data);
+        FrmClone dialog(data, services.context);
         QCOMPARE(RunDialog(dialog, kCloneRead), int(QDialog::Accepted));
         QVERIFY(dialog.property("Finished").toBool());
         QCOMPARE(dialog.findChild<QProgressBar*>("Prg1")->value(), 100);
@@ -209,13 +206,13 @@ private slots:
     void dialogWritesTheRadio() {
         RadioSimProcess radio({"--save", work_.filePath("radio-after-dialog.tw")});
         WriteRadioIni(radio.path());
-        ScriptedPrompts prompts;
-        ScopedPrompts scoped(prompts);
+        test::TestContext services(work_.path());
+        ScriptedPrompts& prompts = services.prompts;
         RadioData data;
         data.image = Pattern();
         PrepareImageForWrite(data.image);
         const RadioImage sent = data.image;
-        FrmClone dialog(data);
+        FrmClone dialog(data, services.context);
         QCOMPARE(RunDialog(dialog, kCloneWrite), int(QDialog::Accepted));
         QCOMPARE(prompts.messages.size(), size_t(1));
         QCOMPARE(prompts.messages[0].text, QString("Writing Complete!"));
@@ -241,10 +238,10 @@ private slots:
         RadioSimProcess radio({"--image", patternFile_, "--split-reply", "5", "--split-pause",
                                QString::number(pauseMs)});
         WriteRadioIni(radio.path());
-        ScriptedPrompts prompts;
-        ScopedPrompts scoped(prompts);
+        test::TestContext services(work_.path());
+        ScriptedPrompts& prompts = services.prompts;
         RadioData data;
-        FrmClone dialog(data);
+        FrmClone dialog(data, services.context);
         const int result = RunDialog(dialog, kCloneRead, 50, 40);
         QCOMPARE(result == QDialog::Accepted, accepted);
         QCOMPARE(prompts.messages.size(), size_t(1));
@@ -262,12 +259,12 @@ private slots:
     void silentRadioFailsWithRetryAndCancel() {
         RadioSimProcess radio({"--silent"});
         WriteRadioIni(radio.path());
-        ScriptedPrompts prompts;
+        test::TestContext services(work_.path());
+        ScriptedPrompts& prompts = services.prompts;
         prompts.answers = {PromptAnswer::Cancel};
-        ScopedPrompts scoped(prompts);
         RadioData data;
         const RadioImage before = data.image;
-        FrmClone dialog(data);
+        FrmClone dialog(data, services.context);
         QCOMPARE(RunDialog(dialog, kCloneRead, 10, 3), int(QDialog::Rejected));
         QCOMPARE(prompts.messages.size(), size_t(1));
         QCOMPARE(prompts.messages[0].text, QString("Connection Fail!"));
@@ -288,11 +285,11 @@ private slots:
         QFETCH(QStringList, radioSwitches);
         RadioSimProcess radio(QStringList{"--image", patternFile_} + radioSwitches);
         WriteRadioIni(radio.path());
-        ScriptedPrompts prompts;
+        test::TestContext services(work_.path());
+        ScriptedPrompts& prompts = services.prompts;
         prompts.answers = {PromptAnswer::Retry, PromptAnswer::Ok};
-        ScopedPrompts scoped(prompts);
         RadioData data;
-        FrmClone dialog(data);
+        FrmClone dialog(data, services.context);
         QCOMPARE(RunDialog(dialog, kCloneRead, 10, 20), int(QDialog::Accepted));
         QCOMPARE(prompts.messages.size(), size_t(2));
         QCOMPARE(prompts.messages[0].icon, PromptIcon::Critical);
@@ -306,11 +303,11 @@ private slots:
         // The reply for row 9 (frame 10) stops midway; Cancel ends the transfer.
         RadioSimProcess radio({"--image", patternFile_, "--stop-mid-reply", "10"});
         WriteRadioIni(radio.path());
-        ScriptedPrompts prompts;
-        ScopedPrompts scoped(prompts);
+        test::TestContext services(work_.path());
+        ScriptedPrompts& prompts = services.prompts;
         RadioData data;
         data.image = Template();
-        FrmClone dialog(data);
+        FrmClone dialog(data, services.context);
         QCOMPARE(RunDialog(dialog, kCloneRead, 10, 20), int(QDialog::Rejected));
         QCOMPARE(prompts.messages.size(), size_t(1));
         QCOMPARE(prompts.messages[0].text, QString("Connection Fail!"));
@@ -322,11 +319,11 @@ private slots:
     void cancelDuringAReadChangesNothing() {
         RadioSimProcess radio({"--image", patternFile_, "--pace"});
         WriteRadioIni(radio.path());
-        ScriptedPrompts prompts;
-        ScopedPrompts scoped(prompts);
+        test::TestContext services(work_.path());
+        ScriptedPrompts& prompts = services.prompts;
         RadioData data;
         data.image = Template();
-        FrmClone dialog(data);
+        FrmClone dialog(data, services.context);
         auto* progress = dialog.findChild<QProgressBar*>("Prg1");
         QTimer watch;
         connect(&watch, &QTimer::timeout, &dialog, [&] {
@@ -349,12 +346,14 @@ private slots:
     void portTestSendsAti1AndGreysOutMissingPorts() {
         RadioSimProcess radio({});
         WriteRadioIni(radio.path());
-        SerialPortProbe probe;
+        SerialPortProbe probe(work_.path());
         QVERIFY(probe.PortUsable(1));
         QVERIFY(!probe.PortUsable(3));
         QTRY_VERIFY(radio.Log().contains("bytes: 41 54 49 31 0D"));
 
-        FrmComPort dialog;
+        // The program's own context: the real probe over the ports of this Radio.INI.
+        DesktopContext desktop(work_.path());
+        FrmComPort dialog(desktop.context());
         dialog.show();
         QVERIFY(dialog.findChild<QRadioButton*>("Option1_0")->isEnabled());
         QCOMPARE(dialog.findChild<QRadioButton*>("Option1_0")->toolTip(), radio.path());

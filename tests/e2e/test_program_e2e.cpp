@@ -14,10 +14,10 @@
 #include "codecs/channel_name.h"
 #include "data/data_file.h"
 #include "editors/channel/frm_channel.h"
-#include "platform/prompts.h"
 #include "radio_sim_process.h"
 #include "shell/main_window.h"
 #include "support/next_modal.h"
+#include "support/test_context.h"
 
 namespace {
 
@@ -76,9 +76,9 @@ void TestProgramE2e::readEditSaveOpenWrite() {
                   .toUtf8());
     ini.close();
 
-    qv::ScriptedPrompts prompts;
-    qv::ScopedPrompts scoped(prompts);
-    qv::MainWindow window(folder.path());
+    qv::test::TestContext services(folder.path());
+    qv::ScriptedPrompts& prompts = services.prompts;
+    qv::MainWindow window(services.context);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
 
@@ -166,9 +166,9 @@ void TestProgramE2e::aReadThatBreaksOffLeavesTheUsersDataAsItWas() {
                   .toUtf8());
     ini.close();
 
-    qv::ScriptedPrompts prompts;
-    qv::ScopedPrompts scoped(prompts);
-    qv::MainWindow window(folder.path());
+    qv::test::TestContext services(folder.path());
+    qv::ScriptedPrompts& prompts = services.prompts;
+    qv::MainWindow window(services.context);
     window.show();
     auto* channels = static_cast<qv::FrmChannel*>(window.EditorOf(qv::Editor::Channel));
     QVERIFY(channels->Table().SetCellAsUser(1, 1, "MINE"));

@@ -12,6 +12,7 @@
 #include "codecs/number_text.h"
 #include "editors/channel/channel_texts.h"
 #include "editors/channel/frm_channel.h"
+#include "support/test_context.h"
 
 using namespace qv;
 using namespace qv::channel;
@@ -55,6 +56,7 @@ private:
     }
 
     RadioData data_;
+    test::TestContext services_;
     std::unique_ptr<FrmChannel> window_;
 };
 
@@ -62,7 +64,7 @@ void TestChannelTyping::init() {
     data_ = BlankRadio();
     PutRecord(data_.image, 1, SimplexRecord());
     PutRecord(data_.image, 2, "25 06 60 44 75 18 60 44 FF FF FF FF 28 40 FE FF");  // repeater
-    window_ = std::make_unique<FrmChannel>(data_);
+    window_ = std::make_unique<FrmChannel>(data_, services_.context);
     window_->show();
     QApplication::setActiveWindow(window_.get());
     QVERIFY(QTest::qWaitForWindowActive(window_.get()));

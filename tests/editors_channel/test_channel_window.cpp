@@ -18,7 +18,7 @@
 #include "editors/channel/frm_channel.h"
 #include "editors/memory_map/frm_memory_map.h"
 #include "editors/memory_map/memory_map_model.h"
-#include "platform/desktop/prompts.h"
+#include "support/test_context.h"
 
 using namespace qv;
 using namespace qv::channel;
@@ -65,6 +65,8 @@ private:
     void Recreate();
 
     RadioData data_;
+    QTemporaryDir appFolder_;  // where the template key stores default.tw
+    std::unique_ptr<test::TestContext> services_;
     std::unique_ptr<FrmChannel> window_;
 };
 
@@ -78,7 +80,9 @@ void TestChannelWindow::init() {
 }
 
 void TestChannelWindow::Recreate() {
-    window_ = std::make_unique<FrmChannel>(data_);
+    window_.reset();
+    if (!services_) services_ = std::make_unique<test::TestContext>(appFolder_.path());
+    window_ = std::make_unique<FrmChannel>(data_, services_->context);
     window_->show();
     QApplication::setActiveWindow(window_.get());
     QVERIFY(QTest::qWaitForWindowActive(window_.get()));
@@ -87,6 +91,7 @@ void TestChannelWindow::Recreate() {
 
 void TestChannelWindow::cleanup() {
     window_.reset();
+    services_.reset();
     SetUiLanguage(kEnglish);
 }
 
@@ -363,12 +368,10 @@ void TestChannelWindow::memoryMapKeyOpensOneWindow() {
 }
 
 void TestChannelWindow::templateKeySavesWhatTheGridShows() {
-    QTemporaryDir folder;
-    QVERIFY(folder.isValid());
-    window_->SetTemplateFolder(folder.path());
+    const QDir folder(appFolder_.path());
+    QFile::remove(folder.filePath("default.tw"));
     const auto service = Qt::ControlModifier | Qt::ShiftModifier | Qt::AltModifier;
-    ScriptedPrompts prompts;
-    ScopedPrompts scoped(prompts);
+    ScriptedPrompts& prompts = services_->prompts;
 
     GoTo(1, kColName);
     QTest::keyClick(Grid(), 't');  // a pending edit is stored first
@@ -382,12 +385,15 @@ void TestChannelWindow::templateKeySavesWhatTheGridShows() {
     QVERIFY(prompts.messages.empty());
 
     // A folder that cannot take the file: the error's own text, and the old file stays whole.
-    window_->SetTemplateFolder(folder.filePath("missing"));
+    window_.reset();
+    services_ = std::make_unique<test::TestContext>(folder.filePath("missing"));
+    Recreate();
     QTest::keyClick(Grid(), Qt::Key_D, service);
-    QCOMPARE(prompts.messages.size(), size_t(1));
-    QVERIFY(!prompts.messages[0].text.isEmpty());
-    QCOMPARE(prompts.messages[0].title, QStringLiteral("QV-730"));
-    QCOMPARE(prompts.messages[0].icon, PromptIcon::Exclamation);
+    const std::vector<PromptRequest>& shown = services_->prompts.messages;
+    QCOMPARE(shown.size(), size_t(1));
+    QVERIFY(!shown[0].text.isEmpty());
+    QCOMPARE(shown[0].title, QStringLiteral("QV-730"));
+    QCOMPARE(shown[0].icon, PromptIcon::Exclamation);
 }
 
 QTEST_MAIN(TestChannelWindow)

@@ -350,16 +350,6 @@ private slots:
         std::copy_n(expected.data() + 0x10, 26 * 16, expected.data() + 0x260);
         QVERIFY(image == expected);
     }
-
-    void comPortStaysWithinOneToSixteen() {
-        QCOMPARE(ComPort(), 1);
-        SetComPort(3);
-        QCOMPARE(ComPort(), 3);
-        SetComPort(40);
-        QCOMPARE(ComPort(), 16);
-        SetComPort(0);
-        QCOMPARE(ComPort(), 1);
-    }
 };
 
 QTEST_GUILESS_MAIN(TestCloneEngine)

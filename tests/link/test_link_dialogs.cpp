@@ -11,23 +11,20 @@
 #include "link/clone.h"
 #include "link/dialogs/frm_clone.h"
 #include "link/dialogs/frm_com_port.h"
-#include "platform/desktop/prompts.h"
 #include "platform/link_settings.h"
-#include "platform/port_probe.h"
+#include "support/test_context.h"
 
 using namespace qv;
 
 namespace {
 
-// Points Radio.INI at a folder of the test's own for the life of the scope.
-struct ScopedRadioIni {
+// An application folder of the test's own, holding the Radio.INI given.
+struct RadioIniFolder {
     QTemporaryDir dir;
-    explicit ScopedRadioIni(const QByteArray& content) {
+    explicit RadioIniFolder(const QByteArray& content) {
         QFile file(RadioIniPath(dir.path()));
         if (file.open(QIODevice::WriteOnly)) file.write(content);
-        SetRadioIniFolder(dir.path());
     }
-    ~ScopedRadioIni() { SetRadioIniFolder({}); }
 };
 
 template <typename T>
@@ -43,10 +40,7 @@ class TestLinkDialogs : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() {
-        SetUiLanguage(kEnglish);
-        SetComPort(1);
-    }
+    void init() { SetUiLanguage(kEnglish); }
     void cleanup() { SetUiLanguage(kEnglish); }
 
     void cloneDialogTexts_data() {
@@ -81,7 +75,8 @@ private slots:
         QFETCH(int, language);
         QFETCH(int, mode);
         RadioData data;
-        FrmClone dialog(data);
+        test::TestContext services;
+        FrmClone dialog(data, services.context);
         SetUiLanguage(static_cast<std::uint8_t>(language));
         dialog.setProperty("CloneMode", mode);
         dialog.show();
@@ -98,7 +93,8 @@ private slots:
 
     void clonePropertiesAreKept() {
         RadioData data;
-        FrmClone dialog(data);
+        test::TestContext services;
+        FrmClone dialog(data, services.context);
         QVERIFY(!dialog.property("Finished").toBool());
         dialog.setProperty("FirstRow", 1);
         dialog.setProperty("LastRow", 63);
@@ -128,14 +124,14 @@ private slots:
         QFETCH(int, language);
         QFETCH(QString, text);
         const ScopedUiLanguage scopedLanguage{std::uint8_t(language)};
-        ScopedRadioIni ini("[Ports]\nCOM1=/nonexistent/ttyQV\n");
-        ScriptedPrompts prompts;
-        ScopedPrompts scoped(prompts);
-        SetComPort(port);
+        RadioIniFolder ini("[Ports]\nCOM1=/nonexistent/ttyQV\n");
+        test::TestContext services(ini.dir.path());
+        ScriptedPrompts& prompts = services.prompts;
+        services.context.SetComPort(port);
         RadioData data;
         for (int a = 0; a < kImageSize; ++a) data.image[a] = static_cast<std::uint8_t>(a);
         const RadioImage before = data.image;
-        FrmClone dialog(data);
+        FrmClone dialog(data, services.context);
         QTimer::singleShot(0, &dialog, [&] { Child<QPushButton>(dialog, "Command1")->click(); });
         QCOMPARE(dialog.exec(), int(QDialog::Rejected));
         QCOMPARE(prompts.messages.size(), size_t(1));
@@ -148,11 +144,11 @@ private slots:
     }
 
     void portDialogGreysOutUnusablePortsAndKeepsTheCurrentOneSelected() {
-        ScopedRadioIni ini("[Ports]\nCOM2=/dev/ttyFAKE2\n");
-        ScriptedPortProbe probe;
+        RadioIniFolder ini("[Ports]\nCOM2=/dev/ttyFAKE2\n");
+        test::TestContext services(ini.dir.path());
+        ScriptedPortProbe& probe = services.portProbe;
         probe.usable = {2, 5};
-        ScopedPortProbe scoped(probe);
-        FrmComPort dialog;
+        FrmComPort dialog(services.context);
         dialog.show();
         QCOMPARE(dialog.objectName(), QString("frmComPort"));
         QCOMPARE(probe.asked,
@@ -183,24 +179,22 @@ private slots:
         QFETCH(int, choose);
         QFETCH(QString, button);
         QFETCH(int, comPort);
-        ScriptedPortProbe probe;
-        probe.usable = {1, 3};
-        ScopedPortProbe scoped(probe);
-        FrmComPort dialog;
+        test::TestContext services;
+        services.portProbe.usable = {1, 3};
+        FrmComPort dialog(services.context);
         QTimer::singleShot(0, &dialog, [&] {
             if (choose >= 0)
                 Child<QRadioButton>(dialog, QString("Option1_%1").arg(choose))->click();
             Child<QPushButton>(dialog, button)->click();
         });
         dialog.exec();
-        QCOMPARE(int(ComPort()), comPort);
+        QCOMPARE(int(services.context.ComPort()), comPort);
     }
 
     void portDialogWithNoUsablePort() {
-        ScriptedPortProbe probe;
-        ScopedPortProbe scoped(probe);
-        SetComPort(4);
-        FrmComPort dialog;
+        test::TestContext services;
+        services.context.SetComPort(4);
+        FrmComPort dialog(services.context);
         QTimer::singleShot(0, &dialog, [&] {
             for (int i = 0; i < 16; ++i) {
                 QVERIFY(!Child<QRadioButton>(dialog, QString("Option1_%1").arg(i))->isEnabled());
@@ -209,7 +203,16 @@ private slots:
             Child<QPushButton>(dialog, "Command1_0")->click();
         });
         QCOMPARE(dialog.exec(), int(QDialog::Accepted));
-        QCOMPARE(int(ComPort()), 4);
+        QCOMPARE(int(services.context.ComPort()), 4);
+    }
+
+    void comPortStaysWithinOneToSixteen() {
+        test::TestContext services;
+        QCOMPARE(int(services.context.ComPort()), 1);
+        for (const auto& [set, kept] : {std::pair{3, 3}, {40, 16}, {0, 1}, {16, 16}}) {
+            services.context.SetComPort(set);
+            QCOMPARE(int(services.context.ComPort()), kept);
+        }
     }
 
     void portDialogTexts_data() {
@@ -226,10 +229,9 @@ private slots:
     }
     void portDialogTexts() {
         QFETCH(int, language);
-        ScriptedPortProbe probe;
-        ScopedPortProbe scoped(probe);
+        test::TestContext services;
         SetUiLanguage(static_cast<std::uint8_t>(language));
-        FrmComPort dialog;
+        FrmComPort dialog(services.context);
         dialog.show();
         QTEST(dialog.windowTitle(), "title");
         QTEST(Child<QGroupBox>(dialog, "Frame1")->title(), "title");

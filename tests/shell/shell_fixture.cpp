@@ -22,9 +22,8 @@ ShellFixture::ShellFixture(const QString& storedLanguage, const QString& iniSetu
     ini.write(
         ("[Setup]\n" + iniSetup + "[Ports]\nCOM1=" + dir.filePath("no-such-port") + "\n").toUtf8());
     ini.close();
-    scoped = std::make_unique<ScopedPrompts>(prompts);
     SetUiLanguage(kEnglish);
-    window = std::make_unique<MainWindow>(dir.path());
+    window = std::make_unique<MainWindow>(services.context);
 }
 
 ShellFixture::~ShellFixture() {

@@ -6,9 +6,9 @@
 #include <functional>
 #include <memory>
 
-#include "platform/desktop/prompts.h"
 #include "shell/main_window.h"
 #include "support/next_modal.h"
+#include "support/test_context.h"
 
 namespace qv::test {
 
@@ -23,13 +23,14 @@ public:
     QString Folder() const { return dir.path(); }
     QString StoredLanguage() const;
 
-    ScriptedPrompts prompts;
-    std::unique_ptr<MainWindow> window;
-
 private:
     QTemporaryDir dir;
     QTemporaryDir config;
-    std::unique_ptr<ScopedPrompts> scoped;
+
+public:
+    TestContext services{dir.path()};
+    ScriptedPrompts& prompts = services.prompts;
+    std::unique_ptr<MainWindow> window;
 };
 
 }  // namespace qv::test

@@ -305,7 +305,7 @@ void TestDesktop::recentFilesNewestFirstAtMostFiveAndKept() {
 
     // The next start shows the same list.
     const QStringList kept = window.RecentFiles()->Files();
-    shell.window = std::make_unique<qv::MainWindow>(shell.Folder());
+    shell.window = std::make_unique<qv::MainWindow>(shell.services.context);
     QCOMPARE(shell.Window().RecentFiles()->Files(), kept);
     QVERIFY(RecentEntry(shell.Window(), 5)->isVisible());
 }

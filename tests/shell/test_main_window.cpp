@@ -18,7 +18,6 @@
 #include "editors/channel/frm_channel.h"
 #include "language/ui_language.h"
 #include "link/dialogs/frm_clone.h"
-#include "platform/desktop/url_opener.h"
 #include "shell/frm_about.h"
 #include "shell/frm_tree_view.h"
 #include "shell/main_bar.h"
@@ -126,7 +125,7 @@ void TestMainWindow::missingTemplateLeavesAZeroImage() {
         bad.write("not a data file");
         bad.close();
         shell.prompts.messages.clear();
-        shell.window = std::make_unique<qv::MainWindow>(shell.Folder());
+        shell.window = std::make_unique<qv::MainWindow>(shell.services.context);
         QCOMPARE(shell.prompts.messages.size(), std::size_t(1));
         QCOMPARE(shell.prompts.messages[0].text,
                  QString(text) + "\n" + QDir::toNativeSeparators(path));
@@ -139,7 +138,7 @@ void TestMainWindow::missingTemplateLeavesAZeroImage() {
     ShellFixture shell;
     QVERIFY(QFile::remove(shell.Folder() + "/default.tw"));
     shell.prompts.messages.clear();
-    shell.window = std::make_unique<qv::MainWindow>(shell.Folder());
+    shell.window = std::make_unique<qv::MainWindow>(shell.services.context);
     QCOMPARE(shell.prompts.messages.size(), std::size_t(1));
     QVERIFY(shell.prompts.messages[0].text.endsWith(
         "\n" + QDir::toNativeSeparators(shell.Folder() + "/default.tw")));
@@ -348,8 +347,6 @@ void TestMainWindow::exitStoresTheOpenEditorsAndTheLanguage() {
 
 void TestMainWindow::aboutBoxShowsTheVersionAndOpensTheWebPage() {
     ShellFixture shell;
-    QStringList opened;
-    qv::SetUrlOpener([&](const QString& url) { opened << url; });
     for (const auto& [tool, title, line] :
          {std::tuple{"miEnglish", "About", "QV-730 Programming SoftWare V1.1.0"},
           std::tuple{"miChinese", "关于", "QV-730 编程软件 V1.1.0"}}) {
@@ -365,8 +362,7 @@ void TestMainWindow::aboutBoxShowsTheVersionAndOpensTheWebPage() {
         });
         shell.Window().MainBar_ToolClick("miAbout");
     }
-    qv::SetUrlOpener({});
-    QCOMPARE(opened, (QStringList{qv::kMakerWebAddress, qv::kMakerWebAddress}));
+    QCOMPARE(shell.services.openedUrls, (QStringList{qv::kMakerWebAddress, qv::kMakerWebAddress}));
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -26,8 +26,8 @@ constexpr int kModeColumnTwips = 1100;
 
 }  // namespace
 
-FrmChannel::FrmChannel(RadioData& data, QWidget* parent)
-    : EditorWindow(parent), data_(data), table_(data) {
+FrmChannel::FrmChannel(RadioData& data, const AppContext& context, QWidget* parent)
+    : EditorWindow(parent), data_(data), context_(context), table_(data) {
     setObjectName(QStringLiteral("frmChannel"));
     resize(TwipsToPixels(kWindowWidthTwips), TwipsToPixels(kWindowHeightTwips));
 

@@ -18,13 +18,16 @@ class QTableView;
 
 namespace qv {
 
+class AppContext;
 class ChannelGridModel;
 class NameValidator;
 
 class FrmChannel : public EditorWindow {
     Q_OBJECT
 public:
-    explicit FrmChannel(RadioData& data, QWidget* parent = nullptr);
+    // The template key stores into the context's application folder and reports through its
+    // prompts.
+    FrmChannel(RadioData& data, const AppContext& context, QWidget* parent = nullptr);
     ~FrmChannel() override;
 
     // Captions, headers and the tone list in the current language, then the 16 channels from the
@@ -46,9 +49,6 @@ public:
     void EditCell();
     // Stores whichever editor is shown into its cell and hides it.
     void CommitOpenEditor();
-    // Where Ctrl+Shift+Alt+D stores "default.tw": the application folder unless another is set
-    // (tests keep the program's own template untouched this way).
-    void SetTemplateFolder(const QString& folder) { templateFolder_ = folder; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -79,6 +79,7 @@ private:
     void SaveAsTemplate();
 
     RadioData& data_;
+    const AppContext& context_;
     ChannelTable table_;
     ChannelGridModel* model_ = nullptr;
     QLabel* lblTitle_ = nullptr;
@@ -97,7 +98,6 @@ private:
     int editRow_ = 0;
     int editCol_ = 0;
     int editorExtraWidth_ = 0;
-    QString templateFolder_;
     // The application-wide focus notice; cut first when the window goes, before its children.
     QMetaObject::Connection focusConnection_;
 };

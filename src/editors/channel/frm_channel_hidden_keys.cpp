@@ -3,11 +3,11 @@
 #include <QDir>
 #include <QShortcut>
 
+#include "context/app_context.h"
 #include "data/data_file.h"
 #include "editors/channel/frm_channel.h"
 #include "editors/memory_map/frm_memory_map.h"
 #include "language/ui_language.h"
-#include "platform/app_folder.h"
 #include "platform/desktop/prompts.h"
 
 namespace qv {
@@ -45,8 +45,7 @@ void FrmChannel::OpenMemoryMap() {
 void FrmChannel::SaveAsTemplate() {
     // The template holds what the grid shows, pending edits included.
     SaveData();
-    const QString path = QDir(templateFolder_.isEmpty() ? AppFolder() : templateFolder_)
-                             .filePath(QStringLiteral("default.tw"));
+    const QString path = QDir(context_.AppFolder()).filePath(QStringLiteral("default.tw"));
     const SaveResult result = SaveFile(path, data_.image);
     if (!result.ok) {
         PromptRequest request;
@@ -54,7 +53,7 @@ void FrmChannel::SaveAsTemplate() {
         request.title = AppTitle();
         request.icon = PromptIcon::Exclamation;
         request.buttons = PromptButtons::Ok;
-        CurrentPrompts().Message(this, request);
+        context_.prompts().Message(this, request);
     }
 }
 

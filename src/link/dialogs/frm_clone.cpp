@@ -9,9 +9,9 @@
 #include <QVBoxLayout>
 #include <cmath>
 
+#include "context/app_context.h"
 #include "language/ui_language.h"
 #include "platform/desktop/prompts.h"
-#include "platform/link_settings.h"
 #include "platform/serial_port_map.h"
 #include "widgets/twips.h"
 
@@ -26,7 +26,8 @@ constexpr int kButtonWidthTwips = 1200;
 
 }  // namespace
 
-FrmClone::FrmClone(RadioData& data, QWidget* parent) : QDialog(parent) {
+FrmClone::FrmClone(RadioData& data, AppContext& context, QWidget* parent)
+    : QDialog(parent), context_(context) {
     setObjectName("frmClone");
     setModal(true);
 
@@ -35,6 +36,8 @@ FrmClone::FrmClone(RadioData& data, QWidget* parent) : QDialog(parent) {
     TmrReceive = new QTimer(this);
     TmrReceive->setObjectName("TmrReceive");
     driver_ = new CloneDriver(data.image, port_, *TmrSend, *TmrReceive, this);
+    SetRecvInterval(context_.linkTiming.RecvInterval);
+    SetRecvLimit(context_.linkTiming.RecvLimit);
 
     Label1 = new QLabel(this);
     Label1->setObjectName("Label1");
@@ -88,13 +91,13 @@ void FrmClone::showEvent(QShowEvent* event) {
 
 void FrmClone::Start() {
     port_.Close();
-    const QString device = PortDeviceName(ComPort(), RadioIniFolder());
+    const QString device = PortDeviceName(context_.ComPort(), context_.AppFolder());
     if (!port_.Open(device, CloneLineSettings(), kCloneReceiveBufferBytes)) {
         // "COM3 (/dev/ttyUSB0): No such file or directory": which port, then why.
         const QString text =
-            PortLabel(ComPort(), device) + QStringLiteral(": ") + port_.ErrorText();
-        CurrentPrompts().Message(this,
-                                 {text, AppTitle(), PromptIcon::Exclamation, PromptButtons::Ok});
+            PortLabel(context_.ComPort(), device) + QStringLiteral(": ") + port_.ErrorText();
+        context_.prompts().Message(this,
+                                   {text, AppTitle(), PromptIcon::Exclamation, PromptButtons::Ok});
         reject();
         return;
     }
@@ -110,12 +113,13 @@ void FrmClone::OnProgress(double percent) {
 void FrmClone::OnCompleted() {
     const QString text =
         Reading() ? UiText(kContext, "Reading Complete!") : UiText(kContext, "Writing Complete!");
-    CurrentPrompts().Message(this, {text, AppTitle(), PromptIcon::Information, PromptButtons::Ok});
+    context_.prompts().Message(this,
+                               {text, AppTitle(), PromptIcon::Information, PromptButtons::Ok});
     accept();
 }
 
 void FrmClone::OnFailed() {
-    const PromptAnswer answer = CurrentPrompts().Message(
+    const PromptAnswer answer = context_.prompts().Message(
         this, {UiText(kContext, "Connection Fail!"), AppTitle(), PromptIcon::Critical,
                PromptButtons::RetryCancel, PromptAnswer::Retry});
     if (answer == PromptAnswer::Retry && isVisible()) {

@@ -16,6 +16,8 @@ class QTimer;
 
 namespace qv {
 
+class AppContext;
+
 class FrmClone : public QDialog {
     Q_OBJECT
     Q_PROPERTY(int FirstRow READ FirstRow WRITE SetFirstRow)
@@ -26,7 +28,8 @@ class FrmClone : public QDialog {
     Q_PROPERTY(bool Finished READ Finished)
 
 public:
-    FrmClone(RadioData& data, QWidget* parent = nullptr);
+    // The port, its device and the receive timing come from `context`.
+    FrmClone(RadioData& data, AppContext& context, QWidget* parent = nullptr);
 
     int FirstRow() const { return driver_->engine().FirstRow; }
     void SetFirstRow(int row) { driver_->engine().FirstRow = static_cast<std::int16_t>(row); }
@@ -57,6 +60,7 @@ private:
     void OnProgress(double percent);
     bool Reading() const { return CloneMode() == kCloneRead; }
 
+    AppContext& context_;
     QTimer* TmrSend;
     QTimer* TmrReceive;
     QLabel* Label1;

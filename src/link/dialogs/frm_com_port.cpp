@@ -9,9 +9,8 @@
 #include <QShowEvent>
 #include <QVBoxLayout>
 
+#include "context/app_context.h"
 #include "language/ui_language.h"
-#include "link/clone.h"
-#include "platform/link_settings.h"
 #include "platform/port_probe.h"
 #include "platform/serial_port_map.h"
 #include "widgets/twips.h"
@@ -25,7 +24,7 @@ constexpr int kButtonWidthTwips = 1200;
 
 }  // namespace
 
-FrmComPort::FrmComPort(QWidget* parent) : QDialog(parent) {
+FrmComPort::FrmComPort(AppContext& context, QWidget* parent) : QDialog(parent), context_(context) {
     setObjectName("frmComPort");
     setModal(true);
 
@@ -68,20 +67,20 @@ void FrmComPort::FormLoad() {
     Frame1->setTitle(title);
     Command1[0]->setText(UiText("Common", "&OK"));
     Command1[1]->setText(UiText("Common", "&Cancel"));
-    const QStringList devices = PortDeviceNames(RadioIniFolder());
+    const QStringList devices = PortDeviceNames(context_.AppFolder());
     for (int i = 0; i < int(Option1.size()); ++i) {
         const int port = i + 1;
         Option1[i]->setText(QStringLiteral("COM%1").arg(port));
         Option1[i]->setToolTip(devices.value(i));
-        Option1[i]->setEnabled(CurrentPortProbe().PortUsable(port));
+        Option1[i]->setEnabled(context_.portProbe().PortUsable(port));
     }
     // The port in use stays selected even when it cannot be opened now.
-    Option1[ComPort() - 1]->setChecked(true);
+    Option1[context_.ComPort() - 1]->setChecked(true);
 }
 
 void FrmComPort::accept() {
     const int selected = options_->checkedId();
-    if (selected >= 0) SetComPort(selected + 1);
+    if (selected >= 0) context_.SetComPort(selected + 1);
     QDialog::accept();
 }
 

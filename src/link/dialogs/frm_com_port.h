@@ -12,10 +12,13 @@ class QRadioButton;
 
 namespace qv {
 
+class AppContext;
+
 class FrmComPort : public QDialog {
     Q_OBJECT
 public:
-    explicit FrmComPort(QWidget* parent = nullptr);
+    // The ports, their probe and the port in use come from `context`.
+    explicit FrmComPort(AppContext& context, QWidget* parent = nullptr);
 
     // Texts in the current language, every port tested, the button of ComPort selected.
     void FormLoad();
@@ -26,6 +29,7 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    AppContext& context_;
     QGroupBox* Frame1;
     std::array<QRadioButton*, 16> Option1{};
     QButtonGroup* options_;

@@ -10,8 +10,6 @@ namespace qv {
 
 namespace {
 
-Prompts* g_installed = nullptr;
-
 QMessageBox::Icon ToQtIcon(PromptIcon icon) {
     switch (icon) {
         case PromptIcon::Information:
@@ -58,24 +56,7 @@ std::vector<ButtonText> ButtonsOf(PromptButtons buttons) {
     return {};
 }
 
-template <typename T>
-T TakeFront(std::deque<T>& queue, T fallback) {
-    if (queue.empty()) return fallback;
-    T value = queue.front();
-    queue.pop_front();
-    return value;
-}
-
 }  // namespace
-
-Prompts& CurrentPrompts() {
-    static DialogPrompts dialogs;
-    return g_installed ? *g_installed : dialogs;
-}
-
-void SetPrompts(Prompts* prompts) {
-    g_installed = prompts;
-}
 
 PromptAnswer DialogPrompts::Message(QWidget* parent, const PromptRequest& request) {
     QMessageBox box(ToQtIcon(request.icon), request.title, request.text, QMessageBox::NoButton,
@@ -104,21 +85,6 @@ QString DialogPrompts::OpenFileName(QWidget* parent, const FileRequest& request)
 QString DialogPrompts::SaveFileName(QWidget* parent, const FileRequest& request) {
     // The dialog asks before overwriting an existing file.
     return QFileDialog::getSaveFileName(parent, request.caption, request.fileName, request.filter);
-}
-
-PromptAnswer ScriptedPrompts::Message(QWidget*, const PromptRequest& request) {
-    messages.push_back(request);
-    return TakeFront(answers, PromptAnswer::Cancel);
-}
-
-QString ScriptedPrompts::OpenFileName(QWidget*, const FileRequest& request) {
-    fileRequests.push_back(request);
-    return TakeFront(openNames, QString());
-}
-
-QString ScriptedPrompts::SaveFileName(QWidget*, const FileRequest& request) {
-    fileRequests.push_back(request);
-    return TakeFront(saveNames, QString());
 }
 
 }  // namespace qv

@@ -5,25 +5,8 @@
 
 namespace qv {
 
-namespace {
-
-UrlOpener& Installed() {
-    static UrlOpener opener;
-    return opener;
-}
-
-}  // namespace
-
-void OpenUrl(const QString& url) {
-    if (Installed()) {
-        Installed()(url);
-        return;
-    }
+void OpenInBrowser(const QString& url) {
     QDesktopServices::openUrl(QUrl(url));
-}
-
-void SetUrlOpener(UrlOpener opener) {
-    Installed() = std::move(opener);
 }
 
 }  // namespace qv

@@ -1,0 +1,47 @@
+// What varies between the real program and a test, handed to every window through its
+// constructor instead of reached through globals: the program's folder (default.tw and
+// Radio.INI live there), the prompts, the port probe, the browser, and the link's settings.
+#pragma once
+
+#include <QString>
+#include <cstdint>
+#include <functional>
+
+#include "platform/link_settings.h"
+
+namespace qv {
+
+class Prompts;
+class PortProbe;
+
+using UrlOpener = std::function<void(const QString& url)>;
+
+constexpr std::uint8_t kStartComPort = 1;
+
+class AppContext {
+public:
+    AppContext(QString appFolder, Prompts& prompts, PortProbe& portProbe, UrlOpener openUrl);
+
+    // The application folder: default.tw, Radio.INI and the ports named there.
+    const QString& AppFolder() const { return appFolder_; }
+    Prompts& prompts() const { return prompts_; }
+    PortProbe& portProbe() const { return portProbe_; }
+    void OpenUrl(const QString& url) const;
+
+    // The clone dialog's receive timing, read from Radio.INI at start-up.
+    LinkTiming linkTiming;
+
+    // The serial port used for cloning, 1 to 16. 1 at start-up, changed only by the port dialog,
+    // not stored between runs.
+    std::uint8_t ComPort() const { return comPort_; }
+    void SetComPort(int port);
+
+private:
+    QString appFolder_;
+    Prompts& prompts_;
+    PortProbe& portProbe_;
+    UrlOpener openUrl_;
+    std::uint8_t comPort_ = kStartComPort;
+};
+
+}  // namespace qv

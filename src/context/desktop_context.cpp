@@ -1,0 +1,10 @@
+#include "context/desktop_context.h"
+
+#include "platform/desktop/url_opener.h"
+
+namespace qv {
+
+DesktopContext::DesktopContext(const QString& appFolder)
+    : portProbe_(appFolder), context_(appFolder, prompts_, portProbe_, OpenInBrowser) {}
+
+}  // namespace qv

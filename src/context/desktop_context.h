@@ -1,0 +1,25 @@
+// The program's own services: real message boxes and file dialogs, the serial ports of the
+// application folder, and the desktop's browser, gathered into the context the windows get.
+#pragma once
+
+#include "context/app_context.h"
+#include "platform/desktop/prompts.h"
+#include "platform/port_probe.h"
+
+namespace qv {
+
+class DesktopContext {
+public:
+    explicit DesktopContext(const QString& appFolder);
+    DesktopContext(const DesktopContext&) = delete;
+    DesktopContext& operator=(const DesktopContext&) = delete;
+
+    AppContext& context() { return context_; }
+
+private:
+    DialogPrompts prompts_;
+    SerialPortProbe portProbe_;
+    AppContext context_;
+};
+
+}  // namespace qv
