@@ -69,13 +69,13 @@ private:
     QString path_;
 };
 
-void Transfer(benchmark::State& state, std::uint8_t mode) {
+void Transfer(benchmark::State& state, qv::CloneMode mode) {
     PacedRadio radio;
     if (radio.path().isEmpty()) {
         state.SkipWithError("qv730-radiosim did not start");
         return;
     }
-    const bool reading = mode == qv::kCloneRead;
+    const bool reading = mode == qv::CloneMode::Read;
     qv::RadioImage image;
     qv::PrepareImageForWrite(image);
     qv::CloneRequest request;
@@ -97,10 +97,10 @@ void Transfer(benchmark::State& state, std::uint8_t mode) {
 }
 
 void BM_PacedRead(benchmark::State& state) {
-    Transfer(state, qv::kCloneRead);
+    Transfer(state, qv::CloneMode::Read);
 }
 void BM_PacedWrite(benchmark::State& state) {
-    Transfer(state, qv::kCloneWrite);
+    Transfer(state, qv::CloneMode::Write);
 }
 BENCHMARK(BM_PacedRead)
     ->Arg(50)

@@ -28,7 +28,7 @@ void BM_DescribeChannelList(benchmark::State& state) {
     }
 }
 
-void BM_ChannelListPdf(benchmark::State& state, std::uint8_t language) {
+void BM_ChannelListPdf(benchmark::State& state, qv::Language language) {
     const qv::ScopedUiLanguage scoped{language};
     const qv::RadioData data = Template();
     for (auto _ : state) {
@@ -39,8 +39,8 @@ void BM_ChannelListPdf(benchmark::State& state, std::uint8_t language) {
 }
 
 BENCHMARK(BM_DescribeChannelList)->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(BM_ChannelListPdf, english, qv::kEnglish)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_ChannelListPdf, chinese, qv::kChinese)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_ChannelListPdf, english, qv::Language::English)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_ChannelListPdf, chinese, qv::Language::Chinese)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

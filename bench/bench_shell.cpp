@@ -36,13 +36,14 @@ void BM_LanguageSwitch(benchmark::State& state, qv::Editor editor) {
     qv::MainWindow window(Context());
     window.show();
     if (editor == qv::Editor::Setting) window.ShowSetting();
-    std::uint8_t language = qv::kEnglish;
+    qv::Language language = qv::Language::English;
     for (auto _ : state) {
-        language = language == qv::kEnglish ? qv::kChinese : qv::kEnglish;
+        language =
+            language == qv::Language::English ? qv::Language::Chinese : qv::Language::English;
         window.SwitchLanguage(language);
         QApplication::processEvents();
     }
-    window.SwitchLanguage(qv::kEnglish);
+    window.SwitchLanguage(qv::Language::English);
 }
 
 // What each key or click the user makes costs the title's mark: the open editor stored into

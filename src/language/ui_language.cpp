@@ -9,7 +9,7 @@ namespace qv {
 
 namespace {
 
-std::uint8_t g_language = kEnglish;
+Language g_language = Language::English;
 
 // Every compiled catalogue under :/i18n, loaded once on first use.
 const std::vector<std::unique_ptr<QTranslator>>& ChineseCatalogues() {
@@ -27,16 +27,16 @@ const std::vector<std::unique_ptr<QTranslator>>& ChineseCatalogues() {
 
 }  // namespace
 
-std::uint8_t UiLanguage() {
+Language UiLanguage() {
     return g_language;
 }
 
-void SetUiLanguage(std::uint8_t language) {
-    g_language = language == kChinese ? kChinese : kEnglish;
+void SetUiLanguage(Language language) {
+    g_language = language;
 }
 
-QString UiTextIn(std::uint8_t language, const char* context, const char* english) {
-    if (language == kChinese) {
+QString UiTextIn(Language language, const char* context, const char* english) {
+    if (language == Language::Chinese) {
         for (const auto& catalogue : ChineseCatalogues()) {
             const QString text = catalogue->translate(context, english);
             if (!text.isEmpty()) return text;

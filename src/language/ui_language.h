@@ -7,17 +7,17 @@
 
 namespace qv {
 
-constexpr std::uint8_t kEnglish = 0;
-constexpr std::uint8_t kChinese = 1;
+// The two languages of the user interface, with the numbers the settings store keeps for them.
+enum class Language : std::uint8_t { English = 0, Chinese = 1 };
 
-// 0 = English, 1 = Chinese. English until start-up or a language command says otherwise.
-std::uint8_t UiLanguage();
-void SetUiLanguage(std::uint8_t language);
+// English until start-up or a language command says otherwise.
+Language UiLanguage();
+void SetUiLanguage(Language language);
 
 // Sets the language for the life of a scope and puts back the one before.
 class ScopedUiLanguage {
 public:
-    explicit ScopedUiLanguage(std::uint8_t language) : previous_(UiLanguage()) {
+    explicit ScopedUiLanguage(Language language) : previous_(UiLanguage()) {
         SetUiLanguage(language);
     }
     ~ScopedUiLanguage() { SetUiLanguage(previous_); }
@@ -25,14 +25,14 @@ public:
     ScopedUiLanguage& operator=(const ScopedUiLanguage&) = delete;
 
 private:
-    std::uint8_t previous_;
+    Language previous_;
 };
 
 // The text for the current language: the English text itself, or its Chinese translation in the
 // given context. A text without a translation stays English (numbers, tone names, hex).
 QString UiText(const char* context, const char* english);
 // The same for a chosen language, whatever the current one is.
-QString UiTextIn(std::uint8_t language, const char* context, const char* english);
+QString UiTextIn(Language language, const char* context, const char* english);
 
 // The application title: main window caption, default message-box title, product name.
 inline QString AppTitle() {

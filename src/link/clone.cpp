@@ -96,7 +96,7 @@ CloneStep CloneEngine::SendTick() {
     } else if (currentRow_ == kEndRow) {
         step.frame = EndFrame();
         expectedLength_ = 0;
-    } else if (CloneMode == kCloneRead) {
+    } else if (CloneMode == qv::CloneMode::Read) {
         step.frame = ReadRowFrame(currentRow_);
         expectedLength_ = kReadReplyLength;
     } else {
@@ -129,7 +129,7 @@ int CloneEngine::ReceivePeriod() const {
 bool CloneEngine::CheckReply(const QByteArray& reply) {
     const auto first = static_cast<std::uint8_t>(reply.at(0));
     if (currentRow_ == kHandshakeRow) return first == kAck;
-    if (CloneMode == kCloneRead) {
+    if (CloneMode == qv::CloneMode::Read) {
         if (first != static_cast<std::uint8_t>(kWriteCommand)) return false;
         // The address and length the radio repeats are not compared: the row asked for is the
         // row stored.

@@ -12,8 +12,11 @@
 
 namespace qv {
 
-constexpr std::uint8_t kCloneRead = 1;   // CloneMode: read the radio into the image
-constexpr std::uint8_t kCloneWrite = 2;  // CloneMode: write the image to the radio
+// What a transfer does, with the numbers the clone dialog's CloneMode property takes.
+enum class CloneMode : std::uint8_t {
+    Read = 1,   // read the radio into the image
+    Write = 2,  // write the image to the radio
+};
 
 constexpr std::int16_t kHandshakeRow = -2;  // CurrentRow while the handshake is under way
 constexpr std::int16_t kEndRow = 800;       // CurrentRow while the End frame goes out
@@ -63,7 +66,7 @@ public:
     // Set by the caller before every transfer.
     std::int16_t FirstRow = kReadFirstRow;
     std::int16_t LastRow = kReadLastRow;
-    std::uint8_t CloneMode = kCloneRead;
+    qv::CloneMode CloneMode = qv::CloneMode::Read;
     // From Radio.INI at start-up; kept from one transfer to the next.
     std::int16_t RecvInterval = 50;
     std::int16_t RecvLimit = 40;

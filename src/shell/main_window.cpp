@@ -89,7 +89,7 @@ void MainWindow::StartUp() {
         ApplyQtTranslations();
         context_.SetComPort(kStartComPort);
     } else {
-        SetUiLanguage(kEnglish);
+        SetUiLanguage(Language::English);
         context_.prompts().Message(this, {QStringLiteral("Overflow"), AppTitle(),
                                           PromptIcon::Exclamation, PromptButtons::Ok});
     }
@@ -141,8 +141,8 @@ void MainWindow::MainBar_ToolClick(const QString& tool) {
              FrmComPort ports(w.context_, &w);
              ports.exec();
          }},
-        {"miChinese", [](MainWindow& w) { w.SwitchLanguage(kChinese); }},
-        {"miEnglish", [](MainWindow& w) { w.SwitchLanguage(kEnglish); }},
+        {"miChinese", [](MainWindow& w) { w.SwitchLanguage(Language::Chinese); }},
+        {"miEnglish", [](MainWindow& w) { w.SwitchLanguage(Language::English); }},
         {"miAudio", [](MainWindow& w) { w.ShowAudio(); }},
         {"miCustomizedSignal", [](MainWindow& w) { w.ShowCustomizedSignal(); }},
         // Beyond the radio's own commands: the channel plan as a spreadsheet file.
@@ -222,18 +222,18 @@ void MainWindow::ApplyQtTranslations() {
     // installed.
     static QTranslator qtBase;
     QCoreApplication::removeTranslator(&qtBase);
-    if (UiLanguage() == kChinese &&
+    if (UiLanguage() == Language::Chinese &&
         qtBase.load("qtbase_zh_CN", QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
         QCoreApplication::installTranslator(&qtBase);
     }
 }
 
 void MainWindow::CheckLanguageTools() {
-    bar_->SetToolChecked("miLanguage", "miChinese", UiLanguage() == kChinese);
-    bar_->SetToolChecked("miLanguage", "miEnglish", UiLanguage() == kEnglish);
+    bar_->SetToolChecked("miLanguage", "miChinese", UiLanguage() == Language::Chinese);
+    bar_->SetToolChecked("miLanguage", "miEnglish", UiLanguage() == Language::English);
 }
 
-void MainWindow::SwitchLanguage(std::uint8_t language) {
+void MainWindow::SwitchLanguage(Language language) {
     SaveAll();
     SetUiLanguage(language);
     ApplyQtTranslations();
@@ -425,7 +425,7 @@ void MainWindow::ReadCommand() {
     if (!ConfirmUnsavedChanges()) return;
     clone_->SetFirstRow(kReadFirstRow);
     clone_->SetLastRow(kReadLastRow);
-    clone_->SetCloneMode(kCloneRead);
+    clone_->SetCloneMode(CloneMode::Read);
     // A read that failed or was cancelled has left the image and its baseline as they were.
     if (clone_->exec() != QDialog::Accepted) return;
     // After a complete read the image is the radio's, no longer the file's the title names.
@@ -439,7 +439,7 @@ void MainWindow::WriteCommand() {
     PrepareImageForWrite(data_.image);
     clone_->SetFirstRow(kWriteFirstRow);
     clone_->SetLastRow(kWriteLastRow);
-    clone_->SetCloneMode(kCloneWrite);
+    clone_->SetCloneMode(CloneMode::Write);
     clone_->exec();
 }
 
@@ -460,7 +460,7 @@ void MainWindow::BuildStatusBar() {
 
 void MainWindow::UpdateClock() {
     const QLocale locale =
-        UiLanguage() == kChinese ? QLocale(QLocale::Chinese, QLocale::China) : QLocale();
+        UiLanguage() == Language::Chinese ? QLocale(QLocale::Chinese, QLocale::China) : QLocale();
     datePanel_->setText(locale.toString(QDate::currentDate(), QLocale::ShortFormat));
     timePanel_->setText(locale.toString(QTime::currentTime(), QLocale::LongFormat));
 }
@@ -472,7 +472,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         return;
     }
     // The language is kept for the next start; a store that cannot be written goes unnoticed.
-    SetRegValue(kLanguageValue, QString::number(UiLanguage()));
+    SetRegValue(kLanguageValue, QString::number(int(UiLanguage())));
     if (clone_) clone_->close();
     for (Editor editor : {Editor::Setting, Editor::Audio, Editor::Key, Editor::CustomizedSignal}) {
         if (EditorWindow* window = EditorOf(editor)) window->Frame()->close();

@@ -10,6 +10,7 @@
 #include "data/data_file.h"
 #include "data/radio_image.h"
 #include "editors/channel_csv/channel_csv.h"
+#include "language/ui_language.h"
 
 class QLabel;
 class QMdiArea;
@@ -58,7 +59,7 @@ public:
     void ShowKey() { ShowEditor(Editor::Key); }
     void ShowChannel() { ShowEditor(Editor::Channel); }
     void ShowCustomizedSignal() { ShowEditor(Editor::CustomizedSignal); }
-    void SwitchLanguage(std::uint8_t language);
+    void SwitchLanguage(Language language);
 
     void NewFile();
     void OpenFile();

@@ -6,11 +6,11 @@
 
 namespace qv {
 
-std::optional<std::uint8_t> LanguageFromStored(const QString& text) {
-    if (text.isEmpty()) return std::uint8_t{0};
+std::optional<Language> LanguageFromStored(const QString& text) {
+    if (text.isEmpty()) return Language::English;
     const double value = RoundHalfEven(LeadingNumber(text));
     if (value < 0 || value > 255) return std::nullopt;
-    return static_cast<std::uint8_t>(value == 0 ? 0 : 1);
+    return value == 0 ? Language::English : Language::Chinese;
 }
 
 QString AppPathFrom(const QString& folder) {

@@ -17,7 +17,7 @@ void Store(qv::RadioImage& image, int address, int lo, int hi) {
 class TestTone : public QObject {
     Q_OBJECT
 private slots:
-    void cleanup() { qv::SetUiLanguage(qv::kEnglish); }
+    void cleanup() { qv::SetUiLanguage(qv::Language::English); }
     void decode_data();
     void decode();
     void encode_data();
@@ -139,7 +139,7 @@ void TestTone::listEntryFindsStandardAndCustomTones() {
 void TestTone::noneFollowsTheLanguage() {
     qv::RadioImage image;
     std::fill(image.data(), image.data() + qv::kImageSize, 0xFF);
-    qv::SetUiLanguage(qv::kChinese);
+    qv::SetUiLanguage(qv::Language::Chinese);
     QCOMPARE(qv::NoneText(), QString("无"));
     QCOMPARE(qv::DecodeTone(image, 8, 1), QString("无"));
     QCOMPARE(qv::BuildToneList(image).first(), QString("无"));

@@ -29,7 +29,7 @@ class TestChannelCsv : public QObject {
     Q_OBJECT
 private slots:
     void cleanup() {
-        qv::SetUiLanguage(qv::kEnglish);
+        qv::SetUiLanguage(qv::Language::English);
         qv::SetUiLocale(QLocale::c());
     }
     void exportWritesTheEditorsColumnsInEnglish();
@@ -55,7 +55,7 @@ void TestChannelCsv::exportWritesTheEditorsColumnsInEnglish() {
     qv::EncodeTone(data.image, 8, 1, "1 - 67.0Hz");
     qv::EncodeTone(data.image, 10, 1, "39 - D023N");
     qv::EncodeChannelName(data.image, 1, "A,\"B\"");
-    qv::SetUiLanguage(qv::kChinese);
+    qv::SetUiLanguage(qv::Language::Chinese);
     qv::SetUiLocale(QLocale(QLocale::German));
     const QByteArray csv = qv::ExportChannelsCsv(data);
     const QList<QByteArray> lines = csv.split('\n');
@@ -64,7 +64,7 @@ void TestChannelCsv::exportWritesTheEditorsColumnsInEnglish() {
                                   "Low,Narrow,Yes,Off,On,No\r"));
     QCOMPARE(lines[9], QByteArray("9,,,,,,,,,,,,\r"));
     QCOMPARE(lines.size(), 18);  // header, 16 channels, and nothing after the last CR LF
-    QCOMPARE(int(qv::UiLanguage()), int(qv::kChinese));  // the user's language is back
+    QCOMPARE(int(qv::UiLanguage()), int(qv::Language::Chinese));  // the user's language is back
 }
 
 void TestChannelCsv::roundTripGivesBackEveryByte_data() {

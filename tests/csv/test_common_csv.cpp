@@ -52,7 +52,7 @@ QByteArray Bytes(const qv::RadioImage& image, int address, int size) {
 class TestCommonCsv : public QObject {
     Q_OBJECT
 private slots:
-    void cleanup() { qv::SetUiLanguage(qv::kEnglish); }
+    void cleanup() { qv::SetUiLanguage(qv::Language::English); }
     void aHandWrittenPlanArrivesByteForByte();
     void twoRowsOfThePlanAreRefused_data();
     void twoRowsOfThePlanAreRefused();
@@ -244,7 +244,7 @@ void TestCommonCsv::exportWritesTheCommonColumns() {
     for (int c = 4; c < 12; ++c) data.image.at(3, c) = 0xFF;  // RX only
     data.image.at(4, 12) = 0x3C;                              // High, Wide
     for (int n = 5; n <= 8; ++n) data.image.at(n, 0) = 0xFF;  // empty channels are left out
-    qv::SetUiLanguage(qv::kChinese);
+    qv::SetUiLanguage(qv::Language::Chinese);
     const QByteArray csv = qv::ExportChannelsCsv(data, qv::CsvFormat::Common);
     QCOMPARE(csv, kCommonHeader +
                       Row("1,,446.006250,,0.000000,Cross,88.5,67.0,023,NN,023,DTCS->Tone,NFM,"

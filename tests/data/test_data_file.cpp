@@ -191,10 +191,10 @@ void TestDataFile::failedSaveLeavesTheOldFileWhole() {
 
 void TestDataFile::failureTextFollowsTheLanguage() {
     QCOMPARE(qv::LoadFailureText(), QString("Incorrect File Type."));
-    qv::SetUiLanguage(qv::kChinese);
+    qv::SetUiLanguage(qv::Language::Chinese);
     QCOMPARE(qv::LoadFailureText(), QString("文件类型不正确。"));
     QCOMPARE(qv::LoadFailureTitle(qv::LoadStatus::DecodeError), QString("Error"));
-    qv::SetUiLanguage(qv::kEnglish);
+    qv::SetUiLanguage(qv::Language::English);
 }
 
 QTEST_GUILESS_MAIN(TestDataFile)

@@ -99,11 +99,11 @@ class TestLinkE2e : public QObject {
     }
 
     // The clone dialog as the main window runs it: properties set, shown with exec(), OK pressed.
-    int RunDialog(FrmClone& dialog, int mode, int interval = 5, int limit = 200) {
-        const bool reading = mode == kCloneRead;
+    int RunDialog(FrmClone& dialog, CloneMode mode, int interval = 5, int limit = 200) {
+        const bool reading = mode == CloneMode::Read;
         dialog.setProperty("FirstRow", 1);
         dialog.setProperty("LastRow", reading ? 26 : 63);
-        dialog.setProperty("CloneMode", mode);
+        dialog.setProperty("CloneMode", int(mode));
         dialog.setProperty("RecvInterval", interval);
         dialog.setProperty("RecvLimit", limit);
         QTimer::singleShot(0, &dialog,
@@ -191,7 +191,7 @@ private slots:
         RadioData data;
         data.image = Template();
         FrmClone dialog(data, services.context);
-        QCOMPARE(RunDialog(dialog, kCloneRead), int(QDialog::Accepted));
+        QCOMPARE(RunDialog(dialog, CloneMode::Read), int(QDialog::Accepted));
         QVERIFY(dialog.property("Finished").toBool());
         QCOMPARE(dialog.findChild<QProgressBar*>("Prg1")->value(), 100);
         QCOMPARE(prompts.messages.size(), size_t(1));
@@ -213,7 +213,7 @@ private slots:
         PrepareImageForWrite(data.image);
         const RadioImage sent = data.image;
         FrmClone dialog(data, services.context);
-        QCOMPARE(RunDialog(dialog, kCloneWrite), int(QDialog::Accepted));
+        QCOMPARE(RunDialog(dialog, CloneMode::Write), int(QDialog::Accepted));
         QCOMPARE(prompts.messages.size(), size_t(1));
         QCOMPARE(prompts.messages[0].text, QString("Writing Complete!"));
         QVERIFY(data.image == sent);
@@ -242,7 +242,7 @@ private slots:
         ScriptedPrompts& prompts = services.prompts;
         RadioData data;
         FrmClone dialog(data, services.context);
-        const int result = RunDialog(dialog, kCloneRead, 50, 40);
+        const int result = RunDialog(dialog, CloneMode::Read, 50, 40);
         QCOMPARE(result == QDialog::Accepted, accepted);
         QCOMPARE(prompts.messages.size(), size_t(1));
         QCOMPARE(prompts.messages[0].icon,
@@ -265,7 +265,7 @@ private slots:
         RadioData data;
         const RadioImage before = data.image;
         FrmClone dialog(data, services.context);
-        QCOMPARE(RunDialog(dialog, kCloneRead, 10, 3), int(QDialog::Rejected));
+        QCOMPARE(RunDialog(dialog, CloneMode::Read, 10, 3), int(QDialog::Rejected));
         QCOMPARE(prompts.messages.size(), size_t(1));
         QCOMPARE(prompts.messages[0].text, QString("Connection Fail!"));
         QCOMPARE(prompts.messages[0].title, QString("QV-730"));
@@ -290,7 +290,7 @@ private slots:
         prompts.answers = {PromptAnswer::Retry, PromptAnswer::Ok};
         RadioData data;
         FrmClone dialog(data, services.context);
-        QCOMPARE(RunDialog(dialog, kCloneRead, 10, 20), int(QDialog::Accepted));
+        QCOMPARE(RunDialog(dialog, CloneMode::Read, 10, 20), int(QDialog::Accepted));
         QCOMPARE(prompts.messages.size(), size_t(2));
         QCOMPARE(prompts.messages[0].icon, PromptIcon::Critical);
         QCOMPARE(prompts.messages[1].text, QString("Reading Complete!"));
@@ -308,7 +308,7 @@ private slots:
         RadioData data;
         data.image = Template();
         FrmClone dialog(data, services.context);
-        QCOMPARE(RunDialog(dialog, kCloneRead, 10, 20), int(QDialog::Rejected));
+        QCOMPARE(RunDialog(dialog, CloneMode::Read, 10, 20), int(QDialog::Rejected));
         QCOMPARE(prompts.messages.size(), size_t(1));
         QCOMPARE(prompts.messages[0].text, QString("Connection Fail!"));
         // Rows 1 to 8 had arrived; none of them reached the image.
@@ -330,7 +330,7 @@ private slots:
             if (progress->value() >= 25) dialog.findChild<QPushButton*>("Command2")->click();
         });
         watch.start(1);
-        QCOMPARE(RunDialog(dialog, kCloneRead, 50, 40), int(QDialog::Rejected));
+        QCOMPARE(RunDialog(dialog, CloneMode::Read, 50, 40), int(QDialog::Rejected));
         watch.stop();
         QVERIFY(prompts.messages.empty());
         QVERIFY(!dialog.property("Finished").toBool());

@@ -45,7 +45,7 @@ inline QString SimplexRecord(const QString& flag = QStringLiteral("28")) {
 
 // Restores English when a test ends, whatever it switched to.
 struct EnglishAfterwards {
-    ~EnglishAfterwards() { SetUiLanguage(kEnglish); }
+    ~EnglishAfterwards() { SetUiLanguage(Language::English); }
 };
 
 }  // namespace qv::test

@@ -15,7 +15,7 @@ using namespace qv::test;
 class TestChannelTable : public QObject {
     Q_OBJECT
 private slots:
-    void cleanup() { SetUiLanguage(kEnglish); }
+    void cleanup() { SetUiLanguage(Language::English); }
 
     void headersFollowTheLanguage_data();
     void headersFollowTheLanguage();
@@ -55,14 +55,14 @@ void TestChannelTable::headersFollowTheLanguage_data() {
     QTest::addColumn<int>("language");
     QTest::addColumn<QStringList>("headers");
     QTest::addColumn<QString>("mode");
-    QTest::newRow("English") << int(kEnglish)
+    QTest::newRow("English") << int(Language::English)
                              << QStringList{"No.",          "CH Name",      "Mode",
                                             "RX Freq.",     "RX CTCSS/DCS", "TX Freq.",
                                             "TX CTCSS/DCS", "TX Power",     "Bandwidth",
                                             "Scan",         "Busy Lock",    "Reverse Burst",
                                             "Talk Around"}
                              << "Simplex";
-    QTest::newRow("Chinese") << int(kChinese)
+    QTest::newRow("Chinese") << int(Language::Chinese)
                              << QStringList{"信道号",   "信道名称", "信道模式", "接收频率",
                                             "接收亚音", "发射频率", "发射亚音", "发射功率",
                                             "信道带宽", "扫描",     "繁忙锁定", "尾音消除",
@@ -74,7 +74,7 @@ void TestChannelTable::headersFollowTheLanguage() {
     QFETCH(int, language);
     QFETCH(QStringList, headers);
     QFETCH(QString, mode);
-    SetUiLanguage(static_cast<std::uint8_t>(language));
+    SetUiLanguage(static_cast<qv::Language>(language));
     RadioData data = BlankRadio();
     ChannelTable table(data);
     table.RefreshAll();
@@ -94,33 +94,33 @@ void TestChannelTable::flagByteLoadsAsTexts_data() {
     QTest::addColumn<QString>("flag");
     // TX Power, Bandwidth, Busy Lock, Reverse Burst, Talk Around
     QTest::addColumn<QStringList>("texts");
-    QTest::newRow("all clear") << int(kEnglish) << "00"
+    QTest::newRow("all clear") << int(Language::English) << "00"
                                << QStringList{"Low", "Narrow", "Off", "Off", "Yes"};
-    QTest::newRow("all set") << int(kEnglish) << "3C"
+    QTest::newRow("all set") << int(Language::English) << "3C"
                              << QStringList{"High", "Wide", "Off", "On", "No"};
-    QTest::newRow("busy lock 1") << int(kEnglish) << "01"
+    QTest::newRow("busy lock 1") << int(Language::English) << "01"
                                  << QStringList{"Low", "Narrow", "CTCSS/DCS", "Off", "Yes"};
-    QTest::newRow("busy lock 2") << int(kEnglish) << "02"
+    QTest::newRow("busy lock 2") << int(Language::English) << "02"
                                  << QStringList{"Low", "Narrow", "Carrier", "Off", "Yes"};
     QTest::newRow("busy lock 3 reads Off")
-        << int(kEnglish) << "03" << QStringList{"Low", "Narrow", "Off", "Off", "Yes"};
-    QTest::newRow("zh all clear") << int(kChinese) << "00"
+        << int(Language::English) << "03" << QStringList{"Low", "Narrow", "Off", "Off", "Yes"};
+    QTest::newRow("zh all clear") << int(Language::Chinese) << "00"
                                   << QStringList{"低", "窄带", "关", "关", "是"};
-    QTest::newRow("zh all set") << int(kChinese) << "3C"
+    QTest::newRow("zh all set") << int(Language::Chinese) << "3C"
                                 << QStringList{"高", "宽带", "关", "开", "否"};
     QTest::newRow("zh busy lock 1")
-        << int(kChinese) << "01" << QStringList{"低", "窄带", "CTCSS/DCS", "关", "是"};
+        << int(Language::Chinese) << "01" << QStringList{"低", "窄带", "CTCSS/DCS", "关", "是"};
     QTest::newRow("zh busy lock 2")
-        << int(kChinese) << "02" << QStringList{"低", "窄带", "载波", "关", "是"};
+        << int(Language::Chinese) << "02" << QStringList{"低", "窄带", "载波", "关", "是"};
     QTest::newRow("mode bits ignored")
-        << int(kEnglish) << "C0" << QStringList{"Low", "Narrow", "Off", "Off", "Yes"};
+        << int(Language::English) << "C0" << QStringList{"Low", "Narrow", "Off", "Off", "Yes"};
 }
 
 void TestChannelTable::flagByteLoadsAsTexts() {
     QFETCH(int, language);
     QFETCH(QString, flag);
     QFETCH(QStringList, texts);
-    SetUiLanguage(static_cast<std::uint8_t>(language));
+    SetUiLanguage(static_cast<qv::Language>(language));
     RadioData data = BlankRadio();
     PutRecord(data.image, 4, SimplexRecord(flag));
     ChannelTable table(data);
@@ -139,30 +139,33 @@ void TestChannelTable::flagByteSavesFromTexts_data() {
     QTest::addColumn<int>("savedFlag");
     const QString repeater = "25 06 60 44 75 18 60 44 FF FF FF FF 00 40 FE FF";
     const QString rxOnly = "25 06 60 44 FF FF FF FF FF FF FF FF 00 40 FE FF";
-    QTest::newRow("busy lock 3 saves 0") << int(kEnglish) << SimplexRecord("03") << 0 << "" << 0x00;
-    QTest::newRow("kept bits") << int(kEnglish) << SimplexRecord("3D") << 0 << "" << 0x3D;
-    QTest::newRow("mode bits rebuilt") << int(kEnglish) << SimplexRecord("C0") << 0 << "" << 0x00;
+    QTest::newRow("busy lock 3 saves 0")
+        << int(Language::English) << SimplexRecord("03") << 0 << "" << 0x00;
+    QTest::newRow("kept bits") << int(Language::English) << SimplexRecord("3D") << 0 << "" << 0x3D;
+    QTest::newRow("mode bits rebuilt")
+        << int(Language::English) << SimplexRecord("C0") << 0 << "" << 0x00;
     QTest::newRow("talk around no")
-        << int(kEnglish) << SimplexRecord("00") << int(kColTalkAround) << "No" << 0x08;
+        << int(Language::English) << SimplexRecord("00") << int(kColTalkAround) << "No" << 0x08;
     QTest::newRow("talk around yes")
-        << int(kEnglish) << SimplexRecord("08") << int(kColTalkAround) << "Yes" << 0x00;
+        << int(Language::English) << SimplexRecord("08") << int(kColTalkAround) << "Yes" << 0x00;
     QTest::newRow("reverse burst off")
-        << int(kEnglish) << SimplexRecord("20") << int(kColReverseBurst) << "Off" << 0x00;
-    QTest::newRow("carrier squelch")
-        << int(kEnglish) << SimplexRecord("00") << int(kColBusyLock) << "Carrier Squelch" << 0x02;
-    QTest::newRow("ctcss/dcs") << int(kEnglish) << SimplexRecord("02") << int(kColBusyLock)
+        << int(Language::English) << SimplexRecord("20") << int(kColReverseBurst) << "Off" << 0x00;
+    QTest::newRow("carrier squelch") << int(Language::English) << SimplexRecord("00")
+                                     << int(kColBusyLock) << "Carrier Squelch" << 0x02;
+    QTest::newRow("ctcss/dcs") << int(Language::English) << SimplexRecord("02") << int(kColBusyLock)
                                << "CTCSS/DCS" << 0x01;
-    QTest::newRow("zh ctcss/dcs") << int(kChinese) << SimplexRecord("00") << int(kColBusyLock)
-                                  << "亚音" << 0x01;
-    QTest::newRow("zh carrier") << int(kChinese) << SimplexRecord("00") << int(kColBusyLock)
-                                << "载波" << 0x02;
+    QTest::newRow("zh ctcss/dcs") << int(Language::Chinese) << SimplexRecord("00")
+                                  << int(kColBusyLock) << "亚音" << 0x01;
+    QTest::newRow("zh carrier") << int(Language::Chinese) << SimplexRecord("00")
+                                << int(kColBusyLock) << "载波" << 0x02;
     QTest::newRow("zh talk around no")
-        << int(kChinese) << SimplexRecord("00") << int(kColTalkAround) << "否" << 0x08;
-    QTest::newRow("zh kept bits") << int(kChinese) << SimplexRecord("3D") << 0 << "" << 0x3D;
-    QTest::newRow("repeater mode") << int(kEnglish) << repeater << 0 << "" << 0x40;
-    QTest::newRow("rx only mode") << int(kEnglish) << rxOnly << 0 << "" << 0x80;
-    QTest::newRow("zh repeater mode") << int(kChinese) << repeater << 0 << "" << 0x40;
-    QTest::newRow("zh rx only mode") << int(kChinese) << rxOnly << 0 << "" << 0x80;
+        << int(Language::Chinese) << SimplexRecord("00") << int(kColTalkAround) << "否" << 0x08;
+    QTest::newRow("zh kept bits") << int(Language::Chinese) << SimplexRecord("3D") << 0 << ""
+                                  << 0x3D;
+    QTest::newRow("repeater mode") << int(Language::English) << repeater << 0 << "" << 0x40;
+    QTest::newRow("rx only mode") << int(Language::English) << rxOnly << 0 << "" << 0x80;
+    QTest::newRow("zh repeater mode") << int(Language::Chinese) << repeater << 0 << "" << 0x40;
+    QTest::newRow("zh rx only mode") << int(Language::Chinese) << rxOnly << 0 << "" << 0x80;
 }
 
 void TestChannelTable::flagByteSavesFromTexts() {
@@ -171,7 +174,7 @@ void TestChannelTable::flagByteSavesFromTexts() {
     QFETCH(int, column);
     QFETCH(QString, choice);
     QFETCH(int, savedFlag);
-    SetUiLanguage(static_cast<std::uint8_t>(language));
+    SetUiLanguage(static_cast<qv::Language>(language));
     RadioData data = BlankRadio();
     PutRecord(data.image, 7, record);
     ChannelTable table(data);
@@ -336,11 +339,11 @@ void TestChannelTable::savingTouchesOnlyItsOwnScanBit() {
 void TestChannelTable::newChannelDefaults_data() {
     QTest::addColumn<int>("language");
     QTest::addColumn<QStringList>("row");
-    QTest::newRow("English") << int(kEnglish)
+    QTest::newRow("English") << int(Language::English)
                              << QStringList{"5",         "",     "Simplex", "446.00625", "None",
                                             "446.00625", "None", "Low",     "Narrow",    "Yes",
                                             "Off",       "On",   "No"};
-    QTest::newRow("Chinese") << int(kChinese)
+    QTest::newRow("Chinese") << int(Language::Chinese)
                              << QStringList{"5",         "",   "单工", "446.00625", "无",
                                             "446.00625", "无", "低",   "窄带",      "是",
                                             "关",        "开", "否"};
@@ -349,7 +352,7 @@ void TestChannelTable::newChannelDefaults_data() {
 void TestChannelTable::newChannelDefaults() {
     QFETCH(int, language);
     QFETCH(QStringList, row);
-    SetUiLanguage(static_cast<std::uint8_t>(language));
+    SetUiLanguage(static_cast<qv::Language>(language));
     RadioData data = BlankRadio();
     PutBytes(data.image, 5 * 16 + 12, "00 00 00 77");
     PutBytes(data.image, 0x2000 + 5 * 5, "00 00 00 00 00");
@@ -536,7 +539,7 @@ void TestChannelTable::unchangedOrEmptyChoiceChangesNothing() {
 
 void TestChannelTable::busyLockCtcssDcsInChinese() {
     EnglishAfterwards restore;
-    SetUiLanguage(kChinese);
+    SetUiLanguage(Language::Chinese);
     RadioData data = BlankRadio();
     PutRecord(data.image, 1, SimplexRecord("00"));
     ChannelTable table(data);
@@ -613,7 +616,7 @@ void TestChannelTable::emptyRowModeFollowsLanguageSwitch() {
     RadioData data = BlankRadio();
     ChannelTable table(data);
     table.RefreshAll();
-    SetUiLanguage(kChinese);
+    SetUiLanguage(Language::Chinese);
     table.RefreshAll();
     QCOMPARE(table.Cell(1, kColMode), QStringLiteral("单工"));
     table.CommitFrequency(1, kColRxFreq, "446.00625");

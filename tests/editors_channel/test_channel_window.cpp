@@ -92,7 +92,7 @@ void TestChannelWindow::Recreate() {
 void TestChannelWindow::cleanup() {
     window_.reset();
     services_.reset();
-    SetUiLanguage(kEnglish);
+    SetUiLanguage(Language::English);
 }
 
 void TestChannelWindow::showsTheTableWithItsNamesAndColours() {
@@ -336,7 +336,7 @@ void TestChannelWindow::saveDataAndClosingCommitTheOpenEditor() {
 }
 
 void TestChannelWindow::languageSwitchRebuildsTheTexts() {
-    SetUiLanguage(kChinese);
+    SetUiLanguage(Language::Chinese);
     window_->RefreshAll();
     QCOMPARE(window_->windowTitle(), QStringLiteral("信道"));
     QCOMPARE(window_->findChild<QLabel*>("lblTitle_0")->text(), QStringLiteral("信道"));

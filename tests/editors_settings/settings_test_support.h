@@ -130,7 +130,7 @@ inline void ClickButton(QWidget* window, const char* name) {
 
 // Puts the UI language back to English when a test ends, whatever happened in it.
 struct EnglishAfterwards {
-    ~EnglishAfterwards() { SetUiLanguage(kEnglish); }
+    ~EnglishAfterwards() { SetUiLanguage(Language::English); }
 };
 
 }  // namespace qv::test

@@ -205,7 +205,7 @@ private slots:
         PutBytes(data_.image, kBase, Seven({1, 0, 0x10, 0x21, 0x24, 3, 4}));
         const RadioImage before = data_.image;
         auto window = OpenWindow();
-        SetUiLanguage(kChinese);
+        SetUiLanguage(Language::Chinese);
         window->RefreshAll();
         QCOMPARE(window->windowTitle(), QString("音频设置"));
         VerifyShown(

@@ -373,7 +373,7 @@ private slots:
             {"lblTitle_0=Customized CTCSS/DCS", "LblQT_0=122 - Customized CTCSS 1 [Hz]",
              "LblQT_5=127 - Customized CTCSS 6 [Hz]", "LblDQT_0=211 - Customized DCS 1 [OCT]",
              "LblDQT_5=216 - Customized DCS 6 [OCT]"});
-        SetUiLanguage(kChinese);
+        SetUiLanguage(Language::Chinese);
         window_->RefreshAll();
         QCOMPARE(window_->windowTitle(), QString("自定义亚音"));
         VerifyShown(window_.get(), {"lblTitle_0=自定义亚音", "LblQT_0=122 - 自定义模拟亚音 1 [Hz]",

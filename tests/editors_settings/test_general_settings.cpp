@@ -203,7 +203,7 @@ private slots:
         PutBytes(data_.image, kBase, Six({0x10, 0, 4, 16, 4, 9}));
         const RadioImage before = data_.image;
         auto window = OpenWindow();
-        SetUiLanguage(kChinese);
+        SetUiLanguage(Language::Chinese);
         window->RefreshAll();
         QCOMPARE(window->windowTitle(), QString("整机设置"));
         VerifyShown(window.get(), {"lblTitle_0=整机设置", "Frame2.enabled=yes", "Combo1_16=关",
@@ -281,7 +281,7 @@ private slots:
                          "Enable Radio to Radio Cloning: Off", "Transmit Timeout Timer(Sec): 120",
                          "Squelch Level: 3", "Scan Mode: Priority", "Priority Channel: CH 4",
                          "Scan Resume Time 1 (Sec): 5", "Scan Resume Time 2 (Sec): 10"}));
-        SetUiLanguage(kChinese);
+        SetUiLanguage(Language::Chinese);
         const SettingTexts chinese = model.Describe();
         QCOMPARE(chinese[1].caption + ": " + chinese[1].value, QString("省电功能: 开"));
         QCOMPARE(chinese[6].caption + ": " + chinese[6].value, QString("优先信道: 信道 4"));

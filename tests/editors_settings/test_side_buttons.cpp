@@ -161,7 +161,7 @@ private slots:
         data_.image[0x18E] = 0x64;
         const RadioImage before = data_.image;
         auto window = OpenWindow();
-        SetUiLanguage(kChinese);
+        SetUiLanguage(Language::Chinese);
         window->RefreshAll();
         QCOMPARE(window->windowTitle(), QString("侧键功能设置"));
         VerifyShown(window.get(), {"lblTitle_0=侧键功能设置", "CboKey_0=扫描/信道暂时删除",

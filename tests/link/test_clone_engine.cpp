@@ -79,7 +79,7 @@ private slots:
         image[0x01B0] = 0xBB;
         FakeRadio radio;
         CloneEngine engine(image);
-        engine.CloneMode = kCloneRead;
+        engine.CloneMode = CloneMode::Read;
         engine.FirstRow = kReadFirstRow;
         engine.LastRow = kReadLastRow;
         const Transfer run = Run(engine, [&](const QByteArray& f) { return radio.Answer(f); });
@@ -103,7 +103,7 @@ private slots:
         FakeRadio radio;
         const RadioImage before = radio.image;
         CloneEngine engine(image);
-        engine.CloneMode = kCloneWrite;
+        engine.CloneMode = CloneMode::Write;
         engine.FirstRow = kWriteFirstRow;
         engine.LastRow = kWriteLastRow;
         const Transfer run = Run(engine, [&](const QByteArray& f) { return radio.Answer(f); });
@@ -139,7 +139,7 @@ private slots:
         RadioImage image;
         FakeRadio radio;
         CloneEngine engine(image);
-        engine.CloneMode = kCloneWrite;
+        engine.CloneMode = CloneMode::Write;
         engine.FirstRow = 1;
         engine.LastRow = 63;
         const Transfer run = Run(engine, [&](const QByteArray& f) { return radio.Answer(f); });

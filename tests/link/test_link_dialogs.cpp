@@ -40,8 +40,8 @@ class TestLinkDialogs : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() { SetUiLanguage(kEnglish); }
-    void cleanup() { SetUiLanguage(kEnglish); }
+    void init() { SetUiLanguage(Language::English); }
+    void cleanup() { SetUiLanguage(Language::English); }
 
     void cloneDialogTexts_data() {
         QTest::addColumn<int>("language");
@@ -77,7 +77,7 @@ private slots:
         RadioData data;
         test::TestContext services;
         FrmClone dialog(data, services.context);
-        SetUiLanguage(static_cast<std::uint8_t>(language));
+        SetUiLanguage(static_cast<qv::Language>(language));
         dialog.setProperty("CloneMode", mode);
         dialog.show();
         QCOMPARE(dialog.objectName(), QString("frmClone"));
@@ -112,18 +112,18 @@ private slots:
         QTest::addColumn<int>("port");
         QTest::addColumn<int>("language");
         QTest::addColumn<QString>("text");
-        QTest::newRow("missing device")
-            << 1 << int(kEnglish) << "COM1 (/nonexistent/ttyQV): No such file or directory";
+        QTest::newRow("missing device") << 1 << int(Language::English)
+                                        << "COM1 (/nonexistent/ttyQV): No such file or directory";
         QTest::newRow("port with no device")
-            << 16 << int(kEnglish) << "COM16: There is no serial device for this port.";
+            << 16 << int(Language::English) << "COM16: There is no serial device for this port.";
         QTest::newRow("port with no device, Chinese")
-            << 16 << int(kChinese) << "COM16: 此端口没有串口设备。";
+            << 16 << int(Language::Chinese) << "COM16: 此端口没有串口设备。";
     }
     void portThatCannotBeOpenedShowsThePlatformsErrorAndCloses() {
         QFETCH(int, port);
         QFETCH(int, language);
         QFETCH(QString, text);
-        const ScopedUiLanguage scopedLanguage{std::uint8_t(language)};
+        const ScopedUiLanguage scopedLanguage{static_cast<qv::Language>(language)};
         RadioIniFolder ini("[Ports]\nCOM1=/nonexistent/ttyQV\n");
         test::TestContext services(ini.dir.path());
         ScriptedPrompts& prompts = services.prompts;
@@ -230,7 +230,7 @@ private slots:
     void portDialogTexts() {
         QFETCH(int, language);
         test::TestContext services;
-        SetUiLanguage(static_cast<std::uint8_t>(language));
+        SetUiLanguage(static_cast<qv::Language>(language));
         FrmComPort dialog(services.context);
         dialog.show();
         QTEST(dialog.windowTitle(), "title");

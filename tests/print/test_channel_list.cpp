@@ -54,12 +54,12 @@ void TestChannelList::contentInEachLanguage_data() {
     QTest::addColumn<int>("language");
     QTest::addColumn<QStringList>("heads");
     QTest::addColumn<QStringList>("sections");
-    QTest::newRow("English") << int(qv::kEnglish)
+    QTest::newRow("English") << int(qv::Language::English)
                              << QStringList{"QV-730 Channel List", "File: plan.tw",
                                             "Date: 2026-12-10"}
                              << QStringList{"General Settings", "Audio Settings",
                                             "Side Button Function Settings"};
-    QTest::newRow("Chinese") << int(qv::kChinese)
+    QTest::newRow("Chinese") << int(qv::Language::Chinese)
                              << QStringList{"QV-730 信道表", "文件：plan.tw", "日期：2026-12-10"}
                              << QStringList{"整机设置", "音频设置", "侧键功能设置"};
 }
@@ -68,7 +68,7 @@ void TestChannelList::contentInEachLanguage() {
     QFETCH(int, language);
     QFETCH(QStringList, heads);
     QFETCH(QStringList, sections);
-    const qv::ScopedUiLanguage scoped{std::uint8_t(language)};
+    const qv::ScopedUiLanguage scoped{static_cast<qv::Language>(language)};
     const qv::RadioData data = Template();
     const qv::ChannelListContent content = qv::DescribeChannelList(data, "plan.tw", kDate);
     QCOMPARE((QStringList{content.title, content.fileLine, content.dateLine}), heads);
@@ -77,7 +77,7 @@ void TestChannelList::contentInEachLanguage() {
     QCOMPARE(content.headers, expectedHeaders);
     QCOMPARE(int(content.channels.size()), 16);
     const QString none = qv::UiText("Tone", "None");
-    const QString yes = language == qv::kChinese ? "是" : "Yes";
+    const QString yes = language == int(qv::Language::Chinese) ? "是" : "Yes";
     QCOMPARE(content.channels[0],
              (QStringList{"1", "", "446.00625", none, "446.00625", none, yes}));
     QCOMPARE(content.channels[15], QStringList{"16"});  // an empty channel: its number only
@@ -109,12 +109,12 @@ void TestChannelList::channelNamesStayText() {
 void TestChannelList::pdfIsOneA4PageThatReadsBack_data() {
     QTest::addColumn<int>("language");
     QTest::addColumn<QStringList>("words");
-    QTest::newRow("English") << int(qv::kEnglish)
+    QTest::newRow("English") << int(qv::Language::English)
                              << QStringList{"QV-730 Channel List", "File: plan.tw",
                                             "RX CTCSS/DCS",        "446.09375",
                                             "Squelch Level",       "Repeater / Talkaround"};
     // Characters a CJK font draws with the glyph of a radical come back as the characters.
-    QTest::newRow("Chinese") << int(qv::kChinese)
+    QTest::newRow("Chinese") << int(qv::Language::Chinese)
                              << QStringList{"QV-730 信道表",        "音频设置",
                                             "侧键 P1 长按",         "麦克风增益",
                                             "允许恢复出厂默认设置", "扫描方式",
@@ -125,7 +125,7 @@ void TestChannelList::pdfIsOneA4PageThatReadsBack() {
     QFETCH(int, language);
     QFETCH(QStringList, words);
     if (!qv::test::HavePdfToText()) QSKIP("pdftotext (poppler-utils) is not installed");
-    const qv::ScopedUiLanguage scoped{std::uint8_t(language)};
+    const qv::ScopedUiLanguage scoped{static_cast<qv::Language>(language)};
     QTemporaryDir dir;
     // Digits after letters come back too, whichever font drew them.
     qv::RadioData data = Template();

@@ -313,10 +313,11 @@ void TestDesktop::recentFilesNewestFirstAtMostFiveAndKept() {
 void TestDesktop::missingRecentFileIsRemovedWithAMessage_data() {
     QTest::addColumn<int>("language");
     QTest::addColumn<QString>("message");
-    QTest::newRow("English") << int(qv::kEnglish)
+    QTest::newRow("English") << int(qv::Language::English)
                              << "The file %1 no longer exists. It has been removed from the "
                                 "recent files.";
-    QTest::newRow("Chinese") << int(qv::kChinese) << "文件 %1 已不存在，已从最近的文件中移除。";
+    QTest::newRow("Chinese") << int(qv::Language::Chinese)
+                             << "文件 %1 已不存在，已从最近的文件中移除。";
 }
 
 void TestDesktop::missingRecentFileIsRemovedWithAMessage() {
@@ -329,7 +330,7 @@ void TestDesktop::missingRecentFileIsRemovedWithAMessage() {
     QVERIFY(window.OpenPath(gone));
     QVERIFY(window.OpenPath(kept));
     QVERIFY(QFile::remove(gone));
-    window.SwitchLanguage(std::uint8_t(language));
+    window.SwitchLanguage(static_cast<qv::Language>(language));
     const qv::RadioImage image = window.Data().image;
 
     RecentEntry(window, 2)->trigger();
@@ -394,8 +395,8 @@ void TestDesktop::channelListEntriesInBothLanguages() {
 void TestDesktop::printPreviewShowsOnePage_data() {
     QTest::addColumn<int>("language");
     QTest::addColumn<QString>("title");
-    QTest::newRow("English") << int(qv::kEnglish) << "Print Channel List";
-    QTest::newRow("Chinese") << int(qv::kChinese) << "打印信道表";
+    QTest::newRow("English") << int(qv::Language::English) << "Print Channel List";
+    QTest::newRow("Chinese") << int(qv::Language::Chinese) << "打印信道表";
 }
 
 void TestDesktop::printPreviewShowsOnePage() {
@@ -403,7 +404,7 @@ void TestDesktop::printPreviewShowsOnePage() {
     QFETCH(QString, title);
     ShellFixture shell;
     qv::MainWindow& window = shell.Window();
-    window.SwitchLanguage(std::uint8_t(language));
+    window.SwitchLanguage(static_cast<qv::Language>(language));
     QVERIFY(Channels(window).SetCellAsUser(1, 1, "PAPER"));
     QString shownTitle;
     int pages = -1;

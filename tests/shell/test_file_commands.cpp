@@ -57,7 +57,7 @@ void TestFileCommands::newAsksAndCancelIsTheDefault() {
     QCOMPARE(asked.defaultButton, PromptAnswer::Cancel);
     QCOMPARE(Channels(window).Cell(1, 3), QString("450.00000"));
 
-    qv::SetUiLanguage(qv::kChinese);
+    qv::SetUiLanguage(qv::Language::Chinese);
     window.MainBar_ToolClick("miNew");
     QCOMPARE(shell.prompts.messages.back().text, QString("所有数据将被清空。"));
     QCOMPARE(shell.prompts.messages.back().title, QString("警告!"));

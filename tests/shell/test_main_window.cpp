@@ -73,7 +73,7 @@ void TestMainWindow::startUpState() {
     QVERIFY(!window.Data().ImageModified());
     QCOMPARE(Channels(window).Cell(1, 3), QString("446.00625"));
     QVERIFY(window.Clone() && window.Clone()->isHidden());
-    QCOMPARE(window.Clone()->CloneMode(), 1);
+    QCOMPARE(window.Clone()->CloneMode(), qv::CloneMode::Read);
     QVERIFY(shell.prompts.messages.empty());
     QVERIFY(window.Bar().Tool("miLanguage", "miEnglish")->isChecked());
     QVERIFY(!window.Bar().Tool("miLanguage", "miChinese")->isChecked());
@@ -320,7 +320,7 @@ void TestMainWindow::writePreparesTheCopyRows() {
     }
     QCOMPARE(int(image[0x110 + 12]), int('W'));  // the grid was stored first
     QCOMPARE(window.Clone()->LastRow(), 63);
-    QCOMPARE(window.Clone()->CloneMode(), 2);
+    QCOMPARE(window.Clone()->CloneMode(), qv::CloneMode::Write);
     QVERIFY(window.Data().ImageModified());  // the preparation is not part of the baseline
 
     // So Open asks about unsaved changes; Cancel ends it without a file dialog.

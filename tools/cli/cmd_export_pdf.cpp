@@ -24,7 +24,7 @@ int RunExportPdf(const QStringList& args) {
     }
     RadioData data;
     if (!LoadImage(plain[0], data)) return 1;
-    const ScopedUiLanguage language(lang == "zh" ? kChinese : kEnglish);
+    const ScopedUiLanguage language(lang == "zh" ? Language::Chinese : Language::English);
     const QByteArray pdf =
         ChannelListPdf(data, QFileInfo(plain[0]).fileName(), QDate::currentDate());
     if (pdf.isEmpty()) return Fail(QStringLiteral("%1: the PDF could not be made").arg(plain[1]));

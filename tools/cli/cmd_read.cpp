@@ -24,7 +24,7 @@ int RunRead(const QStringList& args) {
     const bool loaded =
         options.contains("--base") ? LoadImage(options["--base"], data) : LoadTemplate(data);
     if (!loaded) return 1;
-    const std::optional<CloneRequest> request = LinkRequest(options, kCloneRead);
+    const std::optional<CloneRequest> request = LinkRequest(options, CloneMode::Read);
     if (!request) return 1;
 
     const CloneResult result = RunClone(data.image, *request);

@@ -20,7 +20,7 @@ int RunWrite(const QStringList& args) {
     RadioData data;
     if (!LoadImage(plain[0], data)) return 1;
     PrepareImageForWrite(data.image);
-    const std::optional<CloneRequest> request = LinkRequest(options, kCloneWrite);
+    const std::optional<CloneRequest> request = LinkRequest(options, CloneMode::Write);
     if (!request) return 1;
 
     const CloneResult result = RunClone(data.image, *request);

@@ -69,12 +69,12 @@ inline std::function<void(double)> ProgressPrinter(const char* label) {
 // The transfer the options ask for: the port's device, the rows of the mode, the timing of
 // Radio.INI and progress lines. Nothing (after an error line) when the port has no device.
 inline std::optional<CloneRequest> LinkRequest(const QMap<QString, QString>& options,
-                                               std::uint8_t mode) {
+                                               CloneMode mode) {
     const QString iniFolder = IniFolder(options);
     CloneRequest request;
     request.device = PortDevice(options["--port"], iniFolder);
     if (request.device.isEmpty()) return std::nullopt;
-    const bool reading = mode == kCloneRead;
+    const bool reading = mode == CloneMode::Read;
     request.CloneMode = mode;
     request.FirstRow = reading ? kReadFirstRow : kWriteFirstRow;
     request.LastRow = reading ? kReadLastRow : kWriteLastRow;

@@ -69,7 +69,7 @@ QString RxOnlyText() {
 
 QString ModeTextInCurrentLanguage(const QString& modeText) {
     for (const char* mode : {kSimplex, kRepeater, kRxOnly}) {
-        for (std::uint8_t language : {kEnglish, kChinese}) {
+        for (Language language : {Language::English, Language::Chinese}) {
             if (modeText == UiTextIn(language, kContext, mode)) return T(mode);
         }
     }
@@ -105,7 +105,8 @@ QString CarrierText() {
 }
 
 bool IsCtcssDcsBusyLock(const QString& text) {
-    return text == LoadedCtcssDcsText() || text == UiTextIn(kChinese, kContext, kCtcssDcsChoice);
+    return text == LoadedCtcssDcsText() ||
+           text == UiTextIn(Language::Chinese, kContext, kCtcssDcsChoice);
 }
 
 QStringList OptionList(int column) {

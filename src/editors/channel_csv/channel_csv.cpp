@@ -24,7 +24,7 @@ constexpr int kLastChannel = kTableRows - 1;
 
 // The CSV speaks English with "." as decimal separator, whatever the user interface shows.
 struct CsvConventions {
-    ScopedUiLanguage language{kEnglish};
+    ScopedUiLanguage language{Language::English};
     ScopedUiLocale locale{QLocale::c()};
 };
 

@@ -22,7 +22,7 @@ class FrmClone : public QDialog {
     Q_OBJECT
     Q_PROPERTY(int FirstRow READ FirstRow WRITE SetFirstRow)
     Q_PROPERTY(int LastRow READ LastRow WRITE SetLastRow)
-    Q_PROPERTY(int CloneMode READ CloneMode WRITE SetCloneMode)
+    Q_PROPERTY(int CloneMode READ CloneModeNumber WRITE SetCloneModeNumber)
     Q_PROPERTY(int RecvInterval READ RecvInterval WRITE SetRecvInterval)
     Q_PROPERTY(int RecvLimit READ RecvLimit WRITE SetRecvLimit)
     Q_PROPERTY(bool Finished READ Finished)
@@ -35,8 +35,13 @@ public:
     void SetFirstRow(int row) { driver_->engine().FirstRow = static_cast<std::int16_t>(row); }
     int LastRow() const { return driver_->engine().LastRow; }
     void SetLastRow(int row) { driver_->engine().LastRow = static_cast<std::int16_t>(row); }
-    int CloneMode() const { return driver_->engine().CloneMode; }
-    void SetCloneMode(int mode) { driver_->engine().CloneMode = static_cast<std::uint8_t>(mode); }
+    qv::CloneMode CloneMode() const { return driver_->engine().CloneMode; }
+    void SetCloneMode(qv::CloneMode mode) { driver_->engine().CloneMode = mode; }
+    // The property's number: 1 reads, any other number writes.
+    int CloneModeNumber() const { return int(CloneMode()); }
+    void SetCloneModeNumber(int mode) {
+        SetCloneMode(mode == int(qv::CloneMode::Read) ? qv::CloneMode::Read : qv::CloneMode::Write);
+    }
     int RecvInterval() const { return driver_->engine().RecvInterval; }
     void SetRecvInterval(int ms) { driver_->engine().RecvInterval = static_cast<std::int16_t>(ms); }
     int RecvLimit() const { return driver_->engine().RecvLimit; }
@@ -58,7 +63,7 @@ private:
     void OnCompleted();
     void OnFailed();
     void OnProgress(double percent);
-    bool Reading() const { return CloneMode() == kCloneRead; }
+    bool Reading() const { return CloneMode() == qv::CloneMode::Read; }
 
     AppContext& context_;
     QTimer* TmrSend;

@@ -7,13 +7,14 @@
 #include <functional>
 
 #include "data/radio_image.h"
+#include "link/clone.h"
 #include "platform/link_settings.h"
 
 namespace qv {
 
 struct CloneRequest {
     QString device;
-    std::uint8_t CloneMode = 1;
+    qv::CloneMode CloneMode = qv::CloneMode::Read;
     std::int16_t FirstRow = 1;
     std::int16_t LastRow = 26;
     LinkTiming timing;
