@@ -45,9 +45,8 @@ void FrmChannel::OpenMemoryMap() {
 void FrmChannel::SaveAsTemplate() {
     // The template holds what the grid shows, pending edits included.
     SaveData();
-    const QString path =
-        QDir(templateFolder_.isEmpty() ? AppFolder() : templateFolder_)
-            .filePath(QStringLiteral("default.tw"));
+    const QString path = QDir(templateFolder_.isEmpty() ? AppFolder() : templateFolder_)
+                             .filePath(QStringLiteral("default.tw"));
     const SaveResult result = SaveFile(path, data_.image);
     if (!result.ok) {
         PromptRequest request;
