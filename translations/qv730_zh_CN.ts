@@ -41,6 +41,10 @@
         <source>Incorrect File Type.</source>
         <translation>文件类型不正确。</translation>
     </message>
+    <message>
+        <source>The file could not be saved.</source>
+        <translation>文件保存失败。</translation>
+    </message>
 </context>
 <context>
     <name>Tone</name>

@@ -1,5 +1,6 @@
 #include "data/data_file.h"
 
+#include <QDir>
 #include <QFile>
 #include <algorithm>
 #include <cstring>
@@ -73,6 +74,11 @@ SaveResult SaveFile(const QString& path, const RadioImage& image) {
 
 QString LoadFailureText() {
     return UiText("DataFile", "Incorrect File Type.");
+}
+
+QString SaveFailureText(const QString& path, const QString& systemError) {
+    return UiText("DataFile", "The file could not be saved.") + u'\n' +
+           QDir::toNativeSeparators(path) + QStringLiteral("\n\n") + systemError;
 }
 
 QString LoadFailureTitle(LoadStatus status) {

@@ -40,4 +40,9 @@ SaveResult SaveFile(const QString& path, const RadioImage& image);
 QString LoadFailureText();
 QString LoadFailureTitle(LoadStatus status);
 
+// What the user is told about a failed save: "The file could not be saved." in the current
+// language, the file's name, then the system's own description of what went wrong (which the
+// system gives in its own language).
+QString SaveFailureText(const QString& path, const QString& systemError);
+
 }  // namespace qv

@@ -91,6 +91,7 @@ CloneStep CloneEngine::Begin() {
     progress_ = 0;
     receiveBuffer_.clear();
     pollCount_ = 0;
+    stagedRows_.reset();  // a retried read fetches every row again
     CloneStep step;
     step.arm = CloneTimer::Send;
     step.periodMs = kSendPeriodMs;
@@ -143,20 +144,16 @@ bool CloneEngine::CheckReply(const QByteArray& reply) {
         // The address and length the radio repeats are not compared: the row asked for is the
         // row stored.
         std::copy_n(reply.constData() + kReadReplyDataOffset, kRowSize,
-                    image_.data() + currentRow_ * kRowSize);
+                    staged_.data() + currentRow_ * kRowSize);
+        stagedRows_.set(static_cast<std::size_t>(currentRow_));
         return true;
     }
     return first == kAck;
 }
 
 CloneStep CloneEngine::ReceiveTick(const QByteArray& received) {
-    if (currentRow_ == kEndRow) {
-        // Nothing the radio sends after the End frame is looked at.
-        finished_ = true;
-        CloneStep step;
-        step.outcome = CloneOutcome::Completed;
-        return step;
-    }
+    // Nothing the radio sends after the End frame is looked at.
+    if (currentRow_ == kEndRow) return Complete();
     if (received.isEmpty()) {
         // A reply that began must keep arriving at every poll until it is complete.
         if (!receiveBuffer_.isEmpty()) return Fail();
@@ -185,6 +182,19 @@ CloneStep CloneEngine::Poll() {
 
 CloneStep CloneEngine::PortFailed() {
     return Fail();
+}
+
+CloneStep CloneEngine::Complete() {
+    // Every row of the read has arrived: now, and only now, they replace the image's rows.
+    for (int row = 0; row < kRowCount; ++row) {
+        if (!stagedRows_.test(static_cast<std::size_t>(row))) continue;
+        std::copy_n(staged_.data() + row * kRowSize, kRowSize, image_.data() + row * kRowSize);
+    }
+    stagedRows_.reset();
+    finished_ = true;
+    CloneStep step;
+    step.outcome = CloneOutcome::Completed;
+    return step;
 }
 
 CloneStep CloneEngine::Fail() {

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <bitset>
 #include <cstdint>
 
 #include "data/radio_image.h"
@@ -43,7 +44,8 @@ QByteArray EndFrame();                                       // 'E'
 enum class CloneTimer { None, Send, Receive };
 enum class CloneOutcome {
     Running,    // keep going: arm the timer named
-    Completed,  // the End frame has gone out: show the end message and close
+    Completed,  // the End frame has gone out (a read has now reached the image): show the end
+                // message and close
     Failed,     // no or bad reply: "Connection Fail!" with Retry and Cancel
 };
 
@@ -57,6 +59,8 @@ struct CloneStep {
     CloneOutcome outcome = CloneOutcome::Running;
 };
 
+// A read is all or nothing: the rows the radio sends are staged and reach the image together,
+// once the transfer has completed. A read that fails or is cancelled leaves the image as it was.
 class CloneEngine {
 public:
     explicit CloneEngine(RadioImage& image) : image_(image) {}
@@ -70,7 +74,7 @@ public:
     std::int16_t RecvLimit = 40;
 
     // Starts (or, after a failure, restarts) a transfer from the handshake: progress 0, send
-    // timer armed.
+    // timer armed, nothing staged.
     CloneStep Begin();
     // The send timer fired: the frame for CurrentRow, then the receive timer.
     CloneStep SendTick();
@@ -94,11 +98,14 @@ private:
     bool CheckReply(const QByteArray& reply);
     CloneStep Poll();  // one more poll spent on the current reply
     CloneStep Fail();
+    CloneStep Complete();
     int ReceivePeriod() const;
     // A data row the image holds; anything else ends the transfer with the End frame.
     std::int16_t Bounded(std::int16_t row) const;
 
     RadioImage& image_;
+    RadioImage staged_;  // the rows a read received so far, by their place in the image
+    std::bitset<kRowCount> stagedRows_;
     bool finished_ = false;
     std::int16_t currentRow_ = kHandshakeRow;
     std::uint8_t expectedLength_ = 0;

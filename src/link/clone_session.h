@@ -25,8 +25,8 @@ struct CloneResult {
     QString error;  // the port's own description, or "Connection Fail!" in the UI language
 };
 
-// Runs the transfer on the calling thread's event loop. Rows a read has fetched stay in the image
-// even when the transfer fails.
+// Runs the transfer on the calling thread's event loop. A read changes the image only when it
+// completed; a failed one leaves it as it was.
 CloneResult RunClone(RadioImage& image, const CloneRequest& request);
 
 }  // namespace qv

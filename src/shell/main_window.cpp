@@ -119,11 +119,7 @@ void MainWindow::MainBar_ToolClick(const QString& tool) {
     static const QHash<QString, Command> commands = {
         {"miNew", [](MainWindow& w) { w.NewFile(); }},
         {"miOpen", [](MainWindow& w) { w.OpenFile(); }},
-        {"miSave",
-         [](MainWindow& w) {
-             w.SaveAll();
-             w.SaveFileAs();
-         }},
+        {"miSave", [](MainWindow& w) { w.SaveCommand(); }},
         {"miExit",
          [](MainWindow& w) {
              w.SaveAll();
@@ -173,7 +169,6 @@ void MainWindow::SaveAll() {
     for (int i = 0; i < kEditorCount; ++i) {
         if (EditorVisible(Editor(i))) editors_[i]->SaveData();
     }
-    data_.CopyToBaseline();
 }
 
 void MainWindow::RefreshAll() {
@@ -315,8 +310,8 @@ bool MainWindow::LoadFile(const QString& path) {
 bool MainWindow::SaveFile(const QString& path) {
     const SaveResult saved = qv::SaveFile(path, data_.image);
     if (!saved.ok) {
-        CurrentPrompts().Message(
-            this, {saved.error, AppTitle(), PromptIcon::Exclamation, PromptButtons::Ok});
+        CurrentPrompts().Message(this, {SaveFailureText(path, saved.error), AppTitle(),
+                                        PromptIcon::Exclamation, PromptButtons::Ok});
     }
     return saved.ok;
 }
@@ -330,25 +325,37 @@ void MainWindow::NewFile() {
 }
 
 void MainWindow::OpenFile() {
-    if (data_.ImageModified()) {
-        const PromptAnswer answer = CurrentPrompts().Message(
-            this, {Text("File has been modified, save it now?"), AppTitle(),
-                   PromptIcon::Exclamation, PromptButtons::YesNoCancel, PromptAnswer::Yes});
-        if (answer == PromptAnswer::Cancel) return;
-        if (answer == PromptAnswer::Yes && !SaveFileAs()) return;
-    }
+    if (!ConfirmUnsavedChanges()) return;
     const QString path = CurrentPrompts().OpenFileName(this, {QString(), QString(), kFileFilter});
     if (path.isEmpty()) return;
     LoadFile(path);
 }
 
+bool MainWindow::SaveCommand() {
+    SaveAll();
+    return SaveFileAs();
+}
+
 bool MainWindow::SaveFileAs() {
     const QString path =
         CurrentPrompts().SaveFileName(this, {QString(), currentFileName_, kFileFilter});
-    if (path.isEmpty()) return false;
+    if (path.isEmpty() || !SaveFile(path)) return false;
+    // Only a file written to its last byte holds the user's data: now the image counts as saved.
     currentFileName_ = path;
-    SaveFile(currentFileName_);
+    data_.CopyToBaseline();
     return true;
+}
+
+bool MainWindow::ConfirmUnsavedChanges() {
+    // Edits still in an editor count as much as those already stored.
+    SaveAll();
+    if (!data_.ImageModified()) return true;
+    const PromptAnswer answer = CurrentPrompts().Message(
+        this, {Text("File has been modified, save it now?"), AppTitle(), PromptIcon::Exclamation,
+               PromptButtons::YesNoCancel, PromptAnswer::Yes});
+    if (answer == PromptAnswer::No) return true;
+    if (answer == PromptAnswer::Yes) return SaveCommand();
+    return false;
 }
 
 void MainWindow::ExportChannels() {
@@ -361,8 +368,8 @@ void MainWindow::ExportChannels() {
         WriteFileAtomically(path, reinterpret_cast<const std::uint8_t*>(csv.constData()),
                             static_cast<std::size_t>(csv.size()));
     if (!saved.ok) {
-        CurrentPrompts().Message(
-            this, {saved.error, AppTitle(), PromptIcon::Exclamation, PromptButtons::Ok});
+        CurrentPrompts().Message(this, {SaveFailureText(path, saved.error), AppTitle(),
+                                        PromptIcon::Exclamation, PromptButtons::Ok});
     }
 }
 
@@ -387,11 +394,12 @@ void MainWindow::ImportChannels() {
 }
 
 void MainWindow::ReadCommand() {
+    if (!ConfirmUnsavedChanges()) return;
     clone_->SetFirstRow(kReadFirstRow);
     clone_->SetLastRow(kReadLastRow);
     clone_->SetCloneMode(kCloneRead);
-    clone_->exec();
-    // Whatever the outcome, the image now counts as freshly read.
+    // A read that failed or was cancelled has left the image and its baseline as they were.
+    if (clone_->exec() != QDialog::Accepted) return;
     data_.CopyToBaseline();
     data_.LoadBandLimits();
     RefreshAll();
@@ -428,13 +436,18 @@ void MainWindow::UpdateClock() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+    // Exit and the close box alike: unsaved changes are saved, dropped or keep the program open.
+    if (!ConfirmUnsavedChanges()) {
+        event->ignore();
+        return;
+    }
     // The language is kept for the next start; a store that cannot be written goes unnoticed.
     SetRegValue(kLanguageValue, QString::number(UiLanguage()));
     if (clone_) clone_->close();
     for (Editor editor : {Editor::Setting, Editor::Audio, Editor::Key, Editor::CustomizedSignal}) {
         if (EditorWindow* window = EditorOf(editor)) window->Frame()->close();
     }
-    event->accept();  // the close is never cancelled and asks nothing
+    event->accept();
 }
 
 }  // namespace qv

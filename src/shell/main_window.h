@@ -43,6 +43,8 @@ public:
     void MainBar_ToolClick(const QString& toolName);
     void OnBandClose(const QString& bandName);
 
+    // Stores every open editor into the image. The baseline moves only when a file is loaded,
+    // the radio read or the image saved, so what is stored here still counts as unsaved.
     void SaveAll();
     void RefreshAll();
     void HideAll();
@@ -56,10 +58,17 @@ public:
 
     void NewFile();
     void OpenFile();
-    // False when the user cancelled the save dialog.
+    // Asks for a name and writes the image there. True only when the whole file was written:
+    // then the name becomes CurrentFileName and the image counts as saved. A cancelled dialog or
+    // a failed write leaves both as they were.
     bool SaveFileAs();
     // Writes the image; a failure is shown with the system's own description.
     bool SaveFile(const QString& path);
+    // Before anything replaces the image or the program ends: stores the open editors (the
+    // baseline stays), and when the image differs from the baseline asks "File has been
+    // modified, save it now?". Yes saves as the Save command does. True when the caller may go
+    // on: nothing changed, No, or Yes with a successful save.
+    bool ConfirmUnsavedChanges();
     // Loads a file into the image; a failure is shown and leaves the image as it was.
     bool LoadFile(const QString& path);
 
@@ -89,6 +98,8 @@ protected:
 
 private:
     void StartUp(const QString& appFolder);
+    // The Save command: the open editors stored, then SaveFileAs. True when the file was saved.
+    bool SaveCommand();
     void ShowEditor(Editor editor);
     EditorWindow* CreateEditor(Editor editor);
     void FitFrame(EditorWindow* window);

@@ -48,6 +48,7 @@ class TestProgramE2e : public QObject {
     Q_OBJECT
 private slots:
     void readEditSaveOpenWrite();
+    void aReadThatBreaksOffLeavesTheUsersDataAsItWas();
 };
 
 void TestProgramE2e::readEditSaveOpenWrite() {
@@ -109,9 +110,11 @@ void TestProgramE2e::readEditSaveOpenWrite() {
     prompts.saveNames = {saved};
     window.MainBar_ToolClick("miSave");
     QCOMPARE(window.CurrentFileName(), saved);
+    QVERIFY(!window.Data().ImageModified());
     window.Data().image = qv::RadioImage{};  // forget it, then open the file
     window.Data().CopyToBaseline();
     prompts.openNames = {saved};
+    prompts.answers = {qv::PromptAnswer::No};  // the grid still differs from the zeroed image
     window.MainBar_ToolClick("miOpen");
     QCOMPARE(channels->Table().Cell(3, 1), QString("HILL3"));
     QCOMPARE(qv::DecodeChannelName(window.Data().image, 2), QString("RADIO"));
@@ -130,6 +133,54 @@ void TestProgramE2e::readEditSaveOpenWrite() {
     QCOMPARE(int(after.image[0x182]), 7);
     QVERIFY(RowsEqual(after.image, radio.image, 0, 0));  // nothing else was sent
     QVERIFY(RowsEqual(after.image, radio.image, 27, 37));
+}
+
+void TestProgramE2e::aReadThatBreaksOffLeavesTheUsersDataAsItWas() {
+    QTemporaryDir folder;
+    QTemporaryDir config;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, config.path());
+    const QString bin = QCoreApplication::applicationDirPath();
+    QVERIFY(QFile::copy(bin + "/default.tw", folder.filePath("default.tw")));
+    qv::RadioData radio = LoadOrFail(bin + "/default.tw");
+    for (int channel = 1; channel <= 8; ++channel)
+        qv::EncodeChannelName(radio.image, channel, QString("RADIO%1").arg(channel));
+    QVERIFY(qv::SaveFile(folder.filePath("radio.tw"), radio.image).ok);
+    // The reply for row 9 (frame 10) breaks off, as when the cable is pulled.
+    RadioSimProcess sim({"--image", folder.filePath("radio.tw"), "--stop-mid-reply", "10"});
+    QVERIFY(!sim.path().isEmpty());
+    QFile ini(folder.filePath("Radio.INI"));
+    QVERIFY(ini.open(QIODevice::WriteOnly));
+    ini.write(QString("[Setup]\nComInterval[ms]=20\nComRecvCount =20\n[Ports]\nCOM1=%1\n")
+                  .arg(sim.path())
+                  .toUtf8());
+    ini.close();
+
+    qv::ScriptedPrompts prompts;
+    qv::ScopedPrompts scoped(prompts);
+    qv::MainWindow window(folder.path());
+    window.show();
+    auto* channels = static_cast<qv::FrmChannel*>(window.EditorOf(qv::Editor::Channel));
+    QVERIFY(channels->Table().SetCellAsUser(1, 1, "MINE"));
+    window.SaveAll();  // stores the grid; the baseline stays where the template put it
+    const qv::RadioData before = window.Data();
+
+    // No to the question, OK on the clone dialog, Cancel when the connection fails.
+    PressOkOnCloneDialog();
+    prompts.answers = {qv::PromptAnswer::No, qv::PromptAnswer::Cancel};
+    window.MainBar_ToolClick("miRead");
+    QCOMPARE(prompts.messages.size(), std::size_t(2));
+    QCOMPARE(prompts.messages[0].text, QString("File has been modified, save it now?"));
+    QCOMPARE(prompts.messages[1].text, QString("Connection Fail!"));
+    QCOMPARE(sim.Stop().filter("read ").size(), 9);  // rows 1 to 8 had arrived
+
+    QCOMPARE(window.Data().image, before.image);
+    QCOMPARE(window.Data().baseline, before.baseline);
+    QCOMPARE(channels->Table().Cell(1, 1), QString("MINE"));
+    QCOMPARE(channels->Table().Cell(2, 1), QString());
+    // The edit still counts as unsaved: the next Open asks again.
+    prompts.messages.clear();
+    window.MainBar_ToolClick("miOpen");
+    QCOMPARE(prompts.messages.size(), std::size_t(1));
 }
 
 QTEST_MAIN(TestProgramE2e)

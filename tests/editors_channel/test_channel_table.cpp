@@ -5,6 +5,7 @@
 
 #include "channel_test_support.h"
 #include "codecs/channel_name.h"
+#include "codecs/number_text.h"
 #include "editors/channel/channel_table.h"
 
 using namespace qv;
@@ -35,6 +36,8 @@ private slots:
     void rxFrequencyRules();
     void emptyRxFrequencyDeletesTheChannel();
     void txFrequencyRules();
+    void frequencyEditorCharacters_data();
+    void frequencyEditorCharacters();
     void rxToneFollowsOnSimplexRowsOnly();
     void unchangedOrEmptyChoiceChangesNothing();
     void busyLockCtcssDcsInChinese();
@@ -453,6 +456,50 @@ void TestChannelTable::txFrequencyRules() {
     QCOMPARE(table.Cell(3, kColTxTone), QStringLiteral("None"));
     QCOMPARE(table.Cell(3, kColMode), QStringLiteral("Simplex"));
     QVERIFY(table.IsDisplayOnly(3, kColTxFreq));
+}
+
+void TestChannelTable::frequencyEditorCharacters_data() {
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("accepted");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("digits and a dot") << "C"
+                                      << "446.1" << true << "446.1";
+    QTest::newRow("nothing yet") << "C"
+                                 << "" << true << "";
+    QTest::newRow("a dot first") << "C"
+                                 << "." << true << ".";
+    QTest::newRow("dot becomes the comma") << "de_DE"
+                                           << "446.1" << true << "446,1";
+    QTest::newRow("the locale's own comma") << "de_DE"
+                                            << "446,1" << true << "446,1";
+    QTest::newRow("comma where the dot is the separator") << "C"
+                                                          << "446,1" << false << "";
+    QTest::newRow("a second separator") << "C"
+                                        << "446.1." << false << "";
+    QTest::newRow("dot and comma") << "de_DE"
+                                   << "4.4,6" << false << "";
+    QTest::newRow("a letter") << "C"
+                              << "446a" << false << "";
+    QTest::newRow("a sign") << "C"
+                            << "-446" << false << "";
+    QTest::newRow("a blank") << "C"
+                             << "446 1" << false << "";
+    QTest::newRow("an exponent") << "C"
+                                 << "4E2" << false << "";
+    QTest::newRow("a digit of another script") << "C"
+                                               << "٤٤٦" << false << "";
+}
+
+void TestChannelTable::frequencyEditorCharacters() {
+    QFETCH(QString, locale);
+    QFETCH(QString, typed);
+    QFETCH(bool, accepted);
+    QFETCH(QString, shown);
+    ScopedUiLocale uiLocale{QLocale(locale)};
+    const std::optional<QString> result = ChannelTable::AcceptedFrequencyText(typed);
+    QCOMPARE(result.has_value(), accepted);
+    if (accepted) QCOMPARE(*result, shown);
 }
 
 void TestChannelTable::rxToneFollowsOnSimplexRowsOnly() {

@@ -180,15 +180,19 @@ private slots:
     void readReplyLandsInTheRequestedRowWhateverAddressItNames() {
         RadioImage image;
         CloneEngine engine(image);
+        engine.FirstRow = engine.LastRow = 1;
         SendHandshake(engine);
         engine.ReceiveTick(Bytes({0x06, 0, 0, 0, 0}));
         QCOMPARE(engine.SendTick().frame, Bytes({0x52, 0x00, 0x10, 0x10}));
         QByteArray reply = Bytes({0x57, 0x03, 0x40, 0x08});  // names 0x0340, length 8
         for (int i = 0; i < 16; ++i) reply.append(char(0xC0 + i));
         QCOMPARE(engine.ReceiveTick(reply).arm, CloneTimer::Send);
+        QCOMPARE(engine.CurrentRow(), kEndRow);
+        QCOMPARE(image[0x10], 0);  // staged until the read has completed
+        QCOMPARE(engine.SendTick().frame, EndFrame());
+        QCOMPARE(engine.ReceiveTick({}).outcome, CloneOutcome::Completed);
         for (int i = 0; i < 16; ++i) QCOMPARE(image[0x10 + i], 0xC0 + i);
         QCOMPARE(image[0x340], 0);
-        QCOMPARE(engine.CurrentRow(), 2);
     }
 
     void splitReadReply() {
@@ -202,13 +206,14 @@ private slots:
         // 12 bytes at one poll, 8 at the next: accepted.
         QCOMPARE(engine.ReceiveTick(reply.left(12)).arm, CloneTimer::Receive);
         QCOMPARE(engine.ReceiveTick(reply.mid(12)).arm, CloneTimer::Send);
-        QCOMPARE(image[0x10], 0x5A);
+        QCOMPARE(engine.CurrentRow(), 2);
 
-        // A poll that finds nothing between the two parts fails the transfer.
+        // A poll that finds nothing between the two parts fails the transfer; the row read
+        // before it never reaches the image.
         engine.SendTick();
         QCOMPARE(engine.ReceiveTick(reply.left(12)).outcome, CloneOutcome::Running);
         QCOMPARE(engine.ReceiveTick({}).outcome, CloneOutcome::Failed);
-        QCOMPARE(image[0x20], 0);
+        QVERIFY(image == RadioImage{});
     }
 
     void silentRadioFailsOncePollsExceedRecvLimit_data() {
@@ -247,8 +252,10 @@ private slots:
         QCOMPARE(engine.ReceiveTick(Bytes({0x15})).outcome, CloneOutcome::Failed);
     }
 
-    void retryStartsOverFromTheHandshakeAndKeepsRowsRead() {
+    void aFailedReadChangesNothingAndRetryStartsOver() {
         RadioImage image;
+        for (int a = 0; a < kImageSize; ++a) image[a] = static_cast<std::uint8_t>(a >> 3);
+        const RadioImage before = image;
         FakeRadio radio;
         CloneEngine engine(image);
         engine.RecvLimit = 0;
@@ -265,16 +272,35 @@ private slots:
         }
         QCOMPARE(step.outcome, CloneOutcome::Failed);
         QVERIFY(!engine.Finished());
-        QVERIFY(std::equal(image.data() + 0x10, image.data() + 0x40, radio.image.data() + 0x10));
-        QCOMPARE(image[0x40], 0);
+        QVERIFY(image == before);  // not one of the three rows read
 
         const CloneStep retry = engine.Begin();
         QCOMPARE(retry.arm, CloneTimer::Send);
         QCOMPARE(retry.periodMs, kSendPeriodMs);
         QCOMPARE(engine.CurrentRow(), kHandshakeRow);
         QCOMPARE(engine.Progress(), 0.0);
-        QCOMPARE(image[0x10], radio.image[0x10]);  // kept until read again
         QCOMPARE(engine.SendTick().frame, QByteArray("KVMD4QZ"));
+
+        // The retry that completes brings all 26 rows, and nothing else changes.
+        engine.RecvLimit = 40;
+        QCOMPARE(engine.ReceiveTick(radio.Answer(HandshakeFrame())).arm, CloneTimer::Send);
+        const Transfer rest = [&] {
+            Transfer run;
+            CloneStep next{};
+            next.arm = CloneTimer::Send;
+            while (next.outcome == CloneOutcome::Running) {
+                next = engine.SendTick();
+                run.frames << next.frame;
+                next = engine.ReceiveTick(radio.Answer(next.frame));
+            }
+            run.outcome = next.outcome;
+            return run;
+        }();
+        QCOMPARE(rest.outcome, CloneOutcome::Completed);
+        QCOMPARE(rest.frames.size(), 27);  // rows 1 to 26 and End
+        RadioImage expected = before;
+        std::copy(radio.image.data() + 0x10, radio.image.data() + 0x1B0, expected.data() + 0x10);
+        QVERIFY(image == expected);
     }
 
     void nothingAfterTheEndFrameIsExamined() {

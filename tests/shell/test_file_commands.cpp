@@ -1,5 +1,6 @@
 // New, Open and Save with their questions, dialogs and messages.
 #include <QAction>
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -29,7 +30,10 @@ private slots:
     void newAsksAndCancelIsTheDefault();
     void newReloadsTheTemplate();
     void saveAlwaysAsksForANameAndOffersTheCurrentOne();
-    void saveFailureShowsTheSystemsText();
+    void saveFailureNamesTheFileInTheUiLanguage_data();
+    void saveFailureNamesTheFileInTheUiLanguage();
+    void onlyACompleteSaveCountsAsSaved_data();
+    void onlyACompleteSaveCountsAsSaved();
     void openAsksOnlyWhenTheImageChanged();
     void openAnswers_data();
     void openAnswers();
@@ -92,26 +96,79 @@ void TestFileCommands::saveAlwaysAsksForANameAndOffersTheCurrentOne() {
     QVERIFY(shell.prompts.messages.empty());
 }
 
-void TestFileCommands::saveFailureShowsTheSystemsText() {
+void TestFileCommands::saveFailureNamesTheFileInTheUiLanguage_data() {
+    QTest::addColumn<QString>("languageTool");
+    QTest::addColumn<QString>("firstLine");
+    QTest::newRow("English") << "miEnglish"
+                             << "The file could not be saved.";
+    QTest::newRow("Chinese") << "miChinese"
+                             << "文件保存失败。";
+}
+
+void TestFileCommands::saveFailureNamesTheFileInTheUiLanguage() {
+    QFETCH(QString, languageTool);
+    QFETCH(QString, firstLine);
     ShellFixture shell;
     qv::MainWindow& window = shell.Window();
-    shell.prompts.saveNames = {shell.Folder() + "/no/such/folder/x.tw"};
+    window.MainBar_ToolClick(languageTool);
+    const QString path = shell.Folder() + "/no/such/folder/x.tw";
+    const QString systemText = qv::SaveFile(path, window.Data().image).error;
+    QVERIFY(!systemText.isEmpty());
+    shell.prompts.saveNames = {path};
     window.MainBar_ToolClick("miSave");
     QCOMPARE(shell.prompts.messages.size(), std::size_t(1));
     QCOMPARE(shell.prompts.messages[0].title, QString("QV-730"));
     QCOMPARE(shell.prompts.messages[0].icon, qv::PromptIcon::Exclamation);
-    QVERIFY(!shell.prompts.messages[0].text.isEmpty());
+    // A line in the user's language, the file, then the system's own description.
+    const QStringList lines = shell.prompts.messages[0].text.split('\n');
+    QCOMPARE(lines.value(0), firstLine);
+    QCOMPARE(lines.value(1), QDir::toNativeSeparators(path));
+    QCOMPARE(lines.mid(2).join('\n').trimmed(), systemText);
+}
+
+void TestFileCommands::onlyACompleteSaveCountsAsSaved_data() {
+    QTest::addColumn<QString>("saveAs");  // "" for a cancelled dialog
+    QTest::addColumn<bool>("saved");
+    QTest::newRow("saved") << "mine.tw" << true;
+    QTest::newRow("dialog cancelled") << "" << false;
+    QTest::newRow("folder cannot be written") << "no/such/folder/x.tw" << false;
+}
+
+void TestFileCommands::onlyACompleteSaveCountsAsSaved() {
+    QFETCH(QString, saveAs);
+    QFETCH(bool, saved);
+    ShellFixture shell;
+    qv::MainWindow& window = shell.Window();
+    QVERIFY(Channels(window).SetCellAsUser(2, 1, "KEEP"));
+    const QString path = shell.Folder() + '/' + saveAs;
+    if (!saveAs.isEmpty()) shell.prompts.saveNames = {path};
+    window.MainBar_ToolClick("miSave");
+    QCOMPARE(int(window.Data().image[0x110 + 6]), int('K'));  // stored either way
+    QCOMPARE(window.Data().ImageModified(), !saved);
+    QCOMPARE(window.CurrentFileName(), saved ? path : QString("Untitled.tw"));
+
+    // So Open asks before it replaces unsaved data, and only then.
+    shell.prompts.messages.clear();
+    shell.prompts.answers = {PromptAnswer::Cancel};
+    window.MainBar_ToolClick("miOpen");
+    QCOMPARE(shell.prompts.messages.size(), std::size_t(saved ? 0 : 1));
+    QCOMPARE(Channels(window).Cell(2, 1), QString("KEEP"));
 }
 
 void TestFileCommands::openAsksOnlyWhenTheImageChanged() {
     ShellFixture shell;
     qv::MainWindow& window = shell.Window();
-    // Edits still in the grid have not reached the image: no question.
-    QVERIFY(Channels(window).SetCellAsUser(1, 1, "GRID"));
+    // Nothing changed: no question, straight to the open dialog.
     window.MainBar_ToolClick("miOpen");
     QVERIFY(shell.prompts.messages.empty());
     QCOMPARE(shell.prompts.fileRequests.size(), std::size_t(1));
     QCOMPARE(shell.prompts.fileRequests[0].fileName, QString());
+    // Edits still in the grid count as changes.
+    QVERIFY(Channels(window).SetCellAsUser(1, 1, "GRID"));
+    shell.prompts.answers = {PromptAnswer::No};
+    window.MainBar_ToolClick("miOpen");
+    QCOMPARE(shell.prompts.messages.size(), std::size_t(1));
+    QCOMPARE(shell.prompts.fileRequests.size(), std::size_t(2));
     QCOMPARE(Channels(window).Cell(1, 1), QString("GRID"));  // a cancelled dialog ends silently
 }
 

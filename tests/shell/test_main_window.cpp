@@ -53,7 +53,7 @@ private slots:
     void viewTogglesAndBandClose();
     void hiddenToolsStayHidden();
     void toolsThatDoNothing();
-    void readThatFailsStillResetsTheBaseline();
+    void readThatFailsChangesNothing();
     void writePreparesTheCopyRows();
     void exitStoresTheOpenEditorsAndTheLanguage();
     void aboutBoxShowsTheVersionAndOpensTheWebPage();
@@ -135,7 +135,7 @@ void TestMainWindow::showingAnotherEditorStoresTheOpenOne() {
     window.MainBar_ToolClick("miCommonSet");
     QCOMPARE(int(window.Data().image[0x110]), int('H'));
     QVERIFY(OnlyVisible(window, Editor::Setting));
-    QVERIFY(!window.Data().ImageModified());
+    QVERIFY(window.Data().ImageModified());  // stored, yet not saved
 
     // A second click while it is visible changes nothing.
     auto* squelch = window.EditorOf(Editor::Setting)->findChild<QComboBox*>("Combo1_15");
@@ -267,21 +267,25 @@ void TestMainWindow::toolsThatDoNothing() {
     QVERIFY(shell.prompts.messages.empty());
 }
 
-void TestMainWindow::readThatFailsStillResetsTheBaseline() {
+void TestMainWindow::readThatFailsChangesNothing() {
     ShellFixture shell;
     qv::MainWindow& window = shell.Window();
-    window.Data().image[0x0005] = 0x42;  // an unsaved change
+    window.Data().image[0x0005] = 0x42;  // an unsaved change, kept on purpose (No)
     QVERIFY(window.Data().ImageModified());
+    const qv::RadioData before = window.Data();
     // OK on the clone dialog: COM1 leads to a device that does not exist, so the port fails.
     qv::test::OnNextModal(
         [](QWidget* dialog) { dialog->findChild<QPushButton*>("Command1")->click(); });
+    shell.prompts.answers = {qv::PromptAnswer::No};
     window.MainBar_ToolClick("miRead");
-    QCOMPARE(shell.prompts.messages.size(), std::size_t(1));
-    QCOMPARE(shell.prompts.messages[0].icon, qv::PromptIcon::Exclamation);
+    QCOMPARE(shell.prompts.messages.size(), std::size_t(2));
+    QCOMPARE(shell.prompts.messages[0].text, QString("File has been modified, save it now?"));
+    QCOMPARE(shell.prompts.messages[1].icon, qv::PromptIcon::Exclamation);
     QCOMPARE(window.Clone()->FirstRow(), 1);
     QCOMPARE(window.Clone()->LastRow(), 26);
-    QVERIFY(!window.Data().ImageModified());
-    QCOMPARE(int(window.Data().image[0x0005]), 0x42);
+    QCOMPARE(window.Data().image, before.image);
+    QCOMPARE(window.Data().baseline, before.baseline);
+    QVERIFY(window.Data().ImageModified());  // still counted as unsaved
 }
 
 void TestMainWindow::writePreparesTheCopyRows() {
@@ -312,12 +316,16 @@ void TestMainWindow::writePreparesTheCopyRows() {
 void TestMainWindow::exitStoresTheOpenEditorsAndTheLanguage() {
     ShellFixture shell("0");
     qv::MainWindow& window = shell.Window();
+    window.show();
     window.MainBar_ToolClick("miChinese");
     QVERIFY(Channels(window).SetCellAsUser(4, 1, "EXIT"));
+    shell.prompts.answers = {qv::PromptAnswer::No};
     window.MainBar_ToolClick("miExit");
     QCOMPARE(int(window.Data().image[0x110 + 18]), int('E'));
+    QCOMPARE(shell.prompts.messages.size(), std::size_t(1));
+    QCOMPARE(shell.prompts.messages[0].text, QString("文件已被修改，是否保存？"));
+    QVERIFY(!window.isVisible());
     QCOMPARE(shell.StoredLanguage(), QString("1"));
-    QVERIFY(shell.prompts.messages.empty());  // no question at exit
 }
 
 void TestMainWindow::aboutBoxShowsTheVersionAndOpensTheWebPage() {

@@ -3,10 +3,9 @@
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QRegularExpressionValidator>
 
-#include "codecs/number_text.h"
 #include "codecs/tone.h"
+#include "editors/channel/frequency_validator.h"
 #include "editors/channel/name_validator.h"
 #include "editors/editor_window.h"
 
@@ -23,11 +22,6 @@ constexpr char kColumnProperty[] = "CellColumn";
 
 bool IsEnterKey(const QKeyEvent* event) {
     return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-}
-
-QChar DecimalSeparator() {
-    const QString point = UiLocale().decimalPoint();
-    return point.isEmpty() ? QChar(u'.') : point.front();
 }
 
 QComboBox* MakeList(QWidget* parent, const QString& name, bool editable) {
@@ -101,7 +95,6 @@ bool ChannelCellDelegate::eventFilter(QObject* watched, QEvent* event) {
             emit closeEditor(editor, QAbstractItemDelegate::RevertModelCache);
             return true;
         }
-        if (RefuseKey(editor, key)) return true;
     }
     // Focus and other events of a list's line edit reach the list itself.
     if (editor != widget) return false;
@@ -115,9 +108,8 @@ QWidget* FrequencyDelegate::createEditor(QWidget* parent, const QStyleOptionView
     QComboBox* combo = MakeList(parent, QStringLiteral("CboFreq"), true);
     combo->setCompleter(nullptr);  // what is typed stays as typed
     combo->addItems(ChannelTable::FrequencyChoices());
-    const QString separator = QRegularExpression::escape(QString(DecimalSeparator()));
-    combo->setValidator(new QRegularExpressionValidator(
-        QRegularExpression(QStringLiteral("[0-9]*(%1[0-9]*)?").arg(separator)), combo));
+    // Digits and the decimal separator only, key by key; list entries are chosen as they are.
+    combo->setValidator(new FrequencyValidator(combo));
     const QString cur = index.data(Qt::EditRole).toString();
     const int at = combo->findText(cur, Qt::MatchExactly);
     combo->setCurrentIndex(at);
@@ -137,30 +129,12 @@ void FrequencyDelegate::setModelData(QWidget* editor, QAbstractItemModel* model,
 
 void FrequencyDelegate::StartWith(QWidget* editor, QChar typed) {
     auto* combo = qobject_cast<QComboBox*>(editor);
-    if (!combo || !combo->lineEdit()) return;
-    combo->setEditText(QString(typed == u'.' ? DecimalSeparator() : typed));
+    const std::optional<QString> first = ChannelTable::AcceptedFrequencyText(QString(typed));
+    if (!combo || !combo->lineEdit() || !first) return;
+    combo->setCurrentIndex(-1);
+    combo->setEditText(*first);
     combo->lineEdit()->deselect();
     combo->lineEdit()->setCursorPosition(1);
-}
-
-bool FrequencyDelegate::RefuseKey(QWidget* editor, QKeyEvent* event) const {
-    const QString text = event->text();
-    // Moving, deleting and shortcuts keep their meaning.
-    if (text.isEmpty() || !text.front().isPrint() ||
-        (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
-        return false;
-    }
-    const QChar typed = text.front();
-    if (typed >= u'0' && typed <= u'9') return false;
-    const QChar separator = DecimalSeparator();
-    if (typed == u'.' || typed == separator) {
-        QLineEdit* line = static_cast<QComboBox*>(editor)->lineEdit();
-        QString rest = line->text();
-        if (line->hasSelectedText())
-            rest.remove(line->selectionStart(), line->selectedText().size());
-        if (!rest.contains(separator)) line->insert(QString(separator));
-    }
-    return true;
 }
 
 int FrequencyDelegate::ExtraWidth() const {

@@ -34,8 +34,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     // Marks a new editor with its cell and SavedText.
     void Prepare(QWidget* editor, const QModelIndex& index) const;
-    // A key typed into the editor; true when it is refused (consumed).
-    virtual bool RefuseKey(QWidget* /*editor*/, QKeyEvent* /*event*/) const { return false; }
     // Extra width beyond the cell.
     virtual int ExtraWidth() const { return 0; }
 
@@ -56,7 +54,6 @@ public:
     static void StartWith(QWidget* editor, QChar typed);
 
 protected:
-    bool RefuseKey(QWidget* editor, QKeyEvent* event) const override;
     int ExtraWidth() const override;
 };
 

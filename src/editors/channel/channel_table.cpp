@@ -195,6 +195,24 @@ QStringList ChannelTable::FrequencyChoices() {
     return choices;
 }
 
+std::optional<QString> ChannelTable::AcceptedFrequencyText(const QString& text) {
+    const QString separator = UiLocale().decimalPoint();
+    QString accepted;
+    bool separatorSeen = false;
+    for (QChar c : text) {
+        if (c >= u'0' && c <= u'9') {
+            accepted.append(c);
+        } else if ((c == u'.' || separator == c) && !separatorSeen) {
+            // A keyboard's "." is the decimal separator whatever the user's locale writes.
+            accepted.append(separator);
+            separatorSeen = true;
+        } else {
+            return std::nullopt;
+        }
+    }
+    return accepted;
+}
+
 int ChannelTable::ToneChoice(const Tone& tone) const {
     for (std::size_t i = 1; i < toneChoices_.size(); ++i) {
         if (toneChoices_[i] == tone) return static_cast<int>(i);

@@ -11,6 +11,7 @@
 #include <QStringList>
 #include <array>
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include "codecs/channel_record.h"
@@ -74,6 +75,10 @@ public:
     const QStringList& ToneDisplayList() const { return toneList_; }
     // The frequency editor's list: an empty entry, then the eight PMR446 frequencies.
     static QStringList FrequencyChoices();
+    // What the frequency editor lets in: digits and one decimal separator, the user's locale's,
+    // with a typed "." taken as that separator. The text with "." turned into the separator, or
+    // nothing when any character is refused.
+    static std::optional<QString> AcceptedFrequencyText(const QString& text);
 
     // ---- The rules of the table ----
     // Empty text clears the row (the channel is deleted at the next save). Otherwise the text is

@@ -73,8 +73,9 @@ bool FrmChannel::HandleGridKey(QKeyEvent* event) {
     }
     const QChar typed = text.at(0);
     if (curCol_ == kColRxFreq || curCol_ == kColTxFreq) {
-        // The key opens the editor and is its first character.
-        if (IsAsciiDigit(typed) || typed == u'.') {
+        // The key opens the editor and is its first character, as in the name column.
+        const std::optional<QString> first = ChannelTable::AcceptedFrequencyText(typed);
+        if (first && !first->isEmpty()) {
             EditCell();
             FrequencyDelegate::StartWith(grid_->OpenEditor(), typed);
         }

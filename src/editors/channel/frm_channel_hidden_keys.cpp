@@ -50,7 +50,7 @@ void FrmChannel::SaveAsTemplate() {
     const SaveResult result = SaveFile(path, data_.image);
     if (!result.ok) {
         PromptRequest request;
-        request.text = result.error;
+        request.text = SaveFailureText(path, result.error);
         request.title = AppTitle();
         request.icon = PromptIcon::Exclamation;
         request.buttons = PromptButtons::Ok;

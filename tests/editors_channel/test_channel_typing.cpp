@@ -1,0 +1,231 @@
+// Typing in the channel grid as a user does, keyboard only: the key that opens a frequency
+// editor is its first character, the editor takes only digits and the decimal separator, and Esc
+// in any editor leaves the channel as it was. What counts is what reaches the image.
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTableView>
+#include <QtTest>
+#include <memory>
+
+#include "channel_test_support.h"
+#include "codecs/number_text.h"
+#include "editors/channel/channel_texts.h"
+#include "editors/channel/frm_channel.h"
+
+using namespace qv;
+using namespace qv::channel;
+using namespace qv::test;
+
+class TestChannelTyping : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+
+    void typedKeyIsTheFrequencysFirstCharacter_data();
+    void typedKeyIsTheFrequencysFirstCharacter();
+    void frequencyEditorRefusesOtherKeys_data();
+    void frequencyEditorRefusesOtherKeys();
+    void escapeLeavesTheChannelAsItWas_data();
+    void escapeLeavesTheChannelAsItWas();
+
+private:
+    QTableView* Grid() { return window_->findChild<QTableView*>("ChannelGrid"); }
+    // The frequency editor open now; closed editors linger until the event loop deletes them.
+    QComboBox* FrequencyEditor() {
+        for (QComboBox* editor : window_->findChildren<QComboBox*>("CboFreq")) {
+            if (editor->isVisible()) return editor;
+        }
+        return nullptr;
+    }
+    QModelIndex IndexOf(int row, int column) { return Grid()->model()->index(row - 1, column - 1); }
+    QString Shown(int row, int column) { return IndexOf(row, column).data().toString(); }
+    // Onto a cell with the arrow keys only, from the name column of the row.
+    void ArrowTo(int row, int column) {
+        Grid()->setCurrentIndex(IndexOf(row, kColName));
+        Grid()->setFocus();
+        for (int c = kColName; c < column; ++c) QTest::keyClick(Grid(), Qt::Key_Right);
+        QCOMPARE(Grid()->currentIndex(), IndexOf(row, column));
+    }
+    // Each key goes where the keyboard focus is, as it does for a user.
+    void Type(const QString& keys) {
+        for (QChar key : keys) QTest::keyClick(QApplication::focusWidget(), key.toLatin1());
+    }
+    void Press(Qt::Key key) { QTest::keyClick(QApplication::focusWidget(), key); }
+    bool AnyEditorShown() {
+        for (const char* name : {"CboFreq", "CboChannel_0", "CboChannel_1", "TxtChannel"}) {
+            for (QWidget* editor : window_->findChildren<QWidget*>(name)) {
+                if (editor->isVisible()) return true;
+            }
+        }
+        return false;
+    }
+
+    RadioData data_;
+    std::unique_ptr<FrmChannel> window_;
+};
+
+void TestChannelTyping::init() {
+    data_ = BlankRadio();
+    PutRecord(data_.image, 1, SimplexRecord());
+    PutRecord(data_.image, 2, "25 06 60 44 75 18 60 44 FF FF FF FF 28 40 FE FF");  // repeater
+    window_ = std::make_unique<FrmChannel>(data_);
+    window_->show();
+    QApplication::setActiveWindow(window_.get());
+    QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+}
+
+void TestChannelTyping::cleanup() {
+    window_.reset();
+}
+
+void TestChannelTyping::typedKeyIsTheFrequencysFirstCharacter_data() {
+    QTest::addColumn<int>("row");
+    QTest::addColumn<int>("column");
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("shown");  // what the editor shows before Enter
+    QTest::addColumn<QString>("rxBytes");
+    QTest::addColumn<QString>("txBytes");
+    const int rx = kColRxFreq;
+    const int tx = kColTxFreq;
+    // 446.1 MHz is 00 00 61 44; 446.00625 MHz, the rows' first frequency, 25 06 60 44.
+    QTest::newRow("RX of a simplex row, TX follows") << 1 << rx << "C"
+                                                     << "446.1"
+                                                     << "00 00 61 44"
+                                                     << "00 00 61 44";
+    QTest::newRow("TX of a repeater row") << 2 << tx << "C"
+                                          << "446.1"
+                                          << "25 06 60 44"
+                                          << "00 00 61 44";
+    QTest::newRow("an empty row becomes a channel") << 7 << rx << "C"
+                                                    << "446.1"
+                                                    << "00 00 61 44"
+                                                    << "00 00 61 44";
+    QTest::newRow("decimal comma: the typed dot is the separator") << 1 << rx << "de_DE"
+                                                                   << "446,1"
+                                                                   << "00 00 61 44"
+                                                                   << "00 00 61 44";
+}
+
+void TestChannelTyping::typedKeyIsTheFrequencysFirstCharacter() {
+    QFETCH(int, row);
+    QFETCH(int, column);
+    QFETCH(QString, locale);
+    QFETCH(QString, shown);
+    QFETCH(QString, rxBytes);
+    QFETCH(QString, txBytes);
+    ScopedUiLocale uiLocale{QLocale(locale)};
+    window_->RefreshAll();
+    ArrowTo(row, column);
+    Type("4");
+    QVERIFY(FrequencyEditor());
+    QCOMPARE(FrequencyEditor()->currentText(), QStringLiteral("4"));
+    QCOMPARE(FrequencyEditor()->lineEdit()->cursorPosition(), 1);
+    Type("46.1");
+    QCOMPARE(FrequencyEditor()->currentText(), shown);
+    Press(Qt::Key_Return);
+    QVERIFY(!FrequencyEditor());
+    QCOMPARE(Shown(row, column), FormatFixed(446.1, 5));
+    window_->SaveData();
+    QCOMPARE(Hex(data_.image, 16 * row, 4), rxBytes);
+    QCOMPARE(Hex(data_.image, 16 * row + 4, 4), txBytes);
+}
+
+void TestChannelTyping::frequencyEditorRefusesOtherKeys_data() {
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QString>("rxBytes");
+    QTest::newRow("letters between digits") << "446a.1b"
+                                            << "446.1"
+                                            << "00 00 61 44";
+    QTest::newRow("letters and signs at the end") << "4461x-+ "
+                                                  << "4461"
+                                                  << "00 00 00 48";
+    QTest::newRow("a second separator") << "446.1.2"
+                                        << "446.12"
+                                        << "00 20 61 44";
+    QTest::newRow("letters first: nothing opens, nothing changes") << "abc"
+                                                                   << ""
+                                                                   << "25 06 60 44";
+}
+
+void TestChannelTyping::frequencyEditorRefusesOtherKeys() {
+    QFETCH(QString, keys);
+    QFETCH(QString, shown);
+    QFETCH(QString, rxBytes);
+    ArrowTo(1, kColRxFreq);
+    Type(keys);
+    QCOMPARE(FrequencyEditor() != nullptr, !shown.isEmpty());
+    if (FrequencyEditor()) {
+        QCOMPARE(FrequencyEditor()->currentText(), shown);
+        Press(Qt::Key_Return);
+    }
+    window_->SaveData();
+    QCOMPARE(Hex(data_.image, 16, 4), rxBytes);
+
+    // A list entry is still chosen as it is.
+    ArrowTo(1, kColRxFreq);
+    Press(Qt::Key_Return);
+    FrequencyEditor()->setCurrentIndex(3);
+    Press(Qt::Key_Return);
+    window_->SaveData();
+    QCOMPARE(Hex(data_.image, 16, 4), QStringLiteral("25 31 60 44"));  // 446.03125
+}
+
+void TestChannelTyping::escapeLeavesTheChannelAsItWas_data() {
+    QTest::addColumn<int>("row");
+    QTest::addColumn<int>("column");
+    QTest::addColumn<QString>("keys");  // typed after the editor opened; "v" / "^" arrow keys
+    QTest::addColumn<QString>("editor");
+    QTest::newRow("RX frequency") << 1 << int(kColRxFreq) << "440"
+                                  << "CboFreq";
+    QTest::newRow("TX frequency") << 2 << int(kColTxFreq) << "440"
+                                  << "CboFreq";
+    QTest::newRow("RX tone") << 1 << int(kColRxTone) << "vv"
+                             << "CboChannel_0";
+    QTest::newRow("TX tone") << 2 << int(kColTxTone) << "v"
+                             << "CboChannel_0";
+    QTest::newRow("scan") << 1 << int(kColScan) << "^"
+                          << "CboChannel_1";
+    QTest::newRow("busy lock") << 1 << int(kColBusyLock) << "v"
+                               << "CboChannel_1";
+    QTest::newRow("name") << 1 << int(kColName) << "XY"
+                          << "TxtChannel";
+}
+
+void TestChannelTyping::escapeLeavesTheChannelAsItWas() {
+    QFETCH(int, row);
+    QFETCH(int, column);
+    QFETCH(QString, keys);
+    QFETCH(QString, editor);
+    window_->SaveData();  // the image as this editor stores it, untouched by the user
+    const RadioImage before = data_.image;
+    const QStringList shownBefore = window_->Table().RowTexts(row);
+
+    ArrowTo(row, column);
+    Press(Qt::Key_Return);
+    QVERIFY(AnyEditorShown());
+    QVERIFY(window_->findChild<QWidget*>(editor));
+    for (QChar key : keys) {
+        if (key == u'v' || key == u'^') {
+            Press(key == u'v' ? Qt::Key_Down : Qt::Key_Up);
+        } else {
+            Type(key);
+        }
+    }
+    Press(Qt::Key_Escape);
+    QVERIFY(!AnyEditorShown());
+    QVERIFY(Grid()->hasFocus());
+    QCOMPARE(Grid()->currentIndex(), IndexOf(row, column));
+    for (int c = 1; c < kTableColumns; ++c) QCOMPARE(Shown(row, c), shownBefore[c]);
+
+    // Clicking elsewhere afterwards stores nothing of what was typed.
+    const QRect elsewhere = Grid()->visualRect(IndexOf(5, kColMode));
+    QTest::mouseClick(Grid()->viewport(), Qt::LeftButton, {}, elsewhere.center());
+    window_->SaveData();
+    QVERIFY(data_.image == before);
+}
+
+QTEST_MAIN(TestChannelTyping)
+#include "test_channel_typing.moc"
