@@ -282,8 +282,11 @@ void TestChannelRowsWindow::badPasteChangesNothingAndNamesTheCell_data() {
                                    << "from channel 15 on only 2 fit";
     QTest::newRow("nothing") << 1 << "\n \t \n"
                              << "no channels";
-    QTest::newRow("long name") << 2 << "\tTOOLONGNAME\t446.1\n"
+    QTest::newRow("long name") << 2 << "\tTOOLONGNAME\t\t446.1\n"
                                << "channel 2, column \"CH Name\"";
+    // A word from elsewhere is no channel: it must not empty the channel it lands on.
+    QTest::newRow("a single word") << 1 << "hello"
+                                   << "channel 1: the line has 1 fields";
 }
 
 void TestChannelRowsWindow::badPasteChangesNothingAndNamesTheCell() {

@@ -114,6 +114,20 @@ ChannelPasteResult PasteChannelRows(ChannelTable& table, const RadioData& data, 
         for (int column = 0; column < kTableColumns; ++column) {
             header << HeaderTextIn(kEnglish, column);
         }
+        // Without a header the fields go by position: a line too short to reach RX Freq. is no
+        // channel row, and taking it as one would delete the channel it lands on.
+        for (std::size_t i = 0; i < lines.size(); ++i) {
+            if (lines[i].size() <= kColRxFreq) {
+                return {false,
+                        QStringLiteral("channel %1: the line has %2 fields, too few to reach "
+                                       "column \"%3\" (copied channels have %4)")
+                            .arg(firstRow + static_cast<int>(i))
+                            .arg(lines[i].size())
+                            .arg(HeaderTextIn(kEnglish, kColRxFreq))
+                            .arg(kTableColumns),
+                        {}};
+            }
+        }
     }
     if (lines.empty()) return {false, QStringLiteral("the text holds no channels"), {}};
     const int room = kChannelRows - firstRow + 1;
