@@ -320,14 +320,19 @@ void TestChannelRowsWindow::contextMenuInBothLanguages() {
     window_->RefreshAll();
     for (int i = 0; i < 5; ++i) QCOMPARE(Action(names[i])->text(), chinese[i]);
 
-    // The menu's entries do what the keys do.
+    // The menu's entries do what the keys do; Delete channels only while rows are selected.
+    QVERIFY(!Action("actDelete")->isEnabled());
     ClickRowNumber(2);
+    QVERIFY(Action("actDelete")->isEnabled());
     Action("actDelete")->trigger();
     QVERIFY(window_->Table().IsEmptyChannel(2));
     QVERIFY(Action("actUndo")->isEnabled());
     Action("actUndo")->trigger();
     QCOMPARE(Cell(2, kColName), QStringLiteral("RPT"));
     QCOMPARE(Cell(2, kColMode), QStringLiteral("中继"));
+    // A refused paste says so in Chinese too.
+    QVERIFY(!window_->PasteRowsText("hello"));
+    QVERIFY(prompts_->messages.back().text.startsWith(QStringLiteral("无法粘贴信道：")));
 }
 
 QTEST_MAIN(TestChannelRowsWindow)

@@ -140,6 +140,7 @@ void FrmChannel::Display() {
 void FrmChannel::LoadData() {
     table_->LoadData();
     SetCurrentCell(1, 1);
+    deleteAction_->setEnabled(false);  // the reset dropped any row selection
 }
 
 void FrmChannel::SaveData() {

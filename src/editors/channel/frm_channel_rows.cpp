@@ -82,6 +82,10 @@ void FrmChannel::BuildRowActions() {
         CommitOpenEditor();
         undoStack_->redo();
     });
+    // Delete empties whole channels: it offers itself while whole rows are selected.
+    deleteAction_->setEnabled(false);
+    connect(grid_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            [this] { deleteAction_->setEnabled(!SelectedRows().isEmpty()); });
     connect(copyAction_, &QAction::triggered, this, &FrmChannel::CopyRows);
     connect(pasteAction_, &QAction::triggered, this, &FrmChannel::PasteRows);
     connect(deleteAction_, &QAction::triggered, this, &FrmChannel::DeleteSelectedRows);
