@@ -251,6 +251,18 @@
         <source>Import Channels (CSV)...</source>
         <translation>导入信道 (CSV)...</translation>
     </message>
+    <message>
+        <source>Export Channels (Common CSV)...</source>
+        <translation>导出信道 (通用 CSV)...</translation>
+    </message>
+    <message>
+        <source>Print Channel List...</source>
+        <translation>打印信道表...</translation>
+    </message>
+    <message>
+        <source>Export Channel List (PDF)...</source>
+        <translation>导出信道表 (PDF)...</translation>
+    </message>
 </context>
 <context>
     <name>TreeView</name>
@@ -307,6 +319,22 @@
     <message>
         <source>The channel plan was not imported.</source>
         <translation>信道表未导入。</translation>
+    </message>
+    <message>
+        <source>This file is a channel list in the common CSV of other radio programs.
+Put its channels into channels 1, 2, 3, ... in file order?
+(No: each goes to the channel its Location names.)</source>
+        <translation>此文件是其他写频软件通用 CSV 格式的信道表。
+是否按文件中的顺序依次放入信道 1、2、3……？
+（否：按 Location 列指定的信道放入。）</translation>
+    </message>
+    <message>
+        <source>Power and Mode are not applied: this radio&apos;s power and bandwidth are fixed.</source>
+        <translation>未导入功率 (Power) 和模式 (Mode)：本机的发射功率和信道带宽是固定的。</translation>
+    </message>
+    <message>
+        <source>The file %1 no longer exists. It has been removed from the recent files.</source>
+        <translation>文件 %1 已不存在，已从最近的文件中移除。</translation>
     </message>
 </context>
 <context>
@@ -726,6 +754,37 @@
     <message>
         <source>Invalid port settings: %1</source>
         <translation>端口设置无效：%1</translation>
+    </message>
+</context>
+<context>
+    <name>ChannelList</name>
+    <message>
+        <source>QV-730 Channel List</source>
+        <translation>QV-730 信道表</translation>
+    </message>
+    <message>
+        <source>File: %1</source>
+        <translation>文件：%1</translation>
+    </message>
+    <message>
+        <source>Date: %1</source>
+        <translation>日期：%1</translation>
+    </message>
+    <message>
+        <source>Print Channel List</source>
+        <translation>打印信道表</translation>
+    </message>
+    <message>
+        <source>Export Channel List (PDF)</source>
+        <translation>导出信道表 (PDF)</translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf)</source>
+        <translation>PDF 文件 (*.pdf)</translation>
+    </message>
+    <message>
+        <source>The PDF could not be made.</source>
+        <translation>无法生成 PDF 文件。</translation>
     </message>
 </context>
 </TS>

@@ -1,5 +1,6 @@
 #include "codecs/frequency.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "codecs/number_text.h"
@@ -20,20 +21,53 @@ std::uint8_t Bcd(int tens, int units) {
     return static_cast<std::uint8_t>(tens << 4 | units);
 }
 
+long long ToUnits(float mhz) {
+    return static_cast<long long>(std::llround(static_cast<double>(mhz) * kUnitsPerMHz));
+}
+
+// Multiples of a raster step at or below / at or above a value, for values of either sign.
+long long FloorTo(long long value, long long step) {
+    const long long q = value / step;
+    return (q * step > value ? q - 1 : q) * step;
+}
+
+long long CeilTo(long long value, long long step) {
+    const long long q = value / step;
+    return (q * step < value ? q + 1 : q) * step;
+}
+
+// The nearer of the two raster steps at or below x rounded to 10 Hz; on a tie the 5 kHz one.
+long long SnapToRaster(double x) {
+    const auto n = static_cast<long long>(RoundHalfEven(x));
+    const long long a = FloorTo(n, kRaster5k);
+    const long long b = FloorTo(n, kRaster6k25);
+    return std::fabs(x - static_cast<double>(b)) < std::fabs(x - static_cast<double>(a)) ? b : a;
+}
+
+long long LowestRasterAtOrAbove(long long units) {
+    return std::min(CeilTo(units, kRaster5k), CeilTo(units, kRaster6k25));
+}
+
+long long HighestRasterAtOrBelow(long long units) {
+    return std::max(FloorTo(units, kRaster5k), FloorTo(units, kRaster6k25));
+}
+
 }  // namespace
 
+// Snaps to the raster first and clamps afterwards, both in whole 10 Hz units, so that the stored
+// value always lies on the raster and inside the band: 399.99999 snaps to 399.99500 and is then
+// lifted to 400.00000 rather than stored below the lower limit.
 QString NormalizeFrequency(const QString& text, float bandUpperMHz, float bandLowerMHz) {
-    const double value = ReadNumber(text);
-    const float single = static_cast<float>(value);
-    if (single >= bandUpperMHz) return FormatFixed(bandUpperMHz, 5);
-    if (single < bandLowerMHz) return FormatFixed(bandLowerMHz, 5);
+    const long long lowest = LowestRasterAtOrAbove(ToUnits(bandLowerMHz));
+    const long long highest = std::max(lowest, HighestRasterAtOrBelow(ToUnits(bandUpperMHz)));
 
-    const double x = value * kUnitsPerMHz;
-    const auto n = static_cast<long long>(RoundHalfEven(x));
-    const long long a = n / kRaster5k * kRaster5k;
-    const long long b = n / kRaster6k25 * kRaster6k25;
-    const long long snapped =
-        std::fabs(x - static_cast<double>(b)) < std::fabs(x - static_cast<double>(a)) ? b : a;
+    // Far outside the band only the clamp matters; bounding x first keeps the integer maths exact.
+    double x = ReadNumber(text) * kUnitsPerMHz;
+    if (!std::isfinite(x)) x = 0.0;
+    x = std::clamp(x, static_cast<double>(lowest - kRaster5k),
+                   static_cast<double>(highest + kRaster5k));
+
+    const long long snapped = std::clamp(SnapToRaster(x), lowest, highest);
     return FormatFixed(static_cast<double>(snapped) / kUnitsPerMHz, 5);
 }
 

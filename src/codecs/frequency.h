@@ -10,8 +10,9 @@ namespace qv {
 
 enum class FrequencyField { Rx, Tx };  // columns 0-3 and 4-7 of a channel row
 
-// Reads a typed frequency, clamps it to the band limits and snaps it to the 5 kHz or 6.25 kHz
-// raster (whichever lies nearer); the result has exactly five decimals.
+// Reads a typed frequency, snaps it to the 5 kHz or 6.25 kHz raster (whichever lies nearer) and
+// clamps it to the nearest raster value inside the band limits; the result has exactly five
+// decimals. Whatever the text, the result lies in the band and on the raster.
 QString NormalizeFrequency(const QString& text, float bandUpperMHz, float bandLowerMHz);
 inline QString NormalizeFrequency(const QString& text, const RadioData& data) {
     return NormalizeFrequency(text, data.BandUpperMHz, data.BandLowerMHz);

@@ -76,6 +76,7 @@ MainWindow::MainWindow(const QString& appFolder) {
     BuildStatusBar();
     resize(1100, 700);
     resizeDocks({bar_->TreeDock()}, {240}, Qt::Horizontal);
+    SetUpDesktop();
     StartUp(appFolder.isEmpty() ? QCoreApplication::applicationDirPath() : appFolder);
 }
 
@@ -103,7 +104,7 @@ void MainWindow::StartUp(const QString& appFolder) {
     bar_->ApplyLayout();
     CheckLanguageTools();
     // 6. The template; on failure the image stays all zero.
-    LoadFile(appPath_ + "default.tw");
+    LoadTemplate();
     // 7. The clone dialog, prepared and hidden.
     clone_ = new FrmClone(data_, this);
     clone_->SetRecvInterval(timing.RecvInterval);
@@ -149,9 +150,14 @@ void MainWindow::MainBar_ToolClick(const QString& tool) {
         {"miCustomizedSignal", [](MainWindow& w) { w.ShowCustomizedSignal(); }},
         // Beyond the radio's own commands: the channel plan as a spreadsheet file.
         {"miExportCsv", [](MainWindow& w) { w.ExportChannels(); }},
+        {"miExportCsvCommon", [](MainWindow& w) { w.ExportChannels(CsvFormat::Common); }},
         {"miImportCsv", [](MainWindow& w) { w.ImportChannels(); }},
+        // The channel list on paper.
+        {"miPrintList", [](MainWindow& w) { w.PrintChannelList(); }},
+        {"miExportPdf", [](MainWindow& w) { w.ExportChannelListPdf(); }},
     };
     if (const auto command = commands.find(tool); command != commands.end()) (*command)(*this);
+    UpdateModifiedMark();
 }
 
 void MainWindow::ToggleView(int bit) {
@@ -321,14 +327,16 @@ void MainWindow::NewFile() {
         this, {Text("All data will be cleared."), Text("Alert!"), PromptIcon::Exclamation,
                PromptButtons::OkCancel, PromptAnswer::Cancel});
     if (answer != PromptAnswer::Ok) return;
-    if (LoadFile(appPath_ + "default.tw")) RefreshAll();
+    if (!LoadTemplate()) return;
+    RefreshAll();
+    ForgetFile();  // the template is no file of the user's
 }
 
 void MainWindow::OpenFile() {
     if (!ConfirmUnsavedChanges()) return;
     const QString path = CurrentPrompts().OpenFileName(this, {QString(), QString(), kFileFilter});
     if (path.isEmpty()) return;
-    LoadFile(path);
+    LoadOpenedFile(path);
 }
 
 bool MainWindow::SaveCommand() {
@@ -343,6 +351,7 @@ bool MainWindow::SaveFileAs() {
     // Only a file written to its last byte holds the user's data: now the image counts as saved.
     currentFileName_ = path;
     data_.CopyToBaseline();
+    RememberFile(currentFileName_);
     return true;
 }
 
@@ -358,12 +367,13 @@ bool MainWindow::ConfirmUnsavedChanges() {
     return false;
 }
 
-void MainWindow::ExportChannels() {
+void MainWindow::ExportChannels(CsvFormat format) {
     SaveAll();
-    const QString path = CurrentPrompts().SaveFileName(
-        this, {QString(), QStringLiteral("channels.csv"), kCsvFilter});
+    const QString offered = format == CsvFormat::Common ? QStringLiteral("channels-common.csv")
+                                                        : QStringLiteral("channels.csv");
+    const QString path = CurrentPrompts().SaveFileName(this, {QString(), offered, kCsvFilter});
     if (path.isEmpty()) return;
-    const QByteArray csv = ExportChannelsCsv(data_);
+    const QByteArray csv = ExportChannelsCsv(data_, format);
     const SaveResult saved =
         WriteFileAtomically(path, reinterpret_cast<const std::uint8_t*>(csv.constData()),
                             static_cast<std::size_t>(csv.size()));
@@ -380,9 +390,23 @@ void MainWindow::ImportChannels() {
     QFile file(path);
     CsvImportResult result;
     if (!file.open(QIODevice::ReadOnly)) {
-        result = {false, file.errorString()};
+        result.ok = false;
+        result.error = file.errorString();
     } else {
-        result = ImportChannelsCsv(file.readAll(), data_);
+        const QByteArray csv = file.readAll();
+        CsvImportOptions options;
+        if (DetectCsvFormat(csv) == CsvFormat::Common) {
+            // A plan from another radio: its Location may mean nothing on a 16-channel radio.
+            const PromptAnswer answer = CurrentPrompts().Message(
+                this,
+                {Text("This file is a channel list in the common CSV of other radio "
+                      "programs.\nPut its channels into channels 1, 2, 3, ... in file "
+                      "order?\n(No: each goes to the channel its Location names.)"),
+                 AppTitle(), PromptIcon::Question, PromptButtons::YesNoCancel, PromptAnswer::Yes});
+            if (answer == PromptAnswer::Cancel) return;
+            options.renumber = answer == PromptAnswer::Yes;
+        }
+        result = ImportChannelsCsv(csv, data_, options);
     }
     if (!result.ok) {
         CurrentPrompts().Message(
@@ -391,6 +415,13 @@ void MainWindow::ImportChannels() {
         return;
     }
     RefreshAll();  // the editors show the imported channels; they count as unsaved changes
+    if (result.powerOrModeNotApplied) {
+        CurrentPrompts().Message(
+            this, {Text("Power and Mode are not applied: this radio's power and bandwidth are "
+                        "fixed.") +
+                       "\n\n" + result.noteWhere,
+                   AppTitle(), PromptIcon::Information, PromptButtons::Ok});
+    }
 }
 
 void MainWindow::ReadCommand() {
@@ -400,6 +431,8 @@ void MainWindow::ReadCommand() {
     clone_->SetCloneMode(kCloneRead);
     // A read that failed or was cancelled has left the image and its baseline as they were.
     if (clone_->exec() != QDialog::Accepted) return;
+    // After a complete read the image is the radio's, no longer the file's the title names.
+    ForgetFile();
     data_.CopyToBaseline();
     data_.LoadBandLimits();
     RefreshAll();

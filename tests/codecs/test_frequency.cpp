@@ -1,5 +1,6 @@
 // Frequency clean-up and the 4-byte BCD field.
 #include <QTest>
+#include <cmath>
 
 #include "codecs/frequency.h"
 #include "codecs/number_text.h"
@@ -11,6 +12,10 @@ private slots:
     void normalize_data();
     void normalize();
     void normalizeUsesTheStoredBandLimits();
+    void normalizeAtTheBandEdges_data();
+    void normalizeAtTheBandEdges();
+    void normalizeNeverLeavesTheBandOrTheRaster_data();
+    void normalizeNeverLeavesTheBandOrTheRaster();
     void normalizeWithCommaDecimalLocale_data();
     void normalizeWithCommaDecimalLocale();
     void leadingNumberRule_data();
@@ -73,6 +78,74 @@ void TestFrequency::normalizeUsesTheStoredBandLimits() {
     QCOMPARE(qv::NormalizeFrequency("446", data), QString("174.00000"));
     QCOMPARE(qv::NormalizeFrequency("100", data), QString("136.00000"));
     QCOMPARE(qv::NormalizeFrequency("145.5", data), QString("145.50000"));
+}
+
+// Snap first, then clamp to the nearest in-band raster value: a value that rounds in single
+// precision to a limit must not be snapped past it.
+void TestFrequency::normalizeAtTheBandEdges_data() {
+    QTest::addColumn<float>("upper");
+    QTest::addColumn<float>("lower");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("expected");
+    const auto row = [](const char* name, float upper, float lower, const char* typed,
+                        const char* expected) {
+        QTest::newRow(name) << upper << lower << QString(typed) << QString(expected);
+    };
+    row("just below 400, rounds to 400 in float", 480, 400, "399.99999", "400.00000");
+    row("5 kHz step below 400", 480, 400, "399.995", "400.00000");
+    row("6.25 kHz step below 400", 480, 400, "399.99375", "400.00000");
+    row("between the steps below 400", 480, 400, "399.9975", "400.00000");
+    row("a hair above 400", 480, 400, "400.00001", "400.00000");
+    row("first 5 kHz step in band", 480, 400, "400.005", "400.00500");
+    row("first 6.25 kHz step in band", 480, 400, "400.00625", "400.00625");
+    row("just below 480 snaps down in band", 480, 400, "479.99999", "479.99500");
+    row("last 6.25 kHz step in band", 480, 400, "479.99375", "479.99375");
+    row("a hair above 480", 480, 400, "480.00001", "480.00000");
+    row("5 kHz step above 480", 480, 400, "480.005", "480.00000");
+    row("6.25 kHz step above 480", 480, 400, "480.00625", "480.00000");
+    row("rounds up to 480 exactly", 480, 400, "479.999996", "480.00000");
+    row("VHF file: below 136", 174, 136, "135.99999", "136.00000");
+    row("VHF file: above 174", 174, 136, "174.001", "174.00000");
+    row("VHF file: 6.25 kHz step below 174", 174, 136, "173.99375", "173.99375");
+    row("VHF file: UHF value", 174, 136, "446.00625", "174.00000");
+    row("equal limits", 446, 446, "446.00625", "446.00000");
+    row("huge", 480, 400, "1E300", "480.00000");
+    row("huge negative", 480, 400, "-1E300", "400.00000");
+    row("negative", 480, 400, "-446.1", "400.00000");
+}
+
+void TestFrequency::normalizeAtTheBandEdges() {
+    QFETCH(float, upper);
+    QFETCH(float, lower);
+    QFETCH(QString, typed);
+    QFETCH(QString, expected);
+    QCOMPARE(qv::NormalizeFrequency(typed, upper, lower), expected);
+}
+
+void TestFrequency::normalizeNeverLeavesTheBandOrTheRaster_data() {
+    QTest::addColumn<float>("upper");
+    QTest::addColumn<float>("lower");
+    QTest::addColumn<double>("edge");
+    QTest::newRow("400-480 lower edge") << 480.f << 400.f << 400.0;
+    QTest::newRow("400-480 upper edge") << 480.f << 400.f << 480.0;
+    QTest::newRow("136-174 lower edge") << 174.f << 136.f << 136.0;
+    QTest::newRow("136-174 upper edge") << 174.f << 136.f << 174.0;
+}
+
+// Every 10 Hz step and every 1 Hz step within 20 kHz of an edge gives an in-band raster value.
+void TestFrequency::normalizeNeverLeavesTheBandOrTheRaster() {
+    QFETCH(float, upper);
+    QFETCH(float, lower);
+    QFETCH(double, edge);
+    const long long lowUnits = static_cast<long long>(lower) * 100000;
+    const long long highUnits = static_cast<long long>(upper) * 100000;
+    for (int hz = -20000; hz <= 20000; ++hz) {
+        const QString typed = QString::number(edge + hz / 1e6, 'f', 6);
+        const QString result = qv::NormalizeFrequency(typed, upper, lower);
+        const auto units = static_cast<long long>(std::llround(result.toDouble() * 100000));
+        if (units < lowUnits || units > highUnits || (units % 500 != 0 && units % 625 != 0))
+            QFAIL(qPrintable(typed + " gave " + result));
+    }
 }
 
 void TestFrequency::normalizeWithCommaDecimalLocale_data() {

@@ -1,83 +1,26 @@
 // Channel plans as CSV: export, import with the channel editor's rules, round trips, and that any
 // error leaves the image exactly as it was.
-#include <QCoreApplication>
-#include <QRandomGenerator>
-#include <QTest>
-
-#include "codecs/channel_name.h"
-#include "codecs/frequency.h"
 #include "codecs/number_text.h"
-#include "codecs/tone.h"
-#include "codecs/tone_table.h"
-#include "data/data_file.h"
+#include "csv/csv_test_support.h"
 #include "data/ui_language.h"
 #include "editors/channel/channel_table.h"
 #include "editors/channel_csv/channel_csv.h"
+#include "editors/channel_csv/csv_text.h"
+
+using namespace csvtest;
 
 namespace {
 
-const QByteArray kHeader =
-    "No.,CH Name,Mode,RX Freq.,RX CTCSS/DCS,TX Freq.,TX CTCSS/DCS,TX Power,Bandwidth,Scan,"
-    "Busy Lock,Reverse Burst,Talk Around\r\n";
-
-qv::RadioData Template() {
-    qv::RadioData data;
-    if (qv::LoadFile(QCoreApplication::applicationDirPath() + "/default.tw", data) !=
-        qv::LoadStatus::Ok) {
-        qFatal("no template");
-    }
-    return data;
-}
-
-// An image with every kind of channel: random valid records, flags, names, scan bits and
-// customized tones, some channels empty, some receive-only.
-qv::RadioData Varied(quint32 seed) {
+qv::RadioData WithChannel11RxOnly() {
     qv::RadioData data = Template();
-    QRandomGenerator random(seed);
-    qv::EncodeTone(data.image, 2 * (seed % 6), 25, "122 - 69.3Hz");  // a customized CTCSS slot
-    qv::EncodeTone(data.image, 2 * (seed % 6), 26, "211 - D017N");   // a customized DCS slot
-    const QStringList tones = qv::BuildToneList(data.image);
-    for (int n = 1; n <= 16; ++n) {
-        const int kind = random.bounded(4);  // 0 empty, 1 simplex, 2 repeater, 3 RX only
-        for (int c = 0; c < 16; ++c) data.image.at(n, c) = 0xFF;
-        qv::EncodeChannelName(data.image, n, "");
-        if (kind == 0) continue;
-        const QString rx =
-            qv::NormalizeFrequency(QString::number(400 + random.bounded(80.0)), data);
-        const QString tx =
-            kind == 1 ? rx
-                      : qv::NormalizeFrequency(QString::number(400 + random.bounded(80.0)), data);
-        qv::EncodeFrequency(data.image, qv::FrequencyField::Rx, n, rx);
-        if (kind != 3) qv::EncodeFrequency(data.image, qv::FrequencyField::Tx, n, tx);
-        const QString rxTone = tones[random.bounded(tones.size())];
-        qv::EncodeTone(data.image, 8, n, rxTone);
-        if (kind != 3) {
-            qv::EncodeTone(data.image, 10, n,
-                           kind == 1 ? rxTone : tones[random.bounded(tones.size())]);
-        }
-        data.image.at(n, 12) = static_cast<std::uint8_t>(random.bounded(256));
-        data.image.at(n, 13) = static_cast<std::uint8_t>(random.bounded(256));
-        QString name;
-        for (int i = random.bounded(7); i > 0; --i)
-            name += QChar(char16_t(32 + random.bounded(91)));
-        qv::EncodeChannelName(data.image, n, name);
-        qv::SetScanFlag(data.image, n, random.bounded(2));
-    }
-    data.CopyToBaseline();
+    qv::EncodeFrequency(data.image, qv::FrequencyField::Rx, 11, "446.20000");
+    for (int c = 4; c < 12; ++c) data.image.at(11, c) = 0xFF;
+    data.image.at(11, 12) = 0xA8;  // RX only, Reverse Burst on, Talk Around No
     return data;
 }
 
-// What the channel editor's own load and save make of an image.
-qv::RadioImage EditorNormalised(const qv::RadioData& data) {
-    qv::RadioData copy = data;
-    qv::ChannelTable table(copy);
-    table.RefreshAll();
-    table.SaveData();
-    return copy.image;
-}
-
-QByteArray Row(const char* text) {
-    return QByteArray(text) + "\r\n";
+qv::CsvImportResult Import(const QByteArray& csv, qv::RadioData& data) {
+    return qv::ImportChannelsCsv(csv, data);
 }
 
 }  // namespace
@@ -90,10 +33,18 @@ private slots:
         qv::SetUiLocale(QLocale::c());
     }
     void exportWritesTheEditorsColumnsInEnglish();
-    void roundTripGivesBackTheChannels_data();
-    void roundTripGivesBackTheChannels();
+    void roundTripGivesBackEveryByte_data();
+    void roundTripGivesBackEveryByte();
+    void changedCellsAloneReachTheImage();
+    void cellsAreAppliedInTypingOrder_data();
+    void cellsAreAppliedInTypingOrder();
+    void aMissingColumnKeepsTheChannelsValue();
+    void namesTheRadioHoldsComeBack();
+    void kinderInput_data();
+    void kinderInput();
     void importAppliesTheEditorsRules();
     void columnsInAnyOrderAndUnknownOnesIgnored();
+    void importedFrequenciesStayInTheBand();
     void quotedFieldsFollowRfc4180();
     void errorsNameLineAndColumnAndChangeNothing_data();
     void errorsNameLineAndColumnAndChangeNothing();
@@ -116,29 +67,35 @@ void TestChannelCsv::exportWritesTheEditorsColumnsInEnglish() {
     QCOMPARE(int(qv::UiLanguage()), int(qv::kChinese));  // the user's language is back
 }
 
-void TestChannelCsv::roundTripGivesBackTheChannels_data() {
+void TestChannelCsv::roundTripGivesBackEveryByte_data() {
     QTest::addColumn<qv::RadioData>("data");
-    QTest::newRow("template") << Template();
-    for (quint32 seed = 1; seed <= 6; ++seed) {
-        QTest::newRow(qPrintable(QString("varied image %1").arg(seed))) << Varied(seed);
-    }
+    QTest::addColumn<qv::CsvFormat>("format");
+    const auto add = [](const QString& name, const qv::RadioData& data) {
+        QTest::newRow(qPrintable("native, " + name)) << data << qv::CsvFormat::Native;
+        QTest::newRow(qPrintable("common, " + name)) << data << qv::CsvFormat::Common;
+    };
+    add("template", Template());
+    qv::RadioData outside = Template();  // 150 MHz in a 400-480 band, 446.001 off the raster
+    qv::EncodeFrequency(outside.image, qv::FrequencyField::Rx, 1, "150.00000");
+    qv::EncodeFrequency(outside.image, qv::FrequencyField::Rx, 2, "446.00100");
+    qv::EncodeFrequency(outside.image, qv::FrequencyField::Tx, 2, "446.00100");
+    add("out of band and off the raster", outside);
+    for (quint32 seed = 1; seed <= 4; ++seed) add(QString("varied %1").arg(seed), Varied(seed));
+    // Off-raster and out-of-band frequencies, unknown tones, any name bytes, other band limits.
+    for (quint32 seed = 1; seed <= 12; ++seed) add(QString("raw %1").arg(seed), Raw(seed));
 }
 
-void TestChannelCsv::roundTripGivesBackTheChannels() {
+// Export, then import of the very same file, changes nothing, whatever the image holds.
+void TestChannelCsv::roundTripGivesBackEveryByte() {
     QFETCH(qv::RadioData, data);
-    const qv::RadioImage expected = EditorNormalised(data);
-    const QByteArray csv = qv::ExportChannelsCsv(data);
+    QFETCH(qv::CsvFormat, format);
+    const qv::RadioImage original = data.image;
+    const QByteArray csv = qv::ExportChannelsCsv(data, format);
     const qv::CsvImportResult result = qv::ImportChannelsCsv(csv, data);
     QVERIFY2(result.ok, qPrintable(result.error));
-    for (int address = 0; address < qv::kImageSize; ++address) {
-        if (data.image[address] != expected[address]) {
-            QFAIL(qPrintable(QString("byte 0x%1 differs: %2 instead of %3")
-                                 .arg(address, 4, 16, QChar('0'))
-                                 .arg(data.image[address])
-                                 .arg(expected[address])));
-        }
-    }
-    QCOMPARE(qv::ExportChannelsCsv(data), csv);
+    QVERIFY(!result.powerOrModeNotApplied);
+    QVERIFY2(data.image == original, qPrintable(FirstDifference(data.image, original)));
+    QCOMPARE(qv::ExportChannelsCsv(data, format), csv);
 }
 
 void TestChannelCsv::importAppliesTheEditorsRules() {
@@ -177,6 +134,154 @@ void TestChannelCsv::importAppliesTheEditorsRules() {
     }
 }
 
+// Only what a changed cell stands for reaches the image: the name slot for a name, the frequency
+// bytes and the Mode bits for a frequency; every other byte, out-of-band or not, stays.
+void TestChannelCsv::changedCellsAloneReachTheImage() {
+    qv::RadioData data = Raw(5);  // band 136-174, channels anywhere, unknown tones
+    const qv::RadioImage original = data.image;
+    QString error;
+    std::vector<qv::csv::Record> records = qv::csv::ReadRecords(qv::ExportChannelsCsv(data), error);
+    int named = 0, tuned = 0;
+    for (int n = 16; n >= 1; --n) {
+        if (records[n].fields[3].isEmpty()) continue;
+        if (!tuned) {
+            tuned = n;
+            records[n].fields[3] = "150.0024";  // RX Freq.
+        } else if (!named) {
+            named = n;
+            records[n].fields[1] = "NEW";  // CH Name
+        }
+    }
+    QVERIFY(named && tuned);
+    std::vector<QStringList> rows;
+    for (const auto& record : records) rows.push_back(record.fields);
+    const qv::CsvImportResult result = Import(qv::csv::WriteRecords(rows), data);
+    QVERIFY2(result.ok, qPrintable(result.error));
+
+    const bool followed =
+        qv::DecodeFrequency(data.image, qv::FrequencyField::Tx, tuned) == QString("150.00000");
+    for (int address = 0; address < qv::kImageSize; ++address) {
+        if (data.image[address] == original[address]) continue;
+        const int nameSlot = qv::kNameAddress + qv::kNameLength * (named - 1);
+        const int record = 16 * tuned;
+        const bool allowed =
+            (address >= nameSlot && address < nameSlot + qv::kNameLength) ||
+            (address >= record && address < record + 4) ||
+            (followed && address >= record + 4 && address < record + 8) ||
+            (address == record + 12 && ((data.image[address] ^ original[address]) & 0x3F) == 0);
+        QVERIFY2(allowed, qPrintable(FirstDifference(data.image, original)));
+    }
+    QCOMPARE(qv::DecodeChannelName(data.image, named), QString("NEW"));
+    QCOMPARE(qv::DecodeFrequency(data.image, qv::FrequencyField::Rx, tuned), QString("150.00000"));
+}
+
+void TestChannelCsv::cellsAreAppliedInTypingOrder_data() {
+    QTest::addColumn<QByteArray>("csv");
+    QTest::addColumn<int>("channel");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("TX frequency and tone given to an RX-only channel")
+        << QByteArray("No.,RX Freq.,TX Freq.,TX CTCSS/DCS\r\n11,446.3,446.35,67.0\r\n") << 11
+        << "446.30000/None -> 446.35000/67.0 mode 1 \"\"";
+    QTest::newRow("RX tone, TX frequency and TX tone on an RX-only channel")
+        << QByteArray("No.,RX CTCSS/DCS,TX Freq.,TX CTCSS/DCS\r\n11,D023N,446.2,D023N\r\n") << 11
+        << "446.20000/D023N -> 446.20000/D023N mode 0 \"\"";
+    QTest::newRow("Simplex: TX follows a changed RX, its cell as exported")
+        << QByteArray("No.,RX Freq.,TX Freq.\r\n1,446.1,446.00625\r\n") << 1
+        << "446.10000/None -> 446.10000/None mode 0 \"\"";
+    QTest::newRow("Simplex: TX tone follows a changed RX tone")
+        << QByteArray("No.,RX CTCSS/DCS,TX CTCSS/DCS\r\n1,67.0,\r\n") << 1
+        << "446.00625/67.0 -> 446.00625/67.0 mode 0 \"\"";
+    QTest::newRow("Simplex: a TX tone cell as exported lets the TX tone follow")
+        << QByteArray("No.,RX CTCSS/DCS,TX Freq.,TX CTCSS/DCS\r\n2,D023I,446.5,None\r\n") << 2
+        << "446.01875/D023I -> 446.50000/D023I mode 1 \"\"";
+    QTest::newRow("Simplex made Repeater by its TX cells")
+        << QByteArray("No.,TX Freq.,TX CTCSS/DCS\r\n1,446.5,D023N\r\n") << 1
+        << "446.00625/None -> 446.50000/D023N mode 1 \"\"";
+    QTest::newRow("RX only by an empty TX frequency")
+        << QByteArray("No.,TX Freq.,TX CTCSS/DCS\r\n2,,\r\n") << 2
+        << "446.01875/None -> -/- mode 2 \"\"";
+    QTest::newRow("an emptied RX frequency deletes, the other cells as exported")
+        << QByteArray(kHeader + Row("3,,Simplex,,,446.03125,,Low,Narrow,Yes,Off,On,No")) << 3
+        << "empty";
+    QTest::newRow("a new channel takes every cell given")
+        << QByteArray(kHeader + Row("9,NEW,,446.5,88.5,,,Low,Narrow,No,,,")) << 9
+        << "446.50000/88.5 -> -/- mode 2 \"NEW\"";
+}
+
+void TestChannelCsv::cellsAreAppliedInTypingOrder() {
+    QFETCH(QByteArray, csv);
+    QFETCH(int, channel);
+    QFETCH(QString, expected);
+    qv::RadioData data = WithChannel11RxOnly();
+    const qv::CsvImportResult result = Import(csv, data);
+    QVERIFY2(result.ok, qPrintable(result.error));
+    QCOMPARE(Channel(data.image, channel).section(" scan", 0, 0), expected);
+}
+
+// A file may give any subset of the columns; the channel keeps what a missing one holds.
+void TestChannelCsv::aMissingColumnKeepsTheChannelsValue() {
+    qv::RadioData data = Template();
+    const qv::RadioImage original = data.image;
+    QVERIFY(Import("No.,CH Name\r\n3,HILL\r\n", data).ok);
+    qv::RadioImage expected = original;
+    qv::EncodeChannelName(expected, 3, "HILL");
+    QVERIFY2(data.image == expected, qPrintable(FirstDifference(data.image, expected)));
+
+    QVERIFY(Import("No.,TX CTCSS/DCS,Scan\r\n3,67.0,No\r\n", data).ok);
+    QCOMPARE(Channel(data.image, 3),
+             QString("446.03125/None -> 446.03125/67.0 mode 1 \"HILL\" scan 0"));
+}
+
+// Names read from a radio may hold bytes the editor would not take; they come back unchanged,
+// also when another cell of the channel changes.
+void TestChannelCsv::namesTheRadioHoldsComeBack() {
+    qv::RadioData data = Template();
+    const std::uint8_t name[] = {0x12, '{', '|', 0xB0, '\n', '"'};
+    for (int i = 0; i < 6; ++i) data.image[qv::kNameAddress + i] = name[i];
+    const qv::RadioImage original = data.image;
+    QByteArray csv = qv::ExportChannelsCsv(data);
+    QVERIFY(Import(csv, data).ok);
+    QVERIFY(data.image == original);
+
+    csv.replace(",446.00625,,446.00625,,Low,Narrow,Yes,", ",446.00625,,446.00625,,Low,Narrow,No,");
+    QVERIFY2(Import(csv, data).ok, qPrintable(Import(csv, data).error));
+    for (int i = 0; i < 6; ++i) QCOMPARE(int(data.image[qv::kNameAddress + i]), int(name[i]));
+    QCOMPARE(qv::GetScanFlag(data.image, 1), 0);
+}
+
+void TestChannelCsv::kinderInput_data() {
+    QTest::addColumn<QByteArray>("csv");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("options in any case")
+        << QByteArray(
+               "No.,Scan,Busy Lock,Reverse Burst,Talk Around\r\n2,no,carrier squelch,"
+               "OFF,yes\r\n")
+        << "446.01875/None -> 446.01875/None mode 0 \"\" scan 0 flags 02";
+    QTest::newRow("tones in any case, None for no tone")
+        << QByteArray("No.,RX CTCSS/DCS,TX Freq.,TX CTCSS/DCS\r\n2,none,446.5,d023i\r\n")
+        << "446.01875/None -> 446.50000/D023I mode 1 \"\" scan 1 flags 68";
+    QTest::newRow("67 and 67.00 and 67.0Hz are 67.0")
+        << QByteArray("No.,RX CTCSS/DCS,TX Freq.,TX CTCSS/DCS\r\n2,67,446.5,67.00Hz\r\n")
+        << "446.01875/67.0 -> 446.50000/67.0 mode 1 \"\" scan 1 flags 68";
+    QTest::newRow("frequencies as a spreadsheet writes them")
+        << QByteArray("No.,RX Freq.,TX Freq.\r\n2,446.1,0446.10\r\n")
+        << "446.10000/None -> 446.10000/None mode 0 \"\" scan 1 flags 28";
+    QTest::newRow("empty cells after the last column")
+        << QByteArray("No.,CH Name\r\n2,B,,\r\n")
+        << "446.01875/None -> 446.01875/None mode 0 \"B\" scan 1 flags 28";
+}
+
+void TestChannelCsv::kinderInput() {
+    QFETCH(QByteArray, csv);
+    QFETCH(QString, expected);
+    qv::RadioData data = Template();
+    const qv::CsvImportResult result = Import(csv, data);
+    QVERIFY2(result.ok, qPrintable(result.error));
+    QCOMPARE(
+        Channel(data.image, 2) + QString(" flags %1").arg(data.image.at(2, 12), 2, 16, QChar('0')),
+        expected);
+}
+
 void TestChannelCsv::columnsInAnyOrderAndUnknownOnesIgnored() {
     qv::RadioData data = Template();
     const QByteArray csv =
@@ -196,6 +301,16 @@ void TestChannelCsv::columnsInAnyOrderAndUnknownOnesIgnored() {
     QVERIFY(qv::ImportChannelsCsv(kHeader + Row("3,,,446.03125,,446.03125,,,,,,,"), data).ok);
     QCOMPARE(qv::GetScanFlag(data.image, 3), 1);
     QCOMPARE(int(data.image.at(3, 12)), 0x28);
+}
+
+// 399.99999 is 400 in single precision; it must not be snapped down to 399.99500 below the band.
+void TestChannelCsv::importedFrequenciesStayInTheBand() {
+    qv::RadioData data = Template();
+    const QByteArray csv = "No.,RX Freq.,TX Freq.\r\n12,399.99999,480.00624\r\n";
+    const qv::CsvImportResult result = qv::ImportChannelsCsv(csv, data);
+    QVERIFY2(result.ok, qPrintable(result.error));
+    QCOMPARE(qv::DecodeFrequency(data.image, qv::FrequencyField::Rx, 12), QString("400.00000"));
+    QCOMPARE(qv::DecodeFrequency(data.image, qv::FrequencyField::Tx, 12), QString("480.00000"));
 }
 
 void TestChannelCsv::quotedFieldsFollowRfc4180() {
@@ -234,6 +349,30 @@ void TestChannelCsv::errorsNameLineAndColumnAndChangeNothing_data() {
     QTest::newRow("TX Power cannot be edited")
         << kHeader + Row("9,,,446,,,,High") << "line 2, column \"TX Power\"";
     QTest::newRow("values on an empty channel") << kHeader + Row("2,NAME") << "column \"CH Name\"";
+    QTest::newRow("values on a channel that is empty")
+        << QByteArray("No.,CH Name\r\n9,NAME\r\n") << "column \"CH Name\": channel 9 is empty";
+    QTest::newRow("TX tone, no TX Freq. column, RX-only channel")
+        << QByteArray("No.,RX Freq.,TX CTCSS/DCS\r\n11,446.3,67.0\r\n")
+        << "line 2, column \"TX CTCSS/DCS\": a channel without TX Freq. has no TX tone";
+    QTest::newRow("TX tone alone on an RX-only channel")
+        << QByteArray("No.,TX CTCSS/DCS\r\n11,67.0\r\n") << "line 2, column \"TX CTCSS/DCS\"";
+    QTest::newRow("TX tone with an empty TX Freq.")
+        << QByteArray("No.,RX Freq.,TX Freq.,TX CTCSS/DCS\r\n11,446.3,,67.0\r\n")
+        << "line 2, column \"TX CTCSS/DCS\"";
+    QTest::newRow("a tone with more decimals than the list")
+        << QByteArray("No.,RX CTCSS/DCS\r\n1,67.04\r\n")
+        << "column \"RX CTCSS/DCS\": \"67.04\" has more decimals";
+    QTest::newRow("not a tone") << QByteArray("No.,RX CTCSS/DCS\r\n1,D023X\r\n")
+                                << "\"D023X\" is not a tone";
+    QTest::newRow("more cells than the header")
+        << QByteArray("No.,RX Freq.\r\n9,446,1\r\n") << "line 2: the row has 3 cells";
+    QTest::newRow("the first bad cell in typing order")
+        << QByteArray("No.,Talk Around,RX CTCSS/DCS\r\n3,maybe,71.0\r\n")
+        << "column \"RX CTCSS/DCS\"";
+    QTest::newRow("cells separated by semicolons")
+        << QByteArray("No.;RX Freq.\r\n1;446\r\n") << "save the file with \",\" instead";
+    QTest::newRow("neither format")
+        << QByteArray("Channel,Freq\r\n1,446\r\n") << "line 1: the header names neither";
     QTest::newRow("unclosed quote") << kHeader + good + "3,\"open,,446\r\n"
                                     << "line 3";
     QTest::newRow("no channel number column") << QByteArray("RX Freq.\r\n446\r\n") << "No.";
@@ -244,7 +383,7 @@ void TestChannelCsv::errorsNameLineAndColumnAndChangeNothing_data() {
 void TestChannelCsv::errorsNameLineAndColumnAndChangeNothing() {
     QFETCH(QByteArray, csv);
     QFETCH(QString, error);
-    qv::RadioData data = Varied(11);
+    qv::RadioData data = WithChannel11RxOnly();
     const qv::RadioData before = data;
     const qv::CsvImportResult result = qv::ImportChannelsCsv(csv, data);
     QVERIFY(!result.ok);

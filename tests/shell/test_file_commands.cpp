@@ -39,6 +39,7 @@ private slots:
     void openAnswers();
     void openRejectsBadFilesWithTheirTitles();
     void channelPlanExportAndImport();
+    void commonChannelPlanAsksForRenumbering();
 };
 
 void TestFileCommands::newAsksAndCancelIsTheDefault() {
@@ -270,6 +271,65 @@ void TestFileCommands::channelPlanExportAndImport() {
     QVERIFY(shell.prompts.messages[0].text.contains("line 3, column \"No.\""));
     QCOMPARE(window.Data().image, before);
     QCOMPARE(window.Bar().Tool("miFile", "miImportCsv")->text(), QString("导入信道 (CSV)..."));
+}
+
+// A plan from another radio program: the common format goes out through its own menu entry and
+// comes in through the same import, which asks whether to fill channels in file order.
+void TestFileCommands::commonChannelPlanAsksForRenumbering() {
+    ShellFixture shell;
+    qv::MainWindow& window = shell.Window();
+    const QString exported = shell.Folder() + "/common.csv";
+    shell.prompts.saveNames = {exported};
+    window.MainBar_ToolClick("miExportCsvCommon");
+    QCOMPARE(shell.prompts.fileRequests.back().fileName, QString("channels-common.csv"));
+    QFile file(exported);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY(file.readAll().startsWith("Location,Name,Frequency,Duplex,Offset,Tone,"));
+    file.close();
+
+    const QString plan = shell.Folder() + "/club.csv";
+    QFile planFile(plan);
+    QVERIFY(planFile.open(QIODevice::WriteOnly));
+    planFile.write(
+        "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,Power\r\n"
+        "101,HILL,446.1,,0,TSQL,88.5,67.0,5.0W\r\n"
+        "102,VALLEY,446.2,-,1,,88.5,88.5,5.0W\r\n");
+    planFile.close();
+    window.MainBar_ToolClick("miChinese");
+    const qv::RadioImage before = window.Data().image;
+
+    // Cancel: nothing happens.
+    shell.prompts.openNames = {plan};
+    shell.prompts.answers = {qv::PromptAnswer::Cancel};
+    window.MainBar_ToolClick("miImportCsv");
+    QCOMPARE(shell.prompts.messages.size(), std::size_t(1));
+    QCOMPARE(shell.prompts.messages[0].buttons, qv::PromptButtons::YesNoCancel);
+    QVERIFY(shell.prompts.messages[0].text.startsWith(
+        QString("此文件是其他写频软件通用 CSV 格式的信道表。")));
+    QCOMPARE(window.Data().image, before);
+
+    // No: the locations name no channel of this radio.
+    shell.prompts.openNames = {plan};
+    shell.prompts.answers = {qv::PromptAnswer::No};
+    window.MainBar_ToolClick("miImportCsv");
+    QCOMPARE(shell.prompts.messages.size(), std::size_t(3));
+    QVERIFY(shell.prompts.messages[2].text.contains("line 2, column \"Location\""));
+    QCOMPARE(window.Data().image, before);
+
+    // Yes: channels 1 and 2 in file order, and the power of the source radio is not applied.
+    shell.prompts.openNames = {plan};
+    shell.prompts.answers = {qv::PromptAnswer::Yes};
+    window.MainBar_ToolClick("miImportCsv");
+    QCOMPARE(shell.prompts.messages.size(), std::size_t(5));
+    QCOMPARE(shell.prompts.messages[4].icon, qv::PromptIcon::Information);
+    QVERIFY(shell.prompts.messages[4].text.startsWith(
+        QString("未导入功率 (Power) 和模式 (Mode)：本机的发射功率和信道带宽是固定的。\n\n"
+                "line 2: Power \"5.0W\"")));
+    QCOMPARE(Channels(window).Cell(1, 1), QString("HILL"));
+    QCOMPARE(Channels(window).Cell(2, 5), QString("445.20000"));
+    QVERIFY(window.Data().ImageModified());
+    QCOMPARE(window.Bar().Tool("miFile", "miExportCsvCommon")->text(),
+             QString("导出信道 (通用 CSV)..."));
 }
 
 QTEST_MAIN(TestFileCommands)

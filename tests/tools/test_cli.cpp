@@ -7,6 +7,7 @@
 #include <QTest>
 
 #include "data/data_file.h"
+#include "support/pdf_text.h"
 
 namespace {
 
@@ -16,9 +17,11 @@ struct Run {
     QString err;
 };
 
-Run Cli(const QStringList& args) {
+Run Cli(const QStringList& args, const QByteArray& input = QByteArray()) {
     QProcess process;
     process.start(QCoreApplication::applicationDirPath() + "/qv730-cli", args);
+    process.write(input);
+    process.closeWriteChannel();
     process.waitForFinished(60000);
     return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
             QString::fromUtf8(process.readAllStandardError())};
@@ -44,7 +47,12 @@ private slots:
     void infoShowsChannelsAndSettingsInWords();
     void errorsAreOneLineAndWriteNothing_data();
     void errorsAreOneLineAndWriteNothing();
+    void exportPdfWritesTheChannelList_data();
+    void exportPdfWritesTheChannelList();
     void helpAndVersion();
+    void infoShowsCustomizedTonesAndEscapesNames();
+    void csvThroughStandardStreams();
+    void commonFormatWithRenumberAndANote();
 
 private:
     std::unique_ptr<QTemporaryDir> dir;
@@ -69,7 +77,7 @@ void TestCli::infoShowsChannelsAndSettingsInWords() {
     QVERIFY(lines[0].contains("RX CTCSS/DCS") && lines[0].endsWith("Talk Around"));
     QCOMPARE(lines[1].simplified(),
              QString("1 Simplex 446.00625 None 446.00625 None Low Narrow Yes Off On No"));
-    QCOMPARE(lines[16].simplified(), QString("16 Simplex"));
+    QCOMPARE(lines[16], QString("16"));  // an empty channel as the CSV writes it
     for (const char* words :
          {"Squelch Level", "Priority Channel", "Microphone Gain", "Emergency Channel",
           "Lone Worker Timer(min)", "Side Button P1 Short Press", "Repeater / Talkaround"}) {
@@ -98,8 +106,22 @@ void TestCli::errorsAreOneLineAndWriteNothing_data() {
     QTest::newRow("not a .tw file")
         << QStringList{"unpack", "short.bin", "out.bin"} << "Incorrect File Type.";
     QTest::newRow("unknown command") << QStringList{"frobnicate"} << "unknown command";
+    QTest::newRow("import-csv without -o")
+        << QStringList{"import-csv", "TEMPLATE", "plan.csv"} << "usage: qv730-cli import-csv";
+    QTest::newRow("unknown csv format")
+        << QStringList{"export-csv", "--format", "other", "TEMPLATE", "out.csv"} << "--format";
     QTest::newRow("unwritable output")
         << QStringList{"unpack", "TEMPLATE", "no/such/dir/x.bin"} << "no/such/dir/x.bin";
+    QTest::newRow("export-pdf without output")
+        << QStringList{"export-pdf", "TEMPLATE"}
+        << "usage: qv730-cli export-pdf FILE.tw OUT.pdf [--lang en|zh]";
+    QTest::newRow("export-pdf in another language")
+        << QStringList{"export-pdf", "TEMPLATE", "out.pdf", "--lang", "fr"}
+        << "--lang fr: the language is en or zh";
+    QTest::newRow("export-pdf of a bad file")
+        << QStringList{"export-pdf", "short.bin", "out.pdf"} << "Incorrect File Type.";
+    QTest::newRow("export-pdf to a missing folder")
+        << QStringList{"export-pdf", "TEMPLATE", "no/such/dir/x.pdf"} << "no/such/dir/x.pdf";
 }
 
 void TestCli::errorsAreOneLineAndWriteNothing() {
@@ -123,15 +145,124 @@ void TestCli::errorsAreOneLineAndWriteNothing() {
     QCOMPARE(QDir(dir->path()).entryList(QDir::Files), before);
 }
 
+void TestCli::exportPdfWritesTheChannelList_data() {
+    QTest::addColumn<QStringList>("language");
+    QTest::addColumn<QStringList>("words");
+    QTest::newRow("English by default")
+        << QStringList{} << QStringList{"QV-730 Channel List", "File: default.tw", "446.00625"};
+    QTest::newRow("English") << QStringList{"--lang", "en"}
+                             << QStringList{"Squelch Level", "Side Button P1 Short Press"};
+    QTest::newRow("Chinese") << QStringList{"--lang", "zh"}
+                             << QStringList{"QV-730 信道表", "文件：default.tw", "静噪电平",
+                                            "侧键 P1 长按"};
+}
+
+void TestCli::exportPdfWritesTheChannelList() {
+    QFETCH(QStringList, language);
+    QFETCH(QStringList, words);
+    const QString pdf = dir->filePath("list.pdf");
+    const Run run = Cli(QStringList{"export-pdf", Template(), pdf} + language);
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.err, QString());  // nothing on stderr, not even the platform's chatter
+    QVERIFY(ReadAll(pdf).startsWith("%PDF-"));
+    if (!qv::test::HavePdfToText()) QSKIP("pdftotext (poppler-utils) is not installed");
+    QCOMPARE(qv::test::PdfPageCount(pdf), 1);
+    const QString text = qv::test::PdfText(pdf);
+    for (const QString& word : words) QVERIFY2(text.contains(word), qPrintable(word + "\n" + text));
+}
+
 void TestCli::helpAndVersion() {
     const Run help = Cli({"--help"});
     QCOMPARE(help.exitCode, 0);
-    for (const char* command : {"dump", "pack", "unpack", "info"}) {
+    for (const char* command : {"dump", "pack", "unpack", "info", "export-pdf"}) {
         QVERIFY2(help.out.contains(command), command);
     }
     const Run version = Cli({"--version"});
     QCOMPARE(version.exitCode, 0);
     QCOMPARE(version.out.trimmed(), QString("qv730-cli 1.1.0"));
+}
+
+void TestCli::infoShowsCustomizedTonesAndEscapesNames() {
+    qv::RadioData data;
+    QCOMPARE(qv::LoadFile(Template(), data), qv::LoadStatus::Ok);
+    data.image[0x190] = 0x05;  // customized CTCSS 1: 100.5 Hz
+    data.image[0x191] = 0x10;
+    data.image[0x1A2] = 0x23;  // customized DCS 2: D023I
+    data.image[0x1A3] = 0xC0;
+    const std::uint8_t name[] = {'A', 0x12, '\\', 'B', 0xFF, 0xFF};
+    for (int i = 0; i < 6; ++i) data.image[0x110 + i] = name[i];
+    const QString path = dir->filePath("custom.tw");
+    QVERIFY(qv::SaveFile(path, data.image).ok);
+
+    const Run run = Cli({"info", path});
+    QCOMPARE(run.exitCode, 0);
+    const QStringList lines = run.out.split('\n');
+    QVERIFY2(lines[1].startsWith("1    A\\x12\\\\B  Simplex"), qPrintable(lines[1]));
+    QVERIFY(run.out.contains("\nCustomized CTCSS/DCS\n"));
+    QVERIFY(run.out.contains("  122 - Customized CTCSS 1 [Hz]  100.5\n"));
+    QVERIFY(run.out.contains("  123 - Customized CTCSS 2 [Hz]  None\n"));
+    QVERIFY(run.out.contains("  212 - Customized DCS 2 [OCT]   D023I\n"));
+    QVERIFY(run.out.contains("  216 - Customized DCS 6 [OCT]   None\n"));
+}
+
+// export-csv to standard output, edited, and import-csv from standard input.
+void TestCli::csvThroughStandardStreams() {
+    const Run exported = Cli({"export-csv", Template(), "-"});
+    QCOMPARE(exported.exitCode, 0);
+    QVERIFY(exported.out.startsWith("No.,CH Name,Mode,RX Freq.,"));
+    QCOMPARE(Cli({"export-csv", Template(), dir->filePath("plan.csv")}).exitCode, 0);
+    QCOMPARE(ReadAll(dir->filePath("plan.csv")), exported.out.toUtf8());
+
+    const QString same = dir->filePath("same.tw");
+    QCOMPARE(Cli({"import-csv", Template(), "-", "-o", same}, exported.out.toUtf8()).exitCode, 0);
+    QCOMPARE(ReadAll(same), ReadAll(Template()));  // an unchanged plan changes no byte
+
+    QString edited = exported.out;
+    edited.replace("\n3,,Simplex,", "\n3,HILL,Simplex,");
+    const QString out = dir->filePath("edited.tw");
+    const Run imported = Cli({"import-csv", Template(), "-", "-o", out}, edited.toUtf8());
+    QCOMPARE(imported.exitCode, 0);
+    QVERIFY(imported.err.isEmpty());
+    QVERIFY(Cli({"info", out}).out.split('\n')[3].startsWith("3    HILL"));
+
+    const Run bad = Cli({"import-csv", Template(), "-", "-o", dir->filePath("bad.tw")},
+                        "No.,RX Freq.\n9,446,1\n");
+    QCOMPARE(bad.exitCode, 1);
+    QCOMPARE(bad.err, QString("qv730-cli: standard input: line 2: the row has 3 cells but the "
+                              "header only 2 (quote a cell that holds a comma)\n"));
+    QVERIFY(!QFile::exists(dir->filePath("bad.tw")));
+}
+
+void TestCli::commonFormatWithRenumberAndANote() {
+    const Run exported = Cli({"export-csv", "--format", "common", Template(), "-"});
+    QCOMPARE(exported.exitCode, 0);
+    QVERIFY(exported.out.startsWith("Location,Name,Frequency,Duplex,Offset,Tone,"));
+    QCOMPARE(exported.out.count('\n'), 9);  // the header and the eight channels
+
+    const QByteArray plan =
+        "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,Mode,Power\n"
+        "40,HILL,446.1,,0,TSQL,88.5,67.0,FM,5.0W\n"
+        "41,VALLEY,446.2,,0,,88.5,88.5,FM,5.0W\n";
+    const QString out = dir->filePath("plan.tw");
+    const Run located = Cli({"import-csv", Template(), "-", "-o", out}, plan);
+    QCOMPARE(located.exitCode, 1);
+    QVERIFY2(located.err.contains("line 2, column \"Location\""), qPrintable(located.err));
+    QVERIFY(!QFile::exists(out));
+
+    const Run renumbered = Cli({"import-csv", "--renumber", Template(), "-", "-o", out}, plan);
+    QCOMPARE(renumbered.exitCode, 0);
+    QCOMPARE(renumbered.err, QString("qv730-cli: note: Power and Mode are not applied: this "
+                                     "radio's power and bandwidth are fixed (line 2: Power "
+                                     "\"5.0W\", Mode \"FM\")\n"));
+    const QStringList lines = Cli({"info", out}).out.split('\n');
+    QCOMPARE(lines[1].simplified(), QString("1 HILL Simplex 446.10000 1 - 67.0Hz 446.10000 "
+                                            "1 - 67.0Hz Low Narrow Yes Off On No"));
+    QVERIFY(lines[2].startsWith("2    VALLEY"));
+
+    const Run native = Cli({"import-csv", "--renumber", Template(), "-", "-o", out},
+                           exported.out.toUtf8().replace("Location", "No."));
+    QCOMPARE(native.exitCode, 1);
+    QVERIFY(native.err.contains("--renumber is for the common channel CSV"));
 }
 
 QTEST_GUILESS_MAIN(TestCli)

@@ -1,5 +1,8 @@
-// export-csv and import-csv: channel plans as spreadsheets.
+// export-csv and import-csv: channel plans as spreadsheets, in the native format or the common
+// channel CSV of other radio programs. "-" stands for standard output or standard input.
+#include <QCommandLineParser>
 #include <QFile>
+#include <cstdio>
 
 #include "cli_command.h"
 #include "data/data_file.h"
@@ -8,35 +11,95 @@
 namespace qv::cli {
 namespace {
 
-const QString kExportUsage = QStringLiteral("export-csv FILE.tw OUT.csv");
-const QString kImportUsage = QStringLiteral("import-csv FILE.tw IN.csv -o OUT.tw");
+const QString kExportUsage =
+    QStringLiteral("export-csv [--format native|common] FILE.tw OUT.csv|-");
+const QString kImportUsage = QStringLiteral("import-csv [--renumber] FILE.tw IN.csv|- -o OUT.tw");
+const QString kStandardStream = QStringLiteral("-");
+
+// Parses the arguments after the command name; false (with the usage line printed) when they do
+// not fit.
+bool Parse(QCommandLineParser& parser, const QStringList& args, int positionals,
+           const QString& usage) {
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    if (!parser.parse(QStringList{"qv730-cli"} + args) ||
+        parser.positionalArguments().size() != positionals) {
+        UsageError(usage);
+        return false;
+    }
+    return true;
+}
+
+bool ReadInput(const QString& path, QByteArray& bytes) {
+    QFile file;
+    const bool opened = path == kStandardStream
+                            ? file.open(stdin, QIODevice::ReadOnly)
+                            : (file.setFileName(path), file.open(QIODevice::ReadOnly));
+    if (!opened) {
+        Fail(QStringLiteral("%1: %2").arg(path, file.errorString()));
+        return false;
+    }
+    bytes = file.readAll();
+    return true;
+}
 
 int RunExport(const QStringList& args) {
-    if (args.size() != 2) return UsageError(kExportUsage);
+    QCommandLineParser parser;
+    const QCommandLineOption format("format", "native or common", "format", "native");
+    parser.addOption(format);
+    if (!Parse(parser, args, 2, kExportUsage)) return 1;
+    const QString formatName = parser.value(format);
+    if (formatName != "native" && formatName != "common") {
+        return Fail(QStringLiteral("--format: \"%1\" is not native or common").arg(formatName));
+    }
+    const QStringList files = parser.positionalArguments();
     RadioData data;
-    if (!LoadImage(args[0], data)) return 1;
-    return WriteOutput(args[1], ExportChannelsCsv(data)) ? 0 : 1;
+    if (!LoadImage(files[0], data)) return 1;
+    const QByteArray csv =
+        ExportChannelsCsv(data, formatName == "common" ? CsvFormat::Common : CsvFormat::Native);
+    if (files[1] == kStandardStream) {
+        std::fwrite(csv.constData(), 1, static_cast<std::size_t>(csv.size()), stdout);
+        return std::fflush(stdout) == 0 ? 0 : Fail("standard output: write failed");
+    }
+    return WriteOutput(files[1], csv) ? 0 : 1;
 }
 
 int RunImport(const QStringList& args) {
-    if (args.size() != 4 || args[2] != "-o") return UsageError(kImportUsage);
-    RadioData data;
-    if (!LoadImage(args[0], data)) return 1;
-    QFile csv(args[1]);
-    if (!csv.open(QIODevice::ReadOnly)) {
-        return Fail(QStringLiteral("%1: %2").arg(args[1], csv.errorString()));
+    QCommandLineParser parser;
+    const QCommandLineOption renumber("renumber", "fill channels 1, 2, ... in file order");
+    const QCommandLineOption output("o", "the .tw file to write", "OUT.tw");
+    parser.addOption(renumber);
+    parser.addOption(output);
+    if (!Parse(parser, args, 2, kImportUsage) || !parser.isSet(output)) {
+        return parser.isSet(output) ? 1 : UsageError(kImportUsage);
     }
-    const CsvImportResult imported = ImportChannelsCsv(csv.readAll(), data);
-    if (!imported.ok) return Fail(QStringLiteral("%1: %2").arg(args[1], imported.error));
-    const SaveResult saved = SaveFile(args[3], data.image);
-    if (!saved.ok) return Fail(QStringLiteral("%1: %2").arg(args[3], saved.error));
+    const QStringList files = parser.positionalArguments();
+    RadioData data;
+    if (!LoadImage(files[0], data)) return 1;
+    QByteArray csv;
+    if (!ReadInput(files[1], csv)) return 1;
+    const QString source =
+        files[1] == kStandardStream ? QStringLiteral("standard input") : files[1];
+    if (parser.isSet(renumber) && DetectCsvFormat(csv) == CsvFormat::Native) {
+        return Fail(QStringLiteral("%1: --renumber is for the common channel CSV; this file "
+                                   "numbers its channels in \"No.\"")
+                        .arg(source));
+    }
+    const CsvImportResult imported = ImportChannelsCsv(csv, data, {parser.isSet(renumber)});
+    if (!imported.ok) return Fail(QStringLiteral("%1: %2").arg(source, imported.error));
+    const QString out = parser.value(output);
+    const SaveResult saved = SaveFile(out, data.image);
+    if (!saved.ok) return Fail(QStringLiteral("%1: %2").arg(out, saved.error));
+    if (imported.powerOrModeNotApplied) {
+        std::fprintf(stderr, "qv730-cli: note: %s\n", imported.note.toLocal8Bit().constData());
+    }
     return 0;
 }
 
 const CliRegistration kExport({"export-csv", kExportUsage,
-                               "write the 16 channels as a CSV channel plan", RunExport});
+                               "write the channel plan as CSV (- for standard output)", RunExport});
 const CliRegistration kImport({"import-csv", kImportUsage,
-                               "apply a CSV channel plan to a .tw file, written as OUT.tw",
+                               "apply a CSV channel plan (either format; - for standard "
+                               "input), written as OUT.tw",
                                RunImport});
 
 }  // namespace

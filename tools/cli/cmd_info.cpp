@@ -1,10 +1,12 @@
-// info FILE.tw: the channels as the channel editor shows them, then every setting in words.
+// info FILE.tw: the channels as the channel editor shows them (an empty channel as its number
+// alone, as the CSV writes it), then every setting in words, the customized tones included.
 #include <QTextStream>
 #include <algorithm>
 
 #include "cli_command.h"
 #include "editors/audio/audio_settings_model.h"
 #include "editors/channel/channel_table.h"
+#include "editors/customized/customized_tone_model.h"
 #include "editors/key/side_button_model.h"
 #include "editors/setting/general_settings_model.h"
 
@@ -12,6 +14,23 @@ namespace qv::cli {
 namespace {
 
 const QString kUsage = QStringLiteral("info FILE.tw");
+
+// A name read from a radio may hold any byte; control bytes would break the table, so they are
+// shown as \x12 (and a backslash as \\, so that the text reads back one way only).
+QString PrintableName(const QString& name) {
+    QString printable;
+    for (QChar c : name) {
+        const char16_t code = c.unicode();
+        if (code == u'\\') {
+            printable += QStringLiteral("\\\\");
+        } else if (code < 0x20 || (code >= 0x7F && code <= 0xA0) || code == 0xAD) {
+            printable += QStringLiteral("\\x%1").arg(int(code), 2, 16, QChar(u'0'));
+        } else {
+            printable += c;
+        }
+    }
+    return printable;
+}
 
 void PrintChannels(QTextStream& out, RadioData& data) {
     ChannelTable table(data);
@@ -22,7 +41,15 @@ void PrintChannels(QTextStream& out, RadioData& data) {
         header << channel::HeaderText(column);
     }
     rows.push_back(header);
-    for (int row = 1; row < channel::kTableRows; ++row) rows.push_back(table.RowTexts(row));
+    for (int row = 1; row < channel::kTableRows; ++row) {
+        QStringList texts = table.RowTexts(row);
+        if (table.IsEmptyChannel(row)) {
+            texts = QStringList{texts[channel::kColNumber]};
+        } else {
+            texts[channel::kColName] = PrintableName(texts[channel::kColName]);
+        }
+        rows.push_back(texts);
+    }
 
     std::vector<int> widths(channel::kTableColumns, 0);
     for (const QStringList& row : rows) {
@@ -60,6 +87,7 @@ int RunInfo(const QStringList& args) {
                  GeneralSettingsModel(data.image).Describe());
     PrintSection(out, AudioSettingsModel::TitleText(), AudioSettingsModel(data.image).Describe());
     PrintSection(out, SideButtonModel::TitleText(), SideButtonModel(data.image).Describe());
+    PrintSection(out, CustomizedToneModel::TitleText(), CustomizedToneModel(data.image).Describe());
     return 0;
 }
 

@@ -1,13 +1,17 @@
 #include "editors/channel_csv/channel_csv.h"
 
-#include <QHash>
-#include <QRegularExpression>
+#include <array>
 #include <vector>
 
 #include "codecs/number_text.h"
 #include "data/ui_language.h"
 #include "editors/channel/channel_table.h"
+#include "editors/channel_csv/changed_fields.h"
+#include "editors/channel_csv/common_csv.h"
+#include "editors/channel_csv/csv_cells.h"
 #include "editors/channel_csv/csv_text.h"
+#include "editors/channel_csv/native_csv.h"
+#include "editors/channel_csv/row_import.h"
 
 namespace qv {
 
@@ -24,225 +28,134 @@ struct CsvConventions {
     ScopedUiLocale locale{QLocale::c()};
 };
 
-QString Header(int column) {
-    return HeaderText(column);
+std::optional<CsvFormat> FormatOfHeader(const QStringList& header) {
+    if (csv::IsNativeHeader(header)) return CsvFormat::Native;
+    if (csv::IsCommonHeader(header)) return CsvFormat::Common;
+    return std::nullopt;
 }
 
-// "1 - 67.0Hz" -> "67.0"; "39 - D023N" -> "D023N"; the None entry -> "".
-QString ToneForCsv(const QString& cell, const QString& noneText) {
-    if (cell.isEmpty() || cell == noneText) return QString();
-    QString tone = cell.section(QStringLiteral(" - "), -1);
-    if (tone.endsWith(QStringLiteral("Hz"))) tone.chop(2);
-    return tone;
+// A row with more cells than the header would lose the extra ones without a word. Empty cells
+// after the last column, as some spreadsheets write them, lose nothing.
+csv::MaybeError CheckRowWidths(const std::vector<csv::Record>& records) {
+    const qsizetype width = records.front().fields.size();
+    for (std::size_t i = 1; i < records.size(); ++i) {
+        const QStringList& fields = records[i].fields;
+        for (qsizetype field = width; field < fields.size(); ++field) {
+            if (fields[field].trimmed().isEmpty()) continue;
+            return csv::CsvError{records[i].line,
+                                 {},
+                                 QStringLiteral("the row has %1 cells but the header only %2 "
+                                                "(quote a cell that holds a comma)")
+                                     .arg(fields.size())
+                                     .arg(width)};
+        }
+    }
+    return std::nullopt;
 }
 
-class RowImport {
-public:
-    RowImport(ChannelTable& table, const QHash<int, QString>& cells, int line)
-        : table_(table), cells_(cells), line_(line) {}
-
-    // Applies one CSV row to channel `row`; false with error set when a cell is refused.
-    bool Apply(int row, QString& error);
-
-private:
-    bool Has(int column) const { return cells_.contains(column); }
-    QString Value(int column) const { return cells_.value(column).trimmed(); }
-    bool Fail(int column, const QString& reason, QString& error) const {
-        error = QStringLiteral("line %1, column \"%2\": %3").arg(line_).arg(Header(column), reason);
-        return false;
-    }
-    bool SetTone(int row, int column, QString& error);
-
-    ChannelTable& table_;
-    const QHash<int, QString>& cells_;
-    int line_;
-};
-
-bool RowImport::SetTone(int row, int column, QString& error) {
-    QString tone = Value(column);
-    bool isNumber = false;
-    const double hertz = tone.toDouble(&isNumber);
-    if (tone.isEmpty()) {
-        tone = table_.ToneDisplayList().value(0);
-    } else if (isNumber) {
-        // A spreadsheet saves 67.0 back as 67: a CTCSS tone is written with one decimal.
-        tone = QString::number(hertz, 'f', 1) + QStringLiteral("Hz");
-    } else if (!tone.startsWith(u'D')) {
-        tone += QStringLiteral("Hz");
-    }
-    if (!table_.SetCellAsUser(row, column, tone)) {
-        return Fail(column,
-                    QStringLiteral("\"%1\" is not in the tone list (standard tones and the "
-                                   "customized tones of this image)")
-                        .arg(Value(column)),
-                    error);
-    }
-    return true;
-}
-
-bool RowImport::Apply(int row, QString& error) {
-    const QString rx = Value(kColRxFreq);
-    if (rx.isEmpty()) {
-        // An empty RX frequency deletes the channel; nothing else may be given for it.
-        for (auto it = cells_.begin(); it != cells_.end(); ++it) {
-            if (it.key() != kColNumber && it.key() != kColMode && !it.value().trimmed().isEmpty()) {
-                return Fail(it.key(),
-                            QStringLiteral("a channel without RX Freq. is empty and "
-                                           "takes no other value"),
-                            error);
-            }
-        }
-        if (Has(kColRxFreq)) table_.SetRxFrequency(row, QString());
-        return true;
-    }
-    static const QRegularExpression number(QStringLiteral("^[0-9]+(\\.[0-9]*)?$"));
-    for (int column : {kColRxFreq, kColTxFreq}) {
-        if (!Value(column).isEmpty() && !number.match(Value(column)).hasMatch()) {
-            return Fail(column,
-                        QStringLiteral("\"%1\" is not a frequency in MHz").arg(Value(column)),
-                        error);
-        }
-    }
-    if (Has(kColName)) {
-        const QString name = cells_.value(kColName);
-        if (name.size() > ChannelTable::kNameMaxLength) {
-            return Fail(kColName, QStringLiteral("names have at most 6 characters"), error);
-        }
-        for (QChar c : name) {
-            if (!ChannelTable::IsNameCharacter(c)) {
-                return Fail(kColName, QStringLiteral("\"%1\" cannot be part of a name").arg(c),
-                            error);
-            }
-        }
-    }
-    if (Has(kColTxFreq) && Value(kColTxFreq).isEmpty() && !Value(kColTxTone).isEmpty()) {
-        return Fail(kColTxTone, QStringLiteral("a channel without TX Freq. has no TX tone"), error);
-    }
-
-    // The RX frequency first: it creates an empty channel with the defaults of a new one.
-    table_.SetCellAsUser(row, kColRxFreq, rx);
-    // The TX cells are opened as on a repeater row; the TX frequency commit below derives the
-    // mode from the final cells and locks them again where the mode says so.
-    table_.ApplyMode(RepeaterText(), row, kColRxFreq);
-    if (Has(kColName)) table_.SetCellAsUser(row, kColName, cells_.value(kColName));
-    if (Has(kColRxTone) && !SetTone(row, kColRxTone, error)) return false;
-    const bool hasTx =
-        Has(kColTxFreq) ? !Value(kColTxFreq).isEmpty() : !table_.Cell(row, kColTxFreq).isEmpty();
-    if (Has(kColTxTone) && hasTx && !SetTone(row, kColTxTone, error)) return false;
-    if (Has(kColTxFreq)) table_.SetCellAsUser(row, kColTxFreq, Value(kColTxFreq));
-    table_.DeriveMode(row);
-
-    for (int column : {kColScan, kColBusyLock, kColReverseBurst, kColTalkAround}) {
-        // An empty option cell leaves the channel's choice (a new channel's default) alone.
-        if (Value(column).isEmpty() || Value(column) == table_.Cell(row, column)) continue;
-        if (!table_.SetCellAsUser(row, column, Value(column))) {
-            return Fail(column,
-                        QStringLiteral("\"%1\" is not one of: %2")
-                            .arg(Value(column), ChannelTable::OptionList(column).join(", ")),
-                        error);
-        }
-    }
-    // TX Power and Bandwidth are shown, never edited: the file must agree with the channel.
-    for (int column : {kColPower, kColBandwidth}) {
-        if (!Value(column).isEmpty() && Value(column) != table_.Cell(row, column)) {
-            return Fail(column,
-                        QStringLiteral("the channel editor cannot change this column (the "
-                                       "channel has %1)")
-                            .arg(table_.Cell(row, column)),
-                        error);
-        }
-    }
-    return true;
+CsvImportResult Failed(const QString& error, CsvFormat format) {
+    CsvImportResult result;
+    result.ok = false;
+    result.error = error;
+    result.format = format;
+    return result;
 }
 
 }  // namespace
 
-QByteArray ExportChannelsCsv(const RadioData& data) {
+QByteArray ExportChannelsCsv(const RadioData& data, CsvFormat format) {
     CsvConventions conventions;
     RadioData copy = data;
     ChannelTable table(copy);
     table.RefreshAll();
-    const QString none = table.ToneDisplayList().value(0);
+    if (format == CsvFormat::Common) return csv::ExportCommonCsv(table);
 
-    std::vector<QStringList> records;
-    QStringList header;
-    for (int column = 0; column < kTableColumns; ++column) header << Header(column);
-    records.push_back(header);
+    std::vector<QStringList> records{table.RowTexts(0)};
     for (int row = kFirstChannel; row <= kLastChannel; ++row) {
-        QStringList record = table.RowTexts(row);
-        if (table.IsEmptyChannel(row)) {
-            record = QStringList(kTableColumns, QString());
-            record[kColNumber] = QString::number(row);
-        } else {
-            record[kColRxTone] = ToneForCsv(record[kColRxTone], none);
-            record[kColTxTone] = ToneForCsv(record[kColTxTone], none);
-        }
-        records.push_back(record);
+        records.push_back(csv::ExportedTexts(table, row));
     }
     return csv::WriteRecords(records);
 }
 
-CsvImportResult ImportChannelsCsv(const QByteArray& csvText, RadioData& data) {
+std::optional<CsvFormat> DetectCsvFormat(const QByteArray& csvText) {
+    QString error;
+    const std::vector<csv::Record> records = csv::ReadRecords(csvText, error);
+    if (records.empty()) return std::nullopt;
+    return FormatOfHeader(records.front().fields);
+}
+
+CsvImportResult ImportChannelsCsv(const QByteArray& csvText, RadioData& data,
+                                  const CsvImportOptions& options) {
     CsvConventions conventions;
     QString error;
     const std::vector<csv::Record> records = csv::ReadRecords(csvText, error);
-    if (!error.isEmpty()) return {false, error};
-    if (records.empty()) return {false, QStringLiteral("the file holds no header row")};
-
-    // Columns by header; unknown ones are ignored.
-    QHash<int, int> fieldOf;  // table column -> field index
-    const csv::Record& header = records.front();
-    for (int field = 0; field < header.fields.size(); ++field) {
-        const QString name = header.fields[field].trimmed();
-        for (int column = 0; column < kTableColumns; ++column) {
-            if (name != Header(column)) continue;
-            if (fieldOf.contains(column)) {
-                return {false, QStringLiteral("line %1: the column \"%2\" appears twice")
-                                   .arg(header.line)
-                                   .arg(name)};
-            }
-            fieldOf.insert(column, field);
-        }
+    if (!error.isEmpty()) return Failed(error, CsvFormat::Native);
+    if (records.empty()) return Failed("the file holds no header row", CsvFormat::Native);
+    const std::optional<CsvFormat> format = FormatOfHeader(records.front().fields);
+    if (!format) {
+        // Spreadsheets set to a comma decimal separator write ";" between cells.
+        const bool semicolons =
+            records.front().fields.size() == 1 && records.front().fields[0].contains(u';');
+        return Failed(QStringLiteral("line %1: the header names neither the channel editor's "
+                                     "columns (No., CH Name, RX Freq., ...) nor those of the "
+                                     "common channel CSV (Location, Name, Frequency, ...)%2")
+                          .arg(records.front().line)
+                          .arg(semicolons ? QStringLiteral("; the cells are separated by \";\", "
+                                                           "save the file with \",\" instead")
+                                          : QString()),
+                      CsvFormat::Native);
     }
-    if (!fieldOf.contains(kColNumber)) {
-        return {false, QStringLiteral("line %1: there is no column \"%2\"")
-                           .arg(header.line)
-                           .arg(Header(kColNumber))};
+    if (csv::MaybeError wide = CheckRowWidths(records)) return Failed(wide->Text(), *format);
+
+    std::vector<csv::CommonRow> rows;
+    if (*format == CsvFormat::Native) {
+        std::vector<csv::ChannelRow> nativeRows;
+        if (csv::MaybeError bad = csv::ReadNativeRows(records, nativeRows)) {
+            return Failed(bad->Text(), *format);
+        }
+        for (const csv::ChannelRow& row : nativeRows) rows.push_back({row, {}, {}});
+    } else if (csv::MaybeError bad = csv::ReadCommonRows(records, options.renumber, rows)) {
+        return Failed(bad->Text(), *format);
     }
 
     RadioData scratch = data;
     ChannelTable table(scratch);
     table.RefreshAll();
-    QHash<int, int> lineOfChannel;
-    for (std::size_t i = 1; i < records.size(); ++i) {
-        const csv::Record& record = records[i];
-        QHash<int, QString> cells;
-        for (auto it = fieldOf.begin(); it != fieldOf.end(); ++it) {
-            cells.insert(it.key(), record.fields.value(it.value()));
-        }
-        bool isNumber = false;
-        const int channel = cells.value(kColNumber).trimmed().toInt(&isNumber);
-        if (!isNumber || channel < kFirstChannel || channel > kLastChannel) {
-            return {false, QStringLiteral("line %1, column \"%2\": \"%3\" is not a channel "
-                                          "number from 1 to 16")
-                               .arg(record.line)
-                               .arg(Header(kColNumber), cells.value(kColNumber))};
-        }
-        if (lineOfChannel.contains(channel)) {
-            return {false, QStringLiteral("line %1, column \"%2\": channel %3 is already on "
-                                          "line %4")
-                               .arg(record.line)
-                               .arg(Header(kColNumber))
-                               .arg(channel)
-                               .arg(lineOfChannel.value(channel))};
-        }
-        lineOfChannel.insert(channel, record.line);
-        RowImport row(table, cells, record.line);
-        if (!row.Apply(channel, error)) return {false, error};
+    std::array<QStringList, kTableRows> exported;
+    std::array<QStringList, kTableRows> before;
+    for (int row = kFirstChannel; row <= kLastChannel; ++row) {
+        exported[row] = csv::ExportedTexts(table, row);
+        before[row] = table.RowTexts(row);
     }
+
+    CsvImportResult result;
+    result.format = *format;
+    for (const csv::CommonRow& row : rows) {
+        const csv::ChannelRow& cells = row.row;
+        if (csv::MaybeError bad = csv::ApplyChannelRow(table, cells, exported[cells.channel])) {
+            return Failed(bad->Text(), *format);
+        }
+        if (!result.powerOrModeNotApplied && csv::PowerOrModeDiffers(row, table)) {
+            result.powerOrModeNotApplied = true;
+            QStringList said;
+            if (!row.power.isEmpty()) said << QStringLiteral("Power \"%1\"").arg(row.power);
+            if (!row.mode.isEmpty()) said << QStringLiteral("Mode \"%1\"").arg(row.mode);
+            result.noteWhere = QStringLiteral("line %1: %2").arg(cells.line).arg(said.join(", "));
+            result.note = QStringLiteral(
+                              "Power and Mode are not applied: this radio's power and "
+                              "bandwidth are fixed (%1)")
+                              .arg(result.noteWhere);
+        }
+    }
+
+    // Only what the plan changed reaches the image; every other byte stays as it was.
     table.SaveData();
-    data.image = scratch.image;
-    return {};
+    RadioImage image = data.image;
+    for (int row = kFirstChannel; row <= kLastChannel; ++row) {
+        csv::TakeChangedFields(image, scratch.image, row, before[row], table.RowTexts(row));
+    }
+    data.image = image;
+    return result;
 }
 
 }  // namespace qv

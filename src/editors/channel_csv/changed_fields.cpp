@@ -1,0 +1,88 @@
+#include "editors/channel_csv/changed_fields.h"
+
+#include "codecs/channel_name.h"
+#include "editors/channel/channel_texts.h"
+
+namespace qv::csv {
+
+using namespace channel;
+
+namespace {
+
+// Offsets in the channel record and bits of its flag byte.
+constexpr int kRxFrequencyOffset = 0;
+constexpr int kTxFrequencyOffset = 4;
+constexpr int kRxToneOffset = 8;
+constexpr int kTxToneOffset = 10;
+constexpr int kFlagOffset = 12;
+constexpr std::uint8_t kBusyLockBits = 0x03;
+constexpr std::uint8_t kWideBit = 0x04;
+constexpr std::uint8_t kNoTalkAroundBit = 0x08;
+constexpr std::uint8_t kHighPowerBit = 0x10;
+constexpr std::uint8_t kReverseBurstBit = 0x20;
+constexpr std::uint8_t kModeBits = 0xC0;
+constexpr int kChannelSlotAddress = 0x2000;  // five bytes a channel, set when it is created
+constexpr int kChannelSlotSize = 5;
+
+void CopyBytes(RadioImage& to, const RadioImage& from, int address, int count) {
+    for (int i = 0; i < count; ++i) to[address + i] = from[address + i];
+}
+
+void CopyScanBit(RadioImage& to, const RadioImage& from, int channel) {
+    SetScanFlag(to, channel, GetScanFlag(from, channel));
+}
+
+void CopyName(RadioImage& to, const RadioImage& from, int channel) {
+    CopyBytes(to, from, kNameAddress + kNameLength * (channel - 1), kNameLength);
+}
+
+}  // namespace
+
+void TakeChangedFields(RadioImage& original, const RadioImage& saved, int channel,
+                       const QStringList& before, const QStringList& after) {
+    const auto changed = [&](int column) { return before.value(column) != after.value(column); };
+    const int record = channel * kRowSize;
+    const bool wasEmpty = before.value(kColRxFreq).isEmpty();
+    const bool isEmpty = after.value(kColRxFreq).isEmpty();
+    if (wasEmpty != isEmpty) {
+        // A channel created or deleted: the whole of it, as the channel editor stores it.
+        CopyBytes(original, saved, record, kRowSize);
+        CopyName(original, saved, channel);
+        CopyScanBit(original, saved, channel);
+        const int slot = kChannelSlotAddress + kChannelSlotSize * channel;
+        CopyBytes(original, saved, slot, kChannelSlotSize);
+        return;
+    }
+    if (isEmpty) return;
+
+    const struct {
+        int column;
+        int offset;
+        int size;
+    } fields[] = {{kColRxFreq, kRxFrequencyOffset, 4},
+                  {kColTxFreq, kTxFrequencyOffset, 4},
+                  {kColRxTone, kRxToneOffset, 2},
+                  {kColTxTone, kTxToneOffset, 2}};
+    bool frequencyOrToneChanged = false;
+    for (const auto& field : fields) {
+        if (!changed(field.column)) continue;
+        CopyBytes(original, saved, record + field.offset, field.size);
+        frequencyOrToneChanged = true;
+    }
+
+    std::uint8_t mask = 0;
+    if (changed(kColPower)) mask |= kHighPowerBit;
+    if (changed(kColBandwidth)) mask |= kWideBit;
+    if (changed(kColBusyLock)) mask |= kBusyLockBits;
+    if (changed(kColReverseBurst)) mask |= kReverseBurstBit;
+    if (changed(kColTalkAround)) mask |= kNoTalkAroundBit;
+    // The Mode bits describe the frequencies and tones: they follow any change of those.
+    if (changed(kColMode) || frequencyOrToneChanged) mask |= kModeBits;
+    std::uint8_t& flags = original[record + kFlagOffset];
+    flags = static_cast<std::uint8_t>((flags & ~mask) | (saved[record + kFlagOffset] & mask));
+
+    if (changed(kColScan)) CopyScanBit(original, saved, channel);
+    if (changed(kColName)) CopyName(original, saved, channel);
+}
+
+}  // namespace qv::csv

@@ -1,0 +1,367 @@
+#include "editors/channel_csv/common_csv.h"
+
+#include <QHash>
+#include <QRegularExpression>
+#include <cmath>
+
+#include "editors/channel/channel_table.h"
+#include "editors/channel_csv/channel_numbers.h"
+#include "editors/channel_csv/csv_cells.h"
+
+namespace qv::csv {
+
+using namespace channel;
+
+namespace {
+
+const QStringList& CommonHeader() {
+    static const QStringList header = {
+        "Location",  "Name",     "Frequency",    "Duplex",     "Offset",    "Tone",     "rToneFreq",
+        "cToneFreq", "DtcsCode", "DtcsPolarity", "RxDtcsCode", "CrossMode", "Mode",     "TStep",
+        "Skip",      "Power",    "Comment",      "URCALL",     "RPT1CALL",  "RPT2CALL", "DVCODE"};
+    return header;
+}
+
+constexpr double kHzPerMHz = 1e6;
+
+// The columns of a common-format file by name, any case.
+class CommonColumns {
+public:
+    MaybeError Read(const Record& header) {
+        for (int field = 0; field < header.fields.size(); ++field) {
+            const QString name = header.fields[field].trimmed();
+            for (const QString& known : CommonHeader()) {
+                if (name.compare(known, Qt::CaseInsensitive) != 0) continue;
+                if (index_.contains(known)) {
+                    return CsvError{header.line,
+                                    {},
+                                    QStringLiteral("the column \"%1\" appears twice").arg(known)};
+                }
+                index_.insert(known, field);
+            }
+        }
+        return std::nullopt;
+    }
+    bool Has(const QString& name) const { return index_.contains(name); }
+    // The cell of a column, "" when the file has no such column; Cell trims it.
+    QString RawCell(const Record& record, const QString& name) const {
+        return Has(name) ? record.fields.value(index_.value(name)) : QString();
+    }
+    QString Cell(const Record& record, const QString& name) const {
+        return RawCell(record, name).trimmed();
+    }
+
+private:
+    QHash<QString, int> index_;
+};
+
+const QRegularExpression& DecimalPattern() {
+    static const QRegularExpression pattern(QStringLiteral("^[0-9]+(\\.[0-9]*)?$"));
+    return pattern;
+}
+
+QString MegahertzText(long long hertz) {
+    return QStringLiteral("%1.%2").arg(hertz / 1000000).arg(hertz % 1000000, 6, 10, QChar(u'0'));
+}
+
+// Maps the cells of one common row; `record` and `columns` stay the caller's.
+class CommonRowReader {
+public:
+    CommonRowReader(const CommonColumns& columns, const Record& record, ChannelRow& row)
+        : columns_(columns), record_(record), row_(row) {}
+
+    MaybeError Read();
+
+private:
+    QString Cell(const char* name) const { return columns_.Cell(record_, name); }
+    CsvError Error(const QString& column, const QString& reason) const {
+        return {record_.line, column, reason};
+    }
+    MaybeError ReadTransmitFrequency(const QString& rx);
+    MaybeError ReadTones();
+    MaybeError Ctcss(const char* column, int tableColumn);
+    MaybeError Dcs(const char* column, QChar polarity, int tableColumn);
+    MaybeError ReadSkip();
+
+    const CommonColumns& columns_;
+    const Record& record_;
+    ChannelRow& row_;
+    QString polarity_;
+};
+
+MaybeError CommonRowReader::Read() {
+    const QString rx = Cell("Frequency");
+    row_.Set(kColRxFreq, rx, "Frequency");
+    if (!DecimalPattern().match(rx).hasMatch()) {
+        return Error("Frequency", QStringLiteral("\"%1\" is not a frequency in MHz").arg(rx));
+    }
+    // Names are taken exactly as written, blanks included, as the native format takes them.
+    if (columns_.Has("Name")) row_.Set(kColName, columns_.RawCell(record_, "Name"), "Name");
+    if (MaybeError error = ReadTransmitFrequency(rx)) return error;
+    if (MaybeError error = ReadTones()) return error;
+    // "off" has no transmit side, so the TX half of a TSQL or DTCS tone has nothing to go with.
+    if (Cell("Duplex").compare("off", Qt::CaseInsensitive) == 0 && row_.Has(kColTxTone)) {
+        row_.Set(kColTxTone, QString(), "Duplex");
+    }
+    return ReadSkip();
+}
+
+// Duplex "" is simplex, "+" / "-" add or take the Offset, "split" makes the Offset the TX
+// frequency and "off" leaves the channel without transmit.
+MaybeError CommonRowReader::ReadTransmitFrequency(const QString& rx) {
+    if (!columns_.Has("Duplex")) return std::nullopt;
+    const QString duplex = Cell("Duplex").toLower();
+    const QString offset = Cell("Offset");
+    if (duplex.isEmpty()) {
+        row_.Set(kColTxFreq, rx, "Duplex");
+    } else if (duplex == "off") {
+        row_.Set(kColTxFreq, QString(), "Duplex");
+    } else if (duplex == "+" || duplex == "-" || duplex == "split") {
+        if (!DecimalPattern().match(offset).hasMatch()) {
+            return Error("Offset", QStringLiteral("\"%1\" is not a frequency in MHz").arg(offset));
+        }
+        if (duplex == "split") {
+            row_.Set(kColTxFreq, offset, "Offset");
+            return std::nullopt;
+        }
+        const long long rxHz = std::llround(rx.toDouble() * kHzPerMHz);
+        const long long offsetHz = std::llround(offset.toDouble() * kHzPerMHz);
+        const long long txHz = duplex == "+" ? rxHz + offsetHz : rxHz - offsetHz;
+        if (txHz <= 0) {
+            return Error("Offset", QStringLiteral("Frequency - Offset is below zero"));
+        }
+        row_.Set(kColTxFreq, MegahertzText(txHz), "Offset");
+    } else {
+        return Error(
+            "Duplex",
+            QStringLiteral("\"%1\" is not one of: (empty), +, -, split, off").arg(Cell("Duplex")));
+    }
+    return std::nullopt;
+}
+
+MaybeError CommonRowReader::Ctcss(const char* column, int tableColumn) {
+    if (!columns_.Has(column)) {
+        return Error("Tone", QStringLiteral("\"%1\" needs the column \"%2\"")
+                                 .arg(Cell("Tone"), QString::fromLatin1(column)));
+    }
+    row_.Set(tableColumn, Cell(column), column);
+    return std::nullopt;
+}
+
+MaybeError CommonRowReader::Dcs(const char* column, QChar polarity, int tableColumn) {
+    static const QRegularExpression code(QStringLiteral("^[0-9]{1,3}$"));
+    const QString text = Cell(column);
+    if (!code.match(text).hasMatch()) {
+        return Error(column, QStringLiteral("\"%1\" is not a DCS code").arg(text));
+    }
+    // R (reversed) is what this radio calls inverted, I.
+    const QString tone = u'D' + text.rightJustified(3, u'0') + (polarity == u'R' ? u'I' : u'N');
+    row_.Set(tableColumn, tone, column, text);
+    return std::nullopt;
+}
+
+// Tone "" none, "Tone" CTCSS rToneFreq on TX only, "TSQL" cToneFreq both ways, "DTCS" DtcsCode
+// both ways (DtcsPolarity: TX letter, RX letter), "Cross" as CrossMode says, TX side first.
+MaybeError CommonRowReader::ReadTones() {
+    if (!columns_.Has("Tone")) return std::nullopt;
+    polarity_ = Cell("DtcsPolarity").toUpper();
+    if (polarity_.isEmpty()) polarity_ = "NN";
+    static const QRegularExpression polarities(QStringLiteral("^[NR]{2}$"));
+    const QString tone = Cell("Tone").toLower();
+    const bool usesDcs = tone == "dtcs" || tone == "cross";
+    if (usesDcs && !polarities.match(polarity_).hasMatch()) {
+        return Error("DtcsPolarity",
+                     QStringLiteral("\"%1\" is not two letters N or R").arg(Cell("DtcsPolarity")));
+    }
+    if (tone.isEmpty()) {
+        row_.Set(kColTxTone, QString(), "Tone");
+        row_.Set(kColRxTone, QString(), "Tone");
+        return std::nullopt;
+    }
+    if (tone == "tone") {
+        row_.Set(kColRxTone, QString(), "Tone");
+        return Ctcss("rToneFreq", kColTxTone);
+    }
+    if (tone == "tsql") {
+        if (MaybeError error = Ctcss("cToneFreq", kColTxTone)) return error;
+        return Ctcss("cToneFreq", kColRxTone);
+    }
+    if (tone == "dtcs") {
+        if (MaybeError error = Dcs("DtcsCode", polarity_[0], kColTxTone)) return error;
+        return Dcs("DtcsCode", polarity_[1], kColRxTone);
+    }
+    if (tone == "cross") {
+        const QString cross = Cell("CrossMode").toLower();
+        const QString txKind = cross.section("->", 0, 0);
+        const QString rxKind = cross.section("->", 1);
+        const QStringList kinds = {"", "tone", "dtcs"};
+        if (!cross.contains("->") || !kinds.contains(txKind) || !kinds.contains(rxKind)) {
+            return Error("CrossMode", QStringLiteral("\"%1\" is not a cross mode such as "
+                                                     "Tone->Tone, DTCS->, ->Tone, Tone->DTCS")
+                                          .arg(Cell("CrossMode")));
+        }
+        MaybeError error;
+        if (txKind.isEmpty()) row_.Set(kColTxTone, QString(), "CrossMode");
+        if (txKind == "tone") error = Ctcss("rToneFreq", kColTxTone);
+        if (txKind == "dtcs") error = Dcs("DtcsCode", polarity_[0], kColTxTone);
+        if (error) return error;
+        if (rxKind.isEmpty()) row_.Set(kColRxTone, QString(), "CrossMode");
+        if (rxKind == "tone") error = Ctcss("cToneFreq", kColRxTone);
+        if (rxKind == "dtcs") error = Dcs("RxDtcsCode", polarity_[1], kColRxTone);
+        return error;
+    }
+    return Error("Tone", QStringLiteral("\"%1\" is not a tone mode this radio can hold "
+                                        "(empty, Tone, TSQL, DTCS, Cross)")
+                             .arg(Cell("Tone")));
+}
+
+MaybeError CommonRowReader::ReadSkip() {
+    if (!columns_.Has("Skip")) return std::nullopt;
+    const QString skip = Cell("Skip").toUpper();
+    // "P" (a priority channel elsewhere) is scanned too.
+    if (skip.isEmpty() || skip == "P") {
+        row_.Set(kColScan, YesText(), "Skip");
+    } else if (skip == "S") {
+        row_.Set(kColScan, NoText(), "Skip");
+    } else {
+        return Error("Skip", QStringLiteral("\"%1\" is not one of: (empty), S").arg(Cell("Skip")));
+    }
+    return std::nullopt;
+}
+
+struct ToneParts {
+    enum Kind { None, Ctcss, Dcs } kind = None;
+    QString value;         // "67.0" or "023"
+    QChar polarity = 'N';  // N or R
+};
+
+ToneParts SplitTone(const QString& tone) {
+    if (tone.isEmpty()) return {};
+    if (tone.startsWith(u'D'))
+        return {ToneParts::Dcs, tone.mid(1, 3), tone.endsWith(u'I') ? 'R' : 'N'};
+    return {ToneParts::Ctcss, tone, 'N'};
+}
+
+// The tone columns of the common format for a TX and an RX tone.
+void WriteTones(const ToneParts& tx, const ToneParts& rx, QStringList& record) {
+    enum { kTone = 5, kRTone, kCTone, kDtcsCode, kPolarity, kRxDtcsCode, kCrossMode };
+    record[kTone] = QString();
+    record[kRTone] = record[kCTone] = "88.5";  // what the format writes for unused tones
+    record[kDtcsCode] = record[kRxDtcsCode] = "023";
+    record[kPolarity] = QString(tx.polarity) + rx.polarity;
+    record[kCrossMode] = "Tone->Tone";
+    using K = ToneParts;
+    if (tx.kind == K::None && rx.kind == K::None) return;
+    if (tx.kind == K::Ctcss && rx.kind == K::None) {
+        record[kTone] = "Tone";
+        record[kRTone] = tx.value;
+    } else if (tx.kind == K::Ctcss && rx.kind == K::Ctcss && tx.value == rx.value) {
+        record[kTone] = "TSQL";
+        record[kRTone] = record[kCTone] = tx.value;
+    } else if (tx.kind == K::Dcs && rx.kind == K::Dcs && tx.value == rx.value) {
+        record[kTone] = "DTCS";
+        record[kDtcsCode] = record[kRxDtcsCode] = tx.value;
+    } else {
+        record[kTone] = "Cross";
+        const auto kindText = [](K::Kind kind) {
+            return kind == K::Ctcss ? QStringLiteral("Tone")
+                   : kind == K::Dcs ? QStringLiteral("DTCS")
+                                    : QString();
+        };
+        record[kCrossMode] = kindText(tx.kind) + "->" + kindText(rx.kind);
+        if (tx.kind == K::Ctcss) record[kRTone] = tx.value;
+        if (tx.kind == K::Dcs) record[kDtcsCode] = tx.value;
+        if (rx.kind == K::Ctcss) record[kCTone] = rx.value;
+        if (rx.kind == K::Dcs) record[kRxDtcsCode] = rx.value;
+    }
+}
+
+// "446.00625" (five decimals, as the table shows it) in hertz.
+long long Hertz(const QString& megahertz) {
+    return std::llround(megahertz.toDouble() * kHzPerMHz);
+}
+
+QStringList CommonRecord(const ChannelTable& table, int channel) {
+    const QStringList cells = ExportedTexts(table, channel);
+    QStringList record(CommonHeader().size(), QString());
+    const long long rx = Hertz(cells[kColRxFreq]);
+    record[0] = QString::number(channel);
+    record[1] = cells[kColName];
+    record[2] = MegahertzText(rx);
+    if (cells[kColTxFreq].isEmpty()) {
+        record[3] = "off";
+        record[4] = MegahertzText(0);
+    } else {
+        const long long tx = Hertz(cells[kColTxFreq]);
+        record[3] = tx == rx ? QString() : tx > rx ? "+" : "-";
+        record[4] = MegahertzText(std::llabs(tx - rx));
+    }
+    WriteTones(SplitTone(cells[kColTxTone]), SplitTone(cells[kColRxTone]), record);
+    record[12] = cells[kColBandwidth] == WideText() ? "FM" : "NFM";
+    const bool onFiveKilohertz = rx % 5000 == 0 && Hertz(cells[kColTxFreq]) % 5000 == 0;
+    record[13] = onFiveKilohertz ? "5.00" : "6.25";
+    record[14] = cells[kColScan] == NoText() ? "S" : QString();
+    record[15] = cells[kColPower];
+    return record;
+}
+
+}  // namespace
+
+bool IsCommonHeader(const QStringList& header) {
+    for (const QString& name : header) {
+        if (name.trimmed().compare("Frequency", Qt::CaseInsensitive) == 0) return true;
+    }
+    return false;
+}
+
+MaybeError ReadCommonRows(const std::vector<Record>& records, bool renumber,
+                          std::vector<CommonRow>& rows) {
+    const Record& header = records.front();
+    CommonColumns columns;
+    if (MaybeError error = columns.Read(header)) return error;
+    if (!columns.Has("Location") && !renumber) {
+        return CsvError{header.line,
+                        {},
+                        "there is no column \"Location\"; fill the channels in file order "
+                        "instead (renumber)"};
+    }
+    ChannelNumbers numbers;
+    for (std::size_t i = 1; i < records.size(); ++i) {
+        const Record& record = records[i];
+        // A row without a frequency holds no channel (an empty memory of another radio).
+        if (columns.Cell(record, "Frequency").isEmpty()) continue;
+        CommonRow row;
+        row.row.line = record.line;
+        const QString numberColumn = columns.Has("Location") ? "Location" : "Frequency";
+        MaybeError error = renumber ? numbers.Next(record.line, numberColumn, row.row.channel)
+                                    : numbers.Take(columns.Cell(record, "Location"), record.line,
+                                                   "Location", row.row.channel);
+        if (error) return error;
+        if (MaybeError mapped = CommonRowReader(columns, record, row.row).Read()) return mapped;
+        row.power = columns.Cell(record, "Power");
+        row.mode = columns.Cell(record, "Mode");
+        rows.push_back(row);
+    }
+    return std::nullopt;
+}
+
+bool PowerOrModeDiffers(const CommonRow& row, const ChannelTable& table) {
+    const int channel = row.row.channel;
+    const bool wide = table.Cell(channel, kColBandwidth) == WideText();
+    const bool powerDiffers =
+        !row.power.isEmpty() &&
+        row.power.compare(table.Cell(channel, kColPower), Qt::CaseInsensitive) != 0;
+    const bool modeDiffers =
+        !row.mode.isEmpty() && row.mode.compare(wide ? "FM" : "NFM", Qt::CaseInsensitive) != 0;
+    return powerDiffers || modeDiffers;
+}
+
+QByteArray ExportCommonCsv(const ChannelTable& table) {
+    std::vector<QStringList> records{CommonHeader()};
+    for (int channel = 1; channel < kTableRows; ++channel) {
+        if (!table.IsEmptyChannel(channel)) records.push_back(CommonRecord(table, channel));
+    }
+    return WriteRecords(records);
+}
+
+}  // namespace qv::csv

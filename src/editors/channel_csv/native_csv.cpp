@@ -1,0 +1,68 @@
+#include "editors/channel_csv/native_csv.h"
+
+#include "editors/channel/channel_texts.h"
+#include "editors/channel_csv/channel_numbers.h"
+
+namespace qv::csv {
+
+using namespace channel;
+
+namespace {
+
+int NativeColumn(const QString& name) {
+    for (int column = 0; column < kTableColumns; ++column) {
+        if (name.trimmed().compare(HeaderText(column), Qt::CaseInsensitive) == 0) return column;
+    }
+    return -1;
+}
+
+}  // namespace
+
+bool IsNativeHeader(const QStringList& header) {
+    for (const QString& name : header) {
+        if (NativeColumn(name) == kColNumber) return true;
+    }
+    return false;
+}
+
+MaybeError ReadNativeRows(const std::vector<Record>& records, std::vector<ChannelRow>& rows) {
+    const Record& header = records.front();
+    QMap<int, int> fieldOf;  // table column -> field index
+    for (int field = 0; field < header.fields.size(); ++field) {
+        const int column = NativeColumn(header.fields[field]);
+        if (column < 0) continue;
+        if (fieldOf.contains(column)) {
+            return CsvError{
+                header.line,
+                {},
+                QStringLiteral("the column \"%1\" appears twice").arg(HeaderText(column))};
+        }
+        fieldOf.insert(column, field);
+    }
+    if (!fieldOf.contains(kColNumber)) {
+        return CsvError{header.line,
+                        {},
+                        QStringLiteral("there is no column \"%1\"").arg(HeaderText(kColNumber))};
+    }
+
+    ChannelNumbers numbers;
+    for (std::size_t i = 1; i < records.size(); ++i) {
+        const Record& record = records[i];
+        ChannelRow row;
+        row.line = record.line;
+        for (auto it = fieldOf.begin(); it != fieldOf.end(); ++it) {
+            // Mode is derived from the other cells, never read.
+            if (it.key() == kColNumber || it.key() == kColMode) continue;
+            row.Set(it.key(), record.fields.value(it.value()), HeaderText(it.key()));
+        }
+        const QString number = record.fields.value(fieldOf.value(kColNumber));
+        if (MaybeError error =
+                numbers.Take(number, record.line, HeaderText(kColNumber), row.channel)) {
+            return error;
+        }
+        rows.push_back(row);
+    }
+    return std::nullopt;
+}
+
+}  // namespace qv::csv
