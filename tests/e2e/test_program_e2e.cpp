@@ -128,9 +128,10 @@ void TestProgramE2e::readEditSaveOpenWrite() {
     QCOMPARE(prompts.messages.back().text, QString("Writing Complete!"));
     QVERIFY(window.isWindowModified());  // the preparation for writing is not in the file
 
-    // A complete read: the data is the radio's now, no longer the file's the title named.
+    // A complete read: the data is the radio's now, no longer the file's the title named. The
+    // write's preparation is unsaved, so the read asks first; No lets it replace the data.
     PressOkOnCloneDialog();
-    prompts.answers = {qv::PromptAnswer::Ok};
+    prompts.answers = {qv::PromptAnswer::No, qv::PromptAnswer::Ok};
     window.MainBar_ToolClick("miRead");
     QCOMPARE(prompts.messages.back().text, QString("Reading Complete!"));
     QCOMPARE(window.windowTitle(), QString("QV-730"));
