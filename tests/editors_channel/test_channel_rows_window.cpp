@@ -195,6 +195,11 @@ void TestChannelRowsWindow::rowNumbersSelectRowsAndDeleteEmptiesThem() {
     window_->SaveData();
     QVERIFY(!data_.ImageModified());
 
+    // A Ctrl or Shift click extends the selection and opens no editor.
+    const QRect name = Grid()->visualRect(IndexOf(2, kColName));
+    QTest::mouseClick(Grid()->viewport(), Qt::LeftButton, Qt::ControlModifier, name.center());
+    QVERIFY(!Open<QLineEdit>("TxtChannel"));
+
     // Delete with no whole row selected deletes nothing.
     GoTo(1, kColName);
     QTest::keyClick(Grid(), Qt::Key_Delete);

@@ -2,6 +2,7 @@
 // editor (and which typed character it starts with), and where the current cell goes after
 // Enter.
 #include <QAbstractButton>
+#include <QGuiApplication>
 #include <QKeyEvent>
 
 #include "editors/channel/channel_delegates.h"
@@ -38,6 +39,8 @@ void FrmChannel::RedirectCurrentCell() {
 
 void FrmChannel::OnCellClicked(const QModelIndex& index) {
     if (!index.isValid()) return;
+    // Shift and Ctrl clicks extend the selection, as in a spreadsheet; they edit nothing.
+    if (QGuiApplication::keyboardModifiers() & (Qt::ShiftModifier | Qt::ControlModifier)) return;
     SetCurrentCell(ChannelTable::TableRow(index), ChannelTable::TableColumn(index));
     if (ChannelTable::TableColumn(index) != kColMode) RedirectCurrentCell();
     EditCell();
