@@ -48,6 +48,22 @@ QString ModeText(ChannelMode mode) {
     return SimplexText();
 }
 
+// The tone of a numbered tone list entry ("1 - 67.0Hz", "39 - D023N"): the list writes CTCSS
+// tones with exactly one decimal, so their digits are the tenths.
+Tone ToneOfEntry(const QString& entry) {
+    QStringView part(entry);
+    const qsizetype separator = part.indexOf(u" - ");
+    if (separator >= 0) part = part.mid(separator + 3);
+    if (part.startsWith(u'D') && part.size() == 5) {
+        return Tone::Dcs(part.mid(1, 3).toInt(nullptr, 16), part.at(4) == u'I');
+    }
+    int tenths = 0;
+    for (QChar c : part) {
+        if (c >= u'0' && c <= u'9') tenths = tenths * 10 + (c.unicode() - u'0');
+    }
+    return Tone::Ctcss(tenths);
+}
+
 // The Busy Lock choices in list order and the value each stores.
 constexpr BusyLock kBusyLockChoices[] = {BusyLock::Off, BusyLock::Carrier, BusyLock::CtcssDcs};
 
@@ -84,8 +100,10 @@ void ChannelTable::Display() {
     toneList_ = BuildToneList(data_.image);
     toneChoices_.clear();
     toneChoices_.reserve(toneList_.size());
-    for (const QString& entry : toneList_)
-        toneChoices_.push_back(ParseTone(entry).value_or(Tone{}));
+    toneChoices_.push_back(Tone{});  // the None entry
+    for (qsizetype i = 1; i < toneList_.size(); ++i) {
+        toneChoices_.push_back(ToneOfEntry(toneList_[i]));
+    }
     emit headerDataChanged(Qt::Horizontal, 0, columnCount() - 1);
     emit dataChanged(IndexOf(kFirstChannel, 1), IndexOf(kLastChannel, kTableColumns - 1));
 }
