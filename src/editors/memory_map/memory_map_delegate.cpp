@@ -26,7 +26,6 @@ QWidget* MemoryMapDelegate::createEditor(QWidget* parent, const QStyleOptionView
     box->setMaxLength(2);
     box->setValidator(new HexValidator(box));
     box->setAlignment(Qt::AlignCenter);
-    box->setFrame(false);
     box->setText(index.data(Qt::DisplayRole).toString());
     box->selectAll();
     box->setProperty(kRowProperty, index.row());
