@@ -7,7 +7,7 @@
 #include <QDir>
 
 #include "data/data_file.h"
-#include "editors/channel_csv/channel_csv.h"
+#include "editors/channel/csv/channel_csv.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "editors/channel_csv/channel_csv.h"
+#include "editors/channel/csv/channel_csv.h"
 #include "template_description.h"
 
 namespace {

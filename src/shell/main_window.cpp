@@ -20,8 +20,8 @@
 
 #include "context/app_context.h"
 #include "editors/audio/frm_audio.h"
+#include "editors/channel/csv/channel_csv.h"
 #include "editors/channel/frm_channel.h"
-#include "editors/channel_csv/channel_csv.h"
 #include "editors/customized/frm_customized_signal.h"
 #include "editors/key/frm_key.h"
 #include "editors/setting/frm_setting.h"

@@ -9,7 +9,7 @@
 
 #include "data/data_file.h"
 #include "data/radio_image.h"
-#include "editors/channel_csv/channel_csv.h"
+#include "editors/channel/csv/channel_csv.h"
 #include "language/ui_language.h"
 
 class QLabel;

@@ -3,8 +3,8 @@
 #include "codecs/number_text.h"
 #include "csv/csv_test_support.h"
 #include "editors/channel/channel_table.h"
-#include "editors/channel_csv/channel_csv.h"
-#include "editors/channel_csv/csv_text.h"
+#include "editors/channel/csv/channel_csv.h"
+#include "editors/channel/csv/csv_text.h"
 #include "language/ui_language.h"
 
 using namespace csvtest;

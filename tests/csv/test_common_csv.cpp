@@ -2,7 +2,7 @@
 // a hand-written plan checked byte for byte, how each column maps onto a channel, Location and
 // renumbering, what is refused, and the export.
 #include "csv/csv_test_support.h"
-#include "editors/channel_csv/channel_csv.h"
+#include "editors/channel/csv/channel_csv.h"
 #include "language/ui_language.h"
 
 using namespace csvtest;

@@ -6,7 +6,7 @@
 
 #include "cli_command.h"
 #include "data/data_file.h"
-#include "editors/channel_csv/channel_csv.h"
+#include "editors/channel/csv/channel_csv.h"
 
 namespace qv::cli {
 namespace {

@@ -6,7 +6,7 @@
 
 #include <QStringList>
 
-#include "editors/channel_csv/csv_row.h"
+#include "editors/channel/csv/csv_row.h"
 
 namespace qv {
 class ChannelTable;

@@ -1,12 +1,12 @@
-#include "editors/channel_csv/common_csv.h"
+#include "editors/channel/csv/common_csv.h"
 
 #include <QHash>
 #include <QRegularExpression>
 #include <cmath>
 
 #include "editors/channel/channel_table.h"
-#include "editors/channel_csv/channel_numbers.h"
-#include "editors/channel_csv/csv_cells.h"
+#include "editors/channel/csv/channel_numbers.h"
+#include "editors/channel/csv/csv_cells.h"
 
 namespace qv::csv {
 

@@ -1,7 +1,7 @@
-#include "editors/channel_csv/native_csv.h"
+#include "editors/channel/csv/native_csv.h"
 
 #include "editors/channel/channel_texts.h"
-#include "editors/channel_csv/channel_numbers.h"
+#include "editors/channel/csv/channel_numbers.h"
 
 namespace qv::csv {
 

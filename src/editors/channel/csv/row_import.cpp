@@ -1,9 +1,9 @@
-#include "editors/channel_csv/row_import.h"
+#include "editors/channel/csv/row_import.h"
 
 #include <array>
 
 #include "editors/channel/channel_table.h"
-#include "editors/channel_csv/csv_cells.h"
+#include "editors/channel/csv/csv_cells.h"
 
 namespace qv::csv {
 

@@ -1,4 +1,4 @@
-#include "editors/channel_csv/channel_numbers.h"
+#include "editors/channel/csv/channel_numbers.h"
 
 namespace qv::csv {
 

@@ -1,4 +1,4 @@
-#include "editors/channel_csv/csv_text.h"
+#include "editors/channel/csv/csv_text.h"
 
 namespace qv::csv {
 

@@ -4,7 +4,7 @@
 
 #include <QHash>
 
-#include "editors/channel_csv/csv_row.h"
+#include "editors/channel/csv/csv_row.h"
 
 namespace qv::csv {
 

@@ -8,8 +8,8 @@
 #include <QStringList>
 #include <vector>
 
-#include "editors/channel_csv/csv_row.h"
-#include "editors/channel_csv/csv_text.h"
+#include "editors/channel/csv/csv_row.h"
+#include "editors/channel/csv/csv_text.h"
 
 namespace qv {
 class ChannelTable;

@@ -1,4 +1,4 @@
-#include "editors/channel_csv/changed_fields.h"
+#include "editors/channel/csv/changed_fields.h"
 
 #include "codecs/channel_name.h"
 #include "editors/channel/channel_texts.h"

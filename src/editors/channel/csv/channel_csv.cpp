@@ -1,16 +1,16 @@
-#include "editors/channel_csv/channel_csv.h"
+#include "editors/channel/csv/channel_csv.h"
 
 #include <array>
 #include <vector>
 
 #include "codecs/number_text.h"
 #include "editors/channel/channel_table.h"
-#include "editors/channel_csv/changed_fields.h"
-#include "editors/channel_csv/common_csv.h"
-#include "editors/channel_csv/csv_cells.h"
-#include "editors/channel_csv/csv_text.h"
-#include "editors/channel_csv/native_csv.h"
-#include "editors/channel_csv/row_import.h"
+#include "editors/channel/csv/changed_fields.h"
+#include "editors/channel/csv/common_csv.h"
+#include "editors/channel/csv/csv_cells.h"
+#include "editors/channel/csv/csv_text.h"
+#include "editors/channel/csv/native_csv.h"
+#include "editors/channel/csv/row_import.h"
 #include "language/ui_language.h"
 
 namespace qv {

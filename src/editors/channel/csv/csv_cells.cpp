@@ -1,4 +1,4 @@
-#include "editors/channel_csv/csv_cells.h"
+#include "editors/channel/csv/csv_cells.h"
 
 #include <QRegularExpression>
 
