@@ -24,6 +24,7 @@
 #include "editors/channel/frm_channel.h"
 #include "editors/customized/frm_customized_signal.h"
 #include "editors/key/frm_key.h"
+#include "editors/memory_map/frm_memory_map.h"
 #include "editors/setting/frm_setting.h"
 #include "language/ui_language.h"
 #include "link/clone.h"
@@ -264,9 +265,12 @@ EditorWindow* MainWindow::CreateEditor(Editor editor) {
         case Editor::Key:
             window = new FrmKey(data_);
             break;
-        case Editor::Channel:
-            window = new FrmChannel(data_, context_);
+        case Editor::Channel: {
+            auto* channel = new FrmChannel(data_, context_);
+            connect(channel, &FrmChannel::MemoryMapRequested, this, &MainWindow::ShowMemoryMap);
+            window = channel;
             break;
+        }
         case Editor::CustomizedSignal:
             window = new FrmCustomizedSignal(data_);
             break;
@@ -283,6 +287,19 @@ EditorWindow* MainWindow::CreateEditor(Editor editor) {
     sub->resize(size.width() + 2 * frame, size.height() + title + frame);
     editors_[Index(editor)] = window;
     return window;
+}
+
+void MainWindow::ShowMemoryMap() {
+    // A window of its own beside the editors; there is never more than one, and asking again
+    // brings it forward as it is.
+    auto* map =
+        findChild<FrmMemoryMap*>(QStringLiteral("frmMemoryMap"), Qt::FindDirectChildrenOnly);
+    if (!map) {
+        map = new FrmMemoryMap(data_, this);
+        map->show();
+    }
+    map->raise();
+    map->activateWindow();
 }
 
 void MainWindow::ShowEditor(Editor editor) {

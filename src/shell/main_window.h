@@ -59,6 +59,8 @@ public:
     void ShowKey() { ShowEditor(Editor::Key); }
     void ShowChannel() { ShowEditor(Editor::Channel); }
     void ShowCustomizedSignal() { ShowEditor(Editor::CustomizedSignal); }
+    // The channel editor's service key: the memory map, opened once and brought forward.
+    void ShowMemoryMap();
     void SwitchLanguage(Language language);
 
     void NewFile();

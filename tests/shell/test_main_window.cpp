@@ -16,6 +16,8 @@
 
 #include "data/data_file.h"
 #include "editors/channel/frm_channel.h"
+#include "editors/memory_map/frm_memory_map.h"
+#include "editors/memory_map/memory_map_model.h"
 #include "language/ui_language.h"
 #include "link/dialogs/frm_clone.h"
 #include "shell/frm_about.h"
@@ -51,6 +53,7 @@ private slots:
     void missingTemplateLeavesAZeroImage();
     void showingAnotherEditorStoresTheOpenOne();
     void treeNodesOpenEditors();
+    void memoryMapKeyOpensOneMemoryMap();
     void languageSwitchKeepsEnteredValues();
     void viewTogglesAndBandClose();
     void hiddenToolsStayHidden();
@@ -169,6 +172,28 @@ void TestMainWindow::showingAnotherEditorStoresTheOpenOne() {
     }
     QVERIFY(OnlyVisible(window, Editor::Channel));
     QCOMPARE(Channels(window).Cell(1, 1), QString("HOME"));
+}
+
+void TestMainWindow::memoryMapKeyOpensOneMemoryMap() {
+    ShellFixture shell;
+    qv::MainWindow& window = shell.Window();
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    auto* grid = window.EditorOf(Editor::Channel)->findChild<QWidget*>("ChannelGrid");
+    QVERIFY(grid);
+    grid->setFocus();
+    const auto service = Qt::ControlModifier | Qt::ShiftModifier | Qt::AltModifier;
+    QTest::keyClick(grid, Qt::Key_M, service);
+    auto* map = window.findChild<qv::FrmMemoryMap*>("frmMemoryMap");
+    QVERIFY(map);
+    QVERIFY(map->isVisible());
+    QVERIFY(map->isWindow());
+    map->Model().CommitCell(0, 0, "77");
+    window.activateWindow();
+    grid->setFocus();
+    QTest::keyClick(grid, Qt::Key_M, service);
+    QCOMPARE(window.findChildren<qv::FrmMemoryMap*>().size(), 1);
+    QCOMPARE(map->Model().CellText(0, 0), QStringLiteral("77"));  // brought forward, not refilled
 }
 
 void TestMainWindow::treeNodesOpenEditors() {

@@ -63,6 +63,10 @@ public:
     // Deletes the channels of the selected rows.
     void DeleteSelectedRows();
 
+signals:
+    // Ctrl+Shift+Alt+M: the service key of the memory map, which belongs to the main window.
+    void MemoryMapRequested();
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -85,7 +89,6 @@ private:
     void RedirectCurrentCell();
     QList<int> SelectedRows() const;
 
-    void OpenMemoryMap();
     void SaveAsTemplate();
 
     RadioData& data_;

@@ -1,12 +1,11 @@
-// The two service keys of the channel window, both with Ctrl, Shift and Alt held: M opens the
-// memory map, D stores the data as the start-up template "default.tw".
+// The two service keys of the channel window, both with Ctrl, Shift and Alt held: M asks for the
+// memory map (the main window opens it), D stores the data as the start-up template "default.tw".
 #include <QDir>
 #include <QShortcut>
 
 #include "context/app_context.h"
 #include "data/data_file.h"
 #include "editors/channel/frm_channel.h"
-#include "editors/memory_map/frm_memory_map.h"
 #include "language/ui_language.h"
 #include "platform/desktop/prompts.h"
 
@@ -21,25 +20,11 @@ constexpr auto kServiceModifiers = Qt::CTRL | Qt::SHIFT | Qt::ALT;
 void FrmChannel::BuildHiddenKeys() {
     auto* memoryMap = new QShortcut(QKeySequence(kServiceModifiers | Qt::Key_M), this);
     memoryMap->setContext(Qt::WidgetWithChildrenShortcut);
-    connect(memoryMap, &QShortcut::activated, this, &FrmChannel::OpenMemoryMap);
+    connect(memoryMap, &QShortcut::activated, this, &FrmChannel::MemoryMapRequested);
 
     auto* saveTemplate = new QShortcut(QKeySequence(kServiceModifiers | Qt::Key_D), this);
     saveTemplate->setContext(Qt::WidgetWithChildrenShortcut);
     connect(saveTemplate, &QShortcut::activated, this, &FrmChannel::SaveAsTemplate);
-}
-
-void FrmChannel::OpenMemoryMap() {
-    // The memory map belongs to the main window (this window's own window when it stands
-    // alone); there is never more than one.
-    QWidget* owner = window();
-    auto* map =
-        owner->findChild<FrmMemoryMap*>(QStringLiteral("frmMemoryMap"), Qt::FindDirectChildrenOnly);
-    if (!map) {
-        map = new FrmMemoryMap(data_, owner);
-        map->show();
-    }
-    map->raise();
-    map->activateWindow();
 }
 
 void FrmChannel::SaveAsTemplate() {
