@@ -12,6 +12,7 @@
 #include "editors/channel/channel_table.h"
 #include "editors/channel/frm_channel.h"
 #include "editors/memory_map/frm_memory_map.h"
+#include "support/test_context.h"
 
 namespace {
 
@@ -47,7 +48,8 @@ BENCHMARK(BM_ChannelRefreshAllSaveData)->Unit(benchmark::kMicrosecond);
 
 void BM_ChannelWindowLoadDataSaveData(benchmark::State& state) {
     qv::RadioData data = TemplateData();
-    qv::FrmChannel window(data);
+    qv::test::TestContext services;
+    qv::FrmChannel window(data, services.context);
     for (auto _ : state) {
         window.LoadData();
         window.SaveData();
@@ -58,7 +60,8 @@ BENCHMARK(BM_ChannelWindowLoadDataSaveData)->Unit(benchmark::kMicrosecond);
 
 void BM_ChannelWindowPaste16Rows(benchmark::State& state) {
     qv::RadioData data = TemplateData();
-    qv::FrmChannel window(data);
+    qv::test::TestContext services;
+    qv::FrmChannel window(data, services.context);
     QList<int> rows;
     for (int row = 1; row <= 16; ++row) rows << row;
     const QString text = qv::ChannelRowsText(window.Table(), data, rows);
