@@ -16,10 +16,6 @@ namespace {
 const char* const kFileFilter = "tw Files (*.tw)";
 const char* const kCsvFilter = "CSV Files (*.csv)";
 
-QString Text(const char* english) {
-    return UiText("FileCommands", english);
-}
-
 }  // namespace
 
 bool MainWindow::LoadFile(const QString& path) {
@@ -43,9 +39,10 @@ bool MainWindow::SaveFile(const QString& path) {
 }
 
 void MainWindow::NewFile() {
-    const PromptAnswer answer = CurrentPrompts().Message(
-        this, {Text("All data will be cleared."), Text("Alert!"), PromptIcon::Exclamation,
-               PromptButtons::OkCancel, PromptAnswer::Cancel});
+    const PromptAnswer answer =
+        CurrentPrompts().Message(this, {UiText("FileCommands", "All data will be cleared."),
+                                        UiText("FileCommands", "Alert!"), PromptIcon::Exclamation,
+                                        PromptButtons::OkCancel, PromptAnswer::Cancel});
     if (answer != PromptAnswer::Ok) return;
     if (LoadFile(appPath_ + "default.tw")) RefreshAll();
 }
@@ -77,8 +74,8 @@ bool MainWindow::ConfirmUnsavedChanges() {
     SaveAll();
     if (!data_.ImageModified()) return true;
     const PromptAnswer answer = CurrentPrompts().Message(
-        this, {Text("File has been modified, save it now?"), AppTitle(), PromptIcon::Exclamation,
-               PromptButtons::YesNoCancel, PromptAnswer::Yes});
+        this, {UiText("FileCommands", "File has been modified, save it now?"), AppTitle(),
+               PromptIcon::Exclamation, PromptButtons::YesNoCancel, PromptAnswer::Yes});
     if (answer == PromptAnswer::No) return true;
     if (answer == PromptAnswer::Yes) return SaveCommand();
     return false;
@@ -116,9 +113,10 @@ void MainWindow::ImportChannels() {
             // A plan from another radio: its Location may mean nothing on a 16-channel radio.
             const PromptAnswer answer = CurrentPrompts().Message(
                 this,
-                {Text("This file is a channel list in the common CSV of other radio "
-                      "programs.\nPut its channels into channels 1, 2, 3, ... in file "
-                      "order?\n(No: each goes to the channel its Location names.)"),
+                {UiText("FileCommands",
+                        "This file is a channel list in the common CSV of other radio "
+                        "programs.\nPut its channels into channels 1, 2, 3, ... in file "
+                        "order?\n(No: each goes to the channel its Location names.)"),
                  AppTitle(), PromptIcon::Question, PromptButtons::YesNoCancel, PromptAnswer::Yes});
             if (answer == PromptAnswer::Cancel) return;
             options.renumber = answer == PromptAnswer::Yes;
@@ -127,15 +125,17 @@ void MainWindow::ImportChannels() {
     }
     if (!result.ok) {
         CurrentPrompts().Message(
-            this, {Text("The channel plan was not imported.") + "\n\n" + result.error, AppTitle(),
-                   PromptIcon::Critical, PromptButtons::Ok});
+            this,
+            {UiText("FileCommands", "The channel plan was not imported.") + "\n\n" + result.error,
+             AppTitle(), PromptIcon::Critical, PromptButtons::Ok});
         return;
     }
     RefreshAll();  // the editors show the imported channels; they count as unsaved changes
     if (result.powerOrModeNotApplied) {
         CurrentPrompts().Message(
-            this, {Text("Power and Mode are not applied: this radio's power and bandwidth are "
-                        "fixed.") +
+            this, {UiText("FileCommands",
+                          "Power and Mode are not applied: this radio's power and bandwidth are "
+                          "fixed.") +
                        "\n\n" + result.noteWhere,
                    AppTitle(), PromptIcon::Information, PromptButtons::Ok});
     }
