@@ -73,7 +73,7 @@ MainWindow::MainWindow(const QString& appFolder) {
 MainWindow::~MainWindow() = default;
 
 void MainWindow::StartUp(const QString& appFolder) {
-    // 1. The language from the settings store; a stored number that is not a byte is reported.
+    // The language from the settings store; a stored number that is not a byte is reported.
     if (const auto language = LanguageFromStored(GetRegValue(kLanguageValue))) {
         SetUiLanguage(*language);
         ApplyQtTranslations();
@@ -83,23 +83,24 @@ void MainWindow::StartUp(const QString& appFolder) {
         CurrentPrompts().Message(this, {QStringLiteral("Overflow"), AppTitle(),
                                         PromptIcon::Exclamation, PromptButtons::Ok});
     }
-    // 2. The link timing from Radio.INI in the program's folder.
+    // The link timing from Radio.INI in the program's folder.
     SetAppFolder(appFolder);
     const LinkTiming timing = ReadLinkTiming(appFolder);
-    // 3.-5.
+    // The caption, every view shown, an untitled file, the folder the template comes from, and
+    // the bars as their layout has them with the current language checked.
     setWindowTitle(AppTitle());
     viewFlags_ = kViewTree | kViewToolBar | kViewStatusBar;
     currentFileName_ = QStringLiteral("Untitled.tw");
     appPath_ = AppPathFrom(QDir::toNativeSeparators(appFolder));
     bar_->ApplyLayout();
     CheckLanguageTools();
-    // 6. The template; on failure the image stays all zero.
+    // The template; on failure the image stays all zero.
     LoadFile(appPath_ + "default.tw");
-    // 7. The clone dialog, prepared and hidden.
+    // The clone dialog, prepared and hidden.
     clone_ = new FrmClone(data_, this);
     clone_->SetRecvInterval(timing.RecvInterval);
     clone_->SetRecvLimit(timing.RecvLimit);
-    // 8.
+    // The program opens on the channel editor.
     ShowChannel();
 }
 
