@@ -21,3 +21,26 @@ install(FILES ${QV730_RESOURCES_DIR}/qv730.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 install(FILES ${QV730_RESOURCES_DIR}/qv730.png
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/256x256/apps)
+# The MIME type of *.tw files; the menu entry declares it, so a file manager opens them here.
+install(FILES ${QV730_RESOURCES_DIR}/qv730-mime.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages RENAME qv730.xml)
+
+# cpack -G DEB: a Debian package installing all of the above under /usr. Its run-time
+# dependencies are the ones dpkg-shlibdeps finds in the programs. Build it from a Release
+# configuration: a sanitizer build would depend on the sanitizer libraries.
+set(CPACK_PACKAGE_NAME qv730)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Programming software for the QV-730 two-way radio")
+set(CPACK_PACKAGE_DESCRIPTION
+    "Reads the channels and settings of a QV-730 hand-held radio over a serial cable, edits them,\
+ keeps them in .tw files, prints the channel list and writes the radio. English and Chinese.\
+ With qv730-cli, a command-line companion, and qv730-radiosim, a virtual radio.")
+set(CPACK_PACKAGE_CONTACT "QV-730 software maintainers <maintainers@qv730.invalid>")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_GENERATOR DEB)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION hamradio)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Chinese glyphs on screen and on paper, and Qt's own dialogs in Chinese.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-noto-cjk, qt6-translations-l10n")
+include(CPack)

@@ -8,7 +8,7 @@ QV730_PACKAGES=(
     qt6-base-dev qt6-base-dev-tools qt6-serialport-dev qt6-tools-dev qt6-tools-dev-tools
     qt6-l10n-tools qt6-translations-l10n libgl-dev
     libbenchmark-dev clang libclang-rt-14-dev
-    fonts-noto-cjk
+    fonts-noto-cjk poppler-utils dpkg-dev file
 )
 
 qv730_missing_packages() {

@@ -255,6 +255,14 @@
         <source>Export Channels (Common CSV)...</source>
         <translation>导出信道 (通用 CSV)...</translation>
     </message>
+    <message>
+        <source>Print Channel List...</source>
+        <translation>打印信道表...</translation>
+    </message>
+    <message>
+        <source>Export Channel List (PDF)...</source>
+        <translation>导出信道表 (PDF)...</translation>
+    </message>
 </context>
 <context>
     <name>TreeView</name>
@@ -323,6 +331,10 @@ Put its channels into channels 1, 2, 3, ... in file order?
     <message>
         <source>Power and Mode are not applied: this radio&apos;s power and bandwidth are fixed.</source>
         <translation>未导入功率 (Power) 和模式 (Mode)：本机的发射功率和信道带宽是固定的。</translation>
+    </message>
+    <message>
+        <source>The file %1 no longer exists. It has been removed from the recent files.</source>
+        <translation>文件 %1 已不存在，已从最近的文件中移除。</translation>
     </message>
 </context>
 <context>
@@ -718,6 +730,37 @@ Put its channels into channels 1, 2, 3, ... in file order?
     <message>
         <source>Invalid port settings: %1</source>
         <translation>端口设置无效：%1</translation>
+    </message>
+</context>
+<context>
+    <name>ChannelList</name>
+    <message>
+        <source>QV-730 Channel List</source>
+        <translation>QV-730 信道表</translation>
+    </message>
+    <message>
+        <source>File: %1</source>
+        <translation>文件：%1</translation>
+    </message>
+    <message>
+        <source>Date: %1</source>
+        <translation>日期：%1</translation>
+    </message>
+    <message>
+        <source>Print Channel List</source>
+        <translation>打印信道表</translation>
+    </message>
+    <message>
+        <source>Export Channel List (PDF)</source>
+        <translation>导出信道表 (PDF)</translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf)</source>
+        <translation>PDF 文件 (*.pdf)</translation>
+    </message>
+    <message>
+        <source>The PDF could not be made.</source>
+        <translation>无法生成 PDF 文件。</translation>
     </message>
 </context>
 </TS>

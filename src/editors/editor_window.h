@@ -20,6 +20,10 @@ public:
     virtual void RefreshAll() = 0;
     // Encode the fields into the image.
     virtual void SaveData() = 0;
+    // Encode what the user has finished editing, leaving a box or cell still being typed in as it
+    // is (the title's modified mark looks while the user works). Editors whose SaveData also
+    // finishes the typing say so by overriding this.
+    virtual void StoreFinishedEdits() { SaveData(); }
 
     // Closes the editor: its MDI sub-window when it has one, else the widget itself.
     void CloseEditor();

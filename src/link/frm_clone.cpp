@@ -86,9 +86,13 @@ void FrmClone::showEvent(QShowEvent* event) {
 
 void FrmClone::Start() {
     driver_->ClosePort();
-    if (!driver_->OpenPort(PortDeviceName(ComPort(), RadioIniFolder()))) {
-        CurrentPrompts().Message(this, {driver_->PortErrorText(), AppTitle(),
-                                        PromptIcon::Exclamation, PromptButtons::Ok});
+    const QString device = PortDeviceName(ComPort(), RadioIniFolder());
+    if (!driver_->OpenPort(device)) {
+        // "COM3 (/dev/ttyUSB0): No such file or directory": which port, then why.
+        const QString text =
+            PortLabel(ComPort(), device) + QStringLiteral(": ") + driver_->PortErrorText();
+        CurrentPrompts().Message(this,
+                                 {text, AppTitle(), PromptIcon::Exclamation, PromptButtons::Ok});
         reject();
         return;
     }

@@ -86,6 +86,18 @@ QStringList PortDeviceNames(const QString& iniFolder) {
     return devices;
 }
 
+bool LooksLikeComPort(const QString& text) {
+    static const QRegularExpression pattern(QStringLiteral("^COM[0-9]+$"),
+                                            QRegularExpression::CaseInsensitiveOption);
+    return pattern.match(text.trimmed()).hasMatch();
+}
+
+QString PortLabel(int port, const QString& device) {
+    const QString comName = QStringLiteral("COM%1").arg(port);
+    if (device.isEmpty() || device.compare(comName, Qt::CaseInsensitive) == 0) return comName;
+    return QStringLiteral("%1 (%2)").arg(comName, device);
+}
+
 QString ResolvePortArgument(const QString& text, const QString& iniFolder) {
     const int port = ComPortNumber(text);
     return port ? PortDeviceName(port, iniFolder) : text;

@@ -23,7 +23,14 @@ QStringList PortDeviceNames(const QString& iniFolder);
 // The port number of a "COMn" text (any case, n from 1 to 16), or 0.
 int ComPortNumber(const QString& text);
 
+// True for any "COMn" text, also one outside COM1 to COM16 (which names no port).
+bool LooksLikeComPort(const QString& text);
+
 // What a user typed for a port: "COMn" is looked up as above, anything else is a device path.
 QString ResolvePortArgument(const QString& text, const QString& iniFolder);
+
+// How messages name a port: "COM3 (/dev/ttyUSB0)", or "COM3" alone where the device has that name
+// (Windows) or there is none.
+QString PortLabel(int port, const QString& device);
 
 }  // namespace qv

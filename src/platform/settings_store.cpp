@@ -16,6 +16,10 @@ QSettings Store() {
 #endif
 }
 
+QSettings UserStore() {
+    return QSettings(QSettings::NativeFormat, QSettings::UserScope, "QV", "QV-730");
+}
+
 }  // namespace
 
 QString GetRegValue(const QString& valueName) {
@@ -29,6 +33,17 @@ QString GetRegValue(const QString& valueName) {
 bool SetRegValue(const QString& valueName, const QString& text) {
     QSettings store = Store();
     store.setValue(valueName, text);
+    store.sync();
+    return store.status() == QSettings::NoError;
+}
+
+QStringList GetUserList(const QString& valueName) {
+    return UserStore().value(valueName).toStringList();
+}
+
+bool SetUserList(const QString& valueName, const QStringList& list) {
+    QSettings store = UserStore();
+    store.setValue(valueName, list);
     store.sync();
     return store.status() == QSettings::NoError;
 }

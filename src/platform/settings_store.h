@@ -1,8 +1,10 @@
-// The settings store: the one value "Language" kept between runs, under the organisation "QV" and
-// the application "QV-730" (the registry on Windows, ~/.config/QV/QV-730.conf elsewhere).
+// The settings store: the value "Language" kept between runs, under the organisation "QV" and
+// the application "QV-730" (the registry on Windows, ~/.config/QV/QV-730.conf elsewhere), and the
+// user's own lists beside it (the recent files).
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace qv {
 
@@ -10,5 +12,10 @@ namespace qv {
 QString GetRegValue(const QString& valueName);
 // Writes a text value; false when the store could not be written.
 bool SetRegValue(const QString& valueName, const QString& text);
+
+// Lists kept for the user rather than the machine (the recent files), in the user's own store on
+// every platform: a normal user cannot write the machine-wide key on Windows.
+QStringList GetUserList(const QString& valueName);
+bool SetUserList(const QString& valueName, const QStringList& list);
 
 }  // namespace qv

@@ -43,6 +43,16 @@ QIcon ToolIcon(const QString& tool) {
     return {};
 }
 
+// The usual keys of a desktop program, on the menu entries only: the same key on the tool bar's
+// copy of a tool would make it ambiguous, and Qt would then run neither.
+QKeySequence ToolShortcut(const QString& tool) {
+    if (tool == "miNew") return QKeySequence::New;
+    if (tool == "miOpen") return QKeySequence::Open;
+    if (tool == "miSave") return QKeySequence::Save;
+    if (tool == "miPrintList") return QKeySequence::Print;
+    return {};
+}
+
 bool IsCheckable(const QString& tool) {
     return tool == "miTreeView" || tool == "miToolBar" || tool == "miStatusBar" ||
            tool == "miChinese" || tool == "miEnglish";
@@ -99,6 +109,7 @@ void MainBar::Build() {
             action->setObjectName(entry.name);
             action->setCheckable(IsCheckable(entry.name));
             if (band.kind == BandKind::ToolBar) action->setIcon(ToolIcon(entry.name));
+            if (band.kind == BandKind::Menu) action->setShortcut(ToolShortcut(entry.name));
             if (const char* dropDown = DropDownBandOf(entry.name);
                 dropDown && band.kind != BandKind::ToolBar && menus_.contains(dropDown) &&
                 QString(dropDown) != band.name) {

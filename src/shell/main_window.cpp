@@ -67,6 +67,7 @@ MainWindow::MainWindow(const QString& appFolder) {
     BuildStatusBar();
     resize(1100, 700);
     resizeDocks({bar_->TreeDock()}, {240}, Qt::Horizontal);
+    SetUpDesktop();
     StartUp(appFolder.isEmpty() ? QCoreApplication::applicationDirPath() : appFolder);
 }
 
@@ -95,7 +96,7 @@ void MainWindow::StartUp(const QString& appFolder) {
     bar_->ApplyLayout();
     CheckLanguageTools();
     // The template; on failure the image stays all zero.
-    LoadFile(appPath_ + "default.tw");
+    LoadTemplate();
     // The clone dialog, prepared and hidden.
     clone_ = new FrmClone(data_, this);
     clone_->SetRecvInterval(timing.RecvInterval);
@@ -143,8 +144,12 @@ void MainWindow::MainBar_ToolClick(const QString& tool) {
         {"miExportCsv", [](MainWindow& w) { w.ExportChannels(); }},
         {"miExportCsvCommon", [](MainWindow& w) { w.ExportChannels(CsvFormat::Common); }},
         {"miImportCsv", [](MainWindow& w) { w.ImportChannels(); }},
+        // The channel list on paper.
+        {"miPrintList", [](MainWindow& w) { w.PrintChannelList(); }},
+        {"miExportPdf", [](MainWindow& w) { w.ExportChannelListPdf(); }},
     };
     if (const auto command = commands.find(tool); command != commands.end()) (*command)(*this);
+    UpdateModifiedMark();
 }
 
 void MainWindow::ToggleView(int bit) {
@@ -296,6 +301,8 @@ void MainWindow::ReadCommand() {
     clone_->SetCloneMode(kCloneRead);
     // A read that failed or was cancelled has left the image and its baseline as they were.
     if (clone_->exec() != QDialog::Accepted) return;
+    // After a complete read the image is the radio's, no longer the file's the title names.
+    ForgetFile();
     data_.CopyToBaseline();
     data_.LoadBandLimits();
     RefreshAll();

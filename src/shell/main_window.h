@@ -22,6 +22,8 @@ class EditorWindow;
 class FrmClone;
 class FrmTreeView;
 class MainBar;
+class ModifiedMark;
+class RecentFilesMenu;
 
 // ViewFlags bits: what the view tools show.
 constexpr int kViewTree = 1;
@@ -73,6 +75,20 @@ public:
     // Loads a file into the image; a failure is shown and leaves the image as it was.
     bool LoadFile(const QString& path);
 
+    // ---- The desktop way of working with files (main_window_desktop.cpp) ----
+    // Opens a file by its path with the Open command's steps (the unsaved-changes question, then
+    // LoadFile): the command line, a dropped file and the recent files use it.
+    bool OpenPath(const QString& path);
+    // The channel list page: the print preview with the platform's print dialog, or a PDF file.
+    void PrintChannelList();
+    void ExportChannelListPdf();
+    // Works the title's modified mark out again: shown while the image, with what the open
+    // editors hold, differs from the baseline.
+    void UpdateModifiedMark();
+    // The file the title names ("" before any file was opened or saved).
+    QString TitleFile() const { return titleFile_; }
+    RecentFilesMenu* RecentFiles() const { return recent_; }
+
     // The channel plan as CSV: the 16 channels out to a spreadsheet file (native or the common
     // channel CSV of other radio programs), or in from one of either format.
     void ExportChannels(CsvFormat format = CsvFormat::Native);
@@ -110,6 +126,16 @@ private:
     void BuildStatusBar();
     void UpdateClock();
     void ToggleView(int bit);
+    // main_window_desktop.cpp
+    void SetUpDesktop();
+    bool LoadTemplate();
+    bool LoadOpenedFile(const QString& path);
+    void OpenRecentFile(const QString& path);
+    void RememberFile(const QString& path);
+    void ForgetFile();
+    void StoreOpenEditors();
+    bool ImageWithEditsModified();
+    QString PageFileName() const;
 
     RadioData data_;
     MainBar* bar_ = nullptr;
@@ -124,6 +150,9 @@ private:
     int viewFlags_ = kViewTree | kViewToolBar | kViewStatusBar;
     QString currentFileName_ = QStringLiteral("Untitled.tw");
     QString appPath_;
+    QString titleFile_;
+    RecentFilesMenu* recent_ = nullptr;
+    ModifiedMark* mark_ = nullptr;
 };
 
 }  // namespace qv

@@ -44,14 +44,16 @@ void MainWindow::NewFile() {
                                         UiText("FileCommands", "Alert!"), PromptIcon::Exclamation,
                                         PromptButtons::OkCancel, PromptAnswer::Cancel});
     if (answer != PromptAnswer::Ok) return;
-    if (LoadFile(appPath_ + "default.tw")) RefreshAll();
+    if (!LoadTemplate()) return;
+    RefreshAll();
+    ForgetFile();  // the template is no file of the user's
 }
 
 void MainWindow::OpenFile() {
     if (!ConfirmUnsavedChanges()) return;
     const QString path = CurrentPrompts().OpenFileName(this, {QString(), QString(), kFileFilter});
     if (path.isEmpty()) return;
-    LoadFile(path);
+    LoadOpenedFile(path);
 }
 
 bool MainWindow::SaveCommand() {
@@ -66,6 +68,7 @@ bool MainWindow::SaveFileAs() {
     // Only a file written to its last byte holds the user's data: now the image counts as saved.
     currentFileName_ = path;
     data_.CopyToBaseline();
+    RememberFile(currentFileName_);
     return true;
 }
 

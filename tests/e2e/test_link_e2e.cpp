@@ -167,9 +167,11 @@ private slots:
         QTest::newRow("reply stops midway") << QStringList{"--stop-mid-reply", "4"} << "COM1"
                                             << "Connection Fail!";
         QTest::newRow("missing device") << QStringList{} << "COM3"
-                                        << "/nonexistent/ttyQV: No such file or directory";
+                                        << "COM3 (/nonexistent/ttyQV): No such file or directory";
         QTest::newRow("port with no device") << QStringList{} << "COM16"
                                              << "no serial device";
+        QTest::newRow("no such port") << QStringList{} << "com17"
+                                      << "qv730-cli: COM17 is not a port (COM1 to COM16)\n";
     }
     void cliFailuresSayWhyAndWriteNothing() {
         QFETCH(QStringList, radioSwitches);

@@ -118,12 +118,23 @@ void TestProgramE2e::readEditSaveOpenWrite() {
     window.MainBar_ToolClick("miOpen");
     QCOMPARE(channels->Table().Cell(3, 1), QString("HILL3"));
     QCOMPARE(qv::DecodeChannelName(window.Data().image, 2), QString("RADIO"));
+    QCOMPARE(window.windowTitle(), QString("QV-730 - edited.tw[*]"));
+    QVERIFY(!window.isWindowModified());
 
     // Write: rows 1-26 and their copy in rows 38-63 reach the radio.
     PressOkOnCloneDialog();
     prompts.answers = {qv::PromptAnswer::Ok};
     window.MainBar_ToolClick("miWrite");
     QCOMPARE(prompts.messages.back().text, QString("Writing Complete!"));
+    QVERIFY(window.isWindowModified());  // the preparation for writing is not in the file
+
+    // A complete read: the data is the radio's now, no longer the file's the title named. The
+    // write's preparation is unsaved, so the read asks first; No lets it replace the data.
+    PressOkOnCloneDialog();
+    prompts.answers = {qv::PromptAnswer::No, qv::PromptAnswer::Ok};
+    window.MainBar_ToolClick("miRead");
+    QCOMPARE(prompts.messages.back().text, QString("Reading Complete!"));
+    QCOMPARE(window.windowTitle(), QString("QV-730"));
     const QStringList log = sim.Stop();
     QVERIFY(log.size() >= 28 + 54);
     const qv::RadioData after = LoadOrFail(folder.filePath("radio-after.tw"));

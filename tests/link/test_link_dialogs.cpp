@@ -114,13 +114,20 @@ private slots:
 
     void portThatCannotBeOpenedShowsThePlatformsErrorAndCloses_data() {
         QTest::addColumn<int>("port");
+        QTest::addColumn<int>("language");
         QTest::addColumn<QString>("text");
-        QTest::newRow("missing device") << 1 << "No such file or directory";
-        QTest::newRow("port with no device") << 16 << "There is no serial device for this port.";
+        QTest::newRow("missing device")
+            << 1 << int(kEnglish) << "COM1 (/nonexistent/ttyQV): No such file or directory";
+        QTest::newRow("port with no device")
+            << 16 << int(kEnglish) << "COM16: There is no serial device for this port.";
+        QTest::newRow("port with no device, Chinese")
+            << 16 << int(kChinese) << "COM16: 此端口没有串口设备。";
     }
     void portThatCannotBeOpenedShowsThePlatformsErrorAndCloses() {
         QFETCH(int, port);
+        QFETCH(int, language);
         QFETCH(QString, text);
+        const ScopedUiLanguage scopedLanguage{std::uint8_t(language)};
         ScopedRadioIni ini("[Ports]\nCOM1=/nonexistent/ttyQV\n");
         ScriptedPrompts prompts;
         ScopedPrompts scoped(prompts);

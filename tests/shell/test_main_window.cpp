@@ -2,7 +2,9 @@
 // group, view switches, the language switch and the two radio commands.
 #include <QAction>
 #include <QComboBox>
+#include <QDir>
 #include <QDockWidget>
+#include <QFile>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
@@ -12,6 +14,7 @@
 #include <QToolBar>
 #include <QTreeWidget>
 
+#include "data/data_file.h"
 #include "data/ui_language.h"
 #include "editors/channel/frm_channel.h"
 #include "link/frm_clone.h"
@@ -112,19 +115,34 @@ void TestMainWindow::startUpReadsLinkTiming() {
 }
 
 void TestMainWindow::missingTemplateLeavesAZeroImage() {
-    // A template that is not a .tw file: the message, an all-zero image, the editor still shown.
+    // A template that is not a .tw file: the message naming the file in a second line, an
+    // all-zero image, the editor still shown; in both languages.
+    for (const auto& [stored, text] :
+         {std::pair{"0", "Incorrect File Type."}, std::pair{"1", "文件类型不正确。"}}) {
+        ShellFixture shell(stored);
+        const QString path = shell.Folder() + "/default.tw";
+        QFile bad(path);
+        QVERIFY(bad.open(QIODevice::WriteOnly));
+        bad.write("not a data file");
+        bad.close();
+        shell.prompts.messages.clear();
+        shell.window = std::make_unique<qv::MainWindow>(shell.Folder());
+        QCOMPARE(shell.prompts.messages.size(), std::size_t(1));
+        QCOMPARE(shell.prompts.messages[0].text,
+                 QString(text) + "\n" + QDir::toNativeSeparators(path));
+        QCOMPARE(shell.prompts.messages[0].title,
+                 qv::LoadFailureTitle(qv::LoadStatus::DecodeError));
+        QCOMPARE(shell.Window().Data().image, qv::RadioImage{});
+        QVERIFY(shell.Window().EditorVisible(Editor::Channel));
+    }
+    // A missing template is named the same way.
     ShellFixture shell;
-    QFile bad(shell.Folder() + "/default.tw");
-    QVERIFY(bad.open(QIODevice::WriteOnly));
-    bad.write("not a data file");
-    bad.close();
+    QVERIFY(QFile::remove(shell.Folder() + "/default.tw"));
     shell.prompts.messages.clear();
     shell.window = std::make_unique<qv::MainWindow>(shell.Folder());
     QCOMPARE(shell.prompts.messages.size(), std::size_t(1));
-    QCOMPARE(shell.prompts.messages[0].text, QString("Incorrect File Type."));
-    QCOMPARE(shell.prompts.messages[0].title, QString("Error"));
-    QCOMPARE(shell.Window().Data().image, qv::RadioImage{});
-    QVERIFY(shell.Window().EditorVisible(Editor::Channel));
+    QVERIFY(shell.prompts.messages[0].text.endsWith(
+        "\n" + QDir::toNativeSeparators(shell.Folder() + "/default.tw")));
 }
 
 void TestMainWindow::showingAnotherEditorStoresTheOpenOne() {

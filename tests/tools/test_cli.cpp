@@ -7,6 +7,7 @@
 #include <QTest>
 
 #include "data/data_file.h"
+#include "support/pdf_text.h"
 
 namespace {
 
@@ -46,6 +47,8 @@ private slots:
     void infoShowsChannelsAndSettingsInWords();
     void errorsAreOneLineAndWriteNothing_data();
     void errorsAreOneLineAndWriteNothing();
+    void exportPdfWritesTheChannelList_data();
+    void exportPdfWritesTheChannelList();
     void helpAndVersion();
     void infoShowsCustomizedTonesAndEscapesNames();
     void csvThroughStandardStreams();
@@ -109,6 +112,16 @@ void TestCli::errorsAreOneLineAndWriteNothing_data() {
         << QStringList{"export-csv", "--format", "other", "TEMPLATE", "out.csv"} << "--format";
     QTest::newRow("unwritable output")
         << QStringList{"unpack", "TEMPLATE", "no/such/dir/x.bin"} << "no/such/dir/x.bin";
+    QTest::newRow("export-pdf without output")
+        << QStringList{"export-pdf", "TEMPLATE"}
+        << "usage: qv730-cli export-pdf FILE.tw OUT.pdf [--lang en|zh]";
+    QTest::newRow("export-pdf in another language")
+        << QStringList{"export-pdf", "TEMPLATE", "out.pdf", "--lang", "fr"}
+        << "--lang fr: the language is en or zh";
+    QTest::newRow("export-pdf of a bad file")
+        << QStringList{"export-pdf", "short.bin", "out.pdf"} << "Incorrect File Type.";
+    QTest::newRow("export-pdf to a missing folder")
+        << QStringList{"export-pdf", "TEMPLATE", "no/such/dir/x.pdf"} << "no/such/dir/x.pdf";
 }
 
 void TestCli::errorsAreOneLineAndWriteNothing() {
@@ -132,10 +145,36 @@ void TestCli::errorsAreOneLineAndWriteNothing() {
     QCOMPARE(QDir(dir->path()).entryList(QDir::Files), before);
 }
 
+void TestCli::exportPdfWritesTheChannelList_data() {
+    QTest::addColumn<QStringList>("language");
+    QTest::addColumn<QStringList>("words");
+    QTest::newRow("English by default")
+        << QStringList{} << QStringList{"QV-730 Channel List", "File: default.tw", "446.00625"};
+    QTest::newRow("English") << QStringList{"--lang", "en"}
+                             << QStringList{"Squelch Level", "Side Button P1 Short Press"};
+    QTest::newRow("Chinese") << QStringList{"--lang", "zh"}
+                             << QStringList{"QV-730 信道表", "文件：default.tw", "静噪电平",
+                                            "侧键 P1 长按"};
+}
+
+void TestCli::exportPdfWritesTheChannelList() {
+    QFETCH(QStringList, language);
+    QFETCH(QStringList, words);
+    const QString pdf = dir->filePath("list.pdf");
+    const Run run = Cli(QStringList{"export-pdf", Template(), pdf} + language);
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.err, QString());  // nothing on stderr, not even the platform's chatter
+    QVERIFY(ReadAll(pdf).startsWith("%PDF-"));
+    if (!qv::test::HavePdfToText()) QSKIP("pdftotext (poppler-utils) is not installed");
+    QCOMPARE(qv::test::PdfPageCount(pdf), 1);
+    const QString text = qv::test::PdfText(pdf);
+    for (const QString& word : words) QVERIFY2(text.contains(word), qPrintable(word + "\n" + text));
+}
+
 void TestCli::helpAndVersion() {
     const Run help = Cli({"--help"});
     QCOMPARE(help.exitCode, 0);
-    for (const char* command : {"dump", "pack", "unpack", "info"}) {
+    for (const char* command : {"dump", "pack", "unpack", "info", "export-pdf"}) {
         QVERIFY2(help.out.contains(command), command);
     }
     const Run version = Cli({"--version"});

@@ -16,6 +16,7 @@ struct CliCommand {
     QString usage;                                    // "dump FILE.tw"
     QString summary;                                  // one line for --help
     std::function<int(const QStringList& args)> run;  // args after the command name
+    bool drawsPages = false;  // lays out text with fonts: runs in a GUI application, offscreen
 };
 
 std::vector<CliCommand>& Commands();

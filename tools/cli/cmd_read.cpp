@@ -28,7 +28,10 @@ int RunRead(const QStringList& args) {
     if (!request) return 1;
 
     const CloneResult result = RunClone(data.image, *request);
-    if (!result.ok) return Fail(QStringLiteral("%1: %2").arg(request->device, result.error));
+    if (!result.ok) {
+        const QString port = PortLabelOf(options["--port"], request->device);
+        return Fail(QStringLiteral("%1: %2").arg(port, result.error));
+    }
     const SaveResult saved = SaveFile(out, data.image);
     if (!saved.ok) return Fail(QStringLiteral("%1: %2").arg(out, saved.error));
     std::fprintf(stderr, "Reading Complete!\n");

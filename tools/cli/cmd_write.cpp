@@ -24,7 +24,10 @@ int RunWrite(const QStringList& args) {
     if (!request) return 1;
 
     const CloneResult result = RunClone(data.image, *request);
-    if (!result.ok) return Fail(QStringLiteral("%1: %2").arg(request->device, result.error));
+    if (!result.ok) {
+        const QString port = PortLabelOf(options["--port"], request->device);
+        return Fail(QStringLiteral("%1: %2").arg(port, result.error));
+    }
     std::fprintf(stderr, "Writing Complete!\n");
     return 0;
 }

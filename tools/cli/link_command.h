@@ -38,9 +38,22 @@ inline QString IniFolder(const QMap<QString, QString>& options) {
 
 // The device of "COMn" or a device path, or "" after an error line.
 inline QString PortDevice(const QString& port, const QString& iniFolder) {
+    if (LooksLikeComPort(port) && !ComPortNumber(port)) {
+        Fail(QStringLiteral("%1 is not a port (COM%2 to COM%3)")
+                 .arg(port.trimmed().toUpper())
+                 .arg(kFirstComPort)
+                 .arg(kLastComPort));
+        return {};
+    }
     const QString device = ResolvePortArgument(port, iniFolder);
     if (device.isEmpty()) Fail(QStringLiteral("%1: no serial device for this port").arg(port));
     return device;
+}
+
+// How errors name the port: "COM3 (/dev/ttyUSB0)" when it was given as COMn, else the device.
+inline QString PortLabelOf(const QString& port, const QString& device) {
+    const int number = ComPortNumber(port);
+    return number ? PortLabel(number, device) : device;
 }
 
 // Progress on stderr, one line for every tenth of the way.

@@ -1,7 +1,9 @@
 // qv730-cli: the command-line companion of the QV-730 programming software.
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <algorithm>
 #include <cstdio>
+#include <memory>
 
 #include "cli_command.h"
 
@@ -24,11 +26,31 @@ void PrintHelp() {
                 "show the program version");
 }
 
+// Commands that lay out pages need fonts, which only a GUI application has; it runs on the
+// offscreen platform, so no display is needed. Every other command stays a plain console program.
+std::unique_ptr<QCoreApplication> MakeApplication(int& argc, char* argv[]) {
+    const bool drawsPages =
+        argc > 1 && std::any_of(qv::cli::Commands().begin(), qv::cli::Commands().end(),
+                                [&](const auto& command) {
+                                    return command.drawsPages && command.name == argv[1];
+                                });
+    if (!drawsPages) return std::make_unique<QCoreApplication>(argc, argv);
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // stderr carries this program's one error line; the platform's notes (a missing runtime
+    // folder, say) would only get in its way.
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
+        if (type == QtCriticalMsg || type == QtFatalMsg) {
+            std::fprintf(stderr, "qv730-cli: %s\n", text.toLocal8Bit().constData());
+        }
+    });
+    return std::make_unique<QGuiApplication>(argc, argv);
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    QCoreApplication app(argc, argv);
-    QStringList args = app.arguments().mid(1);
+    const auto app = MakeApplication(argc, argv);
+    QStringList args = app->arguments().mid(1);
     if (args.isEmpty()) {
         PrintHelp();
         return 2;

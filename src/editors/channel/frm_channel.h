@@ -32,6 +32,8 @@ public:
     void RefreshAll() override;
     // Commits the open editor, then stores every row into the image.
     void SaveData() override;
+    // The committed cells only: a cell editor stays open with what is typed in it.
+    void StoreFinishedEdits() override { table_.SaveData(); }
     void Display();
     void LoadData();
 

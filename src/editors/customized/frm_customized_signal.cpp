@@ -98,10 +98,16 @@ void FrmCustomizedSignal::SaveData() {
         FinishEdit(box);
         SavedText = box->text();
     }
+    StoreFinishedEdits();
+}
+
+void FrmCustomizedSignal::StoreFinishedEdits() {
+    // A box still being typed in counts with the text it had when the user entered it.
+    const QWidget* typing = focusWidget();
     CustomizedTones tones;
     for (int k = 0; k < kCustomSlots; ++k) {
-        tones.ctcss[k] = ctcss_[k]->text();
-        tones.dcs[k] = dcs_[k]->text();
+        tones.ctcss[k] = ctcss_[k] == typing ? SavedText : ctcss_[k]->text();
+        tones.dcs[k] = dcs_[k] == typing ? SavedText : dcs_[k]->text();
     }
     CustomizedToneModel(data_.image).Save(tones);
 }

@@ -22,6 +22,7 @@ public:
     void RefreshAll() override;
     // Stores the boxes; a box still being edited is checked as if the user had left it.
     void SaveData() override;
+    void StoreFinishedEdits() override;
 
     void Display();
     void LoadData();

@@ -1,0 +1,15 @@
+// The channel list page as a PDF file's bytes.
+#pragma once
+
+#include <QByteArray>
+#include <QDate>
+#include <QString>
+
+#include "data/radio_image.h"
+
+namespace qv {
+
+// One A4 page in the current UI language; empty when the PDF could not be made.
+QByteArray ChannelListPdf(const RadioData& data, const QString& fileName, const QDate& date);
+
+}  // namespace qv

@@ -1,0 +1,60 @@
+#include "shell/channel_list_commands.h"
+
+#include <QDate>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QTextDocument>
+
+#include "data/atomic_file.h"
+#include "data/ui_language.h"
+#include "platform/prompts.h"
+#include "print/channel_list_page.h"
+#include "print/channel_list_pdf.h"
+
+namespace qv {
+
+namespace {
+
+void ShowError(QWidget* parent, const QString& text) {
+    CurrentPrompts().Message(parent,
+                             {text, AppTitle(), PromptIcon::Exclamation, PromptButtons::Ok});
+}
+
+}  // namespace
+
+void PreviewChannelList(QWidget* parent, const RadioData& data, const QString& fileName) {
+    const ChannelListContent content = DescribeChannelList(data, fileName, QDate::currentDate());
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(content.title + QStringLiteral(" - ") + fileName);
+    PrepareA4(printer);
+    QPrintPreviewDialog preview(&printer, parent);
+    preview.setObjectName("ChannelListPreview");
+    preview.setWindowTitle(UiText("ChannelList", "Print Channel List"));
+    // Room to read the page, not the dialog's postage-stamp default.
+    if (parent) preview.resize(parent->window()->size().expandedTo(QSize(800, 700)));
+    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
+                     [&content](QPrinter* target) {
+                         const auto document = BuildChannelListDocument(content);
+                         PaintOnOnePage(*document, *target);
+                     });
+    preview.exec();
+}
+
+bool ExportChannelListPdf(QWidget* parent, const RadioData& data, const QString& fileName,
+                          const QString& suggestedPath) {
+    const QString path = CurrentPrompts().SaveFileName(
+        parent, {UiText("ChannelList", "Export Channel List (PDF)"), suggestedPath,
+                 UiText("ChannelList", "PDF Files (*.pdf)")});
+    if (path.isEmpty()) return false;
+    const QByteArray pdf = ChannelListPdf(data, fileName, QDate::currentDate());
+    if (pdf.isEmpty()) {
+        ShowError(parent, UiText("ChannelList", "The PDF could not be made."));
+        return false;
+    }
+    const SaveResult saved = WriteFileAtomically(
+        path, reinterpret_cast<const std::uint8_t*>(pdf.constData()), std::size_t(pdf.size()));
+    if (!saved.ok) ShowError(parent, path + QStringLiteral("\n") + saved.error);
+    return saved.ok;
+}
+
+}  // namespace qv

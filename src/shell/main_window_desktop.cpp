@@ -1,0 +1,119 @@
+// The main window's desktop side: files opened by name, by drop and from the recent files, the
+// title with the file's name and the modified mark, and the channel list on paper.
+#include <QDir>
+#include <QFileInfo>
+
+#include "data/ui_language.h"
+#include "editors/editor_window.h"
+#include "platform/prompts.h"
+#include "shell/channel_list_commands.h"
+#include "shell/file_drop.h"
+#include "shell/main_bar.h"
+#include "shell/main_window.h"
+#include "shell/modified_mark.h"
+#include "shell/recent_files_menu.h"
+#include "shell/window_title.h"
+
+namespace qv {
+
+void MainWindow::SetUpDesktop() {
+    recent_ = new RecentFilesMenu(bar_->Menu("miFile"), bar_->Tool("miFile", "miExit"), this);
+    connect(recent_, &RecentFilesMenu::OpenRequested, this, &MainWindow::OpenRecentFile);
+    new FileDropFilter(this, [this](const QString& path) { OpenPath(path); });
+    mark_ = new ModifiedMark(this, [this] { UpdateModifiedMark(); });
+}
+
+bool MainWindow::LoadTemplate() {
+    const QString path = appPath_ + "default.tw";
+    const LoadStatus status = qv::LoadFile(path, data_);
+    if (status != LoadStatus::Ok) {
+        // The second line says which file is missing or damaged.
+        CurrentPrompts().Message(
+            this, {LoadFailureText() + '\n' + QDir::toNativeSeparators(path),
+                   LoadFailureTitle(status), PromptIcon::Critical, PromptButtons::Ok});
+        return false;
+    }
+    RefreshAll();
+    return true;
+}
+
+bool MainWindow::OpenPath(const QString& path) {
+    if (!ConfirmUnsavedChanges()) return false;
+    return LoadOpenedFile(path);
+}
+
+bool MainWindow::LoadOpenedFile(const QString& path) {
+    if (!LoadFile(path)) return false;
+    RememberFile(path);
+    return true;
+}
+
+void MainWindow::OpenRecentFile(const QString& path) {
+    if (!QFileInfo::exists(path)) {
+        recent_->Remove(path);
+        CurrentPrompts().Message(
+            this,
+            {UiText("FileCommands",
+                    "The file %1 no longer exists. It has been removed from the recent files.")
+                 .arg(QDir::toNativeSeparators(path)),
+             AppTitle(), PromptIcon::Exclamation, PromptButtons::Ok});
+        return;
+    }
+    OpenPath(path);
+}
+
+void MainWindow::RememberFile(const QString& path) {
+    titleFile_ = QFileInfo(path).absoluteFilePath();
+    recent_->Add(titleFile_);
+    setWindowTitle(MainWindowTitle(titleFile_));
+    UpdateModifiedMark();
+}
+
+void MainWindow::ForgetFile() {
+    titleFile_.clear();
+    setWindowModified(false);
+    setWindowTitle(MainWindowTitle(titleFile_));
+}
+
+void MainWindow::UpdateModifiedMark() {
+    // Without a file in the title there is no "[*]" to show the mark in.
+    setWindowModified(!titleFile_.isEmpty() && ImageWithEditsModified());
+}
+
+bool MainWindow::ImageWithEditsModified() {
+    // The open editor is stored into the image only to compare it; the image is put back, so
+    // what the commands see is unchanged.
+    const RadioImage image = data_.image;
+    for (int i = 0; i < kEditorCount; ++i) {
+        if (EditorVisible(Editor(i))) editors_[i]->StoreFinishedEdits();
+    }
+    const bool modified = data_.ImageModified();
+    data_.image = image;
+    return modified;
+}
+
+void MainWindow::StoreOpenEditors() {
+    for (int i = 0; i < kEditorCount; ++i) {
+        if (EditorVisible(Editor(i))) editors_[i]->SaveData();
+    }
+}
+
+QString MainWindow::PageFileName() const {
+    return QFileInfo(titleFile_.isEmpty() ? currentFileName_ : titleFile_).fileName();
+}
+
+void MainWindow::PrintChannelList() {
+    // The page shows what the editors hold; the baseline stays, so unsaved changes stay unsaved.
+    StoreOpenEditors();
+    PreviewChannelList(this, data_, PageFileName());
+}
+
+void MainWindow::ExportChannelListPdf() {
+    StoreOpenEditors();
+    const QFileInfo named(PageFileName());
+    QString suggested = named.completeBaseName() + QStringLiteral(".pdf");
+    if (!titleFile_.isEmpty()) suggested = QFileInfo(titleFile_).dir().filePath(suggested);
+    qv::ExportChannelListPdf(this, data_, PageFileName(), suggested);
+}
+
+}  // namespace qv
