@@ -1,5 +1,6 @@
-// Speed of the channel table's load and save over the start-up template, and of opening the
-// memory map and pressing OK (16,384 cells filled and read back).
+// Speed of the channel table's load and save over the start-up template, of the channel window's
+// LoadData and SaveData, of pasting 16 channels into the window, and of opening the memory map
+// and pressing OK (16,384 cells filled and read back).
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -7,7 +8,9 @@
 #include <QPushButton>
 
 #include "data/data_file.h"
+#include "editors/channel/channel_rows_text.h"
 #include "editors/channel/channel_table.h"
+#include "editors/channel/frm_channel.h"
 #include "editors/memory_map/frm_memory_map.h"
 
 namespace {
@@ -41,6 +44,30 @@ void BM_ChannelRefreshAllSaveData(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_ChannelRefreshAllSaveData)->Unit(benchmark::kMicrosecond);
+
+void BM_ChannelWindowLoadDataSaveData(benchmark::State& state) {
+    qv::RadioData data = TemplateData();
+    qv::FrmChannel window(data);
+    for (auto _ : state) {
+        window.LoadData();
+        window.SaveData();
+        benchmark::DoNotOptimize(data.image.data());
+    }
+}
+BENCHMARK(BM_ChannelWindowLoadDataSaveData)->Unit(benchmark::kMicrosecond);
+
+void BM_ChannelWindowPaste16Rows(benchmark::State& state) {
+    qv::RadioData data = TemplateData();
+    qv::FrmChannel window(data);
+    QList<int> rows;
+    for (int row = 1; row <= 16; ++row) rows << row;
+    const QString text = qv::ChannelRowsText(window.Table(), data, rows);
+    for (auto _ : state) {
+        // Every channel pasted over itself from the current row, channel 1: one undo step each.
+        benchmark::DoNotOptimize(window.PasteRowsText(text));
+    }
+}
+BENCHMARK(BM_ChannelWindowPaste16Rows)->Unit(benchmark::kMicrosecond);
 
 void BM_MemoryMapOpenAndOk(benchmark::State& state) {
     qv::RadioData data = TemplateData();

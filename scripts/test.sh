@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Set-up and pass the tests: installs what is missing, builds with AddressSanitizer and
-# UndefinedBehaviorSanitizer, runs short fuzzing runs of the data-file decoder and the CSV import,
-# then ctest.
+# UndefinedBehaviorSanitizer, runs short fuzzing runs of the data-file decoder, the CSV import
+# and the channel grid's paste, then ctest.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/setup.sh
@@ -17,12 +17,13 @@ cmake -S . -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQV730_SANITIZE=ON
 cmake --build "$BUILD_DIR" -j "$JOBS"
 
 # Bounded runs of the fuzzers of outside input when clang is at hand (the long runs are done by
-# hand): the .tw decoder and the channel-plan CSV import.
+# hand): the .tw decoder, the channel-plan CSV import and the channel grid's paste.
 if command -v clang++ >/dev/null 2>&1; then
     FUZZ_DIR=${FUZZ_DIR:-build-fuzz}
     cmake -S . -B "$FUZZ_DIR" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
         -DCMAKE_CXX_COMPILER=clang++ -DQV730_FUZZ=ON -DQV730_BENCH=OFF >/dev/null
-    cmake --build "$FUZZ_DIR" -j "$JOBS" --target fuzz_data_file fuzz_channel_csv
+    cmake --build "$FUZZ_DIR" -j "$JOBS" --target fuzz_data_file fuzz_channel_csv \
+        fuzz_channel_paste
     run_fuzzer() {  # name, seed folder, maximum input length
         mkdir -p "$FUZZ_DIR/corpus-$1"
         if ! "$FUZZ_DIR/bin/$1" -max_total_time="${FUZZ_SECONDS:-30}" -max_len="$3" \
@@ -35,6 +36,7 @@ if command -v clang++ >/dev/null 2>&1; then
     }
     run_fuzzer fuzz_data_file fuzz/seeds 20000
     run_fuzzer fuzz_channel_csv fuzz/csv_seeds 4096
+    run_fuzzer fuzz_channel_paste fuzz/paste_seeds 4000
 fi
 
 (cd "$BUILD_DIR" && ctest --output-on-failure -j "$JOBS")

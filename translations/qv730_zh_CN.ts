@@ -340,6 +340,30 @@ Put its channels into channels 1, 2, 3, ... in file order?
 <context>
     <name>Channel</name>
     <message>
+        <source>Undo</source>
+        <translation>撤销</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>重做</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>复制</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>粘贴</translation>
+    </message>
+    <message>
+        <source>Delete channels</source>
+        <translation>删除信道</translation>
+    </message>
+    <message>
+        <source>The channels cannot be pasted: %1</source>
+        <translation>无法粘贴信道：%1</translation>
+    </message>
+    <message>
         <source>No.</source>
         <translation>信道号</translation>
     </message>

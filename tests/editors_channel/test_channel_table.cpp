@@ -524,7 +524,7 @@ void TestChannelTable::unchangedOrEmptyChoiceChangesNothing() {
     PutRecord(data.image, 1, SimplexRecord("02"));  // busy lock "Carrier", not a list entry
     ChannelTable table(data);
     table.RefreshAll();
-    QSignalSpy changes(&table, &ChannelTable::cellsChanged);
+    QSignalSpy changes(&table, &ChannelTable::dataChanged);
     table.CommitChoice(1, kColScan, "Yes", "Yes");
     // The list could not show "Carrier": nothing chosen must not wipe the cell.
     table.CommitChoice(1, kColBusyLock, "", "Carrier");

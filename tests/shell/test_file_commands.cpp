@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QUndoStack>
 
 #include "codecs/channel_name.h"
 #include "data/data_file.h"
@@ -40,6 +41,7 @@ private slots:
     void openRejectsBadFilesWithTheirTitles();
     void channelPlanExportAndImport();
     void commonChannelPlanAsksForRenumbering();
+    void replacingTheDataClearsTheChannelUndoHistory();
 };
 
 void TestFileCommands::newAsksAndCancelIsTheDefault() {
@@ -333,4 +335,33 @@ void TestFileCommands::commonChannelPlanAsksForRenumbering() {
 }
 
 QTEST_MAIN(TestFileCommands)
+void TestFileCommands::replacingTheDataClearsTheChannelUndoHistory() {
+    ShellFixture shell;
+    qv::MainWindow& window = shell.Window();
+    auto* channels = static_cast<qv::FrmChannel*>(window.EditorOf(Editor::Channel));
+    QUndoStack& history = channels->UndoStack();
+    const QString path = shell.Folder() + "/plan.tw";
+    QVERIFY(qv::SaveFile(path, window.Data().image).ok);
+
+    // New, Open and the language switch each leave nothing to undo.
+    QVERIFY(Channels(window).SetCellAsUser(1, 3, "450"));
+    QCOMPARE(history.count(), 1);
+    shell.prompts.answers = {PromptAnswer::Ok};
+    window.MainBar_ToolClick("miNew");
+    QCOMPARE(history.count(), 0);
+
+    QVERIFY(Channels(window).SetCellAsUser(1, 3, "450"));
+    shell.prompts.answers = {PromptAnswer::No};  // drop the change, open the file
+    shell.prompts.openNames = {path};
+    window.MainBar_ToolClick("miOpen");
+    QCOMPARE(Channels(window).Cell(1, 3), QString("446.00625"));
+    QCOMPARE(history.count(), 0);
+
+    QVERIFY(Channels(window).SetCellAsUser(1, 3, "450"));
+    window.SwitchLanguage(qv::kChinese);
+    QCOMPARE(history.count(), 0);
+    QCOMPARE(Channels(window).Cell(1, 3), QString("450.00000"));  // the edit itself stays
+    qv::SetUiLanguage(qv::kEnglish);
+}
+
 #include "test_file_commands.moc"

@@ -1,6 +1,5 @@
 #include "editors/channel/channel_table.h"
 
-#include "codecs/channel_name.h"
 #include "codecs/frequency.h"
 #include "codecs/number_text.h"
 #include "codecs/tone.h"
@@ -13,62 +12,81 @@ using namespace channel;
 namespace {
 
 constexpr int kFirstChannel = 1;
-constexpr int kLastChannel = 16;
+constexpr int kLastChannel = kChannelRows;
 
-// The record of channel n is row n of the image; its fields by column.
-constexpr int kRxToneColumn = 8;
-constexpr int kTxToneColumn = 10;
-constexpr int kFlagColumn = 12;
-
-// Bits of the flag byte.
-constexpr std::uint8_t kBusyLockBits = 0x03;
-constexpr std::uint8_t kWideBit = 0x04;
-constexpr std::uint8_t kNoTalkAroundBit = 0x08;
-constexpr std::uint8_t kHighPowerBit = 0x10;
-constexpr std::uint8_t kReverseBurstBit = 0x20;
-constexpr std::uint8_t kModeBits = 0xC0;
-constexpr std::uint8_t kModeRepeater = 0x40;
-constexpr std::uint8_t kModeRxOnly = 0x80;
-
-// What a newly created channel gets in the image: bytes 12-14 of its record and a blank
-// five-byte slot at 0x2000 + 5 x channel.
-constexpr std::uint8_t kNewFlagByte = 0x34;
-constexpr std::uint8_t kNewByte13 = 0x40;
-constexpr std::uint8_t kNewByte14 = 0xFE;
+// The image bytes creating a channel writes: bytes 12-14 of its record, five at 0x2000 + 5 x n.
+constexpr int kCreatedRecordOffset = 12;
+constexpr int kCreatedRecordBytes = 3;
 constexpr int kChannelSlotAddress = 0x2000;
 constexpr int kChannelSlotSize = 5;
 
-bool IsChannelRow(int row) {
-    return row >= kFirstChannel && row <= kLastChannel;
-}
 bool IsCell(int row, int column) {
     return row >= 0 && row < kTableRows && column >= 0 && column < kTableColumns;
 }
 
-std::uint8_t WithBits(std::uint8_t byte, std::uint8_t mask, std::uint8_t value) {
-    return static_cast<std::uint8_t>((byte & ~mask) | (value & mask));
-}
-
-QString BusyLockText(std::uint8_t flags) {
-    switch (flags & kBusyLockBits) {
-        case 1:
-            return LoadedCtcssDcsText();
-        case 2:
-            return CarrierText();
-        default:
-            return OffText();
+template <typename Visit>
+void ForEachCreationByte(Visit visit) {
+    for (int channel = kFirstChannel; channel <= kLastChannel; ++channel) {
+        for (int i = 0; i < kCreatedRecordBytes; ++i) {
+            visit(kRowSize * channel + kCreatedRecordOffset + i);
+        }
+        for (int i = 0; i < kChannelSlotSize; ++i) {
+            visit(kChannelSlotAddress + kChannelSlotSize * channel + i);
+        }
     }
 }
+
+QString ModeText(ChannelMode mode) {
+    switch (mode) {
+        case ChannelMode::Repeater:
+            return RepeaterText();
+        case ChannelMode::RxOnly:
+            return RxOnlyText();
+        case ChannelMode::Simplex:
+            break;
+    }
+    return SimplexText();
+}
+
+// The tone of a numbered tone list entry ("1 - 67.0Hz", "39 - D023N"): the list writes CTCSS
+// tones with exactly one decimal, so their digits are the tenths.
+Tone ToneOfEntry(const QString& entry) {
+    QStringView part(entry);
+    const qsizetype separator = part.indexOf(u" - ");
+    if (separator >= 0) part = part.mid(separator + 3);
+    if (part.startsWith(u'D') && part.size() == 5) {
+        return Tone::Dcs(part.mid(1, 3).toInt(nullptr, 16), part.at(4) == u'I');
+    }
+    int tenths = 0;
+    for (QChar c : part) {
+        if (c >= u'0' && c <= u'9') tenths = tenths * 10 + (c.unicode() - u'0');
+    }
+    return Tone::Ctcss(tenths);
+}
+
+// The Busy Lock choices in list order and the value each stores.
+constexpr BusyLock kBusyLockChoices[] = {BusyLock::Off, BusyLock::Carrier, BusyLock::CtcssDcs};
 
 }  // namespace
 
-ChannelTable::ChannelTable(RadioData& data, QObject* parent) : QObject(parent), data_(data) {
-    for (int row = kFirstChannel; row <= kLastChannel; ++row) {
-        cells_[row][kColNumber] = QString::number(row);
-        cells_[row][kColMode] = SimplexText();
-        for (int column : {kColMode, kColPower, kColBandwidth}) displayOnly_[row][column] = true;
+// Gathers everything one user action changes into one edited() notice.
+class ChannelTable::EditScope {
+public:
+    EditScope(ChannelTable& table, QString what) : table_(table), what_(std::move(what)) {
+        table_.BeginEdit();
     }
-    for (int column = 0; column < kTableColumns; ++column) cells_[0][column] = HeaderText(column);
+    ~EditScope() { table_.EndEdit(what_); }
+    EditScope(const EditScope&) = delete;
+    EditScope& operator=(const EditScope&) = delete;
+
+private:
+    ChannelTable& table_;
+    QString what_;
+};
+
+ChannelTable::ChannelTable(RadioData& data, QObject* parent)
+    : QAbstractTableModel(parent), data_(data) {
+    for (ChannelRow& row : rows_) row.txEditable = true;
 }
 
 // ---- Loading and storing ----
@@ -79,95 +97,100 @@ void ChannelTable::RefreshAll() {
 }
 
 void ChannelTable::Display() {
-    ++bulkDepth_;
-    for (int column = 0; column < kTableColumns; ++column) cells_[0][column] = HeaderText(column);
     toneList_ = BuildToneList(data_.image);
-    // A Mode cell keeps its text while its row is empty; it must follow the language too, or a
-    // channel created there later would be stored with the wrong mode.
-    for (int row = kFirstChannel; row <= kLastChannel; ++row) {
-        const QString mode = ModeTextInCurrentLanguage(cells_[row][kColMode]);
-        if (!mode.isEmpty()) cells_[row][kColMode] = mode;
+    toneChoices_.clear();
+    toneChoices_.reserve(toneList_.size());
+    toneChoices_.push_back(Tone{});  // the None entry
+    for (qsizetype i = 1; i < toneList_.size(); ++i) {
+        toneChoices_.push_back(ToneOfEntry(toneList_[i]));
     }
-    --bulkDepth_;
-    Changed(0, kLastChannel);
+    emit headerDataChanged(Qt::Horizontal, 0, columnCount() - 1);
+    emit dataChanged(IndexOf(kFirstChannel, 1), IndexOf(kLastChannel, kTableColumns - 1));
 }
 
 void ChannelTable::LoadData() {
+    beginResetModel();
     ++bulkDepth_;
-    for (int row = kFirstChannel; row <= kLastChannel; ++row) LoadRow(row);
+    for (int row = kFirstChannel; row <= kLastChannel; ++row) LoadRow(row, data_.image);
     --bulkDepth_;
-    Changed(kFirstChannel, kLastChannel);
+    endResetModel();
     emit currentCellRequested(1, 1);
 }
 
-void ChannelTable::LoadRow(int row) {
-    const QString rx = DecodeFrequency(data_.image, FrequencyField::Rx, row);
-    if (rx.isEmpty()) {
-        SetRxFrequency(row, QString());
+void ChannelTable::LoadRow(int row, const RadioImage& image) {
+    ChannelRow& target = RowOf(row);
+    ChannelRecord record = DecodeChannelRecord(image, row);
+    if (record.IsEmpty()) {
+        ClearRow(row);
         return;
     }
-    SetCell(row, kColRxFreq, rx);
-    SetCell(row, kColRxTone, ToneListEntry(toneList_, data_.image, kRxToneColumn, row));
-
-    const std::uint8_t flags = data_.image.at(row, kFlagColumn);
-    SetCell(row, kColPower, flags & kHighPowerBit ? HighText() : LowText());
-    SetCell(row, kColScan, GetScanFlag(data_.image, row) ? YesText() : NoText());
-    SetCell(row, kColBandwidth, flags & kWideBit ? WideText() : NarrowText());
-    SetCell(row, kColBusyLock, BusyLockText(flags));
-    SetCell(row, kColReverseBurst, flags & kReverseBurstBit ? OnText() : OffText());
-    SetCell(row, kColTalkAround, flags & kNoTalkAroundBit ? NoText() : YesText());
-
-    SetCell(row, kColName, DecodeChannelName(data_.image, row));
-    SetCell(row, kColTxFreq, DecodeFrequency(data_.image, FrequencyField::Tx, row));
-    SetCell(row, kColTxTone, ToneListEntry(toneList_, data_.image, kTxToneColumn, row));
+    // A tone in neither the standard table nor the customized slots shows, and stores, as None.
+    record.rxTone = toneChoices_.empty() ? Tone{} : toneChoices_[ToneChoice(record.rxTone)];
+    if (record.tx)
+        record.txTone = toneChoices_.empty() ? Tone{} : toneChoices_[ToneChoice(record.txTone)];
+    target.record = record;
+    target.busyLockAsListed = false;
     DeriveMode(row);
 }
 
 void ChannelTable::SaveData() {
-    for (int row = kFirstChannel; row <= kLastChannel; ++row) SaveRow(row);
+    SaveInto(data_.image);
 }
 
-void ChannelTable::SaveRow(int row) {
-    RadioImage& image = data_.image;
-    const auto& cells = cells_[row];
-    if (cells[kColRxFreq].isEmpty()) {
-        for (int column = 0; column < kRowSize; ++column) image.at(row, column) = 0xFF;
-        SetScanFlag(image, row, 0);
-        EncodeChannelName(image, row, QString());
-        return;
+void ChannelTable::SaveInto(RadioImage& image) const {
+    for (int row = kFirstChannel; row <= kLastChannel; ++row) {
+        EncodeChannelRecord(image, row, Record(row));
     }
-    EncodeFrequency(image, FrequencyField::Rx, row, cells[kColRxFreq]);
-    EncodeFrequency(image, FrequencyField::Tx, row, cells[kColTxFreq]);
-    EncodeTone(image, kRxToneColumn, row, cells[kColRxTone]);
-    EncodeTone(image, kTxToneColumn, row, cells[kColTxTone]);
-
-    std::uint8_t flags = image.at(row, kFlagColumn);
-    flags = WithBits(flags, kHighPowerBit, cells[kColPower] == LowText() ? 0 : kHighPowerBit);
-    SetScanFlag(image, row, cells[kColScan] == NoText() ? 0 : 1);
-    flags = WithBits(flags, kWideBit, cells[kColBandwidth] == NarrowText() ? 0 : kWideBit);
-    const QString& busyLock = cells[kColBusyLock];
-    flags = WithBits(flags, kBusyLockBits,
-                     busyLock == OffText()          ? 0
-                     : IsCtcssDcsBusyLock(busyLock) ? 1
-                                                    : 2);
-    flags = WithBits(flags, kReverseBurstBit,
-                     cells[kColReverseBurst] == OffText() ? 0 : kReverseBurstBit);
-    flags = WithBits(flags, kNoTalkAroundBit,
-                     cells[kColTalkAround] == YesText() ? 0 : kNoTalkAroundBit);
-    const QString& mode = cells[kColMode];
-    flags = WithBits(flags, kModeBits,
-                     mode == SimplexText()    ? 0
-                     : mode == RepeaterText() ? kModeRepeater
-                                              : kModeRxOnly);
-    image.at(row, kFlagColumn) = flags;
-
-    EncodeChannelName(image, row, cells[kColName]);
 }
 
 // ---- Reading ----
 
 QString ChannelTable::Cell(int row, int column) const {
-    return IsCell(row, column) ? cells_[row][column] : QString();
+    if (!IsCell(row, column)) return QString();
+    if (row == 0) return HeaderText(column);
+    if (column == kColNumber) return QString::number(row);
+    const ChannelRecord& record = Record(row);
+    if (column == kColMode) return ModeText(record.mode);
+    if (record.IsEmpty()) return QString();
+    switch (column) {
+        case kColName:
+            return NameText(record.name);
+        case kColRxFreq:
+            return FrequencyText(*record.rx);
+        case kColRxTone:
+            return ToneEntry(record.rxTone);
+        case kColTxFreq:
+            return record.tx ? FrequencyText(*record.tx) : QString();
+        case kColTxTone:
+            return record.tx ? ToneEntry(record.txTone) : QString();
+        case kColPower:
+            return record.highPower ? HighText() : LowText();
+        case kColBandwidth:
+            return record.wide ? WideText() : NarrowText();
+        case kColScan:
+            return record.scan ? YesText() : NoText();
+        case kColBusyLock:
+            if (RowOf(row).busyLockAsListed) {
+                for (int i = 0; i < 3; ++i) {
+                    if (kBusyLockChoices[i] == record.busyLock) return OptionList(column).value(i);
+                }
+            }
+            switch (record.busyLock) {
+                case BusyLock::CtcssDcs:
+                    return LoadedCtcssDcsText();
+                case BusyLock::Carrier:
+                    return CarrierText();
+                case BusyLock::Off:
+                    break;
+            }
+            return OffText();
+        case kColReverseBurst:
+            return record.reverseBurst ? OnText() : OffText();
+        case kColTalkAround:
+            return record.talkAround ? YesText() : NoText();
+        default:
+            return QString();
+    }
 }
 
 QStringList ChannelTable::RowTexts(int row) const {
@@ -177,13 +200,16 @@ QStringList ChannelTable::RowTexts(int row) const {
 }
 
 bool ChannelTable::IsDisplayOnly(int row, int column) const {
-    return IsCell(row, column) && displayOnly_[row][column];
+    if (!IsChannelRow(row) || !IsCell(row, column)) return false;
+    if (column == kColMode || column == kColPower || column == kColBandwidth) return true;
+    if (column == kColTxFreq || column == kColTxTone) return !RowOf(row).txEditable;
+    return false;
 }
 
 QStringList ChannelTable::FrequencyChoices() {
     // The eight PMR446 channels, 12.5 kHz apart from 446.00625 MHz, in 10 Hz units.
     QStringList choices{QString()};
-    for (int k = 0; k < 8; ++k) choices << FormatFixed((44600625 + k * 1250) / 100000.0, 5);
+    for (int k = 0; k < 8; ++k) choices << FrequencyText(44600625 + k * 1250);
     return choices;
 }
 
@@ -205,103 +231,124 @@ std::optional<QString> ChannelTable::AcceptedFrequencyText(const QString& text) 
     return accepted;
 }
 
+int ChannelTable::ToneChoice(const Tone& tone) const {
+    for (std::size_t i = 1; i < toneChoices_.size(); ++i) {
+        if (toneChoices_[i] == tone) return static_cast<int>(i);
+    }
+    return 0;
+}
+
+QString ChannelTable::ToneEntry(const Tone& tone) const {
+    if (toneList_.isEmpty()) return ToneText(Tone{});
+    return toneList_.value(ToneChoice(tone));
+}
+
 // ---- The rules of the table ----
 
 void ChannelTable::SetRxFrequency(int row, const QString& text) {
     if (!IsChannelRow(row)) return;
+    EditScope edit(*this, QStringLiteral("RX Freq."));
     if (text.isEmpty()) {
         ClearRow(row);
         return;
     }
-    const QString frequency = NormalizeFrequency(text, data_);
-    SetCell(row, kColRxFreq, frequency);
-    if (cells_[row][kColRxTone].isEmpty()) {
-        MakeNewChannel(row, frequency);
-    } else if (cells_[row][kColMode] == SimplexText()) {
-        SetCell(row, kColTxFreq, frequency);
+    const std::optional<int> units = FrequencyUnits(NormalizeFrequency(text, data_));
+    if (!units) return;
+    ChannelRecord& record = RowOf(row).record;
+    if (record.IsEmpty()) {
+        MakeNewChannel(row, *units);
+    } else {
+        record.rx = units;
+        if (record.mode == ChannelMode::Simplex) record.tx = units;
     }
+    RowChanged(row);
 }
 
 void ChannelTable::ClearRow(int row) {
-    SetDisplayOnly(row, kColTxFreq, false);
-    SetDisplayOnly(row, kColTxTone, false);
-    for (int column = kColName; column < kTableColumns; ++column) {
-        if (column != kColMode) SetCell(row, column, QString());
-    }
+    ChannelRow& target = RowOf(row);
+    const ChannelMode mode = target.record.mode;  // the Mode cell keeps its text
+    target = ChannelRow{};
+    target.record.mode = mode;
+    target.txEditable = true;
+    RowChanged(row);
 }
 
-void ChannelTable::MakeNewChannel(int row, const QString& rxFrequency) {
-    const QString none = NoneText();
-    SetCell(row, kColTxFreq, rxFrequency);
-    SetCell(row, kColTxTone, none);
-    SetCell(row, kColRxTone, none);
-    SetCell(row, kColPower, LowText());
-    SetCell(row, kColScan, YesText());
-    SetCell(row, kColBandwidth, NarrowText());
-    SetCell(row, kColBusyLock, OffText());
-    SetCell(row, kColName, QString());
-    SetCell(row, kColReverseBurst, OnText());
-    SetCell(row, kColTalkAround, NoText());
-
-    RadioImage& image = data_.image;
-    image.at(row, kFlagColumn) = kNewFlagByte;
-    image.at(row, kFlagColumn + 1) = kNewByte13;
-    image.at(row, kFlagColumn + 2) = kNewByte14;
-    const int slot = kChannelSlotAddress + kChannelSlotSize * row;
-    for (int i = 0; i < kChannelSlotSize; ++i) image[slot + i] = 0xFF;
+void ChannelTable::MakeNewChannel(int row, int rxUnits) {
+    ChannelRecord& record = RowOf(row).record;
+    const ChannelMode mode = record.mode;
+    record = ChannelRecord{};
+    record.rx = rxUnits;
+    record.tx = rxUnits;
+    record.highPower = false;
+    record.scan = true;
+    record.wide = false;
+    record.busyLock = BusyLock::Off;
+    record.reverseBurst = true;
+    record.talkAround = false;
+    record.mode = mode;
+    RowOf(row).busyLockAsListed = false;
+    WriteNewChannelBytes(data_.image, row);
 }
 
 void ChannelTable::SetTxFrequency(int row, const QString& text) {
     if (!IsChannelRow(row)) return;
+    EditScope edit(*this, QStringLiteral("TX Freq."));
+    ChannelRecord& record = RowOf(row).record;
     if (text.isEmpty()) {
-        SetCell(row, kColTxFreq, QString());
-        SetCell(row, kColTxTone, QString());
-        return;
+        record.tx.reset();
+        record.txTone = Tone{};
+    } else if (const std::optional<int> units = FrequencyUnits(NormalizeFrequency(text, data_))) {
+        // Without a TX frequency the TX tone was empty; it becomes None.
+        record.tx = units;
     }
-    SetCell(row, kColTxFreq, NormalizeFrequency(text, data_));
-    if (cells_[row][kColTxTone].isEmpty()) SetCell(row, kColTxTone, NoneText());
+    RowChanged(row);
 }
 
 void ChannelTable::DeriveMode(int row) {
     if (!IsChannelRow(row)) return;
-    const auto& cells = cells_[row];
-    QString mode;
-    if (cells[kColTxFreq].isEmpty()) {
-        mode = RxOnlyText();
-    } else if (cells[kColRxTone] == cells[kColTxTone] && cells[kColRxFreq] == cells[kColTxFreq]) {
-        mode = SimplexText();
-    } else {
-        mode = RepeaterText();
-    }
-    SetCell(row, kColMode, mode);
-    ApplyMode(mode, row, kColMode);
+    EditScope edit(*this, QStringLiteral("Mode"));
+    ChannelRecord& record = RowOf(row).record;
+    record.mode = DeriveChannelMode(record);
+    ApplyMode(record.mode, row, kColMode);
 }
 
-void ChannelTable::ApplyMode(const QString& mode, int row, int column) {
+void ChannelTable::ApplyMode(ChannelMode mode, int row, int column) {
     if (!IsChannelRow(row)) return;
-    if (mode == SimplexText()) {
-        SetDisplayOnly(row, kColTxFreq, true);
-        SetDisplayOnly(row, kColTxTone, true);
-        SetCell(row, kColTxFreq, cells_[row][kColRxFreq]);
-        SetCell(row, kColTxTone, cells_[row][kColRxTone]);
-    } else if (mode == RxOnlyText()) {
-        SetDisplayOnly(row, kColTxFreq, true);
-        SetDisplayOnly(row, kColTxTone, true);
-        SetCell(row, kColTxFreq, QString());
-        SetCell(row, kColTxTone, QString());
-    } else {
-        SetDisplayOnly(row, kColTxFreq, false);
-        SetDisplayOnly(row, kColTxTone, false);
+    EditScope edit(*this, QStringLiteral("Mode"));
+    ChannelRow& target = RowOf(row);
+    switch (mode) {
+        case ChannelMode::Simplex:
+            target.txEditable = false;
+            target.record.tx = target.record.rx;
+            target.record.txTone = target.record.rxTone;
+            break;
+        case ChannelMode::RxOnly:
+            target.txEditable = false;
+            target.record.tx.reset();
+            target.record.txTone = Tone{};
+            break;
+        case ChannelMode::Repeater:
+            target.txEditable = true;
+            break;
     }
+    RowChanged(row);
     if (bulkDepth_ == 0) emit currentCellRequested(row, column);
+}
+
+void ChannelTable::ApplyMode(const QString& modeText, int row, int column) {
+    ChannelMode mode = ChannelMode::Repeater;
+    if (modeText == SimplexText()) mode = ChannelMode::Simplex;
+    if (modeText == RxOnlyText()) mode = ChannelMode::RxOnly;
+    ApplyMode(mode, row, column);
 }
 
 // ---- Editing ----
 
 int ChannelTable::RedirectColumn(int row, int column) const {
     if (!IsChannelRow(row)) return column;
-    if (cells_[row][kColRxFreq].isEmpty()) return kColRxFreq;
-    if (cells_[row][kColTxFreq].isEmpty() && column == kColTxTone) return kColTxFreq;
+    const ChannelRecord& record = Record(row);
+    if (record.IsEmpty()) return kColRxFreq;
+    if (!record.tx && column == kColTxTone) return kColTxFreq;
     return column;
 }
 
@@ -316,8 +363,8 @@ CellEditor ChannelTable::EditorFor(int row, int column) const {
             return CellEditor::Name;
         case kColRxTone:
         case kColTxTone:
-            // A tone cell of a row without a channel has nothing to choose for.
-            return cells_[row][column].isEmpty() ? CellEditor::None : CellEditor::Tone;
+            // A tone cell of a row without a channel (or without TX) has nothing to choose for.
+            return Cell(row, column).isEmpty() ? CellEditor::None : CellEditor::Tone;
         default:
             return CellEditor::Option;
     }
@@ -327,22 +374,71 @@ void ChannelTable::CommitFrequency(int row, int column, const QString& text) {
     if (column == kColRxFreq) {
         SetRxFrequency(row, text);
     } else if (column == kColTxFreq) {
+        EditScope edit(*this, QStringLiteral("TX Freq."));
         SetTxFrequency(row, text);
         DeriveMode(row);
     }
 }
 
 void ChannelTable::CommitName(int row, const QString& text) {
-    if (IsChannelRow(row)) SetCell(row, kColName, text);
+    if (!IsChannelRow(row) || Record(row).IsEmpty()) return;
+    EditScope edit(*this, QStringLiteral("CH Name"));
+    RowOf(row).record.name = NameBytes(text.left(kNameMaxLength));
+    RowChanged(row);
 }
 
 void ChannelTable::CommitChoice(int row, int column, const QString& text,
                                 const QString& savedText) {
     if (!IsChannelRow(row) || text.isEmpty() || text == savedText) return;
-    SetCell(row, column, text);
-    if (column == kColRxTone && cells_[row][kColMode] == SimplexText()) {
-        SetCell(row, kColTxTone, text);
+    if (column == kColRxTone || column == kColTxTone) {
+        const int choice = FindToneEntry(text);
+        if (choice >= 0) SetChoice(row, column, choice);
+        return;
     }
+    const QStringList listed = OptionList(column);
+    int choice = static_cast<int>(listed.indexOf(text));
+    if (choice < 0 && column == kColBusyLock) {
+        if (text == CarrierText()) choice = 1;
+        if (IsCtcssDcsBusyLock(text)) choice = 2;
+    }
+    if (choice < 0) return;
+    EditScope edit(*this, HeaderText(column));
+    SetChoice(row, column, choice);
+    if (column == kColBusyLock) {
+        // The cell shows the chosen word until the next load shows the stored value's.
+        RowOf(row).busyLockAsListed = listed.contains(text);
+        RowChanged(row);
+    }
+}
+
+void ChannelTable::SetChoice(int row, int column, int choice) {
+    EditScope edit(*this, HeaderText(column));
+    ChannelRecord& record = RowOf(row).record;
+    switch (column) {
+        case kColRxTone:
+            record.rxTone = toneChoices_[static_cast<std::size_t>(choice)];
+            // On a Simplex row the TX tone follows the RX tone.
+            if (record.mode == ChannelMode::Simplex) record.txTone = record.rxTone;
+            break;
+        case kColTxTone:
+            record.txTone = toneChoices_[static_cast<std::size_t>(choice)];
+            break;
+        case kColScan:
+            record.scan = choice == 1;
+            break;
+        case kColBusyLock:
+            record.busyLock = kBusyLockChoices[choice];
+            break;
+        case kColReverseBurst:
+            record.reverseBurst = choice == 1;
+            break;
+        case kColTalkAround:
+            record.talkAround = choice == 0;
+            break;
+        default:
+            return;
+    }
+    RowChanged(row);
 }
 
 int ChannelTable::NextColumnAfterChoice(int row, int column,
@@ -361,20 +457,15 @@ int ChannelTable::NextColumnAfterChoice(int row, int column,
     return column;
 }
 
-QString ChannelTable::FindToneEntry(const QString& text) const {
-    if (toneList_.isEmpty()) return QString();
-    if (text.isEmpty() || text == toneList_.first() || text == NoneText()) {
-        return toneList_.first();
-    }
-    if (toneList_.contains(text)) return text;
-    const QString separator = QStringLiteral(" - ");
-    for (const QString& entry : toneList_) {
-        const qsizetype at = entry.indexOf(separator);
-        if (at < 0) continue;
-        const QString tone = entry.mid(at + separator.size());
-        if (tone == text || tone == text + QStringLiteral("Hz")) return entry;
-    }
-    return QString();
+int ChannelTable::FindToneEntry(const QString& text) const {
+    if (toneList_.isEmpty()) return -1;
+    const qsizetype listed = toneList_.indexOf(text);
+    if (listed >= 0) return static_cast<int>(listed);
+    const std::optional<Tone> tone = ParseTone(text);
+    if (!tone) return -1;
+    if (tone->IsNone()) return 0;
+    const int choice = ToneChoice(*tone);
+    return choice > 0 ? choice : -1;
 }
 
 bool ChannelTable::SetCellAsUser(int row, int column, const QString& text) {
@@ -394,38 +485,148 @@ bool ChannelTable::SetCellAsUser(int row, int column, const QString& text) {
             return true;
         }
         case CellEditor::Tone: {
-            const QString entry = FindToneEntry(text);
-            if (entry.isEmpty()) return false;
-            CommitChoice(row, column, entry, cells_[row][column]);
+            const int choice = FindToneEntry(text);
+            if (choice < 0) return false;
+            CommitChoice(row, column, toneList_.at(choice), Cell(row, column));
             return true;
         }
         case CellEditor::Option: {
             QStringList accepted = OptionList(column);
             if (column == kColBusyLock) accepted << CarrierText() << LoadedCtcssDcsText();
             if (!accepted.contains(text)) return false;
-            CommitChoice(row, column, text, cells_[row][column]);
+            CommitChoice(row, column, text, Cell(row, column));
             return true;
         }
     }
     return false;
 }
 
-// ---- Cells ----
-
-void ChannelTable::SetCell(int row, int column, const QString& text) {
-    if (cells_[row][column] == text) return;
-    cells_[row][column] = text;
-    Changed(row, row);
+void ChannelTable::DeleteChannels(const QList<int>& rows) {
+    EditScope edit(*this, QStringLiteral("Delete"));
+    for (int row : rows) {
+        if (IsChannelRow(row) && !Record(row).IsEmpty()) ClearRow(row);
+    }
 }
 
-void ChannelTable::SetDisplayOnly(int row, int column, bool displayOnly) {
-    if (displayOnly_[row][column] == displayOnly) return;
-    displayOnly_[row][column] = displayOnly;
-    Changed(row, row);
+void ChannelTable::TakeChannels(const RadioImage& from, const QList<int>& rows) {
+    EditScope edit(*this, QStringLiteral("Paste"));
+    for (int row : rows) {
+        if (!IsChannelRow(row)) continue;
+        for (int i = 0; i < kCreatedRecordBytes; ++i) {
+            const int address = kRowSize * row + kCreatedRecordOffset + i;
+            data_.image[address] = from[address];
+        }
+        for (int i = 0; i < kChannelSlotSize; ++i) {
+            const int address = kChannelSlotAddress + kChannelSlotSize * row + i;
+            data_.image[address] = from[address];
+        }
+        LoadRow(row, from);  // an empty row keeps its Mode text, as a cleared row does
+    }
 }
 
-void ChannelTable::Changed(int firstRow, int lastRow) {
-    if (bulkDepth_ == 0) emit cellsChanged(firstRow, lastRow);
+// ---- Undo support ----
+
+ChannelTableState ChannelTable::State() const {
+    ChannelTableState state;
+    state.rows = rows_;
+    ForEachCreationByte(
+        [&](int address) { state.creationBytes.append(char(data_.image[address])); });
+    return state;
+}
+
+void ChannelTable::RestoreState(const ChannelTableState& state) {
+    rows_ = state.rows;
+    int i = 0;
+    ForEachCreationByte([&](int address) {
+        if (i < state.creationBytes.size()) {
+            data_.image[address] = static_cast<std::uint8_t>(state.creationBytes[i]);
+        }
+        ++i;
+    });
+    emit dataChanged(IndexOf(kFirstChannel, 1), IndexOf(kLastChannel, kTableColumns - 1));
+}
+
+void ChannelTable::BeginEdit() {
+    if (editDepth_++ == 0 && bulkDepth_ == 0) editBefore_ = State();
+}
+
+void ChannelTable::EndEdit(const QString& what) {
+    if (--editDepth_ != 0 || bulkDepth_ != 0) return;
+    if (!(editBefore_ == State())) emit edited(editBefore_, what);
+}
+
+// ---- Qt model ----
+
+int ChannelTable::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : kChannelRows;
+}
+
+int ChannelTable::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : kTableColumns - 1;
+}
+
+QVariant ChannelTable::data(const QModelIndex& index, int role) const {
+    if (!index.isValid()) return {};
+    const int row = TableRow(index);
+    const int column = TableColumn(index);
+    switch (role) {
+        case Qt::DisplayRole:
+        case Qt::EditRole:
+            return Cell(row, column);
+        case Qt::TextAlignmentRole:
+            return QVariant::fromValue(Qt::Alignment(Qt::AlignCenter));
+        case kDisplayOnlyRole:
+            return IsDisplayOnly(row, column);
+        default:
+            return {};
+    }
+}
+
+QVariant ChannelTable::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (role == Qt::TextAlignmentRole) return QVariant::fromValue(Qt::Alignment(Qt::AlignCenter));
+    if (role != Qt::DisplayRole) return {};
+    if (orientation == Qt::Horizontal) return HeaderText(section + 1);
+    return QString::number(section + 1);
+}
+
+Qt::ItemFlags ChannelTable::flags(const QModelIndex& index) const {
+    if (!index.isValid()) return Qt::NoItemFlags;
+    Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+    // A cell that sends its keys and clicks elsewhere (the RX frequency of an empty row) is
+    // never edited itself.
+    const int row = TableRow(index);
+    const int column = TableColumn(index);
+    if (EditorFor(row, column) != CellEditor::None && RedirectColumn(row, column) == column) {
+        flags |= Qt::ItemIsEditable;
+    }
+    return flags;
+}
+
+bool ChannelTable::setData(const QModelIndex& index, const QVariant& value, int role) {
+    if (!index.isValid() || role != Qt::EditRole) return false;
+    const int row = TableRow(index);
+    const int column = TableColumn(index);
+    const QString text = value.toString();
+    const ChannelTableState before = State();
+    switch (EditorFor(row, column)) {
+        case CellEditor::None:
+            return false;
+        case CellEditor::Frequency:
+            CommitFrequency(row, column, text);
+            break;
+        case CellEditor::Name:
+            CommitName(row, text);
+            break;
+        case CellEditor::Tone:
+        case CellEditor::Option:
+            CommitChoice(row, column, text, Cell(row, column));
+            break;
+    }
+    return !(before == State());
+}
+
+void ChannelTable::RowChanged(int row) {
+    if (bulkDepth_ == 0) emit dataChanged(IndexOf(row, 1), IndexOf(row, kTableColumns - 1));
 }
 
 }  // namespace qv

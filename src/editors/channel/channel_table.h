@@ -1,16 +1,20 @@
-// The channel table: the 16 channel records of the image as a 17 x 13 table of cell texts (row 0
-// the headers, column 0 the channel numbers) with every rule of editing them, and the way back
-// into the image. Works without any widget: the channel window binds a grid to it, and tools use
-// it to print or fill channels exactly as the editor would.
+// The channel table: the 16 channels of the image as typed records, shown as a 17 x 13 table
+// (row 0 the headers, column 0 the channel numbers) with every rule of editing them, and the way
+// back into the image. As a Qt table model it offers channel rows 1-16 and columns 1-12 as items
+// (the header row and the channel numbers are its headers); setData applies the editing rules.
+// Texts are made only for display, in the current language. Works without any widget.
 #pragma once
 
-#include <QObject>
+#include <QAbstractTableModel>
+#include <QList>
 #include <QString>
 #include <QStringList>
 #include <array>
 #include <functional>
 #include <optional>
+#include <vector>
 
+#include "codecs/channel_record.h"
 #include "data/radio_image.h"
 #include "editors/channel/channel_texts.h"
 
@@ -19,32 +23,54 @@ namespace qv {
 // Which cell editor a cell opens.
 enum class CellEditor { None, Frequency, Name, Tone, Option };
 
-class ChannelTable : public QObject {
+// One row of the table: the channel, whether its TX cells may be edited, and whether its busy
+// lock shows the word of the option list it was chosen from ("Carrier Squelch", "亚音").
+struct ChannelRow {
+    ChannelRecord record;
+    bool txEditable = true;
+    bool busyLockAsListed = false;
+    bool operator==(const ChannelRow&) const = default;
+};
+
+// Everything an edit of the table can change: the rows, and the image bytes a created channel
+// writes at once (bytes 12-14 of each record and the five-byte slots).
+struct ChannelTableState {
+    std::array<ChannelRow, channel::kChannelRows> rows;
+    QByteArray creationBytes;
+    bool operator==(const ChannelTableState&) const = default;
+};
+
+class ChannelTable : public QAbstractTableModel {
     Q_OBJECT
 public:
-    // Builds the empty table: channel numbers, "Simplex" in every Mode cell, the Mode, TX Power
-    // and Bandwidth columns display-only. RefreshAll fills it from the image.
+    // Item data: true on display-only cells, which look different and open no editor.
+    static constexpr int kDisplayOnlyRole = Qt::UserRole + 1;
+
+    // Builds the empty table: "Simplex" in every Mode cell, the Mode, TX Power and Bandwidth
+    // columns display-only. RefreshAll fills it from the image.
     explicit ChannelTable(RadioData& data, QObject* parent = nullptr);
 
     // ---- Loading and storing ----
     // Display, then LoadData.
     void RefreshAll();
-    // Headers in the current language, the tone list rebuilt from the image, Mode cells of empty
-    // rows turned into the current language.
+    // Headers in the current language and the tone list rebuilt from the image.
     void Display();
-    // Decodes the 16 channel records into the cells; the current cell becomes (1, 1).
+    // Decodes the 16 channel records; asks for (1, 1) to become the current cell.
     void LoadData();
     // Encodes every row back into the image (records, names, scan bits).
     void SaveData();
+    // The same into another image (the rows only; nothing else of it changes).
+    void SaveInto(RadioImage& image) const;
 
     // ---- Reading ----
+    const ChannelRecord& Record(int row) const { return rows_[Slot(row)].record; }
     QString Cell(int row, int column) const;
     // The 13 texts of a row; row 0 gives the headers.
     QStringList RowTexts(int row) const;
     // Display-only cells never open an editor (Mode, TX Power, Bandwidth; the TX cells of
     // Simplex and RX-only rows).
     bool IsDisplayOnly(int row, int column) const;
-    bool IsEmptyChannel(int row) const { return Cell(row, channel::kColRxFreq).isEmpty(); }
+    bool IsEmptyChannel(int row) const { return IsChannelRow(row) && Record(row).IsEmpty(); }
     // The numbered tone choices of the last Display.
     const QStringList& ToneDisplayList() const { return toneList_; }
     // The frequency editor's list: an empty entry, then the eight PMR446 frequencies.
@@ -63,12 +89,13 @@ public:
     // Empty text empties both TX cells; otherwise the cleaned-up frequency, and None as TX tone
     // when there was none.
     void SetTxFrequency(int row, const QString& text);
-    // Mode from the cells: RX only without TX frequency, Simplex when TX equals RX in frequency
-    // and tone, otherwise Repeater; then ApplyMode with the Mode column to return to.
+    // Mode from the channel: RX only without TX frequency, Simplex when TX equals RX in
+    // frequency and tone, otherwise Repeater; then ApplyMode with the Mode column to return to.
     void DeriveMode(int row);
     // Simplex mirrors RX into the locked TX cells, RX only locks them empty, Repeater unlocks
     // them. Asks for (row, column) to become the current cell.
-    void ApplyMode(const QString& mode, int row, int column);
+    void ApplyMode(ChannelMode mode, int row, int column);
+    void ApplyMode(const QString& modeText, int row, int column);
 
     // ---- Editing, as the grid does it ----
     // The cell a click or a typed key really addresses: the RX frequency of an empty row, the TX
@@ -80,7 +107,7 @@ public:
     static QStringList OptionList(int column) { return channel::OptionList(column); }
     // A committed frequency editor: the RX rule, or the TX rule followed by DeriveMode.
     void CommitFrequency(int row, int column, const QString& text);
-    // A committed name editor.
+    // A committed name editor (six characters at most).
     void CommitName(int row, const QString& text);
     // A committed tone or option editor. Only a changed choice is stored, and an RX tone chosen
     // on a Simplex row is given to the TX tone too. An empty choice (the list showed a text that
@@ -96,34 +123,72 @@ public:
     // Returns false and changes nothing when that cell opens no editor for this row (an empty
     // row takes only its RX frequency first) or the text is not a choice of the cell. Tone cells
     // take a list entry ("1 - 67.0Hz") or the tone part alone ("67.0Hz", "D023N"); option cells
-    // also take the texts a loaded cell shows ("Carrier").
+    // also take the texts a loaded cell shows ("Carrier"); names keep characters 32-122 only.
     bool SetCellAsUser(int row, int column, const QString& text);
+    // Empties the channels of the given rows, as an empty RX frequency does, in one edit.
+    void DeleteChannels(const QList<int>& rows);
+    // Replaces the given rows with the channels of another image (same tone list), in one edit;
+    // the image bytes a created channel writes come along.
+    void TakeChannels(const RadioImage& from, const QList<int>& rows);
 
     // Name characters the editor accepts: codes 32 to 122.
     static bool IsNameCharacter(QChar c) { return c.unicode() >= 32 && c.unicode() <= 122; }
     static constexpr int kNameMaxLength = 6;
 
+    // ---- Undo support ----
+    ChannelTableState State() const;
+    // Puts rows and creation bytes back as they were; sends no edited().
+    void RestoreState(const ChannelTableState& state);
+
+    // ---- Qt model ----
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation,
+                        int role = Qt::DisplayRole) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+    // The committed text of a cell editor, through the rules of that cell.
+    bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
+
+    // Table cell (row 1-16, column 1-12) <-> model index.
+    QModelIndex IndexOf(int row, int column) const { return index(row - 1, column - 1); }
+    static int TableRow(const QModelIndex& index) { return index.row() + 1; }
+    static int TableColumn(const QModelIndex& index) { return index.column() + 1; }
+
 signals:
-    // Cell texts or display-only states of rows first..last changed (row 0: headers).
-    void cellsChanged(int firstRow, int lastRow);
+    // A user's edit changed the table; before is the state it had. One notice per edit, however
+    // many rules it ran.
+    void edited(const qv::ChannelTableState& before, const QString& what);
     // The rules ask the grid to make this cell current.
     void currentCellRequested(int row, int column);
 
 private:
-    void SetCell(int row, int column, const QString& text);
-    void SetDisplayOnly(int row, int column, bool displayOnly);
+    class EditScope;
+
+    static bool IsChannelRow(int row) { return row >= 1 && row <= channel::kChannelRows; }
+    static int Slot(int row) { return row - 1; }
+    ChannelRow& RowOf(int row) { return rows_[Slot(row)]; }
+    const ChannelRow& RowOf(int row) const { return rows_[Slot(row)]; }
+
+    void LoadRow(int row, const RadioImage& image);
     void ClearRow(int row);
-    void MakeNewChannel(int row, const QString& rxFrequency);
-    void LoadRow(int row);
-    void SaveRow(int row);
-    void Changed(int firstRow, int lastRow);
-    QString FindToneEntry(const QString& text) const;
+    void MakeNewChannel(int row, int rxUnits);
+    void SetChoice(int row, int column, int choice);
+    // The index in the tone list of the tone, 0 (None) when it is not listed.
+    int ToneChoice(const Tone& tone) const;
+    QString ToneEntry(const Tone& tone) const;
+    int FindToneEntry(const QString& text) const;
+    void RowChanged(int row);
+    void BeginEdit();
+    void EndEdit(const QString& what);
 
     RadioData& data_;
-    std::array<std::array<QString, channel::kTableColumns>, channel::kTableRows> cells_;
-    std::array<std::array<bool, channel::kTableColumns>, channel::kTableRows> displayOnly_{};
+    std::array<ChannelRow, channel::kChannelRows> rows_;
     QStringList toneList_;
-    int bulkDepth_ = 0;  // while loading, one change notice is sent at the end
+    std::vector<Tone> toneChoices_;  // the typed tone of each tone list entry
+    int bulkDepth_ = 0;              // while loading, one change notice is sent at the end
+    int editDepth_ = 0;
+    ChannelTableState editBefore_;
 };
 
 }  // namespace qv

@@ -53,6 +53,11 @@ QString HeaderText(int column) {
     return column >= 0 && column < kTableColumns ? T(kColumns[column].header) : QString();
 }
 
+QString HeaderTextIn(std::uint8_t language, int column) {
+    if (column < 0 || column >= kTableColumns) return QString();
+    return UiTextIn(language, kContext, kColumns[column].header);
+}
+
 QString WindowTitle() {
     return T("Channels");
 }

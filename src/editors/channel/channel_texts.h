@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <cstdint>
 
 namespace qv::channel {
 
@@ -24,12 +25,15 @@ enum Column : int {
     kColTalkAround = 12,
 };
 constexpr int kTableRows = 17;  // header row + 16 channels
+constexpr int kChannelRows = kTableRows - 1;
 constexpr int kTableColumns = 13;
 
 // Column widths in twips; 0 leaves the grid's default width (the Mode column).
 int ColumnWidthTwips(int column);
 
 QString HeaderText(int column);
+// The header in a given language, whatever the current one is.
+QString HeaderTextIn(std::uint8_t language, int column);
 QString WindowTitle();
 
 QString SimplexText();

@@ -2,16 +2,15 @@
 
 #include <QAbstractButton>
 #include <QCloseEvent>
-#include <QComboBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPainter>
-#include <QScrollBar>
 #include <QStyleOptionHeader>
-#include <QTableView>
+#include <QUndoStack>
 #include <QVBoxLayout>
 
-#include "editors/channel/channel_grid_model.h"
+#include "editors/channel/channel_delegates.h"
+#include "editors/channel/channel_grid_view.h"
 
 namespace qv {
 
@@ -26,10 +25,12 @@ constexpr int kModeColumnTwips = 1100;
 
 }  // namespace
 
-FrmChannel::FrmChannel(RadioData& data, QWidget* parent)
-    : EditorWindow(parent), data_(data), table_(data) {
+FrmChannel::FrmChannel(RadioData& data, QWidget* parent) : EditorWindow(parent), data_(data) {
     setObjectName(QStringLiteral("frmChannel"));
     resize(TwipsToPixels(kWindowWidthTwips), TwipsToPixels(kWindowHeightTwips));
+
+    table_ = new ChannelTable(data_, this);
+    undoStack_ = new QUndoStack(this);
 
     lblTitle_ = new QLabel(this);
     lblTitle_->setObjectName(QStringLiteral("lblTitle_0"));
@@ -38,8 +39,9 @@ FrmChannel::FrmChannel(RadioData& data, QWidget* parent)
     lblTitle_->setFont(titleFont);
 
     BuildGrid();
-    BuildEditors();
+    BuildDelegates();
     BuildHiddenKeys();
+    BuildRowActions();
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(2, 2, 2, 2);
@@ -47,27 +49,24 @@ FrmChannel::FrmChannel(RadioData& data, QWidget* parent)
     layout->addWidget(lblTitle_);
     layout->addWidget(grid_, 1);
 
-    connect(&table_, &ChannelTable::currentCellRequested, this, &FrmChannel::SetCurrentCell);
+    connect(table_, &ChannelTable::edited, this, &FrmChannel::OnTableEdited);
     RefreshAll();
 }
 
 FrmChannel::~FrmChannel() {
-    // The grid and its model read the table, a member that goes before the window's children:
-    // they go first, with no notice or event reaching this window while they do.
-    disconnect(focusConnection_);
-    QTableView* grid = grid_;
+    // The grid goes before the table it shows, with no notice reaching this window meanwhile.
+    grid_->removeEventFilter(this);
+    delete grid_;
     grid_ = nullptr;
-    delete grid;
-    delete model_;
 }
 
 void FrmChannel::BuildGrid() {
-    grid_ = new QTableView(this);
+    grid_ = new ChannelGridView(this);
     grid_->setObjectName(QStringLiteral("ChannelGrid"));
-    model_ = new ChannelGridModel(table_, this);
-    grid_->setModel(model_);
+    grid_->setModel(table_);
+    // Editors open only as the channel editor's keys and clicks say (EditCell).
     grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grid_->setSelectionMode(QAbstractItemView::SingleSelection);
+    grid_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     grid_->setSelectionBehavior(QAbstractItemView::SelectItems);
     grid_->setWordWrap(false);
     grid_->setCornerButtonEnabled(false);
@@ -79,7 +78,8 @@ void FrmChannel::BuildGrid() {
     rows->setDefaultSectionSize(rowHeight);
     rows->setDefaultAlignment(Qt::AlignCenter);
     rows->setFixedWidth(TwipsToPixels(ColumnWidthTwips(kColNumber)));
-    rows->setSectionsClickable(false);
+    // Clicking a channel number selects the channel's row; Shift and Ctrl extend the selection.
+    rows->setSectionsClickable(true);
 
     QHeaderView* columns = grid_->horizontalHeader();
     columns->setSectionResizeMode(QHeaderView::Fixed);
@@ -99,35 +99,57 @@ void FrmChannel::BuildGrid() {
     connect(grid_->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& current) { OnCurrentChanged(current); });
     connect(grid_, &QTableView::clicked, this, &FrmChannel::OnCellClicked);
-    // An editor sits over its cell; it follows the cell when the grid scrolls.
-    connect(grid_->horizontalScrollBar(), &QScrollBar::valueChanged, this,
-            &FrmChannel::PlaceOpenEditor);
-    connect(grid_->verticalScrollBar(), &QScrollBar::valueChanged, this,
-            &FrmChannel::PlaceOpenEditor);
+}
+
+void FrmChannel::BuildDelegates() {
+    auto* cells = new ChannelCellDelegate(*table_, grid_);
+    auto* frequencies = new FrequencyDelegate(*table_, grid_);
+    auto* names = new NameDelegate(*table_, grid_);
+    auto* choices = new ChoiceDelegate(*table_, grid_);
+    grid_->setItemDelegate(cells);
+    for (int column : {kColRxFreq, kColTxFreq}) {
+        grid_->setItemDelegateForColumn(column - 1, frequencies);
+    }
+    grid_->setItemDelegateForColumn(kColName - 1, names);
+    for (int column :
+         {kColRxTone, kColTxTone, kColScan, kColBusyLock, kColReverseBurst, kColTalkAround}) {
+        grid_->setItemDelegateForColumn(column - 1, choices);
+    }
+    const QList<ChannelCellDelegate*> editing{frequencies, names, choices};
+    for (ChannelCellDelegate* delegate : editing) {
+        connect(delegate, &ChannelCellDelegate::enterPressed, this, &FrmChannel::OnEnterInEditor);
+    }
 }
 
 void FrmChannel::RefreshAll() {
-    CloseOpenEditor();
+    // An open editor is dropped unstored by the table's reset: the data it edited is replaced.
     Display();
     LoadData();
+    undoStack_->clear();
+    undoStack_->setClean();
 }
 
 void FrmChannel::Display() {
     setWindowTitle(WindowTitle());
     lblTitle_->setText(WindowTitle());
-    table_.Display();
-    cboChannel_[0]->clear();
-    cboChannel_[0]->addItems(table_.ToneDisplayList());
+    table_->Display();
+    UpdateRowActionTexts();
     if (auto* corner = grid_->findChild<QAbstractButton*>()) corner->update();
 }
 
 void FrmChannel::LoadData() {
-    table_.LoadData();
+    table_->LoadData();
+    SetCurrentCell(1, 1);
+    deleteAction_->setEnabled(false);  // the reset dropped any row selection
 }
 
 void FrmChannel::SaveData() {
     CommitOpenEditor();
-    table_.SaveData();
+    table_->SaveData();
+}
+
+void FrmChannel::CommitOpenEditor() {
+    grid_->CommitOpenEditor();
 }
 
 void FrmChannel::closeEvent(QCloseEvent* event) {
@@ -136,13 +158,13 @@ void FrmChannel::closeEvent(QCloseEvent* event) {
 }
 
 void FrmChannel::SetCurrentCell(int row, int column) {
-    grid_->setCurrentIndex(model_->IndexOf(row, column));
+    grid_->setCurrentIndex(table_->IndexOf(row, column));
 }
 
 void FrmChannel::OnCurrentChanged(const QModelIndex& current) {
     if (!current.isValid()) return;
-    curRow_ = ChannelGridModel::TableRow(current);
-    curCol_ = ChannelGridModel::TableColumn(current);
+    curRow_ = ChannelTable::TableRow(current);
+    curCol_ = ChannelTable::TableColumn(current);
 }
 
 bool FrmChannel::PaintCorner(QWidget* corner) {
@@ -154,7 +176,7 @@ bool FrmChannel::PaintCorner(QWidget* corner) {
     option.palette.setCurrentColorGroup(QPalette::Active);
     option.rect = corner->rect();
     option.position = QStyleOptionHeader::OnlyOneSection;
-    option.text = table_.Cell(0, kColNumber);
+    option.text = table_->Cell(0, kColNumber);
     option.textAlignment = Qt::AlignCenter;
     corner->style()->drawControl(QStyle::CE_Header, &option, &painter, corner);
     return true;

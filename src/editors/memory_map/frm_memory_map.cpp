@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "editors/memory_map/hex_validator.h"
+#include "editors/memory_map/memory_map_delegate.h"
 #include "editors/memory_map/memory_map_model.h"
 
 namespace qv {
@@ -115,13 +116,12 @@ void FrmMemoryMap::BuildGrid() {
     msgMemory_->setMinimumSize(2 * columnWidth + kRowSize * columnWidth + scrollBar + frame,
                                rowHeight + kVisibleDataRows * rowHeight + frame);
 
-    txtMemory_ = new QLineEdit(msgMemory_->viewport());
-    txtMemory_->setObjectName(QStringLiteral("txtMemory"));
-    txtMemory_->setMaxLength(2);
-    txtMemory_->setValidator(new HexValidator(txtMemory_));
-    txtMemory_->setAlignment(Qt::AlignCenter);
-    txtMemory_->hide();
-    txtMemory_->installEventFilter(this);
+    delegate_ = new MemoryMapDelegate(msgMemory_);
+    msgMemory_->setItemDelegate(delegate_);
+    connect(delegate_, &MemoryMapDelegate::enterPressed, this, &FrmMemoryMap::MoveAfterEnter);
+    // The value label follows a committed byte.
+    connect(model_, &QAbstractItemModel::dataChanged, this,
+            [this] { OnCurrentChanged(msgMemory_->currentIndex()); });
 
     msgMemory_->installEventFilter(this);
     connect(msgMemory_->selectionModel(), &QItemSelectionModel::currentChanged, this,
@@ -130,9 +130,7 @@ void FrmMemoryMap::BuildGrid() {
             [this](const QModelIndex& index) { EditCell(index.row(), index.column()); });
     // The editor belongs to its cell; scrolling the cell away cancels the edit.
     for (QScrollBar* bar : {msgMemory_->verticalScrollBar(), msgMemory_->horizontalScrollBar()}) {
-        connect(bar, &QScrollBar::valueChanged, this, [this] {
-            if (editing_) CancelEdit();
-        });
+        connect(bar, &QScrollBar::valueChanged, delegate_, &MemoryMapDelegate::CancelOpenEditor);
     }
 }
 
@@ -157,42 +155,17 @@ void FrmMemoryMap::OnCurrentChanged(const QModelIndex& current) {
 // ---- The cell editor ----
 
 void FrmMemoryMap::EditCell(int row, int column) {
-    if (editing_) CommitEdit();
+    delegate_->CommitOpenEditor();
     const QModelIndex cell = model_->index(row, column);
     if (!cell.isValid()) return;
     msgMemory_->setCurrentIndex(cell);
-    editRow_ = row;
-    editColumn_ = column;
-    savedText_ = model_->CellText(row, column);
-    txtMemory_->setGeometry(msgMemory_->visualRect(cell));
-    txtMemory_->setText(savedText_);
-    editing_ = true;
-    txtMemory_->show();
-    txtMemory_->selectAll();
-    txtMemory_->setFocus(Qt::OtherFocusReason);
+    msgMemory_->edit(cell);
 }
 
-void FrmMemoryMap::CommitEdit() {
-    if (!editing_) return;
-    editing_ = false;  // first, so the focus leaving the hidden editor commits nothing more
-    model_->CommitCell(editRow_, editColumn_, txtMemory_->text());
-    HideEditor();
-    const QModelIndex current = msgMemory_->currentIndex();
-    if (current.isValid()) OnCurrentChanged(current);  // the value label follows the new byte
-}
-
-void FrmMemoryMap::CancelEdit() {
-    if (!editing_) return;
-    editing_ = false;  // the cell still holds the text it had when the edit began
-    HideEditor();
+void FrmMemoryMap::MoveAfterEnter(int row, int column) {
+    const auto [nextRow, nextColumn] = MemoryMapModel::CellAfterEnter(row, column);
     msgMemory_->setFocus(Qt::OtherFocusReason);
-}
-
-void FrmMemoryMap::HideEditor() {
-    // Hiding the focused editor would pass the focus on like Tab, which moves the current cell:
-    // the grid takes the focus first.
-    if (txtMemory_->hasFocus()) msgMemory_->setFocus(Qt::OtherFocusReason);
-    txtMemory_->hide();
+    msgMemory_->setCurrentIndex(model_->index(nextRow, nextColumn));
 }
 
 // ---- Keys ----
@@ -208,21 +181,10 @@ bool FrmMemoryMap::HandleGridKey(QKeyEvent* event) {
     const QChar digit = HexDigitOfKey(event);
     if (digit.isNull()) return false;  // arrows and the rest keep their grid meaning
     EditCell(current.row(), current.column());
-    txtMemory_->setText(digit);
-    txtMemory_->setCursorPosition(1);
-    return true;
-}
-
-bool FrmMemoryMap::HandleEditorKey(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape) {
-        CancelEdit();
-        return true;
+    if (auto* box = qobject_cast<QLineEdit*>(delegate_->OpenEditor())) {
+        box->setText(digit);
+        box->setCursorPosition(1);
     }
-    if (!IsEnterKey(event)) return false;  // the validator takes hex digits, Backspace and edits
-    const auto [row, column] = MemoryMapModel::CellAfterEnter(editRow_, editColumn_);
-    CommitEdit();
-    msgMemory_->setFocus(Qt::OtherFocusReason);
-    msgMemory_->setCurrentIndex(model_->index(row, column));
     return true;
 }
 
@@ -255,7 +217,7 @@ void FrmMemoryMap::LeaveAddressBox() {
 }
 
 void FrmMemoryMap::StoreAndClose() {
-    CommitEdit();
+    delegate_->CommitOpenEditor();
     model_->Store(data_.image);
     close();
 }
@@ -265,7 +227,6 @@ bool FrmMemoryMap::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::KeyPress: {
             auto* key = static_cast<QKeyEvent*>(event);
             if (watched == msgMemory_) return HandleGridKey(key);
-            if (watched == txtMemory_ && editing_) return HandleEditorKey(key);
             if (watched == txtAddr_) return HandleAddressKey(key);
             break;
         }
@@ -278,7 +239,6 @@ bool FrmMemoryMap::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::FocusOut: {
             const auto* focus = static_cast<QFocusEvent*>(event);
             if (LeavesWithoutLosingEdit(focus)) break;
-            if (watched == txtMemory_) CommitEdit();
             if (watched == txtAddr_) LeaveAddressBox();
             break;
         }

@@ -1,6 +1,7 @@
-// The memory map: every byte of the image as two hex digits in msgMemory, edited in place with
-// txtMemory; an address box jumps to any address. OK writes the whole table into the image,
-// Cancel (or closing the window) leaves the image as it was. Not modal; deleted when closed.
+// The memory map: every byte of the image as two hex digits in msgMemory, edited in place by the
+// grid's item delegate (txtMemory); an address box jumps to any address. OK writes the whole table
+// into the image, Cancel (or closing the window) leaves the image as it was. Not modal; deleted
+// when closed.
 #pragma once
 
 #include <QString>
@@ -17,6 +18,7 @@ class QTableView;
 
 namespace qv {
 
+class MemoryMapDelegate;
 class MemoryMapModel;
 
 class FrmMemoryMap : public QWidget {
@@ -37,27 +39,20 @@ private:
     void BuildAddressBox();
     void OnCurrentChanged(const QModelIndex& current);
     bool HandleGridKey(QKeyEvent* event);
-    bool HandleEditorKey(QKeyEvent* event);
     bool HandleAddressKey(QKeyEvent* event);
-    void CommitEdit();
-    void CancelEdit();
-    void HideEditor();
+    void MoveAfterEnter(int row, int column);
     void LeaveAddressBox();
     void StoreAndClose();
 
     RadioData& data_;
     MemoryMapModel* model_ = nullptr;
     QTableView* msgMemory_ = nullptr;
-    QLineEdit* txtMemory_ = nullptr;
+    MemoryMapDelegate* delegate_ = nullptr;
     QLineEdit* txtAddr_ = nullptr;
     QLabel* lblValue_ = nullptr;
     QPushButton* cmdOK_ = nullptr;
     QPushButton* cmdCancel_ = nullptr;
 
-    bool editing_ = false;
-    int editRow_ = 0;
-    int editColumn_ = 0;
-    QString savedText_;     // the cell's text when its edit began
     QString savedAddress_;  // the address box's text when it got the focus
 };
 

@@ -42,8 +42,13 @@ QVariant MemoryMapModel::headerData(int section, Qt::Orientation orientation, in
 }
 
 Qt::ItemFlags MemoryMapModel::flags(const QModelIndex& index) const {
-    // The window's own editor changes cells, never the view.
-    return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags;
+    return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable
+                           : Qt::NoItemFlags;
+}
+
+bool MemoryMapModel::setData(const QModelIndex& index, const QVariant& value, int role) {
+    if (!index.isValid() || role != Qt::EditRole) return false;
+    return CommitCell(index.row(), index.column(), value.toString());
 }
 
 QString MemoryMapModel::CellText(int row, int column) const {

@@ -1,0 +1,202 @@
+#include "editors/channel/channel_delegates.h"
+
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+
+#include "codecs/tone.h"
+#include "editors/channel/frequency_validator.h"
+#include "editors/channel/name_validator.h"
+#include "editors/editor_window.h"
+
+namespace qv {
+
+using namespace channel;
+
+namespace {
+
+constexpr int kFrequencyEditorExtraTwips = 150;
+constexpr char kSavedTextProperty[] = "SavedText";
+constexpr char kRowProperty[] = "CellRow";
+constexpr char kColumnProperty[] = "CellColumn";
+
+bool IsEnterKey(const QKeyEvent* event) {
+    return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+}
+
+QComboBox* MakeList(QWidget* parent, const QString& name, bool editable) {
+    auto* combo = new QComboBox(parent);
+    combo->setObjectName(name);
+    combo->setEditable(editable);
+    combo->setInsertPolicy(QComboBox::NoInsert);
+    combo->setMaxVisibleItems(16);
+    return combo;
+}
+
+// The editor a watched widget belongs to: the line edit of an editable list is the list's.
+QWidget* EditorOf(QWidget* widget) {
+    auto* combo = qobject_cast<QComboBox*>(widget->parentWidget());
+    if (combo && combo->lineEdit() == widget) return combo;
+    return widget;
+}
+
+}  // namespace
+
+// ---- Every cell ----
+
+QString ChannelCellDelegate::SavedText(const QWidget* editor) {
+    return editor->property(kSavedTextProperty).toString();
+}
+
+void ChannelCellDelegate::Prepare(QWidget* editor, const QModelIndex& index) const {
+    editor->setProperty(kSavedTextProperty, index.data(Qt::EditRole).toString());
+    editor->setProperty(kRowProperty, ChannelTable::TableRow(index));
+    editor->setProperty(kColumnProperty, ChannelTable::TableColumn(index));
+}
+
+void ChannelCellDelegate::setEditorData(QWidget* /*editor*/, const QModelIndex& /*index*/) const {
+    // Each editor is filled once, when it opens; what the user typed since stays.
+}
+
+void ChannelCellDelegate::updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem& option,
+                                               const QModelIndex& /*index*/) const {
+    const QRect cell = option.rect;
+    // A list box is taller than a grid row: it keeps its own height, centred on the row.
+    const int height = qMax(cell.height(), editor->sizeHint().height());
+    editor->setGeometry(cell.x(), cell.center().y() - height / 2 + 1, cell.width() + ExtraWidth(),
+                        height);
+}
+
+void ChannelCellDelegate::initStyleOption(QStyleOptionViewItem* option,
+                                          const QModelIndex& index) const {
+    QStyledItemDelegate::initStyleOption(option, index);
+    // Display-only cells in the grey of a button's shadow; the others keep the view's colour.
+    if (index.data(ChannelTable::kDisplayOnlyRole).toBool()) {
+        option->backgroundBrush = option->palette.brush(QPalette::Dark);
+    }
+}
+
+bool ChannelCellDelegate::eventFilter(QObject* watched, QEvent* event) {
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (!widget) return QStyledItemDelegate::eventFilter(watched, event);
+    QWidget* editor = EditorOf(widget);
+    if (event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (IsEnterKey(key)) {
+            const int row = editor->property(kRowProperty).toInt();
+            const int column = editor->property(kColumnProperty).toInt();
+            emit commitData(editor);
+            emit closeEditor(editor, QAbstractItemDelegate::NoHint);
+            emit enterPressed(row, column);
+            return true;
+        }
+        if (key->key() == Qt::Key_Escape) {
+            // The cell keeps SavedText: nothing is stored.
+            emit closeEditor(editor, QAbstractItemDelegate::RevertModelCache);
+            return true;
+        }
+    }
+    // Focus and other events of a list's line edit reach the list itself.
+    if (editor != widget) return false;
+    return QStyledItemDelegate::eventFilter(editor, event);
+}
+
+// ---- Frequencies ----
+
+QWidget* FrequencyDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem& /*option*/,
+                                         const QModelIndex& index) const {
+    QComboBox* combo = MakeList(parent, QStringLiteral("CboFreq"), true);
+    combo->setCompleter(nullptr);  // what is typed stays as typed
+    combo->addItems(ChannelTable::FrequencyChoices());
+    // Digits and the decimal separator only, key by key; list entries are chosen as they are.
+    combo->setValidator(new FrequencyValidator(combo));
+    const QString cur = index.data(Qt::EditRole).toString();
+    const int at = combo->findText(cur, Qt::MatchExactly);
+    combo->setCurrentIndex(at);
+    if (at < 0) combo->setEditText(cur);
+    combo->lineEdit()->selectAll();
+    combo->lineEdit()->installEventFilter(const_cast<FrequencyDelegate*>(this));
+    Prepare(combo, index);
+    return combo;
+}
+
+void FrequencyDelegate::setModelData(QWidget* editor, QAbstractItemModel* model,
+                                     const QModelIndex& index) const {
+    const QString text = static_cast<QComboBox*>(editor)->currentText();
+    // An unchanged frequency stays exactly as it was, even off the raster.
+    if (text != SavedText(editor)) model->setData(index, text);
+}
+
+void FrequencyDelegate::StartWith(QWidget* editor, QChar typed) {
+    auto* combo = qobject_cast<QComboBox*>(editor);
+    const std::optional<QString> first = ChannelTable::AcceptedFrequencyText(QString(typed));
+    if (!combo || !combo->lineEdit() || !first) return;
+    combo->setCurrentIndex(-1);
+    combo->setEditText(*first);
+    combo->lineEdit()->deselect();
+    combo->lineEdit()->setCursorPosition(1);
+}
+
+int FrequencyDelegate::ExtraWidth() const {
+    return TwipsToPixels(kFrequencyEditorExtraTwips);
+}
+
+// ---- Names ----
+
+QWidget* NameDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem& /*option*/,
+                                    const QModelIndex& index) const {
+    auto* line = new QLineEdit(parent);
+    line->setObjectName(QStringLiteral("TxtChannel"));
+    line->setMaxLength(ChannelTable::kNameMaxLength);
+    const QString cur = index.data(Qt::EditRole).toString();
+    // Characters 32 to 122 only, whether typed or pasted.
+    auto* validator = new NameValidator(line);
+    validator->SetOriginal(cur);
+    line->setValidator(validator);
+    line->setText(cur);
+    line->selectAll();
+    Prepare(line, index);
+    return line;
+}
+
+void NameDelegate::setModelData(QWidget* editor, QAbstractItemModel* model,
+                                const QModelIndex& index) const {
+    const QString text = static_cast<QLineEdit*>(editor)->text();
+    if (text != SavedText(editor)) model->setData(index, text);
+}
+
+void NameDelegate::StartWith(QWidget* editor, QChar typed) {
+    auto* line = qobject_cast<QLineEdit*>(editor);
+    if (!line) return;
+    line->setText(QString(typed.toUpper()));
+    line->setCursorPosition(1);
+}
+
+// ---- Tones and options ----
+
+QWidget* ChoiceDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem& /*option*/,
+                                      const QModelIndex& index) const {
+    const int column = ChannelTable::TableColumn(index);
+    const bool tone = column == kColRxTone || column == kColTxTone;
+    QComboBox* combo = MakeList(
+        parent, tone ? QStringLiteral("CboChannel_0") : QStringLiteral("CboChannel_1"), false);
+    if (tone) {
+        combo->addItems(table_.ToneDisplayList());
+        if (combo->count() > 0) combo->setItemText(0, NoneText());
+    } else {
+        combo->addItems(ChannelTable::OptionList(column));
+    }
+    // A text that is none of the entries leaves the choice empty.
+    combo->setCurrentIndex(combo->findText(index.data(Qt::EditRole).toString(), Qt::MatchExactly));
+    Prepare(combo, index);
+    return combo;
+}
+
+void ChoiceDelegate::setModelData(QWidget* editor, QAbstractItemModel* model,
+                                  const QModelIndex& index) const {
+    auto* combo = static_cast<QComboBox*>(editor);
+    if (combo->currentIndex() < 0 || combo->currentText() == SavedText(editor)) return;
+    model->setData(index, combo->currentText());
+}
+
+}  // namespace qv
