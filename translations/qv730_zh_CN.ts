@@ -206,14 +206,6 @@
         <translation>否</translation>
     </message>
     <message>
-        <source>Off</source>
-        <translation>关</translation>
-    </message>
-    <message>
-        <source>On</source>
-        <translation>开</translation>
-    </message>
-    <message>
         <source>Low</source>
         <translation>低</translation>
     </message>
@@ -328,6 +320,14 @@
     <message>
         <source>&amp;Cancel</source>
         <translation>取消(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>关</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>开</translation>
     </message>
 </context>
 <context>
@@ -696,14 +696,6 @@ Put its channels into channels 1, 2, 3, ... in file order?
     <message>
         <source>CH</source>
         <translation>信道</translation>
-    </message>
-    <message>
-        <source>Off</source>
-        <translation>关</translation>
-    </message>
-    <message>
-        <source>On</source>
-        <translation>开</translation>
     </message>
     <message>
         <source>High</source>

@@ -88,12 +88,6 @@ QString YesText() {
 QString NoText() {
     return UiText("Channel", "No");
 }
-QString OffText() {
-    return UiText("Channel", "Off");
-}
-QString OnText() {
-    return UiText("Channel", "On");
-}
 QString LowText() {
     return UiText("Channel", "Low");
 }
