@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <functional>
 
-#include "platform/link_settings.h"
+#include "link/link_timing.h"
 
 namespace qv {
 

@@ -1,5 +1,7 @@
 #include "platform/ini_file.h"
 
+#include <QDir>
+
 #include <QFile>
 
 namespace qv {
@@ -44,6 +46,10 @@ QString GetIniValue(const QString& section, const QString& key, const QString& f
         return Unquoted(line.mid(equals + 1).trimmed()).left(kValueBufferChars - 1);
     }
     return {};
+}
+
+QString RadioIniPath(const QString& folder) {
+    return QDir(folder).filePath(QStringLiteral("Radio.INI"));
 }
 
 }  // namespace qv

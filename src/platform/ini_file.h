@@ -12,4 +12,7 @@ namespace qv {
 // value is cut at 9,999 characters.
 QString GetIniValue(const QString& section, const QString& key, const QString& file);
 
+// Radio.INI in `folder` (the application folder): the link timing and the ports' devices.
+QString RadioIniPath(const QString& folder);
+
 }  // namespace qv

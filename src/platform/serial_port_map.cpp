@@ -6,7 +6,6 @@
 #include <optional>
 
 #include "platform/ini_file.h"
-#include "platform/link_settings.h"
 
 namespace qv {
 

@@ -17,14 +17,6 @@
 
 namespace qv {
 
-namespace {
-
-QString Text(const char* english) {
-    return UiText("FileCommands", english);
-}
-
-}  // namespace
-
 void MainWindow::SetUpDesktop() {
     recent_ = new RecentFilesMenu(bar_->Menu("miFile"), bar_->Tool("miFile", "miExit"), this);
     connect(recent_, &RecentFilesMenu::OpenRequested, this, &MainWindow::OpenRecentFile);
@@ -61,9 +53,11 @@ void MainWindow::OpenRecentFile(const QString& path) {
     if (!QFileInfo::exists(path)) {
         recent_->Remove(path);
         context_.prompts().Message(
-            this, {Text("The file %1 no longer exists. It has been removed from the recent files.")
-                       .arg(QDir::toNativeSeparators(path)),
-                   AppTitle(), PromptIcon::Exclamation, PromptButtons::Ok});
+            this,
+            {UiText("FileCommands",
+                    "The file %1 no longer exists. It has been removed from the recent files.")
+                 .arg(QDir::toNativeSeparators(path)),
+             AppTitle(), PromptIcon::Exclamation, PromptButtons::Ok});
         return;
     }
     OpenPath(path);

@@ -11,7 +11,7 @@
 #include "link/clone.h"
 #include "link/dialogs/frm_clone.h"
 #include "link/dialogs/frm_com_port.h"
-#include "platform/link_settings.h"
+#include "platform/ini_file.h"
 #include "radio_sim_process.h"
 #include "support/test_context.h"
 

@@ -6,7 +6,7 @@
 #include <QStringList>
 #include <cstdint>
 
-#include "language/ui_language.h"
+#include "language/ui_language.h"  // OffText and OnText, which the option columns offer
 
 namespace qv::channel {
 
@@ -47,8 +47,6 @@ QString ModeTextInCurrentLanguage(const QString& modeText);
 
 QString YesText();
 QString NoText();
-QString OffText();
-QString OnText();
 QString LowText();
 QString HighText();
 QString NarrowText();

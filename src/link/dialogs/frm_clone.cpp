@@ -19,8 +19,6 @@ namespace qv {
 
 namespace {
 
-constexpr char kContext[] = "CloneDialog";
-
 constexpr int kWidthTwips = 5400;
 constexpr int kButtonWidthTwips = 1200;
 
@@ -74,11 +72,11 @@ FrmClone::FrmClone(RadioData& data, AppContext& context, QWidget* parent)
 }
 
 void FrmClone::Display() {
-    setWindowTitle(Reading() ? UiText(kContext, "Read Data From Radio")
-                             : UiText(kContext, "Write Data To Radio"));
-    Command1->setText(UiText(kContext, "&Ok"));
+    setWindowTitle(Reading() ? UiText("CloneDialog", "Read Data From Radio")
+                             : UiText("CloneDialog", "Write Data To Radio"));
+    Command1->setText(UiText("CloneDialog", "&Ok"));
     Command2->setText(UiText("Common", "&Cancel"));
-    Label1->setText(UiText(kContext, "Press [OK] to Begin"));
+    Label1->setText(UiText("CloneDialog", "Press [OK] to Begin"));
     Prg1->setValue(0);
     // Every showing of the dialog can start one transfer.
     Command1->setEnabled(true);
@@ -101,7 +99,8 @@ void FrmClone::Start() {
         reject();
         return;
     }
-    Label1->setText(Reading() ? UiText(kContext, "Reading...") : UiText(kContext, "Writting...  "));
+    Label1->setText(Reading() ? UiText("CloneDialog", "Reading...")
+                              : UiText("CloneDialog", "Writting...  "));
     driver_->Begin();
     Command1->setEnabled(false);
 }
@@ -111,8 +110,8 @@ void FrmClone::OnProgress(double percent) {
 }
 
 void FrmClone::OnCompleted() {
-    const QString text =
-        Reading() ? UiText(kContext, "Reading Complete!") : UiText(kContext, "Writing Complete!");
+    const QString text = Reading() ? UiText("CloneDialog", "Reading Complete!")
+                                   : UiText("CloneDialog", "Writing Complete!");
     context_.prompts().Message(this,
                                {text, AppTitle(), PromptIcon::Information, PromptButtons::Ok});
     accept();
@@ -120,7 +119,7 @@ void FrmClone::OnCompleted() {
 
 void FrmClone::OnFailed() {
     const PromptAnswer answer = context_.prompts().Message(
-        this, {UiText(kContext, "Connection Fail!"), AppTitle(), PromptIcon::Critical,
+        this, {UiText("CloneDialog", "Connection Fail!"), AppTitle(), PromptIcon::Critical,
                PromptButtons::RetryCancel, PromptAnswer::Retry});
     if (answer == PromptAnswer::Retry && isVisible()) {
         // The port stays open; the transfer starts over from the handshake and the first row.

@@ -8,15 +8,15 @@
 
 #include "data/radio_image.h"
 #include "link/clone.h"
-#include "platform/link_settings.h"
+#include "link/link_timing.h"
 
 namespace qv {
 
 struct CloneRequest {
     QString device;
     qv::CloneMode CloneMode = qv::CloneMode::Read;
-    std::int16_t FirstRow = 1;
-    std::int16_t LastRow = 26;
+    std::int16_t FirstRow = kReadFirstRow;
+    std::int16_t LastRow = kReadLastRow;
     LinkTiming timing;
     std::function<void(double percent)> progress;  // optional
 };

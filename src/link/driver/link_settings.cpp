@@ -1,4 +1,4 @@
-#include "platform/link_settings.h"
+#include "link/driver/link_settings.h"
 
 #include <QDir>
 #include <QLocale>
@@ -26,10 +26,6 @@ double RoundHalfEven(double value) {
 }
 
 }  // namespace
-
-QString RadioIniPath(const QString& folder) {
-    return QDir(folder).filePath(QStringLiteral("Radio.INI"));
-}
 
 std::optional<std::int16_t> TimingNumber(const QString& text) {
     const QString trimmed = text.trimmed();

@@ -7,18 +7,9 @@
 #include <cstdint>
 #include <optional>
 
+#include "link/link_timing.h"
+
 namespace qv {
-
-constexpr std::int16_t kDefaultRecvInterval = 50;  // ms between two receive polls
-constexpr std::int16_t kDefaultRecvLimit = 40;     // polls allowed for one reply
-
-struct LinkTiming {
-    std::int16_t RecvInterval = kDefaultRecvInterval;
-    std::int16_t RecvLimit = kDefaultRecvLimit;
-};
-
-// Radio.INI in `folder` (the application folder).
-QString RadioIniPath(const QString& folder);
 
 // A timing value as Radio.INI writes it: a number, rounded to the nearest whole number with
 // halves to the even neighbour, that fits a signed 16-bit integer. Nothing for any other text.
