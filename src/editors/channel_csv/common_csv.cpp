@@ -150,13 +150,16 @@ MaybeError CommonRowReader::Ctcss(const char* column, int tableColumn) {
 }
 
 MaybeError CommonRowReader::Dcs(const char* column, QChar polarity, int tableColumn) {
-    static const QRegularExpression code(QStringLiteral("^[0-9]{1,3}$"));
+    // Hexadecimal digits as well: the export writes a customized code that is no octal number
+    // (0A1) as the field holds it.
+    static const QRegularExpression code(QStringLiteral("^[0-9A-F]{1,3}$"));
     const QString text = Cell(column);
-    if (!code.match(text).hasMatch()) {
+    if (!code.match(text.toUpper()).hasMatch()) {
         return Error(column, QStringLiteral("\"%1\" is not a DCS code").arg(text));
     }
     // R (reversed) is what this radio calls inverted, I.
-    const QString tone = u'D' + text.rightJustified(3, u'0') + (polarity == u'R' ? u'I' : u'N');
+    const QString tone =
+        u'D' + text.toUpper().rightJustified(3, u'0') + (polarity == u'R' ? u'I' : u'N');
     row_.Set(tableColumn, tone, column, text);
     return std::nullopt;
 }
