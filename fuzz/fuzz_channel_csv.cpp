@@ -6,7 +6,7 @@
 #include <cstdlib>
 
 #include "editors/channel_csv/channel_csv.h"
-#include "template_description.h"
+#include "startup_template.h"
 
 namespace {
 

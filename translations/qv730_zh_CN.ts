@@ -2,25 +2,200 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN" sourcelanguage="en">
 <context>
-    <name>Common</name>
+    <name>About</name>
     <message>
-        <source>&amp;OK</source>
-        <translation>确定(&amp;O)</translation>
+        <source>About</source>
+        <translation>关于</translation>
     </message>
     <message>
-        <source>&amp;Cancel</source>
-        <translation>取消(&amp;C)</translation>
+        <source>Programming SoftWare</source>
+        <translation>编程软件</translation>
+    </message>
+    <message>
+        <source>O&amp;K</source>
+        <translation>确定(&amp;K)</translation>
+    </message>
+    <message>
+        <source>Programs the channels and settings of the QV-730 two-way radio.</source>
+        <translation>为 QV-730 对讲机编写信道与设置。</translation>
     </message>
 </context>
 <context>
-    <name>Prompts</name>
+    <name>AudioSettings</name>
     <message>
-        <source>OK</source>
-        <translation>确定</translation>
+        <source>Audio Settings</source>
+        <translation>音频设置</translation>
     </message>
     <message>
-        <source>Cancel</source>
-        <translation>取消</translation>
+        <source>Microphone Gain</source>
+        <translation>麦克风增益</translation>
+    </message>
+    <message>
+        <source>Accessory Microphone Gain</source>
+        <translation>配件麦克风增益</translation>
+    </message>
+    <message>
+        <source>VOX Level</source>
+        <translation>耳机声控等级</translation>
+    </message>
+    <message>
+        <source>iVOX Level</source>
+        <translation>语音声控等级</translation>
+    </message>
+    <message>
+        <source>VOX delay (Sec)</source>
+        <translation>声控延时 (秒)</translation>
+    </message>
+    <message>
+        <source>Channel Annunciation</source>
+        <translation>语音提示类型</translation>
+    </message>
+    <message>
+        <source>Repeater Burst Tone</source>
+        <translation>中继脉冲音</translation>
+    </message>
+    <message>
+        <source>Call Tone</source>
+        <translation>发射提示音</translation>
+    </message>
+    <message>
+        <source>Roger Beep Tone</source>
+        <translation>发射结束提示音</translation>
+    </message>
+    <message>
+        <source>Emergency Settings</source>
+        <translation>报警设置</translation>
+    </message>
+    <message>
+        <source>Emergency Channel</source>
+        <translation>报警信道</translation>
+    </message>
+    <message>
+        <source>Select Channel</source>
+        <translation>选择信道</translation>
+    </message>
+    <message>
+        <source>Lone Worker Mode</source>
+        <translation>单独工作模式</translation>
+    </message>
+    <message>
+        <source>Lone Worker Timer</source>
+        <translation>单独工作计时器</translation>
+    </message>
+    <message>
+        <source>(min)</source>
+        <translation>(分钟)</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>英文</translation>
+    </message>
+    <message>
+        <source>Current CH</source>
+        <translation>当前信道</translation>
+    </message>
+    <message>
+        <source>PRI CH</source>
+        <translation>优先信道</translation>
+    </message>
+    <message>
+        <source>Select CH</source>
+        <translation>选择信道</translation>
+    </message>
+</context>
+<context>
+    <name>Channel</name>
+    <message>
+        <source>Undo</source>
+        <translation>撤销</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>重做</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>复制</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>粘贴</translation>
+    </message>
+    <message>
+        <source>Delete channels</source>
+        <translation>删除信道</translation>
+    </message>
+    <message>
+        <source>The channels cannot be pasted: %1</source>
+        <translation>无法粘贴信道：%1</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>信道号</translation>
+    </message>
+    <message>
+        <source>CH Name</source>
+        <translation>信道名称</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>信道模式</translation>
+    </message>
+    <message>
+        <source>RX Freq.</source>
+        <translation>接收频率</translation>
+    </message>
+    <message>
+        <source>RX CTCSS/DCS</source>
+        <translation>接收亚音</translation>
+    </message>
+    <message>
+        <source>TX Freq.</source>
+        <translation>发射频率</translation>
+    </message>
+    <message>
+        <source>TX CTCSS/DCS</source>
+        <translation>发射亚音</translation>
+    </message>
+    <message>
+        <source>TX Power</source>
+        <translation>发射功率</translation>
+    </message>
+    <message>
+        <source>Bandwidth</source>
+        <translation>信道带宽</translation>
+    </message>
+    <message>
+        <source>Scan</source>
+        <translation>扫描</translation>
+    </message>
+    <message>
+        <source>Busy Lock</source>
+        <translation>繁忙锁定</translation>
+    </message>
+    <message>
+        <source>Reverse Burst</source>
+        <translation>尾音消除</translation>
+    </message>
+    <message>
+        <source>Talk Around</source>
+        <translation>脱网</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>信道</translation>
+    </message>
+    <message>
+        <source>Simplex</source>
+        <translation>单工</translation>
+    </message>
+    <message>
+        <source>Repeater</source>
+        <translation>中继</translation>
+    </message>
+    <message>
+        <source>RX only</source>
+        <translation>禁止发射</translation>
     </message>
     <message>
         <source>Yes</source>
@@ -31,8 +206,143 @@
         <translation>否</translation>
     </message>
     <message>
-        <source>Retry</source>
-        <translation>重试</translation>
+        <source>Low</source>
+        <translation>低</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <translation>高</translation>
+    </message>
+    <message>
+        <source>Narrow</source>
+        <translation>窄带</translation>
+    </message>
+    <message>
+        <source>Wide</source>
+        <translation>宽带</translation>
+    </message>
+    <message>
+        <source>Carrier</source>
+        <translation>载波</translation>
+    </message>
+    <message>
+        <source>Carrier Squelch</source>
+        <translation>载波</translation>
+    </message>
+    <message>
+        <source>CTCSS/DCS</source>
+        <translation>亚音</translation>
+    </message>
+</context>
+<context>
+    <name>ChannelList</name>
+    <message>
+        <source>QV-730 Channel List</source>
+        <translation>QV-730 信道表</translation>
+    </message>
+    <message>
+        <source>File: %1</source>
+        <translation>文件：%1</translation>
+    </message>
+    <message>
+        <source>Date: %1</source>
+        <translation>日期：%1</translation>
+    </message>
+    <message>
+        <source>Print Channel List</source>
+        <translation>打印信道表</translation>
+    </message>
+    <message>
+        <source>Export Channel List (PDF)</source>
+        <translation>导出信道表 (PDF)</translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf)</source>
+        <translation>PDF 文件 (*.pdf)</translation>
+    </message>
+    <message>
+        <source>The PDF could not be made.</source>
+        <translation>无法生成 PDF 文件。</translation>
+    </message>
+</context>
+<context>
+    <name>CloneDialog</name>
+    <message>
+        <source>Read Data From Radio</source>
+        <translation>从对讲机读出数据</translation>
+    </message>
+    <message>
+        <source>Write Data To Radio</source>
+        <translation>向对讲机写入数据</translation>
+    </message>
+    <message>
+        <source>&amp;Ok</source>
+        <translation>确定(&amp;O)</translation>
+    </message>
+    <message>
+        <source>Press [OK] to Begin</source>
+        <translation>按【确定】开始</translation>
+    </message>
+    <message>
+        <source>Reading...</source>
+        <translation>读取中...</translation>
+    </message>
+    <message>
+        <source>Writting...  </source>
+        <translation>写入中...</translation>
+    </message>
+    <message>
+        <source>Reading Complete!</source>
+        <translation>读频完成!</translation>
+    </message>
+    <message>
+        <source>Writing Complete!</source>
+        <translation>写频完成!</translation>
+    </message>
+    <message>
+        <source>Connection Fail!</source>
+        <translation>通讯出错!</translation>
+    </message>
+</context>
+<context>
+    <name>ComPortDialog</name>
+    <message>
+        <source>Communication Port</source>
+        <translation>通信端口</translation>
+    </message>
+</context>
+<context>
+    <name>Common</name>
+    <message>
+        <source>&amp;OK</source>
+        <translation>确定(&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>取消(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>关</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>开</translation>
+    </message>
+</context>
+<context>
+    <name>CustomizedTones</name>
+    <message>
+        <source>Customized CTCSS/DCS</source>
+        <translation>自定义亚音</translation>
+    </message>
+    <message>
+        <source>Customized CTCSS</source>
+        <translation>自定义模拟亚音</translation>
+    </message>
+    <message>
+        <source>Customized DCS</source>
+        <translation>自定义数字亚音</translation>
     </message>
 </context>
 <context>
@@ -47,10 +357,93 @@
     </message>
 </context>
 <context>
-    <name>Tone</name>
+    <name>FileCommands</name>
     <message>
-        <source>None</source>
-        <translation>无</translation>
+        <source>All data will be cleared.</source>
+        <translation>所有数据将被清空。</translation>
+    </message>
+    <message>
+        <source>Alert!</source>
+        <translation>警告!</translation>
+    </message>
+    <message>
+        <source>File has been modified, save it now?</source>
+        <translation>文件已被修改，是否保存？</translation>
+    </message>
+    <message>
+        <source>The channel plan was not imported.</source>
+        <translation>信道表未导入。</translation>
+    </message>
+    <message>
+        <source>This file is a channel list in the common CSV of other radio programs.
+Put its channels into channels 1, 2, 3, ... in file order?
+(No: each goes to the channel its Location names.)</source>
+        <translation>此文件是其他写频软件通用 CSV 格式的信道表。
+是否按文件中的顺序依次放入信道 1、2、3……？
+（否：按 Location 列指定的信道放入。）</translation>
+    </message>
+    <message>
+        <source>Power and Mode are not applied: this radio&apos;s power and bandwidth are fixed.</source>
+        <translation>未导入功率 (Power) 和模式 (Mode)：本机的发射功率和信道带宽是固定的。</translation>
+    </message>
+    <message>
+        <source>The file %1 no longer exists. It has been removed from the recent files.</source>
+        <translation>文件 %1 已不存在，已从最近的文件中移除。</translation>
+    </message>
+</context>
+<context>
+    <name>GeneralSettings</name>
+    <message>
+        <source>General Settings</source>
+        <translation>整机设置</translation>
+    </message>
+    <message>
+        <source>Scan Settings</source>
+        <translation>扫描设置</translation>
+    </message>
+    <message>
+        <source>Reverse Burst</source>
+        <translation>尾音消除相位</translation>
+    </message>
+    <message>
+        <source>Squelch Level</source>
+        <translation>静噪电平</translation>
+    </message>
+    <message>
+        <source>Transmit Timeout Timer</source>
+        <translation>发射超时定时器</translation>
+    </message>
+    <message>
+        <source>Battery Save</source>
+        <translation>省电功能</translation>
+    </message>
+    <message>
+        <source>Enable Radio to Radio Cloning</source>
+        <translation>允许有线复制</translation>
+    </message>
+    <message>
+        <source>Enable Restore Factory Default Settings</source>
+        <translation>允许恢复出厂默认设置</translation>
+    </message>
+    <message>
+        <source>Scan Mode</source>
+        <translation>扫描方式</translation>
+    </message>
+    <message>
+        <source>Priority Channel</source>
+        <translation>优先信道</translation>
+    </message>
+    <message>
+        <source>Scan Resume Time</source>
+        <translation>扫描恢复时间</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>普通</translation>
+    </message>
+    <message>
+        <source>Priority</source>
+        <translation>优先</translation>
     </message>
 </context>
 <context>
@@ -265,171 +658,14 @@
     </message>
 </context>
 <context>
-    <name>TreeView</name>
+    <name>Prompts</name>
     <message>
-        <source>General Settings</source>
-        <translation>整机设置</translation>
+        <source>OK</source>
+        <translation>确定</translation>
     </message>
     <message>
-        <source>Audio Settings</source>
-        <translation>音频设置</translation>
-    </message>
-    <message>
-        <source>Channels</source>
-        <translation>信道</translation>
-    </message>
-    <message>
-        <source>Side Button Function Settings</source>
-        <translation>侧键功能设置</translation>
-    </message>
-</context>
-<context>
-    <name>About</name>
-    <message>
-        <source>About</source>
-        <translation>关于</translation>
-    </message>
-    <message>
-        <source>Programming SoftWare</source>
-        <translation>编程软件</translation>
-    </message>
-    <message>
-        <source>O&amp;K</source>
-        <translation>确定(&amp;K)</translation>
-    </message>
-    <message>
-        <source>Programs the channels and settings of the QV-730 two-way radio.</source>
-        <translation>为 QV-730 对讲机编写信道与设置。</translation>
-    </message>
-</context>
-<context>
-    <name>FileCommands</name>
-    <message>
-        <source>All data will be cleared.</source>
-        <translation>所有数据将被清空。</translation>
-    </message>
-    <message>
-        <source>Alert!</source>
-        <translation>警告!</translation>
-    </message>
-    <message>
-        <source>File has been modified, save it now?</source>
-        <translation>文件已被修改，是否保存？</translation>
-    </message>
-    <message>
-        <source>The channel plan was not imported.</source>
-        <translation>信道表未导入。</translation>
-    </message>
-    <message>
-        <source>This file is a channel list in the common CSV of other radio programs.
-Put its channels into channels 1, 2, 3, ... in file order?
-(No: each goes to the channel its Location names.)</source>
-        <translation>此文件是其他写频软件通用 CSV 格式的信道表。
-是否按文件中的顺序依次放入信道 1、2、3……？
-（否：按 Location 列指定的信道放入。）</translation>
-    </message>
-    <message>
-        <source>Power and Mode are not applied: this radio&apos;s power and bandwidth are fixed.</source>
-        <translation>未导入功率 (Power) 和模式 (Mode)：本机的发射功率和信道带宽是固定的。</translation>
-    </message>
-    <message>
-        <source>The file %1 no longer exists. It has been removed from the recent files.</source>
-        <translation>文件 %1 已不存在，已从最近的文件中移除。</translation>
-    </message>
-</context>
-<context>
-    <name>Channel</name>
-    <message>
-        <source>Undo</source>
-        <translation>撤销</translation>
-    </message>
-    <message>
-        <source>Redo</source>
-        <translation>重做</translation>
-    </message>
-    <message>
-        <source>Copy</source>
-        <translation>复制</translation>
-    </message>
-    <message>
-        <source>Paste</source>
-        <translation>粘贴</translation>
-    </message>
-    <message>
-        <source>Delete channels</source>
-        <translation>删除信道</translation>
-    </message>
-    <message>
-        <source>The channels cannot be pasted: %1</source>
-        <translation>无法粘贴信道：%1</translation>
-    </message>
-    <message>
-        <source>No.</source>
-        <translation>信道号</translation>
-    </message>
-    <message>
-        <source>CH Name</source>
-        <translation>信道名称</translation>
-    </message>
-    <message>
-        <source>Mode</source>
-        <translation>信道模式</translation>
-    </message>
-    <message>
-        <source>RX Freq.</source>
-        <translation>接收频率</translation>
-    </message>
-    <message>
-        <source>RX CTCSS/DCS</source>
-        <translation>接收亚音</translation>
-    </message>
-    <message>
-        <source>TX Freq.</source>
-        <translation>发射频率</translation>
-    </message>
-    <message>
-        <source>TX CTCSS/DCS</source>
-        <translation>发射亚音</translation>
-    </message>
-    <message>
-        <source>TX Power</source>
-        <translation>发射功率</translation>
-    </message>
-    <message>
-        <source>Bandwidth</source>
-        <translation>信道带宽</translation>
-    </message>
-    <message>
-        <source>Scan</source>
-        <translation>扫描</translation>
-    </message>
-    <message>
-        <source>Busy Lock</source>
-        <translation>繁忙锁定</translation>
-    </message>
-    <message>
-        <source>Reverse Burst</source>
-        <translation>尾音消除</translation>
-    </message>
-    <message>
-        <source>Talk Around</source>
-        <translation>脱网</translation>
-    </message>
-    <message>
-        <source>Channels</source>
-        <translation>信道</translation>
-    </message>
-    <message>
-        <source>Simplex</source>
-        <translation>单工</translation>
-    </message>
-    <message>
-        <source>Repeater</source>
-        <translation>中继</translation>
-    </message>
-    <message>
-        <source>RX only</source>
-        <translation>禁止发射</translation>
+        <source>Cancel</source>
+        <translation>取消</translation>
     </message>
     <message>
         <source>Yes</source>
@@ -440,40 +676,19 @@ Put its channels into channels 1, 2, 3, ... in file order?
         <translation>否</translation>
     </message>
     <message>
-        <source>Off</source>
-        <translation>关</translation>
+        <source>Retry</source>
+        <translation>重试</translation>
+    </message>
+</context>
+<context>
+    <name>SerialLink</name>
+    <message>
+        <source>There is no serial device for this port.</source>
+        <translation>此端口没有串口设备。</translation>
     </message>
     <message>
-        <source>On</source>
-        <translation>开</translation>
-    </message>
-    <message>
-        <source>Low</source>
-        <translation>低</translation>
-    </message>
-    <message>
-        <source>High</source>
-        <translation>高</translation>
-    </message>
-    <message>
-        <source>Narrow</source>
-        <translation>窄带</translation>
-    </message>
-    <message>
-        <source>Wide</source>
-        <translation>宽带</translation>
-    </message>
-    <message>
-        <source>Carrier</source>
-        <translation>载波</translation>
-    </message>
-    <message>
-        <source>Carrier Squelch</source>
-        <translation>载波</translation>
-    </message>
-    <message>
-        <source>CTCSS/DCS</source>
-        <translation>亚音</translation>
+        <source>Invalid port settings: %1</source>
+        <translation>端口设置无效：%1</translation>
     </message>
 </context>
 <context>
@@ -481,14 +696,6 @@ Put its channels into channels 1, 2, 3, ... in file order?
     <message>
         <source>CH</source>
         <translation>信道</translation>
-    </message>
-    <message>
-        <source>Off</source>
-        <translation>关</translation>
-    </message>
-    <message>
-        <source>On</source>
-        <translation>开</translation>
     </message>
     <message>
         <source>High</source>
@@ -505,144 +712,6 @@ Put its channels into channels 1, 2, 3, ... in file order?
     <message>
         <source>(Sec)</source>
         <translation>(秒)</translation>
-    </message>
-</context>
-<context>
-    <name>GeneralSettings</name>
-    <message>
-        <source>General Settings</source>
-        <translation>整机设置</translation>
-    </message>
-    <message>
-        <source>Scan Settings</source>
-        <translation>扫描设置</translation>
-    </message>
-    <message>
-        <source>Reverse Burst</source>
-        <translation>尾音消除相位</translation>
-    </message>
-    <message>
-        <source>Squelch Level</source>
-        <translation>静噪电平</translation>
-    </message>
-    <message>
-        <source>Transmit Timeout Timer</source>
-        <translation>发射超时定时器</translation>
-    </message>
-    <message>
-        <source>Battery Save</source>
-        <translation>省电功能</translation>
-    </message>
-    <message>
-        <source>Enable Radio to Radio Cloning</source>
-        <translation>允许有线复制</translation>
-    </message>
-    <message>
-        <source>Enable Restore Factory Default Settings</source>
-        <translation>允许恢复出厂默认设置</translation>
-    </message>
-    <message>
-        <source>Scan Mode</source>
-        <translation>扫描方式</translation>
-    </message>
-    <message>
-        <source>Priority Channel</source>
-        <translation>优先信道</translation>
-    </message>
-    <message>
-        <source>Scan Resume Time</source>
-        <translation>扫描恢复时间</translation>
-    </message>
-    <message>
-        <source>Normal</source>
-        <translation>普通</translation>
-    </message>
-    <message>
-        <source>Priority</source>
-        <translation>优先</translation>
-    </message>
-</context>
-<context>
-    <name>AudioSettings</name>
-    <message>
-        <source>Audio Settings</source>
-        <translation>音频设置</translation>
-    </message>
-    <message>
-        <source>Microphone Gain</source>
-        <translation>麦克风增益</translation>
-    </message>
-    <message>
-        <source>Accessory Microphone Gain</source>
-        <translation>配件麦克风增益</translation>
-    </message>
-    <message>
-        <source>VOX Level</source>
-        <translation>耳机声控等级</translation>
-    </message>
-    <message>
-        <source>iVOX Level</source>
-        <translation>语音声控等级</translation>
-    </message>
-    <message>
-        <source>VOX delay (Sec)</source>
-        <translation>声控延时 (秒)</translation>
-    </message>
-    <message>
-        <source>Channel Annunciation</source>
-        <translation>语音提示类型</translation>
-    </message>
-    <message>
-        <source>Repeater Burst Tone</source>
-        <translation>中继脉冲音</translation>
-    </message>
-    <message>
-        <source>Call Tone</source>
-        <translation>发射提示音</translation>
-    </message>
-    <message>
-        <source>Roger Beep Tone</source>
-        <translation>发射结束提示音</translation>
-    </message>
-    <message>
-        <source>Emergency Settings</source>
-        <translation>报警设置</translation>
-    </message>
-    <message>
-        <source>Emergency Channel</source>
-        <translation>报警信道</translation>
-    </message>
-    <message>
-        <source>Select Channel</source>
-        <translation>选择信道</translation>
-    </message>
-    <message>
-        <source>Lone Worker Mode</source>
-        <translation>单独工作模式</translation>
-    </message>
-    <message>
-        <source>Lone Worker Timer</source>
-        <translation>单独工作计时器</translation>
-    </message>
-    <message>
-        <source>(min)</source>
-        <translation>(分钟)</translation>
-    </message>
-    <message>
-        <source>English</source>
-        <translation>英文</translation>
-    </message>
-    <message>
-        <source>Current CH</source>
-        <translation>当前信道</translation>
-    </message>
-    <message>
-        <source>PRI CH</source>
-        <translation>优先信道</translation>
-    </message>
-    <message>
-        <source>Select CH</source>
-        <translation>选择信道</translation>
     </message>
 </context>
 <context>
@@ -685,106 +754,29 @@ Put its channels into channels 1, 2, 3, ... in file order?
     </message>
 </context>
 <context>
-    <name>CustomizedTones</name>
+    <name>Tone</name>
     <message>
-        <source>Customized CTCSS/DCS</source>
-        <translation>自定义亚音</translation>
-    </message>
-    <message>
-        <source>Customized CTCSS</source>
-        <translation>自定义模拟亚音</translation>
-    </message>
-    <message>
-        <source>Customized DCS</source>
-        <translation>自定义数字亚音</translation>
+        <source>None</source>
+        <translation>无</translation>
     </message>
 </context>
 <context>
-    <name>CloneDialog</name>
+    <name>TreeView</name>
     <message>
-        <source>Read Data From Radio</source>
-        <translation>从对讲机读出数据</translation>
+        <source>General Settings</source>
+        <translation>整机设置</translation>
     </message>
     <message>
-        <source>Write Data To Radio</source>
-        <translation>向对讲机写入数据</translation>
+        <source>Audio Settings</source>
+        <translation>音频设置</translation>
     </message>
     <message>
-        <source>&amp;Ok</source>
-        <translation>确定(&amp;O)</translation>
+        <source>Channels</source>
+        <translation>信道</translation>
     </message>
     <message>
-        <source>Press [OK] to Begin</source>
-        <translation>按【确定】开始</translation>
-    </message>
-    <message>
-        <source>Reading...</source>
-        <translation>读取中...</translation>
-    </message>
-    <message>
-        <source>Writting...  </source>
-        <translation>写入中...</translation>
-    </message>
-    <message>
-        <source>Reading Complete!</source>
-        <translation>读频完成!</translation>
-    </message>
-    <message>
-        <source>Writing Complete!</source>
-        <translation>写频完成!</translation>
-    </message>
-    <message>
-        <source>Connection Fail!</source>
-        <translation>通讯出错!</translation>
-    </message>
-</context>
-<context>
-    <name>ComPortDialog</name>
-    <message>
-        <source>Communication Port</source>
-        <translation>通信端口</translation>
-    </message>
-</context>
-<context>
-    <name>SerialLink</name>
-    <message>
-        <source>There is no serial device for this port.</source>
-        <translation>此端口没有串口设备。</translation>
-    </message>
-    <message>
-        <source>Invalid port settings: %1</source>
-        <translation>端口设置无效：%1</translation>
-    </message>
-</context>
-<context>
-    <name>ChannelList</name>
-    <message>
-        <source>QV-730 Channel List</source>
-        <translation>QV-730 信道表</translation>
-    </message>
-    <message>
-        <source>File: %1</source>
-        <translation>文件：%1</translation>
-    </message>
-    <message>
-        <source>Date: %1</source>
-        <translation>日期：%1</translation>
-    </message>
-    <message>
-        <source>Print Channel List</source>
-        <translation>打印信道表</translation>
-    </message>
-    <message>
-        <source>Export Channel List (PDF)</source>
-        <translation>导出信道表 (PDF)</translation>
-    </message>
-    <message>
-        <source>PDF Files (*.pdf)</source>
-        <translation>PDF 文件 (*.pdf)</translation>
-    </message>
-    <message>
-        <source>The PDF could not be made.</source>
-        <translation>无法生成 PDF 文件。</translation>
+        <source>Side Button Function Settings</source>
+        <translation>侧键功能设置</translation>
     </message>
 </context>
 </TS>

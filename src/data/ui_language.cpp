@@ -49,4 +49,12 @@ QString UiText(const char* context, const char* english) {
     return UiTextIn(g_language, context, english);
 }
 
+QString OffText() {
+    return UiText("Common", "Off");
+}
+
+QString OnText() {
+    return UiText("Common", "On");
+}
+
 }  // namespace qv

@@ -34,6 +34,10 @@ QString UiText(const char* context, const char* english);
 // The same for a chosen language, whatever the current one is.
 QString UiTextIn(std::uint8_t language, const char* context, const char* english);
 
+// Words several windows show: "Off" / "关", "On" / "开".
+QString OffText();
+QString OnText();
+
 // The application title: main window caption, default message-box title, product name.
 inline QString AppTitle() {
     return QStringLiteral("QV-730");

@@ -23,10 +23,6 @@ constexpr int kReadReplyDataOffset = 4;
 // Rows beyond this one would collide with the End marker.
 constexpr std::int16_t kLastDataRow = kEndRow - 1;
 
-// Rows 1-26 hold the settings; the radio keeps a second copy of them in rows 38-63.
-constexpr int kSettingsFirstRow = 1;
-constexpr int kSettingsLastRow = 26;
-constexpr int kSettingsCopyFirstRow = 38;
 constexpr int kWriteFlagAddress = 0x171A;
 
 QByteArray RowHeader(char command, int row) {
@@ -81,7 +77,7 @@ std::int16_t CloneEngine::Bounded(std::int16_t row) const {
 std::int16_t CloneEngine::NextRow(std::int16_t row) const {
     // The test for the last row comes before the jump over rows 27-37.
     if (row == LastRow) return kEndRow;
-    if (row == 26) return 38;
+    if (row == kSettingsLastRow) return kSettingsCopyFirstRow;
     return Bounded(static_cast<std::int16_t>(row + 1));
 }
 

@@ -9,6 +9,7 @@
 #include <cstdint>
 
 #include "data/radio_image.h"
+#include "platform/link_settings.h"
 
 namespace qv {
 
@@ -23,10 +24,16 @@ constexpr std::uint8_t kCloneWrite = 2;  // CloneMode: write the image to the ra
 constexpr std::int16_t kHandshakeRow = -2;  // CurrentRow while the handshake is under way
 constexpr std::int16_t kEndRow = 800;       // CurrentRow while the End frame goes out
 
-// The rows of the two commands; rows 27 to 37 are never transferred.
-constexpr std::int16_t kReadFirstRow = 1;
-constexpr std::int16_t kReadLastRow = 26;
-constexpr std::int16_t kWriteFirstRow = 1;
+// Rows 1-26 hold the settings; the radio keeps a second copy of them in rows 38-63. Rows 27 to
+// 37 are never transferred.
+constexpr std::int16_t kSettingsFirstRow = 1;
+constexpr std::int16_t kSettingsLastRow = 26;
+constexpr std::int16_t kSettingsCopyFirstRow = 38;
+
+// The rows of the two commands.
+constexpr std::int16_t kReadFirstRow = kSettingsFirstRow;
+constexpr std::int16_t kReadLastRow = kSettingsLastRow;
+constexpr std::int16_t kWriteFirstRow = kSettingsFirstRow;
 constexpr std::int16_t kWriteLastRow = 63;
 
 constexpr int kSendPeriodMs = 1;  // the next frame follows a processed reply at once
@@ -70,8 +77,8 @@ public:
     std::int16_t LastRow = kReadLastRow;
     std::uint8_t CloneMode = kCloneRead;
     // From Radio.INI at start-up; kept from one transfer to the next.
-    std::int16_t RecvInterval = 50;
-    std::int16_t RecvLimit = 40;
+    std::int16_t RecvInterval = kDefaultRecvInterval;
+    std::int16_t RecvLimit = kDefaultRecvLimit;
 
     // Starts (or, after a failure, restarts) a transfer from the handshake: progress 0, send
     // timer armed, nothing staged.

@@ -7,15 +7,16 @@
 #include <functional>
 
 #include "data/radio_image.h"
+#include "link/clone.h"
 #include "platform/link_settings.h"
 
 namespace qv {
 
 struct CloneRequest {
     QString device;
-    std::uint8_t CloneMode = 1;
-    std::int16_t FirstRow = 1;
-    std::int16_t LastRow = 26;
+    std::uint8_t CloneMode = kCloneRead;
+    std::int16_t FirstRow = kReadFirstRow;
+    std::int16_t LastRow = kReadLastRow;
     LinkTiming timing;
     std::function<void(double percent)> progress;  // optional
 };

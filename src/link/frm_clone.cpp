@@ -19,8 +19,6 @@ namespace qv {
 
 namespace {
 
-constexpr char kContext[] = "CloneDialog";
-
 constexpr int kWidthTwips = 5400;
 constexpr int kButtonWidthTwips = 1200;
 
@@ -71,11 +69,11 @@ FrmClone::FrmClone(RadioData& data, QWidget* parent) : QDialog(parent) {
 }
 
 void FrmClone::Display() {
-    setWindowTitle(Reading() ? UiText(kContext, "Read Data From Radio")
-                             : UiText(kContext, "Write Data To Radio"));
-    Command1->setText(UiText(kContext, "&Ok"));
+    setWindowTitle(Reading() ? UiText("CloneDialog", "Read Data From Radio")
+                             : UiText("CloneDialog", "Write Data To Radio"));
+    Command1->setText(UiText("CloneDialog", "&Ok"));
     Command2->setText(UiText("Common", "&Cancel"));
-    Label1->setText(UiText(kContext, "Press [OK] to Begin"));
+    Label1->setText(UiText("CloneDialog", "Press [OK] to Begin"));
     Prg1->setValue(0);
     // Every showing of the dialog can start one transfer.
     Command1->setEnabled(true);
@@ -98,7 +96,8 @@ void FrmClone::Start() {
         reject();
         return;
     }
-    Label1->setText(Reading() ? UiText(kContext, "Reading...") : UiText(kContext, "Writting...  "));
+    Label1->setText(Reading() ? UiText("CloneDialog", "Reading...")
+                              : UiText("CloneDialog", "Writting...  "));
     driver_->Begin();
     Command1->setEnabled(false);
 }
@@ -108,15 +107,15 @@ void FrmClone::OnProgress(double percent) {
 }
 
 void FrmClone::OnCompleted() {
-    const QString text =
-        Reading() ? UiText(kContext, "Reading Complete!") : UiText(kContext, "Writing Complete!");
+    const QString text = Reading() ? UiText("CloneDialog", "Reading Complete!")
+                                   : UiText("CloneDialog", "Writing Complete!");
     CurrentPrompts().Message(this, {text, AppTitle(), PromptIcon::Information, PromptButtons::Ok});
     accept();
 }
 
 void FrmClone::OnFailed() {
     const PromptAnswer answer = CurrentPrompts().Message(
-        this, {UiText(kContext, "Connection Fail!"), AppTitle(), PromptIcon::Critical,
+        this, {UiText("CloneDialog", "Connection Fail!"), AppTitle(), PromptIcon::Critical,
                PromptButtons::RetryCancel, PromptAnswer::Retry});
     if (answer == PromptAnswer::Retry && isVisible()) {
         // The port stays open; the transfer starts over from the handshake and the first row.

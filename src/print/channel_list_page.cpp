@@ -19,8 +19,6 @@ namespace qv {
 
 namespace {
 
-constexpr char kContext[] = "ChannelList";
-
 // The columns of the paper list, in the channel table's numbering.
 constexpr int kPrintedColumns[] = {channel::kColNumber, channel::kColName,   channel::kColRxFreq,
                                    channel::kColRxTone, channel::kColTxFreq, channel::kColTxTone,
@@ -162,9 +160,9 @@ ChannelListContent DescribeChannelList(const RadioData& data, const QString& fil
                                        const QDate& date) {
     RadioData copy = data;  // the table and the models work in place; the page changes nothing
     ChannelListContent content;
-    content.title = UiText(kContext, "QV-730 Channel List");
-    content.fileLine = UiText(kContext, "File: %1").arg(fileName);
-    content.dateLine = UiText(kContext, "Date: %1").arg(date.toString(Qt::ISODate));
+    content.title = UiText("ChannelList", "QV-730 Channel List");
+    content.fileLine = UiText("ChannelList", "File: %1").arg(fileName);
+    content.dateLine = UiText("ChannelList", "Date: %1").arg(date.toString(Qt::ISODate));
 
     ChannelTable table(copy);
     table.RefreshAll();

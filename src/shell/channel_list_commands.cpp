@@ -15,10 +15,6 @@ namespace qv {
 
 namespace {
 
-QString Text(const char* english) {
-    return UiText("ChannelList", english);
-}
-
 void ShowError(QWidget* parent, const QString& text) {
     CurrentPrompts().Message(parent,
                              {text, AppTitle(), PromptIcon::Exclamation, PromptButtons::Ok});
@@ -33,7 +29,7 @@ void PreviewChannelList(QWidget* parent, const RadioData& data, const QString& f
     PrepareA4(printer);
     QPrintPreviewDialog preview(&printer, parent);
     preview.setObjectName("ChannelListPreview");
-    preview.setWindowTitle(Text("Print Channel List"));
+    preview.setWindowTitle(UiText("ChannelList", "Print Channel List"));
     // Room to read the page, not the dialog's postage-stamp default.
     if (parent) preview.resize(parent->window()->size().expandedTo(QSize(800, 700)));
     QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
@@ -47,11 +43,12 @@ void PreviewChannelList(QWidget* parent, const RadioData& data, const QString& f
 bool ExportChannelListPdf(QWidget* parent, const RadioData& data, const QString& fileName,
                           const QString& suggestedPath) {
     const QString path = CurrentPrompts().SaveFileName(
-        parent, {Text("Export Channel List (PDF)"), suggestedPath, Text("PDF Files (*.pdf)")});
+        parent, {UiText("ChannelList", "Export Channel List (PDF)"), suggestedPath,
+                 UiText("ChannelList", "PDF Files (*.pdf)")});
     if (path.isEmpty()) return false;
     const QByteArray pdf = ChannelListPdf(data, fileName, QDate::currentDate());
     if (pdf.isEmpty()) {
-        ShowError(parent, Text("The PDF could not be made."));
+        ShowError(parent, UiText("ChannelList", "The PDF could not be made."));
         return false;
     }
     const SaveResult saved = WriteFileAtomically(

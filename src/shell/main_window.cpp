@@ -5,7 +5,6 @@
 #include <QDate>
 #include <QDir>
 #include <QDockWidget>
-#include <QFile>
 #include <QHash>
 #include <QLabel>
 #include <QLibraryInfo>
@@ -22,7 +21,6 @@
 #include "data/ui_language.h"
 #include "editors/audio/frm_audio.h"
 #include "editors/channel/frm_channel.h"
-#include "editors/channel_csv/channel_csv.h"
 #include "editors/customized/frm_customized_signal.h"
 #include "editors/key/frm_key.h"
 #include "editors/setting/frm_setting.h"
@@ -43,13 +41,6 @@ namespace qv {
 namespace {
 
 const char* const kLanguageValue = "Language";
-const char* const kFileFilter = "tw Files (*.tw)";
-const char* const kCsvFilter = "CSV Files (*.csv)";
-
-QString Text(const char* english) {
-    return UiText("FileCommands", english);
-}
-
 int Index(Editor editor) {
     return static_cast<int>(editor);
 }
@@ -83,7 +74,7 @@ MainWindow::MainWindow(const QString& appFolder) {
 MainWindow::~MainWindow() = default;
 
 void MainWindow::StartUp(const QString& appFolder) {
-    // 1. The language from the settings store; a stored number that is not a byte is reported.
+    // The language from the settings store; a stored number that is not a byte is reported.
     if (const auto language = LanguageFromStored(GetRegValue(kLanguageValue))) {
         SetUiLanguage(*language);
         ApplyQtTranslations();
@@ -93,23 +84,24 @@ void MainWindow::StartUp(const QString& appFolder) {
         CurrentPrompts().Message(this, {QStringLiteral("Overflow"), AppTitle(),
                                         PromptIcon::Exclamation, PromptButtons::Ok});
     }
-    // 2. The link timing from Radio.INI in the program's folder.
+    // The link timing from Radio.INI in the program's folder.
     SetAppFolder(appFolder);
     const LinkTiming timing = ReadLinkTiming(appFolder);
-    // 3.-5.
+    // The caption, every view shown, an untitled file, the folder the template comes from, and
+    // the bars as their layout has them with the current language checked.
     setWindowTitle(AppTitle());
     viewFlags_ = kViewTree | kViewToolBar | kViewStatusBar;
     currentFileName_ = QStringLiteral("Untitled.tw");
     appPath_ = AppPathFrom(QDir::toNativeSeparators(appFolder));
     bar_->ApplyLayout();
     CheckLanguageTools();
-    // 6. The template; on failure the image stays all zero.
+    // The template; on failure the image stays all zero.
     LoadTemplate();
-    // 7. The clone dialog, prepared and hidden.
+    // The clone dialog, prepared and hidden.
     clone_ = new FrmClone(data_, this);
     clone_->SetRecvInterval(timing.RecvInterval);
     clone_->SetRecvLimit(timing.RecvLimit);
-    // 8.
+    // The program opens on the channel editor.
     ShowChannel();
 }
 
@@ -300,128 +292,6 @@ void MainWindow::ShowEditor(Editor editor) {
     FitFrame(window);
     window->Frame()->raise();
     if (auto* sub = qobject_cast<QMdiSubWindow*>(window->Frame())) mdi_->setActiveSubWindow(sub);
-}
-
-bool MainWindow::LoadFile(const QString& path) {
-    const LoadStatus status = qv::LoadFile(path, data_);
-    if (status != LoadStatus::Ok) {
-        CurrentPrompts().Message(this, {LoadFailureText(), LoadFailureTitle(status),
-                                        PromptIcon::Critical, PromptButtons::Ok});
-        return false;
-    }
-    RefreshAll();
-    return true;
-}
-
-bool MainWindow::SaveFile(const QString& path) {
-    const SaveResult saved = qv::SaveFile(path, data_.image);
-    if (!saved.ok) {
-        CurrentPrompts().Message(this, {SaveFailureText(path, saved.error), AppTitle(),
-                                        PromptIcon::Exclamation, PromptButtons::Ok});
-    }
-    return saved.ok;
-}
-
-void MainWindow::NewFile() {
-    const PromptAnswer answer = CurrentPrompts().Message(
-        this, {Text("All data will be cleared."), Text("Alert!"), PromptIcon::Exclamation,
-               PromptButtons::OkCancel, PromptAnswer::Cancel});
-    if (answer != PromptAnswer::Ok) return;
-    if (!LoadTemplate()) return;
-    RefreshAll();
-    ForgetFile();  // the template is no file of the user's
-}
-
-void MainWindow::OpenFile() {
-    if (!ConfirmUnsavedChanges()) return;
-    const QString path = CurrentPrompts().OpenFileName(this, {QString(), QString(), kFileFilter});
-    if (path.isEmpty()) return;
-    LoadOpenedFile(path);
-}
-
-bool MainWindow::SaveCommand() {
-    SaveAll();
-    return SaveFileAs();
-}
-
-bool MainWindow::SaveFileAs() {
-    const QString path =
-        CurrentPrompts().SaveFileName(this, {QString(), currentFileName_, kFileFilter});
-    if (path.isEmpty() || !SaveFile(path)) return false;
-    // Only a file written to its last byte holds the user's data: now the image counts as saved.
-    currentFileName_ = path;
-    data_.CopyToBaseline();
-    RememberFile(currentFileName_);
-    return true;
-}
-
-bool MainWindow::ConfirmUnsavedChanges() {
-    // Edits still in an editor count as much as those already stored.
-    SaveAll();
-    if (!data_.ImageModified()) return true;
-    const PromptAnswer answer = CurrentPrompts().Message(
-        this, {Text("File has been modified, save it now?"), AppTitle(), PromptIcon::Exclamation,
-               PromptButtons::YesNoCancel, PromptAnswer::Yes});
-    if (answer == PromptAnswer::No) return true;
-    if (answer == PromptAnswer::Yes) return SaveCommand();
-    return false;
-}
-
-void MainWindow::ExportChannels(CsvFormat format) {
-    SaveAll();
-    const QString offered = format == CsvFormat::Common ? QStringLiteral("channels-common.csv")
-                                                        : QStringLiteral("channels.csv");
-    const QString path = CurrentPrompts().SaveFileName(this, {QString(), offered, kCsvFilter});
-    if (path.isEmpty()) return;
-    const QByteArray csv = ExportChannelsCsv(data_, format);
-    const SaveResult saved =
-        WriteFileAtomically(path, reinterpret_cast<const std::uint8_t*>(csv.constData()),
-                            static_cast<std::size_t>(csv.size()));
-    if (!saved.ok) {
-        CurrentPrompts().Message(this, {SaveFailureText(path, saved.error), AppTitle(),
-                                        PromptIcon::Exclamation, PromptButtons::Ok});
-    }
-}
-
-void MainWindow::ImportChannels() {
-    SaveAll();
-    const QString path = CurrentPrompts().OpenFileName(this, {QString(), QString(), kCsvFilter});
-    if (path.isEmpty()) return;
-    QFile file(path);
-    CsvImportResult result;
-    if (!file.open(QIODevice::ReadOnly)) {
-        result.ok = false;
-        result.error = file.errorString();
-    } else {
-        const QByteArray csv = file.readAll();
-        CsvImportOptions options;
-        if (DetectCsvFormat(csv) == CsvFormat::Common) {
-            // A plan from another radio: its Location may mean nothing on a 16-channel radio.
-            const PromptAnswer answer = CurrentPrompts().Message(
-                this,
-                {Text("This file is a channel list in the common CSV of other radio "
-                      "programs.\nPut its channels into channels 1, 2, 3, ... in file "
-                      "order?\n(No: each goes to the channel its Location names.)"),
-                 AppTitle(), PromptIcon::Question, PromptButtons::YesNoCancel, PromptAnswer::Yes});
-            if (answer == PromptAnswer::Cancel) return;
-            options.renumber = answer == PromptAnswer::Yes;
-        }
-        result = ImportChannelsCsv(csv, data_, options);
-    }
-    if (!result.ok) {
-        CurrentPrompts().Message(
-            this, {Text("The channel plan was not imported.") + "\n\n" + result.error, AppTitle(),
-                   PromptIcon::Critical, PromptButtons::Ok});
-        return;
-    }
-    RefreshAll();  // the editors show the imported channels; they count as unsaved changes
-    if (result.powerOrModeNotApplied) {
-        CurrentPrompts().Message(
-            this, {Text("Power and Mode are not applied: this radio's power and bandwidth are "
-                        "fixed.") +
-                       "\n\n" + result.noteWhere,
-                   AppTitle(), PromptIcon::Information, PromptButtons::Ok});
-    }
 }
 
 void MainWindow::ReadCommand() {

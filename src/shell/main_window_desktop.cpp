@@ -16,14 +16,6 @@
 
 namespace qv {
 
-namespace {
-
-QString Text(const char* english) {
-    return UiText("FileCommands", english);
-}
-
-}  // namespace
-
 void MainWindow::SetUpDesktop() {
     recent_ = new RecentFilesMenu(bar_->Menu("miFile"), bar_->Tool("miFile", "miExit"), this);
     connect(recent_, &RecentFilesMenu::OpenRequested, this, &MainWindow::OpenRecentFile);
@@ -60,9 +52,11 @@ void MainWindow::OpenRecentFile(const QString& path) {
     if (!QFileInfo::exists(path)) {
         recent_->Remove(path);
         CurrentPrompts().Message(
-            this, {Text("The file %1 no longer exists. It has been removed from the recent files.")
-                       .arg(QDir::toNativeSeparators(path)),
-                   AppTitle(), PromptIcon::Exclamation, PromptButtons::Ok});
+            this,
+            {UiText("FileCommands",
+                    "The file %1 no longer exists. It has been removed from the recent files.")
+                 .arg(QDir::toNativeSeparators(path)),
+             AppTitle(), PromptIcon::Exclamation, PromptButtons::Ok});
         return;
     }
     OpenPath(path);

@@ -118,6 +118,14 @@ void TestCli::errorsAreOneLineAndWriteNothing_data() {
     QTest::newRow("export-pdf in another language")
         << QStringList{"export-pdf", "TEMPLATE", "out.pdf", "--lang", "fr"}
         << "--lang fr: the language is en or zh";
+    QTest::newRow("read without --port")
+        << QStringList{"read", "-o", "out.tw"} << "usage: qv730-cli read --port PORT -o OUT.tw";
+    QTest::newRow("option without its value")
+        << QStringList{"write", "TEMPLATE", "--port"} << "usage: qv730-cli write";
+    QTest::newRow("unknown option")
+        << QStringList{"dump", "--rows", "4", "TEMPLATE"} << "usage: qv730-cli dump FILE.tw";
+    QTest::newRow("unknown option before the command")
+        << QStringList{"--verbose", "dump"} << "Unknown option 'verbose'";
     QTest::newRow("export-pdf of a bad file")
         << QStringList{"export-pdf", "short.bin", "out.pdf"} << "Incorrect File Type.";
     QTest::newRow("export-pdf to a missing folder")
@@ -177,6 +185,19 @@ void TestCli::helpAndVersion() {
     for (const char* command : {"dump", "pack", "unpack", "info", "export-pdf"}) {
         QVERIFY2(help.out.contains(command), command);
     }
+    // Each command's help names its options with what they mean; no line of any help is wider
+    // than a 100-column terminal.
+    const Run readHelp = Cli({"read", "--help"});
+    QCOMPARE(readHelp.exitCode, 0);
+    for (const char* option : {"--port PORT", "-o OUT.tw", "--base FILE.tw", "--ini-dir FOLDER"})
+        QVERIFY2(readHelp.out.contains(option), option);
+    QVERIFY(readHelp.out.startsWith("usage: qv730-cli read --port PORT -o OUT.tw"));
+    for (const Run& run : {help, readHelp, Cli({"import-csv", "-h"})}) {
+        QVERIFY(!run.out.isEmpty());
+        for (const QString& line : run.out.split('\n'))
+            QVERIFY2(line.size() <= 100, qPrintable(line));
+    }
+    QCOMPARE(Cli({}).exitCode, 2);  // no command: the help, as a usage error
     const Run version = Cli({"--version"});
     QCOMPARE(version.exitCode, 0);
     QCOMPARE(version.out.trimmed(), QString("qv730-cli 1.1.0"));

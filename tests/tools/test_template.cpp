@@ -7,7 +7,7 @@
 #include "codecs/frequency.h"
 #include "codecs/tone.h"
 #include "data/data_file.h"
-#include "template_description.h"
+#include "startup_template.h"
 
 class TestTemplate : public QObject {
     Q_OBJECT

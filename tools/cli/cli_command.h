@@ -2,9 +2,11 @@
 // itself with a static CliRegistration, so adding a command touches no shared file.
 #pragma once
 
+#include <QCommandLineParser>
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include "data/radio_image.h"
@@ -25,9 +27,28 @@ struct CliRegistration {
     explicit CliRegistration(CliCommand command) { Commands().push_back(std::move(command)); }
 };
 
+// Help texts wrap at this many columns.
+constexpr int kHelpColumns = 100;
+// `text` broken into lines of at most kHelpColumns, each after `indent` spaces.
+QString WrappedLines(const QString& text, int indent);
+
 // Shared helpers for commands. Each failure prints one line to stderr.
 int Fail(const QString& message);      // prints "qv730-cli: message", returns 1
 int UsageError(const QString& usage);  // missing or extra arguments
+
+// What a command accepts after its name.
+struct CommandSyntax {
+    QString usage;  // "read --port PORT -o OUT.tw [--base FILE.tw] [--ini-dir FOLDER]"
+    QList<QCommandLineOption> options = {};
+    int positionals = 0;        // plain arguments, exactly this many
+    QStringList required = {};  // names of the options that must be given
+};
+
+// Reads a command's arguments with QCommandLineParser. Nothing when the command goes on; else
+// its exit code: 0 after --help printed the usage and the options, 1 after the usage line when
+// the arguments do not fit.
+std::optional<int> ParseArguments(QCommandLineParser& parser, const QStringList& args,
+                                  const CommandSyntax& syntax);
 // A .tw file as the program opens it (band limits checked and repaired), or an error line.
 bool LoadImage(const QString& path, RadioData& data);
 // The image bytes of a .tw file exactly as stored, or an error line.

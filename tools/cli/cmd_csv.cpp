@@ -1,6 +1,5 @@
 // export-csv and import-csv: channel plans as spreadsheets, in the native format or the common
 // channel CSV of other radio programs. "-" stands for standard output or standard input.
-#include <QCommandLineParser>
 #include <QFile>
 #include <cstdio>
 
@@ -15,19 +14,6 @@ const QString kExportUsage =
     QStringLiteral("export-csv [--format native|common] FILE.tw OUT.csv|-");
 const QString kImportUsage = QStringLiteral("import-csv [--renumber] FILE.tw IN.csv|- -o OUT.tw");
 const QString kStandardStream = QStringLiteral("-");
-
-// Parses the arguments after the command name; false (with the usage line printed) when they do
-// not fit.
-bool Parse(QCommandLineParser& parser, const QStringList& args, int positionals,
-           const QString& usage) {
-    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    if (!parser.parse(QStringList{"qv730-cli"} + args) ||
-        parser.positionalArguments().size() != positionals) {
-        UsageError(usage);
-        return false;
-    }
-    return true;
-}
 
 bool ReadInput(const QString& path, QByteArray& bytes) {
     QFile file;
@@ -44,9 +30,12 @@ bool ReadInput(const QString& path, QByteArray& bytes) {
 
 int RunExport(const QStringList& args) {
     QCommandLineParser parser;
-    const QCommandLineOption format("format", "native or common", "format", "native");
-    parser.addOption(format);
-    if (!Parse(parser, args, 2, kExportUsage)) return 1;
+    const QCommandLineOption format(
+        "format", "native (this program's columns) or common (the channel CSV of other programs)",
+        "native|common", "native");
+    if (const auto exit = ParseArguments(
+            parser, args, {.usage = kExportUsage, .options = {format}, .positionals = 2}))
+        return *exit;
     const QString formatName = parser.value(format);
     if (formatName != "native" && formatName != "common") {
         return Fail(QStringLiteral("--format: \"%1\" is not native or common").arg(formatName));
@@ -65,13 +54,14 @@ int RunExport(const QStringList& args) {
 
 int RunImport(const QStringList& args) {
     QCommandLineParser parser;
-    const QCommandLineOption renumber("renumber", "fill channels 1, 2, ... in file order");
+    const QCommandLineOption renumber(
+        "renumber",
+        "a common channel CSV fills channels 1, 2, ... in file order, whatever its "
+        "Location says");
     const QCommandLineOption output("o", "the .tw file to write", "OUT.tw");
-    parser.addOption(renumber);
-    parser.addOption(output);
-    if (!Parse(parser, args, 2, kImportUsage) || !parser.isSet(output)) {
-        return parser.isSet(output) ? 1 : UsageError(kImportUsage);
-    }
+    const CommandSyntax syntax{
+        .usage = kImportUsage, .options = {renumber, output}, .positionals = 2, .required = {"o"}};
+    if (const auto exit = ParseArguments(parser, args, syntax)) return *exit;
     const QStringList files = parser.positionalArguments();
     RadioData data;
     if (!LoadImage(files[0], data)) return 1;

@@ -9,9 +9,11 @@ namespace {
 const QString kUsage = QStringLiteral("dump FILE.tw");
 
 int RunDump(const QStringList& args) {
-    if (args.size() != 1) return UsageError(kUsage);
+    QCommandLineParser parser;
+    if (const auto exit = ParseArguments(parser, args, {.usage = kUsage, .positionals = 1}))
+        return *exit;
     RadioImage image;
-    if (!ReadImageFile(args[0], image)) return 1;
+    if (!ReadImageFile(parser.positionalArguments()[0], image)) return 1;
     for (int row = 0; row < kRowCount; ++row) {
         std::printf("%03X", row);
         for (int column = 0; column < kRowSize; ++column) {

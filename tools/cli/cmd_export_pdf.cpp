@@ -4,7 +4,6 @@
 
 #include "cli_command.h"
 #include "data/ui_language.h"
-#include "link_command.h"
 #include "print/channel_list_pdf.h"
 
 namespace qv::cli {
@@ -13,18 +12,19 @@ namespace {
 const QString kUsage = QStringLiteral("export-pdf FILE.tw OUT.pdf [--lang en|zh]");
 
 int RunExportPdf(const QStringList& args) {
-    QMap<QString, QString> options;
-    QStringList plain;
-    if (!ParseOptions(args, {"--lang"}, options, plain) || plain.size() != 2) {
-        return UsageError(kUsage);
-    }
-    const QString lang = options.value("--lang", "en");
+    QCommandLineParser parser;
+    const QCommandLineOption language("lang", "the language of the page: en or zh", "en|zh", "en");
+    if (const auto exit = ParseArguments(
+            parser, args, {.usage = kUsage, .options = {language}, .positionals = 2}))
+        return *exit;
+    const QStringList plain = parser.positionalArguments();
+    const QString lang = parser.value(language);
     if (lang != "en" && lang != "zh") {
         return Fail(QStringLiteral("--lang %1: the language is en or zh").arg(lang));
     }
     RadioData data;
     if (!LoadImage(plain[0], data)) return 1;
-    const ScopedUiLanguage language(lang == "zh" ? kChinese : kEnglish);
+    const ScopedUiLanguage pageLanguage(lang == "zh" ? kChinese : kEnglish);
     const QByteArray pdf =
         ChannelListPdf(data, QFileInfo(plain[0]).fileName(), QDate::currentDate());
     if (pdf.isEmpty()) return Fail(QStringLiteral("%1: the PDF could not be made").arg(plain[1]));

@@ -78,9 +78,11 @@ void PrintSection(QTextStream& out, const QString& title, const SettingTexts& se
 }
 
 int RunInfo(const QStringList& args) {
-    if (args.size() != 1) return UsageError(kUsage);
+    QCommandLineParser parser;
+    if (const auto exit = ParseArguments(parser, args, {.usage = kUsage, .positionals = 1}))
+        return *exit;
     RadioData data;
-    if (!LoadImage(args[0], data)) return 1;
+    if (!LoadImage(parser.positionalArguments()[0], data)) return 1;
     QTextStream out(stdout);
     PrintChannels(out, data);
     PrintSection(out, GeneralSettingsModel::TitleText(),

@@ -10,8 +10,12 @@ namespace {
 const QString kPackUsage = QStringLiteral("pack IMAGE.bin OUT.tw");
 const QString kUnpackUsage = QStringLiteral("unpack FILE.tw OUT.bin");
 
-int RunPack(const QStringList& args) {
-    if (args.size() != 2) return UsageError(kPackUsage);
+int RunPack(const QStringList& arguments) {
+    QCommandLineParser parser;
+    if (const auto exit =
+            ParseArguments(parser, arguments, {.usage = kPackUsage, .positionals = 2}))
+        return *exit;
+    const QStringList args = parser.positionalArguments();
     QFile in(args[0]);
     if (!in.open(QIODevice::ReadOnly))
         return Fail(QStringLiteral("%1: %2").arg(args[0], in.errorString()));
@@ -31,8 +35,12 @@ int RunPack(const QStringList& args) {
     return 0;
 }
 
-int RunUnpack(const QStringList& args) {
-    if (args.size() != 2) return UsageError(kUnpackUsage);
+int RunUnpack(const QStringList& arguments) {
+    QCommandLineParser parser;
+    if (const auto exit =
+            ParseArguments(parser, arguments, {.usage = kUnpackUsage, .positionals = 2}))
+        return *exit;
+    const QStringList args = parser.positionalArguments();
     RadioImage image;
     if (!ReadImageFile(args[0], image)) return 1;
     const QByteArray raw(reinterpret_cast<const char*>(image.data()), kImageSize);

@@ -13,23 +13,26 @@ const QString kUsage =
     QStringLiteral("read --port PORT -o OUT.tw [--base FILE.tw] [--ini-dir FOLDER]");
 
 int RunRead(const QStringList& args) {
-    QMap<QString, QString> options;
-    QStringList plain;
-    if (!ParseOptions(args, {"--port", "-o", "--base", "--ini-dir"}, options, plain) ||
-        !plain.isEmpty() || !options.contains("--port") || !options.contains("-o")) {
-        return UsageError(kUsage);
-    }
-    const QString out = options["-o"];
+    QCommandLineParser parser;
+    const QCommandLineOption output("o", "the .tw file to write once the whole read succeeded",
+                                    "OUT.tw");
+    const QCommandLineOption base(
+        "base", "the image the rows read from the radio go into (default: the start-up template)",
+        "FILE.tw");
+    const CommandSyntax syntax{
+        kUsage, {PortOption(), output, base, IniDirOption()}, 0, {"port", "o"}};
+    if (const auto exit = ParseArguments(parser, args, syntax)) return *exit;
+    const QString out = parser.value(output);
     RadioData data;
     const bool loaded =
-        options.contains("--base") ? LoadImage(options["--base"], data) : LoadTemplate(data);
+        parser.isSet(base) ? LoadImage(parser.value(base), data) : LoadTemplate(data);
     if (!loaded) return 1;
-    const std::optional<CloneRequest> request = LinkRequest(options, kCloneRead);
+    const std::optional<CloneRequest> request = LinkRequest(parser, kCloneRead);
     if (!request) return 1;
 
     const CloneResult result = RunClone(data.image, *request);
     if (!result.ok) {
-        const QString port = PortLabelOf(options["--port"], request->device);
+        const QString port = PortLabelOf(parser.value("port"), request->device);
         return Fail(QStringLiteral("%1: %2").arg(port, result.error));
     }
     const SaveResult saved = SaveFile(out, data.image);

@@ -11,21 +11,21 @@ namespace {
 const QString kUsage = QStringLiteral("write --port PORT FILE.tw [--ini-dir FOLDER]");
 
 int RunWrite(const QStringList& args) {
-    QMap<QString, QString> options;
-    QStringList plain;
-    if (!ParseOptions(args, {"--port", "--ini-dir"}, options, plain) || plain.size() != 1 ||
-        !options.contains("--port")) {
-        return UsageError(kUsage);
-    }
+    QCommandLineParser parser;
+    const CommandSyntax syntax{.usage = kUsage,
+                               .options = {PortOption(), IniDirOption()},
+                               .positionals = 1,
+                               .required = {"port"}};
+    if (const auto exit = ParseArguments(parser, args, syntax)) return *exit;
     RadioData data;
-    if (!LoadImage(plain[0], data)) return 1;
+    if (!LoadImage(parser.positionalArguments()[0], data)) return 1;
     PrepareImageForWrite(data.image);
-    const std::optional<CloneRequest> request = LinkRequest(options, kCloneWrite);
+    const std::optional<CloneRequest> request = LinkRequest(parser, kCloneWrite);
     if (!request) return 1;
 
     const CloneResult result = RunClone(data.image, *request);
     if (!result.ok) {
-        const QString port = PortLabelOf(options["--port"], request->device);
+        const QString port = PortLabelOf(parser.value("port"), request->device);
         return Fail(QStringLiteral("%1: %2").arg(port, result.error));
     }
     std::fprintf(stderr, "Writing Complete!\n");

@@ -1,8 +1,8 @@
 // What read and write share: their options, the port lookup and the progress lines on stderr.
 #pragma once
 
+#include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QMap>
 #include <cstdio>
 #include <functional>
 #include <optional>
@@ -15,25 +15,22 @@
 
 namespace qv::cli {
 
-// "--name value" pairs and the plain arguments among them. False when an option lacks its value
-// or is not one of `known`.
-inline bool ParseOptions(const QStringList& args, const QStringList& known,
-                         QMap<QString, QString>& options, QStringList& plain) {
-    for (int i = 0; i < args.size(); ++i) {
-        if (!args[i].startsWith('-')) {
-            plain << args[i];
-            continue;
-        }
-        if (!known.contains(args[i]) || i + 1 >= args.size()) return false;
-        options[args[i]] = args[i + 1];
-        ++i;
-    }
-    return true;
+// The options read and write share.
+inline QCommandLineOption PortOption() {
+    return {"port", "the radio's port: COMn (Radio.INI's [Ports] may name its device) or a device",
+            "PORT"};
+}
+inline QCommandLineOption IniDirOption() {
+    return {"ini-dir",
+            "the folder of the Radio.INI that gives the timing and the ports (default: the "
+            "program's folder)",
+            "FOLDER"};
 }
 
 // The folder whose Radio.INI gives the timing and the [Ports] names.
-inline QString IniFolder(const QMap<QString, QString>& options) {
-    return options.value("--ini-dir", QCoreApplication::applicationDirPath());
+inline QString IniFolder(const QCommandLineParser& parser) {
+    return parser.isSet("ini-dir") ? parser.value("ini-dir")
+                                   : QCoreApplication::applicationDirPath();
 }
 
 // The device of "COMn" or a device path, or "" after an error line.
@@ -68,11 +65,11 @@ inline std::function<void(double)> ProgressPrinter(const char* label) {
 
 // The transfer the options ask for: the port's device, the rows of the mode, the timing of
 // Radio.INI and progress lines. Nothing (after an error line) when the port has no device.
-inline std::optional<CloneRequest> LinkRequest(const QMap<QString, QString>& options,
+inline std::optional<CloneRequest> LinkRequest(const QCommandLineParser& parser,
                                                std::uint8_t mode) {
-    const QString iniFolder = IniFolder(options);
+    const QString iniFolder = IniFolder(parser);
     CloneRequest request;
-    request.device = PortDevice(options["--port"], iniFolder);
+    request.device = PortDevice(parser.value("port"), iniFolder);
     if (request.device.isEmpty()) return std::nullopt;
     const bool reading = mode == kCloneRead;
     request.CloneMode = mode;

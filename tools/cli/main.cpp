@@ -1,4 +1,5 @@
 // qv730-cli: the command-line companion of the QV-730 programming software.
+#include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <algorithm>
@@ -9,21 +10,27 @@
 
 namespace {
 
+// Each command's usage line with its summary under it, wrapped at kHelpColumns.
 void PrintHelp() {
-    std::printf("qv730-cli %s - QV-730 programming software, command-line companion\n\n",
-                QV730_VERSION);
-    std::printf("usage: qv730-cli COMMAND [ARGUMENTS]\n\ncommands:\n");
+    QString help = QStringLiteral(
+                       "qv730-cli %1 - QV-730 programming software, command-line "
+                       "companion\n\n")
+                       .arg(QV730_VERSION);
+    help += QStringLiteral(
+        "usage: qv730-cli COMMAND [ARGUMENTS]\n"
+        "       qv730-cli COMMAND --help   (the options of one command)\n\n"
+        "commands:\n");
     auto commands = qv::cli::Commands();
     std::sort(commands.begin(), commands.end(),
               [](const auto& a, const auto& b) { return a.name < b.name; });
-    int width = 0;
-    for (const auto& command : commands) width = std::max(width, int(command.usage.size()));
     for (const auto& command : commands) {
-        std::printf("  %-*s  %s\n", width, command.usage.toLocal8Bit().constData(),
-                    command.summary.toLocal8Bit().constData());
+        help += qv::cli::WrappedLines(command.usage, 2);
+        help += qv::cli::WrappedLines(command.summary, 6);
     }
-    std::printf("  %-*s  %s\n  %-*s  %s\n", width, "--help", "show this text", width, "--version",
-                "show the program version");
+    help += QStringLiteral(
+        "\noptions:\n  --help     show this text\n"
+        "  --version  show the program version\n");
+    std::fputs(help.toLocal8Bit().constData(), stdout);
 }
 
 // Commands that lay out pages need fonts, which only a GUI application has; it runs on the
@@ -50,20 +57,29 @@ std::unique_ptr<QCoreApplication> MakeApplication(int& argc, char* argv[]) {
 
 int main(int argc, char* argv[]) {
     const auto app = MakeApplication(argc, argv);
-    QStringList args = app->arguments().mid(1);
+    QCommandLineParser parser;
+    // Everything after the command's name belongs to the command, its options included.
+    parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
+    const QCommandLineOption help(QStringList{"h", "help"});
+    const QCommandLineOption version("version");
+    parser.addOptions({help, version});
+    if (!parser.parse(app->arguments())) {
+        return qv::cli::Fail(QStringLiteral("%1 (try --help)").arg(parser.errorText()));
+    }
+    QStringList args = parser.positionalArguments();
+    if (parser.isSet(help) || args.value(0) == "help") {
+        PrintHelp();
+        return 0;
+    }
+    if (parser.isSet(version)) {
+        std::printf("qv730-cli %s\n", QV730_VERSION);
+        return 0;
+    }
     if (args.isEmpty()) {
         PrintHelp();
         return 2;
     }
     const QString name = args.takeFirst();
-    if (name == "--help" || name == "-h" || name == "help") {
-        PrintHelp();
-        return 0;
-    }
-    if (name == "--version") {
-        std::printf("qv730-cli %s\n", QV730_VERSION);
-        return 0;
-    }
     for (const auto& command : qv::cli::Commands()) {
         if (command.name == name) return command.run(args);
     }

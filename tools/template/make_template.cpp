@@ -1,9 +1,9 @@
-// qv730-mktemplate OUT.tw: writes the start-up template (see template_description.cpp).
+// qv730-mktemplate OUT.tw: writes the start-up template (see startup_template.cpp).
 #include <QCoreApplication>
 #include <cstdio>
 
 #include "data/data_file.h"
-#include "template_description.h"
+#include "startup_template.h"
 
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);

@@ -6,8 +6,6 @@ namespace qv {
 
 namespace {
 
-constexpr char kContext[] = "AudioSettings";
-
 constexpr int kGainEntries = 3;
 constexpr int kVoxLevelEntries = 4;
 constexpr int kVoxDelayEntries = 5;
@@ -20,10 +18,6 @@ constexpr int kGainFallback = 1;             // Medium
 constexpr int kVoxDelayFallback = 1;         // 1.0 s
 constexpr int kBurstToneFallback = 2;        // 1750 Hz
 constexpr int kLoneWorkerTimerFallback = 4;  // 5 min
-
-QString Text(const char* english) {
-    return UiText(kContext, english);
-}
 
 // Annunciation codes by list position; position 2 is not offered by this radio's list.
 constexpr int kAnnunciationCodes[] = {0, 1, AudioSettingsModel::kUnlistedAnnunciation};
@@ -104,7 +98,7 @@ QStringList AudioSettingsModel::VoxDelayEntries() {
 }
 
 QStringList AudioSettingsModel::AnnunciationEntries() {
-    return {OffText(), Text("English")};
+    return {OffText(), UiText("AudioSettings", "English")};
 }
 
 QStringList AudioSettingsModel::RepeaterBurstToneEntries() {
@@ -113,7 +107,8 @@ QStringList AudioSettingsModel::RepeaterBurstToneEntries() {
 }
 
 QStringList AudioSettingsModel::EmergencyChannelEntries() {
-    return {Text("Current CH"), Text("PRI CH"), Text("Select CH")};
+    return {UiText("AudioSettings", "Current CH"), UiText("AudioSettings", "PRI CH"),
+            UiText("AudioSettings", "Select CH")};
 }
 
 QStringList AudioSettingsModel::SelectedChannelEntries() {
@@ -125,49 +120,49 @@ QStringList AudioSettingsModel::LoneWorkerTimerEntries() {
 }
 
 QString AudioSettingsModel::TitleText() {
-    return Text("Audio Settings");
+    return UiText("AudioSettings", "Audio Settings");
 }
 QString AudioSettingsModel::MicGainText() {
-    return Text("Microphone Gain");
+    return UiText("AudioSettings", "Microphone Gain");
 }
 QString AudioSettingsModel::AccessoryMicGainText() {
-    return Text("Accessory Microphone Gain");
+    return UiText("AudioSettings", "Accessory Microphone Gain");
 }
 QString AudioSettingsModel::VoxLevelText() {
-    return Text("VOX Level");
+    return UiText("AudioSettings", "VOX Level");
 }
 QString AudioSettingsModel::IvoxLevelText() {
-    return Text("iVOX Level");
+    return UiText("AudioSettings", "iVOX Level");
 }
 QString AudioSettingsModel::VoxDelayText() {
-    return Text("VOX delay (Sec)");
+    return UiText("AudioSettings", "VOX delay (Sec)");
 }
 QString AudioSettingsModel::AnnunciationText() {
-    return Text("Channel Annunciation");
+    return UiText("AudioSettings", "Channel Annunciation");
 }
 QString AudioSettingsModel::RepeaterBurstToneText() {
-    return Text("Repeater Burst Tone");
+    return UiText("AudioSettings", "Repeater Burst Tone");
 }
 QString AudioSettingsModel::CallToneText() {
-    return Text("Call Tone");
+    return UiText("AudioSettings", "Call Tone");
 }
 QString AudioSettingsModel::RogerBeepText() {
-    return Text("Roger Beep Tone");
+    return UiText("AudioSettings", "Roger Beep Tone");
 }
 QString AudioSettingsModel::EmergencyGroupText() {
-    return Text("Emergency Settings");
+    return UiText("AudioSettings", "Emergency Settings");
 }
 QString AudioSettingsModel::EmergencyChannelText() {
-    return Text("Emergency Channel");
+    return UiText("AudioSettings", "Emergency Channel");
 }
 QString AudioSettingsModel::SelectedChannelText() {
-    return Text("Select Channel");
+    return UiText("AudioSettings", "Select Channel");
 }
 QString AudioSettingsModel::LoneWorkerText() {
-    return Text("Lone Worker Mode");
+    return UiText("AudioSettings", "Lone Worker Mode");
 }
 QString AudioSettingsModel::LoneWorkerTimerText() {
-    return Text("Lone Worker Timer") + Text("(min)");
+    return UiText("AudioSettings", "Lone Worker Timer") + UiText("AudioSettings", "(min)");
 }
 
 SettingTexts AudioSettingsModel::Describe() const {

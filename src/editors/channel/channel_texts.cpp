@@ -11,6 +11,7 @@ namespace {
 
 constexpr char kContext[] = "Channel";
 
+// A text this file marked with QT_TRANSLATE_NOOP("Channel", ...), in the current language.
 QString T(const char* english) {
     return UiText(kContext, english);
 }
@@ -59,7 +60,7 @@ QString HeaderTextIn(std::uint8_t language, int column) {
 }
 
 QString WindowTitle() {
-    return T("Channels");
+    return UiText("Channel", "Channels");
 }
 
 QString SimplexText() {
@@ -82,31 +83,25 @@ QString ModeTextInCurrentLanguage(const QString& modeText) {
 }
 
 QString YesText() {
-    return T("Yes");
+    return UiText("Channel", "Yes");
 }
 QString NoText() {
-    return T("No");
-}
-QString OffText() {
-    return T("Off");
-}
-QString OnText() {
-    return T("On");
+    return UiText("Channel", "No");
 }
 QString LowText() {
-    return T("Low");
+    return UiText("Channel", "Low");
 }
 QString HighText() {
-    return T("High");
+    return UiText("Channel", "High");
 }
 QString NarrowText() {
-    return T("Narrow");
+    return UiText("Channel", "Narrow");
 }
 QString WideText() {
-    return T("Wide");
+    return UiText("Channel", "Wide");
 }
 QString CarrierText() {
-    return T("Carrier");
+    return UiText("Channel", "Carrier");
 }
 
 bool IsCtcssDcsBusyLock(const QString& text) {
@@ -118,7 +113,7 @@ QStringList OptionList(int column) {
         case kColScan:
             return {NoText(), YesText()};
         case kColBusyLock:
-            return {OffText(), T("Carrier Squelch"), T(kCtcssDcsChoice)};
+            return {OffText(), UiText("Channel", "Carrier Squelch"), T(kCtcssDcsChoice)};
         case kColReverseBurst:
             return {OffText(), OnText()};
         case kColTalkAround:

@@ -6,6 +6,8 @@
 #include <QStringList>
 #include <cstdint>
 
+#include "data/ui_language.h"  // OffText and OnText, which the option columns offer
+
 namespace qv::channel {
 
 // Columns of the channel table; row 0 holds the headers, column 0 the channel numbers.
@@ -45,8 +47,6 @@ QString ModeTextInCurrentLanguage(const QString& modeText);
 
 QString YesText();
 QString NoText();
-QString OffText();
-QString OnText();
 QString LowText();
 QString HighText();
 QString NarrowText();

@@ -17,12 +17,6 @@ namespace qv {
 
 namespace {
 
-constexpr char kContext[] = "Channel";
-
-QString T(const char* english) {
-    return UiText(kContext, english);
-}
-
 // One change of the table: the state before it and after it. The change is already made when
 // the command is pushed, so its first redo does nothing.
 class TableEdit : public QUndoCommand {
@@ -92,11 +86,11 @@ void FrmChannel::BuildRowActions() {
 }
 
 void FrmChannel::UpdateRowActionTexts() {
-    undoAction_->setText(T("Undo"));
-    redoAction_->setText(T("Redo"));
-    copyAction_->setText(T("Copy"));
-    pasteAction_->setText(T("Paste"));
-    deleteAction_->setText(T("Delete channels"));
+    undoAction_->setText(UiText("Channel", "Undo"));
+    redoAction_->setText(UiText("Channel", "Redo"));
+    copyAction_->setText(UiText("Channel", "Copy"));
+    pasteAction_->setText(UiText("Channel", "Paste"));
+    deleteAction_->setText(UiText("Channel", "Delete channels"));
 }
 
 void FrmChannel::OnTableEdited(const ChannelTableState& before, const QString& what) {
@@ -132,7 +126,7 @@ bool FrmChannel::PasteRowsText(const QString& text) {
     const ChannelPasteResult result = PasteChannelRows(*table_, data_, curRow_, text);
     if (!result.ok) {
         PromptRequest request;
-        request.text = T("The channels cannot be pasted: %1").arg(result.error);
+        request.text = UiText("Channel", "The channels cannot be pasted: %1").arg(result.error);
         request.title = AppTitle();
         request.icon = PromptIcon::Exclamation;
         request.buttons = PromptButtons::Ok;

@@ -12,7 +12,6 @@ namespace qv {
 
 namespace {
 
-constexpr char kContext[] = "CustomizedTones";
 constexpr int kCtcssRow = kCustomCtcssAddress / kRowSize;
 constexpr int kDcsRow = kCustomDcsAddress / kRowSize;
 constexpr int kDcsDigitsMax = 777;  // highest three-digit octal code
@@ -115,20 +114,20 @@ QString CustomizedToneModel::DcsAfterEdit(const QString& text, const QString& sa
 }
 
 QString CustomizedToneModel::TitleText() {
-    return UiText(kContext, "Customized CTCSS/DCS");
+    return UiText("CustomizedTones", "Customized CTCSS/DCS");
 }
 
 QString CustomizedToneModel::CtcssLabel(int slot) {
     return QStringLiteral("%1 - %2 %3 [Hz]")
         .arg(kFirstCtcssNumber + slot)
-        .arg(UiText(kContext, "Customized CTCSS"))
+        .arg(UiText("CustomizedTones", "Customized CTCSS"))
         .arg(slot + 1);
 }
 
 QString CustomizedToneModel::DcsLabel(int slot) {
     return QStringLiteral("%1 - %2 %3 [OCT]")
         .arg(kFirstDcsNumber + slot)
-        .arg(UiText(kContext, "Customized DCS"))
+        .arg(UiText("CustomizedTones", "Customized DCS"))
         .arg(slot + 1);
 }
 

@@ -9,8 +9,6 @@ namespace qv {
 
 namespace {
 
-constexpr char kContext[] = "SideButtons";
-
 struct Function {
     int code;
     const char* english;
@@ -77,22 +75,22 @@ void SideButtonModel::Save(const SideButtonPositions& positions) {
 
 QStringList SideButtonModel::Entries(int assignment) {
     QStringList entries;
-    for (const Function* f : Offered(assignment)) entries << UiText(kContext, f->english);
+    for (const Function* f : Offered(assignment)) entries << UiText("SideButtons", f->english);
     return entries;
 }
 
 QString SideButtonModel::TitleText() {
-    return UiText(kContext, "Side Button Function Settings");
+    return UiText("SideButtons", "Side Button Function Settings");
 }
 
 QString SideButtonModel::ButtonGroupText(int button) {
-    return UiText(kContext, "Side Button") +
+    return UiText("SideButtons", "Side Button") +
            (button == 0 ? QStringLiteral(" P1") : QStringLiteral(" P2"));
 }
 
 QString SideButtonModel::PressText(int assignment) {
-    return IsLongPress(assignment) ? UiText(kContext, "Long Press")
-                                   : UiText(kContext, "Short Press");
+    return IsLongPress(assignment) ? UiText("SideButtons", "Long Press")
+                                   : UiText("SideButtons", "Short Press");
 }
 
 SettingTexts SideButtonModel::Describe() const {

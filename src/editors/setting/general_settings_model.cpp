@@ -6,8 +6,6 @@ namespace qv {
 
 namespace {
 
-constexpr char kContext[] = "GeneralSettings";
-
 constexpr int kRestoreDefaultsBit = 0;
 constexpr int kBatterySaveBit = 1;
 constexpr int kRadioCloningBit = 2;
@@ -21,10 +19,6 @@ constexpr int kResumeEntries = 16;
 constexpr int kSquelchFallback = 4;
 constexpr int kResume1Fallback = 4;  // 5 s
 constexpr int kResume2Fallback = 9;  // 10 s
-
-QString Text(const char* english) {
-    return UiText(kContext, english);
-}
 
 }  // namespace
 
@@ -76,7 +70,7 @@ QStringList GeneralSettingsModel::ReverseBurstEntries() {
 }
 
 QStringList GeneralSettingsModel::ScanModeEntries() {
-    return {Text("Normal"), Text("Priority")};
+    return {UiText("GeneralSettings", "Normal"), UiText("GeneralSettings", "Priority")};
 }
 
 QStringList GeneralSettingsModel::TimeoutEntries() {
@@ -96,37 +90,37 @@ QStringList GeneralSettingsModel::ResumeTimeEntries() {
 }
 
 QString GeneralSettingsModel::TitleText() {
-    return Text("General Settings");
+    return UiText("GeneralSettings", "General Settings");
 }
 QString GeneralSettingsModel::ScanGroupText() {
-    return Text("Scan Settings");
+    return UiText("GeneralSettings", "Scan Settings");
 }
 QString GeneralSettingsModel::ReverseBurstText() {
-    return Text("Reverse Burst");
+    return UiText("GeneralSettings", "Reverse Burst");
 }
 QString GeneralSettingsModel::SquelchText() {
-    return Text("Squelch Level");
+    return UiText("GeneralSettings", "Squelch Level");
 }
 QString GeneralSettingsModel::TimeoutText() {
-    return Text("Transmit Timeout Timer") + UiText("SettingsWords", "(Sec)");
+    return UiText("GeneralSettings", "Transmit Timeout Timer") + UiText("SettingsWords", "(Sec)");
 }
 QString GeneralSettingsModel::BatterySaveText() {
-    return Text("Battery Save");
+    return UiText("GeneralSettings", "Battery Save");
 }
 QString GeneralSettingsModel::RadioCloningText() {
-    return Text("Enable Radio to Radio Cloning");
+    return UiText("GeneralSettings", "Enable Radio to Radio Cloning");
 }
 QString GeneralSettingsModel::RestoreDefaultsText() {
-    return Text("Enable Restore Factory Default Settings");
+    return UiText("GeneralSettings", "Enable Restore Factory Default Settings");
 }
 QString GeneralSettingsModel::ScanModeText() {
-    return Text("Scan Mode");
+    return UiText("GeneralSettings", "Scan Mode");
 }
 QString GeneralSettingsModel::PriorityChannelText() {
-    return Text("Priority Channel");
+    return UiText("GeneralSettings", "Priority Channel");
 }
 QString GeneralSettingsModel::ResumeTimeText(int which) {
-    return Text("Scan Resume Time") + QStringLiteral(" %1 ").arg(which) +
+    return UiText("GeneralSettings", "Scan Resume Time") + QStringLiteral(" %1 ").arg(which) +
            UiText("SettingsWords", "(Sec)");
 }
 

@@ -32,13 +32,6 @@ QStringList ChannelEntries(int count) {
     return entries;
 }
 
-QString OffText() {
-    return UiText("SettingsWords", "Off");
-}
-QString OnText() {
-    return UiText("SettingsWords", "On");
-}
-
 QString EntryAt(const QStringList& entries, int position) {
     return position >= 0 && position < entries.size() ? entries[position] : QString();
 }

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "data/radio_image.h"
+#include "data/ui_language.h"  // OffText and OnText, which the settings lists offer
 
 namespace qv {
 
@@ -31,10 +32,6 @@ int PositionOrFallback(int value, int entryCount, int fallback);
 QStringList NumberEntries(int first, int count, int step = 1);
 // "CH 1" ... "CH 16" / "信道 1" ...: a channel list in the current language.
 QStringList ChannelEntries(int count);
-
-// Shared words of the settings editors, in the current language.
-QString OffText();  // "Off" / "关"
-QString OnText();   // "On" / "开"
 
 // The entry at a position, or "" when the position selects nothing.
 QString EntryAt(const QStringList& entries, int position);

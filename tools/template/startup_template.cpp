@@ -7,7 +7,7 @@
 // Channels 9 to 16: empty (all FF, no name, not in the scan list).
 // Settings 0x180-0x18E: values every settings editor shows as they are (no fallback).
 // Band limits: 480 / 400 MHz. Every other byte: 0xFF, as in a blank memory.
-#include "template_description.h"
+#include "startup_template.h"
 
 #include <algorithm>
 

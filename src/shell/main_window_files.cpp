@@ -1,0 +1,147 @@
+// MDIForm1's file commands: New, Open, Save and the channel plan's CSV export and import. Open
+// first offers to save the user's unsaved changes; New asks before it clears them.
+#include <QFile>
+
+#include "data/atomic_file.h"
+#include "data/data_file.h"
+#include "data/ui_language.h"
+#include "editors/channel_csv/channel_csv.h"
+#include "platform/prompts.h"
+#include "shell/main_window.h"
+
+namespace qv {
+
+namespace {
+
+const char* const kFileFilter = "tw Files (*.tw)";
+const char* const kCsvFilter = "CSV Files (*.csv)";
+
+}  // namespace
+
+bool MainWindow::LoadFile(const QString& path) {
+    const LoadStatus status = qv::LoadFile(path, data_);
+    if (status != LoadStatus::Ok) {
+        CurrentPrompts().Message(this, {LoadFailureText(), LoadFailureTitle(status),
+                                        PromptIcon::Critical, PromptButtons::Ok});
+        return false;
+    }
+    RefreshAll();
+    return true;
+}
+
+bool MainWindow::SaveFile(const QString& path) {
+    const SaveResult saved = qv::SaveFile(path, data_.image);
+    if (!saved.ok) {
+        CurrentPrompts().Message(this, {SaveFailureText(path, saved.error), AppTitle(),
+                                        PromptIcon::Exclamation, PromptButtons::Ok});
+    }
+    return saved.ok;
+}
+
+void MainWindow::NewFile() {
+    const PromptAnswer answer =
+        CurrentPrompts().Message(this, {UiText("FileCommands", "All data will be cleared."),
+                                        UiText("FileCommands", "Alert!"), PromptIcon::Exclamation,
+                                        PromptButtons::OkCancel, PromptAnswer::Cancel});
+    if (answer != PromptAnswer::Ok) return;
+    if (!LoadTemplate()) return;
+    RefreshAll();
+    ForgetFile();  // the template is no file of the user's
+}
+
+void MainWindow::OpenFile() {
+    if (!ConfirmUnsavedChanges()) return;
+    const QString path = CurrentPrompts().OpenFileName(this, {QString(), QString(), kFileFilter});
+    if (path.isEmpty()) return;
+    LoadOpenedFile(path);
+}
+
+bool MainWindow::SaveCommand() {
+    SaveAll();
+    return SaveFileAs();
+}
+
+bool MainWindow::SaveFileAs() {
+    const QString path =
+        CurrentPrompts().SaveFileName(this, {QString(), currentFileName_, kFileFilter});
+    if (path.isEmpty() || !SaveFile(path)) return false;
+    // Only a file written to its last byte holds the user's data: now the image counts as saved.
+    currentFileName_ = path;
+    data_.CopyToBaseline();
+    RememberFile(currentFileName_);
+    return true;
+}
+
+bool MainWindow::ConfirmUnsavedChanges() {
+    // Edits still in an editor count as much as those already stored.
+    SaveAll();
+    if (!data_.ImageModified()) return true;
+    const PromptAnswer answer = CurrentPrompts().Message(
+        this, {UiText("FileCommands", "File has been modified, save it now?"), AppTitle(),
+               PromptIcon::Exclamation, PromptButtons::YesNoCancel, PromptAnswer::Yes});
+    if (answer == PromptAnswer::No) return true;
+    if (answer == PromptAnswer::Yes) return SaveCommand();
+    return false;
+}
+
+void MainWindow::ExportChannels(CsvFormat format) {
+    SaveAll();
+    const QString offered = format == CsvFormat::Common ? QStringLiteral("channels-common.csv")
+                                                        : QStringLiteral("channels.csv");
+    const QString path = CurrentPrompts().SaveFileName(this, {QString(), offered, kCsvFilter});
+    if (path.isEmpty()) return;
+    const QByteArray csv = ExportChannelsCsv(data_, format);
+    const SaveResult saved =
+        WriteFileAtomically(path, reinterpret_cast<const std::uint8_t*>(csv.constData()),
+                            static_cast<std::size_t>(csv.size()));
+    if (!saved.ok) {
+        CurrentPrompts().Message(this, {SaveFailureText(path, saved.error), AppTitle(),
+                                        PromptIcon::Exclamation, PromptButtons::Ok});
+    }
+}
+
+void MainWindow::ImportChannels() {
+    SaveAll();
+    const QString path = CurrentPrompts().OpenFileName(this, {QString(), QString(), kCsvFilter});
+    if (path.isEmpty()) return;
+    QFile file(path);
+    CsvImportResult result;
+    if (!file.open(QIODevice::ReadOnly)) {
+        result.ok = false;
+        result.error = file.errorString();
+    } else {
+        const QByteArray csv = file.readAll();
+        CsvImportOptions options;
+        if (DetectCsvFormat(csv) == CsvFormat::Common) {
+            // A plan from another radio: its Location may mean nothing on a 16-channel radio.
+            const PromptAnswer answer = CurrentPrompts().Message(
+                this,
+                {UiText("FileCommands",
+                        "This file is a channel list in the common CSV of other radio "
+                        "programs.\nPut its channels into channels 1, 2, 3, ... in file "
+                        "order?\n(No: each goes to the channel its Location names.)"),
+                 AppTitle(), PromptIcon::Question, PromptButtons::YesNoCancel, PromptAnswer::Yes});
+            if (answer == PromptAnswer::Cancel) return;
+            options.renumber = answer == PromptAnswer::Yes;
+        }
+        result = ImportChannelsCsv(csv, data_, options);
+    }
+    if (!result.ok) {
+        CurrentPrompts().Message(
+            this,
+            {UiText("FileCommands", "The channel plan was not imported.") + "\n\n" + result.error,
+             AppTitle(), PromptIcon::Critical, PromptButtons::Ok});
+        return;
+    }
+    RefreshAll();  // the editors show the imported channels; they count as unsaved changes
+    if (result.powerOrModeNotApplied) {
+        CurrentPrompts().Message(
+            this, {UiText("FileCommands",
+                          "Power and Mode are not applied: this radio's power and bandwidth are "
+                          "fixed.") +
+                       "\n\n" + result.noteWhere,
+                   AppTitle(), PromptIcon::Information, PromptButtons::Ok});
+    }
+}
+
+}  // namespace qv
