@@ -209,7 +209,7 @@ void TestCommonCsv::errorsNameLineAndColumn_data() {
     add("9,,446.1,,0,TSQL,,67.04,,,,,",
         "line 2, column \"cToneFreq\": \"67.04\" has more decimals");
     add("9,,446.1,,0,DTCS,,,999,NN,,,", "line 2, column \"DtcsCode\": \"999\" is not in the tone");
-    add("9,,446.1,,0,DTCS,,,12a,NN,,,", "line 2, column \"DtcsCode\": \"12a\" is not a DCS code");
+    add("9,,446.1,,0,DTCS,,,12x,NN,,,", "line 2, column \"DtcsCode\": \"12x\" is not a DCS code");
     add("9,,446.1,,0,DTCS,,,023,NX,,,", "line 2, column \"DtcsPolarity\": \"NX\" is not two");
     add("9,,446.1,,0,Cross,,,,,,Tone=>DTCS,", "line 2, column \"CrossMode\"");
     add("9,,446.1,,0,,,,,,,,Q", "line 2, column \"Skip\": \"Q\" is not one of");
