@@ -1,6 +1,22 @@
 # Fails when a text of the sources has no finished translation in the catalogue: lupdate brings a
 # copy of each catalogue up to date with the sources, and lconvert keeps what is left unfinished.
 # Run by CTest (translations_complete); the committed catalogue is not changed.
+# A literal text asked for under a context lupdate cannot read (a constant, say) never reaches the
+# catalogue, and an update would drop its Chinese: every such call names its context in quotes.
+file(STRINGS ${SOURCES_LIST} sources)
+set(hidden "")
+foreach(source ${sources})
+    file(STRINGS ${source} calls REGEX "UiText\\( *[A-Za-z_][A-Za-z0-9_:]* *, *\"")
+    foreach(call ${calls})
+        string(STRIP "${call}" call)
+        string(APPEND hidden "  ${source}: ${call}\n")
+    endforeach()
+endforeach()
+if(hidden)
+    message(FATAL_ERROR "these texts name their context by a constant, which lupdate cannot "
+        "read; write the context in quotes:\n${hidden}")
+endif()
+
 foreach(ts ${TS_FILES})
     get_filename_component(name ${ts} NAME)
     set(copy ${WORK_DIR}/${name})

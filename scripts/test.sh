@@ -16,7 +16,7 @@ export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
 
 cmake -S . -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQV730_SANITIZE=ON -DQV730_BENCH=OFF
 cmake --build "$BUILD_DIR" -j "$JOBS"
-(cd "$BUILD_DIR" && ctest -R '^translations_complete$' --output-on-failure)
+(cd "$BUILD_DIR" && ctest -R '^translations_complete$' --no-tests=error --output-on-failure)
 
 # Bounded runs of the fuzzers of outside input when clang is at hand (the long runs are done by
 # hand): the .tw decoder, the channel-plan CSV import and the channel grid's paste.

@@ -57,18 +57,22 @@ long long HighestRasterAtOrBelow(long long units) {
 // Snaps to the raster first and clamps afterwards, both in whole 10 Hz units, so that the stored
 // value always lies on the raster and inside the band: 399.99999 snaps to 399.99500 and is then
 // lifted to 400.00000 rather than stored below the lower limit.
-QString NormalizeFrequency(const QString& text, float bandUpperMHz, float bandLowerMHz) {
+int NormalizeFrequencyUnits(double megahertz, float bandUpperMHz, float bandLowerMHz) {
     const long long lowest = LowestRasterAtOrAbove(ToUnits(bandLowerMHz));
     const long long highest = std::max(lowest, HighestRasterAtOrBelow(ToUnits(bandUpperMHz)));
 
     // Far outside the band only the clamp matters; bounding x first keeps the integer maths exact.
-    double x = ReadNumber(text) * kUnitsPerMHz;
+    double x = megahertz * kUnitsPerMHz;
     if (!std::isfinite(x)) x = 0.0;
     x = std::clamp(x, static_cast<double>(lowest - kRaster5k),
                    static_cast<double>(highest + kRaster5k));
 
-    const long long snapped = std::clamp(SnapToRaster(x), lowest, highest);
-    return FormatFixed(static_cast<double>(snapped) / kUnitsPerMHz, 5);
+    return static_cast<int>(std::clamp(SnapToRaster(x), lowest, highest));
+}
+
+QString NormalizeFrequency(const QString& text, float bandUpperMHz, float bandLowerMHz) {
+    const int units = NormalizeFrequencyUnits(ReadNumber(text), bandUpperMHz, bandLowerMHz);
+    return FormatFixed(static_cast<double>(units) / kUnitsPerMHz, 5);
 }
 
 QString DecodeFrequency(const RadioImage& image, FrequencyField which, int row) {

@@ -17,6 +17,12 @@ QString NormalizeFrequency(const QString& text, float bandUpperMHz, float bandLo
 inline QString NormalizeFrequency(const QString& text, const RadioData& data) {
     return NormalizeFrequency(text, data.BandUpperMHz, data.BandLowerMHz);
 }
+// The same rule for a number of megahertz already read, giving 10 Hz units (as the frequency
+// fields count them) instead of a text, so that no decimal separator is involved.
+int NormalizeFrequencyUnits(double megahertz, float bandUpperMHz, float bandLowerMHz);
+inline int NormalizeFrequencyUnits(double megahertz, const RadioData& data) {
+    return NormalizeFrequencyUnits(megahertz, data.BandUpperMHz, data.BandLowerMHz);
+}
 
 // The field's frequency with five decimals, or "" when any byte is FF (or a nibble is not a
 // decimal digit, which no frequency can hold).

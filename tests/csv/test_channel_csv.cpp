@@ -23,6 +23,38 @@ qv::CsvImportResult Import(const QByteArray& csv, qv::RadioData& data) {
     return qv::ImportChannelsCsv(csv, data);
 }
 
+// Channel 1 uses a customized DCS code with digits no octal code has (D0A1N), as a file from
+// another program may hold it.
+qv::RadioData WithHexadecimalDcsCode() {
+    qv::RadioData data = Template();
+    data.image[0x1A0] = 0xA1;  // customized DCS slot 1: D0A1N
+    data.image[0x1A1] = 0x80;
+    for (int tone : {8, 10}) {
+        data.image.at(1, tone) = 0xA1;
+        data.image.at(1, tone + 1) = 0x80;
+    }
+    return data;
+}
+
+// What the CSV module gives for an image: both exports, and the image after a plan that
+// changes channels in every way the import knows.
+QByteArray CsvOutcome(const qv::RadioData& original) {
+    qv::RadioData data = original;
+    QByteArray outcome =
+        qv::ExportChannelsCsv(data) + qv::ExportChannelsCsv(data, qv::CsvFormat::Common);
+    const QByteArray plan =
+        kHeader + Row("1,NEW 1,,446.1,D023N,446.2,67.0,Low,Narrow,No,carrier squelch,Off,Yes") +
+        Row("2") + Row("3,,,430.00625,88.5,,,,,Yes,CTCSS/DCS,On,No") +
+        Row("9,NINE,,0446.10,100,446.1,100,,,Yes,Off,On,No");
+    const qv::CsvImportResult result = qv::ImportChannelsCsv(plan, data);
+    outcome += result.ok ? QByteArray("ok") : result.error.toUtf8();
+    outcome += QByteArray(reinterpret_cast<const char*>(data.image.data()), qv::kImageSize);
+    outcome += qv::ExportChannelsCsv(data);
+    const qv::CsvImportResult refused =
+        qv::ImportChannelsCsv(kHeader + Row("4,,,446,71.0") + Row("5,,,446,,,,,,Maybe"), data);
+    return outcome + refused.error.toUtf8();
+}
+
 }  // namespace
 
 class TestChannelCsv : public QObject {
@@ -35,6 +67,8 @@ private slots:
     void exportWritesTheEditorsColumnsInEnglish();
     void roundTripGivesBackEveryByte_data();
     void roundTripGivesBackEveryByte();
+    void sameBytesWhateverTheUiLanguageAndLocale_data();
+    void sameBytesWhateverTheUiLanguageAndLocale();
     void changedCellsAloneReachTheImage();
     void cellsAreAppliedInTypingOrder_data();
     void cellsAreAppliedInTypingOrder();
@@ -83,6 +117,7 @@ void TestChannelCsv::roundTripGivesBackEveryByte_data() {
     for (quint32 seed = 1; seed <= 4; ++seed) add(QString("varied %1").arg(seed), Varied(seed));
     // Off-raster and out-of-band frequencies, unknown tones, any name bytes, other band limits.
     for (quint32 seed = 1; seed <= 12; ++seed) add(QString("raw %1").arg(seed), Raw(seed));
+    add("a customized DCS code with hexadecimal digits", WithHexadecimalDcsCode());
 }
 
 // Export, then import of the very same file, changes nothing, whatever the image holds.
@@ -96,6 +131,39 @@ void TestChannelCsv::roundTripGivesBackEveryByte() {
     QVERIFY(!result.powerOrModeNotApplied);
     QVERIFY2(data.image == original, qPrintable(FirstDifference(data.image, original)));
     QCOMPARE(qv::ExportChannelsCsv(data, format), csv);
+}
+
+void TestChannelCsv::sameBytesWhateverTheUiLanguageAndLocale_data() {
+    QTest::addColumn<qv::RadioData>("data");
+    QTest::newRow("template") << Template();
+    QTest::newRow("varied") << Varied(3);
+    QTest::newRow("raw") << Raw(8);  // the default band, which the plan's frequencies fit
+    QTest::newRow("customized tones") << WithHexadecimalDcsCode();
+}
+
+// The CSV is a file format: the same bytes come out and go in with a Chinese user interface and
+// a comma as decimal separator, and neither setting is touched on the way.
+void TestChannelCsv::sameBytesWhateverTheUiLanguageAndLocale() {
+    QFETCH(qv::RadioData, data);
+    const QLocale previousDefault;
+    qv::SetUiLanguage(qv::Language::English);
+    qv::SetUiLocale(QLocale::c());
+    const QByteArray english = CsvOutcome(data);
+
+    const QLocale german(QLocale::German, QLocale::Germany);
+    qv::SetUiLanguage(qv::Language::Chinese);
+    qv::SetUiLocale(german);
+    QLocale::setDefault(german);
+    QCOMPARE(qv::NoneText(), QString("无"));  // the Chinese texts are really in use
+    const QByteArray chinese = CsvOutcome(data);
+    const bool sameLanguage = qv::UiLanguage() == qv::Language::Chinese;
+    const bool sameLocale = qv::UiLocale() == german && QLocale() == german;
+    QLocale::setDefault(previousDefault);
+
+    QVERIFY(english.contains("\r\n1,NEW 1,Repeater,446.10000,D023N,446.20000,67.0,"));
+    QCOMPARE(chinese, english);
+    QVERIFY(sameLanguage);
+    QVERIFY(sameLocale);
 }
 
 void TestChannelCsv::importAppliesTheEditorsRules() {

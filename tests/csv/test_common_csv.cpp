@@ -4,6 +4,7 @@
 #include "csv/csv_test_support.h"
 #include "editors/channel/csv/channel_csv.h"
 #include "language/ui_language.h"
+#include "support/bytes.h"
 
 using namespace csvtest;
 
@@ -43,10 +44,6 @@ const QByteArray kPlanNames = QByteArray(
     "PMR5\xFF\xFFPMR6\xFF\xFFLISTENPMR8\xFF\xFF",
     48);
 
-QByteArray Bytes(const qv::RadioImage& image, int address, int size) {
-    return QByteArray(reinterpret_cast<const char*>(image.data()) + address, size);
-}
-
 }  // namespace
 
 class TestCommonCsv : public QObject {
@@ -72,8 +69,8 @@ void TestCommonCsv::aHandWrittenPlanArrivesByteForByte() {
     QVERIFY2(result.ok, qPrintable(result.error));
     QCOMPARE(result.format, qv::CsvFormat::Common);
 
-    QCOMPARE(Bytes(data.image, 0x010, 128).toHex(' '), kPlanRecords.toHex(' '));
-    QCOMPARE(Bytes(data.image, 0x110, 48), kPlanNames);
+    QCOMPARE(qv::test::Hex(data.image, 0x010, 128), qv::test::Hex(kPlanRecords));
+    QCOMPARE(qv::test::Bytes(data.image, 0x110, 48), kPlanNames);
     QCOMPARE(int(data.image[0x170]), 0x7B);  // channels 3 and 8 skipped
     qv::RadioImage rest = data.image;
     for (int a = 0x010; a < 0x170; ++a) rest[a] = before[a];
@@ -173,7 +170,7 @@ void TestCommonCsv::locationOrFileOrder() {
                                    "from 1 to 16"));
     result = qv::ImportChannelsCsv(plan, data, {true});
     QVERIFY2(result.ok, qPrintable(result.error));
-    QCOMPARE(Bytes(data.image, 0x010, 128).toHex(' '), kPlanRecords.toHex(' '));
+    QCOMPARE(qv::test::Hex(data.image, 0x010, 128), qv::test::Hex(kPlanRecords));
 
     // File order, rows without a frequency skipped, no Location column needed.
     data = Template();
@@ -212,7 +209,7 @@ void TestCommonCsv::errorsNameLineAndColumn_data() {
     add("9,,446.1,,0,TSQL,,67.04,,,,,",
         "line 2, column \"cToneFreq\": \"67.04\" has more decimals");
     add("9,,446.1,,0,DTCS,,,999,NN,,,", "line 2, column \"DtcsCode\": \"999\" is not in the tone");
-    add("9,,446.1,,0,DTCS,,,12a,NN,,,", "line 2, column \"DtcsCode\": \"12a\" is not a DCS code");
+    add("9,,446.1,,0,DTCS,,,12x,NN,,,", "line 2, column \"DtcsCode\": \"12x\" is not a DCS code");
     add("9,,446.1,,0,DTCS,,,023,NX,,,", "line 2, column \"DtcsPolarity\": \"NX\" is not two");
     add("9,,446.1,,0,Cross,,,,,,Tone=>DTCS,", "line 2, column \"CrossMode\"");
     add("9,,446.1,,0,,,,,,,,Q", "line 2, column \"Skip\": \"Q\" is not one of");

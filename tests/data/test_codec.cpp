@@ -3,6 +3,7 @@
 #include <QTest>
 
 #include "data/codec.h"
+#include "support/bytes.h"
 
 using qv::ByteBuffer;
 
@@ -34,12 +35,6 @@ ByteBuffer RandomBytes(int count, quint32 seed) {
     ByteBuffer bytes(static_cast<std::size_t>(count));
     for (auto& b : bytes) b = static_cast<std::uint8_t>(random.bounded(256));
     return bytes;
-}
-
-QByteArray Show(const ByteBuffer& bytes) {
-    return QByteArray(reinterpret_cast<const char*>(bytes.data()), static_cast<int>(bytes.size()))
-        .toHex(' ')
-        .toUpper();
 }
 
 }  // namespace
@@ -86,9 +81,9 @@ void TestCodec::onePassMatchesWorkedExamples() {
     QFETCH(ByteBuffer, expected);
     ByteBuffer buffer = input;
     QVERIFY(qv::EncodePass(buffer));
-    QCOMPARE(Show(buffer), Show(expected));
+    QCOMPARE(qv::test::Hex(buffer), qv::test::Hex(expected));
     qv::DecodePass(buffer);
-    QCOMPARE(Show(buffer), Show(input));
+    QCOMPARE(qv::test::Hex(buffer), qv::test::Hex(input));
 }
 
 void TestCodec::longLiteralRunsUseOneFlag_data() {

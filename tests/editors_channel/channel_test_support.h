@@ -6,6 +6,7 @@
 
 #include "data/radio_image.h"
 #include "language/ui_language.h"
+#include "support/bytes.h"
 
 namespace qv::test {
 
@@ -28,14 +29,6 @@ inline void PutBytes(RadioImage& image, int address, const QString& hexBytes) {
 // The 16 bytes of channel n's record.
 inline void PutRecord(RadioImage& image, int channel, const QString& hexBytes) {
     PutBytes(image, 16 * channel, hexBytes);
-}
-
-inline QString Hex(const RadioImage& image, int address, int count) {
-    QStringList bytes;
-    for (int i = 0; i < count; ++i) {
-        bytes << QStringLiteral("%1").arg(image[address + i], 2, 16, QLatin1Char('0')).toUpper();
-    }
-    return bytes.join(u' ');
 }
 
 // 446.00625 MHz RX and TX, no tones, the given flag byte.

@@ -46,6 +46,7 @@ private slots:
     void redirectionAndEditors();
     void emptyRowModeFollowsLanguageSwitch();
     void setCellAsUserFollowsTheEditorRules();
+    void typedValuesFollowTheSameRules();
     void loadAsksForTheFirstCell();
 };
 
@@ -650,6 +651,48 @@ void TestChannelTable::setCellAsUserFollowsTheEditorRules() {
     QVERIFY(table.SetCellAsUser(1, kColTxFreq, ""));
     QCOMPARE(table.Cell(1, kColMode), QStringLiteral("RX only"));
     QVERIFY(!table.SetCellAsUser(1, kColTxFreq, "446.1"));  // now locked
+}
+
+// The typed setters (used by the CSV import) run the rules the grid runs, in one edit each.
+void TestChannelTable::typedValuesFollowTheSameRules() {
+    RadioData data = BlankRadio();
+    PutRecord(data.image, 1, "25 06 60 44 25 06 60 44 FF FF FF FF 28 40 FE FF");  // Simplex
+    ChannelTable table(data);
+    table.RefreshAll();
+    QSignalSpy edits(&table, &ChannelTable::edited);
+    // An empty row takes its RX frequency first, which makes a channel with the defaults.
+    QVERIFY(!table.SetName(2, "X"));
+    QVERIFY(!table.SetScan(2, false));
+    QVERIFY(!table.SetTone(2, kColRxTone, Tone::Ctcss(670)));
+    QCOMPARE(edits.count(), 0);
+    table.SetRxFrequencyUnits(2, 50000000);  // 500 MHz: into the band
+    QCOMPARE(table.Record(2).rx, std::optional(48000000));
+    QCOMPARE(table.Record(2).tx, std::optional(48000000));
+    QVERIFY(table.Record(2).scan && table.Record(2).reverseBurst && !table.Record(2).talkAround);
+    QCOMPARE(int(data.image.at(2, 13)), 0x40);
+    table.SetRxFrequencyUnits(1, 44600624);  // onto the raster; the Simplex TX follows
+    QCOMPARE(table.Record(1).rx, std::optional(44600500));
+    QCOMPARE(table.Record(1).tx, std::optional(44600500));
+    QCOMPARE(edits.count(), 2);
+
+    // Tones: only listed ones, and the TX tone follows on a Simplex row.
+    QVERIFY(!table.SetTone(1, kColRxTone, Tone::Ctcss(693)));  // no customized slot holds it
+    QVERIFY(table.SetTone(1, kColRxTone, Tone::Dcs(0x023, false)));
+    QCOMPARE(table.Cell(1, kColTxTone), QStringLiteral("39 - D023N"));
+    QVERIFY(!table.SetTone(1, kColTxTone, Tone::Ctcss(670)));  // Simplex: TX is display-only
+    table.SetTxFrequencyUnits(1, std::nullopt);
+    table.DeriveMode(1);
+    QCOMPARE(table.Record(1).mode, ChannelMode::RxOnly);
+    QCOMPARE(table.Record(1).txTone, Tone{});
+    QVERIFY(!table.SetTone(1, kColTxTone, Tone::Ctcss(670)));  // no TX frequency
+
+    QVERIFY(table.SetBusyLock(1, BusyLock::Carrier));
+    QVERIFY(table.SetName(1, "SEVENCH"));
+    QCOMPARE(table.Record(1).name, QByteArray("SEVENC"));
+    table.SaveData();
+    QCOMPARE(int(data.image.at(1, 12)), 0xAA);  // RX only, Carrier, Reverse Burst, no Talk Around
+    table.SetRxFrequencyUnits(1, std::nullopt);
+    QVERIFY(table.Record(1).IsEmpty());
 }
 
 void TestChannelTable::loadAsksForTheFirstCell() {

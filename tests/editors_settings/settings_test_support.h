@@ -1,8 +1,9 @@
-// Shared pieces of the settings editor tests: random images, byte comparisons against the bits an
-// editor may change, and reading what a window shows by control name.
+// Shared pieces of the settings editor tests: the window fixture, random images, byte comparisons
+// against the bits an editor may change, and reading what a window shows by control name.
 #pragma once
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -15,11 +16,34 @@
 #include <QWidget>
 #include <array>
 #include <cstring>
+#include <memory>
 
 #include "data/radio_image.h"
 #include "language/ui_language.h"
+#include "support/bytes.h"
 
 namespace qv::test {
+
+// What every settings window test works on: radio data, all zero until a test stores bytes, and
+// the editor's window opened on it as a user opens it (shown and active, so its controls get and
+// lose the focus). The window lives until the next OpenWindow or CloseWindow, which the test
+// class's cleanup() calls.
+template <typename Window>
+class SettingsWindowFixture {
+protected:
+    Window* OpenWindow() {
+        window_ = std::make_unique<Window>(data_);
+        window_->show();
+        QApplication::setActiveWindow(window_.get());
+        if (!QTest::qWaitForWindowActive(window_.get()))
+            QTest::qFail("the window did not become active", __FILE__, __LINE__);
+        return window_.get();
+    }
+    void CloseWindow() { window_.reset(); }
+
+    RadioData data_;
+    std::unique_ptr<Window> window_;
+};
 
 // Bits an editor may change: address -> mask. Every other bit of the image must stay.
 using FieldMask = QMap<int, std::uint8_t>;
@@ -78,10 +102,6 @@ void VerifySaveOfLoadTouchesOnlyFields(RadioImage image, const FieldMask& fields
     const RadioImage normalised = image;
     model.Save(model.Load());
     QCOMPARE(ByteChanges(normalised, image), QStringList());
-}
-
-inline QByteArray Bytes(const RadioImage& image, int address, int count) {
-    return QByteArray(reinterpret_cast<const char*>(image.data() + address), count);
 }
 
 inline void PutBytes(RadioImage& image, int address, const QByteArray& bytes) {

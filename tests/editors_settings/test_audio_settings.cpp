@@ -1,6 +1,5 @@
 // Audio and emergency settings (0x186, 0x188-0x18C): the model's byte rules and the FrmAudio
 // window.
-#include <memory>
 
 #include "editors/audio/audio_settings_model.h"
 #include "editors/audio/frm_audio.h"
@@ -41,19 +40,12 @@ QByteArray Seven(std::initializer_list<int> bytes) {
 
 }  // namespace
 
-class TestAudioSettings : public QObject {
+class TestAudioSettings : public QObject, SettingsWindowFixture<FrmAudio> {
     Q_OBJECT
-
-    RadioData data_;
-
-    std::unique_ptr<FrmAudio> OpenWindow() {
-        auto window = std::make_unique<FrmAudio>(data_);
-        window->show();
-        return window;
-    }
 
 private slots:
     void init() { data_ = RadioData{}; }
+    void cleanup() { CloseWindow(); }
 
     void okShowsAndNormalisesFields_data() {
         QTest::addColumn<QByteArray>("stored");  // 0x186-0x18C
@@ -113,29 +105,29 @@ private slots:
         PutBytes(data_.image, kBase, stored);
         const RadioImage before = data_.image;
 
-        auto window = OpenWindow();
-        VerifyShown(window.get(), shown);
-        ClickButton(window.get(), "Command1_0");
+        auto* window = OpenWindow();
+        VerifyShown(window, shown);
+        ClickButton(window, "Command1_0");
 
         QVERIFY(!window->isVisible());
-        QCOMPARE(Bytes(data_.image, kBase, 7).toHex(' '), written.toHex(' '));
+        QCOMPARE(Hex(data_.image, kBase, 7), Hex(written));
         QCOMPARE(ChangesOutside(before, data_.image, kFields), QStringList());
     }
 
     void choosingAnAnnunciationReplacesTheUnlistedCode() {
         PutBytes(data_.image, kBase, Seven({1, 0, 0xF0, 0x00, 0x20, 0, 4}));  // code 3
-        auto window = OpenWindow();
+        auto* window = OpenWindow();
         auto* list = window->findChild<QComboBox*>("Combo1_5");
         list->setFocus();
         QTest::keyClick(list, Qt::Key_End);  // "English"
-        ClickButton(window.get(), "Command1_0");
+        ClickButton(window, "Command1_0");
         QCOMPARE(int(data_.image[0x188]), 0xD0);
     }
 
     void editsAreStoredInTheirOwnBits() {
         data_.image[0x18A] = 0x20;
         data_.image[0x188] = 0x40;
-        auto window = OpenWindow();
+        auto* window = OpenWindow();
         window->findChild<QCheckBox*>("Check1_1")->click();        // roger beep off: bit 1
         window->findChild<QCheckBox*>("ChkEmergency_0")->click();  // lone worker off: bit 7
         window->findChild<QComboBox*>("cboEmergency_0")->setCurrentIndex(1);  // PRI CH
@@ -148,18 +140,18 @@ private slots:
         QRandomGenerator rng(7);
         data_.image = RandomImage(rng);
         const RadioImage before = data_.image;
-        auto window = OpenWindow();
+        auto* window = OpenWindow();
         window->findChild<QCheckBox*>("Check1_0")->click();
         window->findChild<QComboBox*>("Combo1_2")->setCurrentIndex(3);
         window->findChild<QComboBox*>("cboEmergency_3")->setCurrentIndex(0);
-        ClickButton(window.get(), "Command1_1");
+        ClickButton(window, "Command1_1");
         QVERIFY(!window->isVisible());
         QCOMPARE(ByteChanges(before, data_.image), QStringList());
     }
 
     void okWithoutChangesKeepsEveryInRangeImage() {
         QRandomGenerator rng(11);
-        auto window = OpenWindow();
+        auto* window = OpenWindow();
         for (int i = 0; i < 150; ++i) {
             data_.image = InRangeImage(rng);
             const RadioImage before = data_.image;
@@ -178,24 +170,23 @@ private slots:
     }
 
     void listsHoldExactlyTheirEntriesAfterRefreshes() {
-        auto window = OpenWindow();
+        auto* window = OpenWindow();
         for (int i = 0; i < 4; ++i) window->RefreshAll();
         const QStringList gains{"High", "Medium", "Low"};
-        QCOMPARE(Entries(window.get(), "Combo1_0"), gains);
-        QCOMPARE(Entries(window.get(), "Combo1_1"), gains);
-        QCOMPARE(Entries(window.get(), "Combo1_3"), gains);
-        QCOMPARE(Entries(window.get(), "Combo1_2"), (QStringList{"Off", "High", "Medium", "Low"}));
-        QCOMPARE(Entries(window.get(), "Combo1_4"),
-                 (QStringList{"0.5", "1.0", "1.5", "2.0", "3.0"}));
-        QCOMPARE(Entries(window.get(), "Combo1_5"), (QStringList{"Off", "English"}));
-        QCOMPARE(Entries(window.get(), "Combo1_7"),
+        QCOMPARE(Entries(window, "Combo1_0"), gains);
+        QCOMPARE(Entries(window, "Combo1_1"), gains);
+        QCOMPARE(Entries(window, "Combo1_3"), gains);
+        QCOMPARE(Entries(window, "Combo1_2"), (QStringList{"Off", "High", "Medium", "Low"}));
+        QCOMPARE(Entries(window, "Combo1_4"), (QStringList{"0.5", "1.0", "1.5", "2.0", "3.0"}));
+        QCOMPARE(Entries(window, "Combo1_5"), (QStringList{"Off", "English"}));
+        QCOMPARE(Entries(window, "Combo1_7"),
                  (QStringList{"1000Hz", "1450Hz", "1750Hz", "2100Hz"}));
-        QCOMPARE(Entries(window.get(), "cboEmergency_0"),
+        QCOMPARE(Entries(window, "cboEmergency_0"),
                  (QStringList{"Current CH", "PRI CH", "Select CH"}));
-        QCOMPARE(Entries(window.get(), "cboEmergency_1").size(), 16);
-        QCOMPARE(Entries(window.get(), "cboEmergency_1").last(), QString("CH 16"));
-        QCOMPARE(Entries(window.get(), "cboEmergency_3").size(), 20);
-        QCOMPARE(Entries(window.get(), "cboEmergency_3").last(), QString("20"));
+        QCOMPARE(Entries(window, "cboEmergency_1").size(), 16);
+        QCOMPARE(Entries(window, "cboEmergency_1").last(), QString("CH 16"));
+        QCOMPARE(Entries(window, "cboEmergency_3").size(), 20);
+        QCOMPARE(Entries(window, "cboEmergency_3").last(), QString("20"));
         QVERIFY(!window->findChild<QWidget*>("Combo1_7")->isVisible());
         QVERIFY(!window->findChild<QWidget*>("Label1_7")->isVisible());
     }
@@ -204,18 +195,18 @@ private slots:
         EnglishAfterwards english;
         PutBytes(data_.image, kBase, Seven({1, 0, 0x10, 0x21, 0x24, 3, 4}));
         const RadioImage before = data_.image;
-        auto window = OpenWindow();
+        auto* window = OpenWindow();
         SetUiLanguage(Language::Chinese);
         window->RefreshAll();
         QCOMPARE(window->windowTitle(), QString("音频设置"));
         VerifyShown(
-            window.get(),
+            window,
             {"lblTitle_0=音频设置", "Label1_0=麦克风增益", "Combo1_0=高", "Combo1_5=英文",
              "Combo1_2=高", "Combo1_3=低", "Label1_4=声控延时 (秒)", "cboEmergency_0=优先信道",
              "cboEmergency_1=信道 4", "lblEmergency_3=单独工作计时器(分钟)", "Check1_1=set"});
         QCOMPARE(window->findChild<QGroupBox*>("FraEmergency")->title(), QString("报警设置"));
         QCOMPARE(window->findChild<QCheckBox*>("ChkEmergency_0")->text(), QString("单独工作模式"));
-        ClickButton(window.get(), "Command1_0");
+        ClickButton(window, "Command1_0");
         QCOMPARE(ByteChanges(before, data_.image), QStringList());
     }
 

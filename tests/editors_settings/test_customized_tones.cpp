@@ -2,7 +2,6 @@
 // typing and leaving a box, and the FrmCustomizedSignal window with real keys.
 #include <QApplication>
 #include <QLabel>
-#include <memory>
 
 #include "codecs/tone_table.h"
 #include "editors/customized/customized_tone_model.h"
@@ -29,21 +28,10 @@ int DcsAddress(int slot) {
 
 }  // namespace
 
-class TestCustomizedTones : public QObject {
+class TestCustomizedTones : public QObject, SettingsWindowFixture<FrmCustomizedSignal> {
     Q_OBJECT
 
-    RadioData data_;
-    std::unique_ptr<FrmCustomizedSignal> window_;
-
     QLineEdit* Box(const char* name) { return window_->findChild<QLineEdit*>(name); }
-
-    // An active window, so boxes get and lose focus as they do for a user.
-    void OpenWindow() {
-        window_ = std::make_unique<FrmCustomizedSignal>(data_);
-        window_->show();
-        QApplication::setActiveWindow(window_.get());
-        QVERIFY(QTest::qWaitForWindowActive(window_.get()));
-    }
 
     // Clicks into the box, types the keys, then tabs out of it; returns what the box shows.
     QString TypeAndLeave(const char* name, const QString& keys) {
@@ -63,7 +51,7 @@ private slots:
             data_.image[a] = 0xFF;
         }
     }
-    void cleanup() { window_.reset(); }
+    void cleanup() { CloseWindow(); }
 
     void loadShowsOnlyFittingTones_data() {
         QTest::addColumn<int>("address");
@@ -292,8 +280,8 @@ private slots:
         TypeAndLeave("TxtQT_0", "100.5");
         TypeAndLeave("TxtDQT_2", "D089");
         window_->SaveData();
-        QCOMPARE(Bytes(data_.image, CtcssAddress(0), 2).toHex(' '), QByteArray("05 10"));
-        QCOMPARE(Bytes(data_.image, DcsAddress(2), 2).toHex(' '), QByteArray("89 80"));
+        QCOMPARE(Hex(data_.image, CtcssAddress(0), 2), QString("05 10"));
+        QCOMPARE(Hex(data_.image, DcsAddress(2), 2), QString("89 80"));
         const QStringList toneList = BuildToneList(data_.image);
         QVERIFY(toneList.contains("122 - 100.5Hz"));
         QVERIFY(toneList.contains("213 - D089N"));
@@ -306,14 +294,14 @@ private slots:
         QTest::keyClicks(box, "D023");
         window_->SaveData();  // the main window stores with the cursor still in the box
         QCOMPARE(box->text(), QString("D023N"));
-        QCOMPARE(Bytes(data_.image, DcsAddress(1), 2).toHex(' '), QByteArray("23 80"));
+        QCOMPARE(Hex(data_.image, DcsAddress(1), 2), QString("23 80"));
 
         QLineEdit* ctcss = Box("TxtQT_4");
         QTest::mouseClick(ctcss, Qt::LeftButton);
         QTest::keyClicks(ctcss, "67..");
         window_->SaveData();
         QCOMPARE(ctcss->text(), QString(""));
-        QCOMPARE(Bytes(data_.image, CtcssAddress(4), 2).toHex(' '), QByteArray("ff ff"));
+        QCOMPARE(Hex(data_.image, CtcssAddress(4), 2), QString("FF FF"));
     }
 
     void emptyingABoxKeepsTheStoredTone() {
@@ -321,7 +309,7 @@ private slots:
         OpenWindow();
         QCOMPARE(TypeAndLeave("TxtQT_3", ""), QString(""));
         window_->SaveData();
-        QCOMPARE(Bytes(data_.image, CtcssAddress(3), 2).toHex(' '), QByteArray("05 10"));
+        QCOMPARE(Hex(data_.image, CtcssAddress(3), 2), QString("05 10"));
         window_->RefreshAll();
         QCOMPARE(Box("TxtQT_3")->text(), QString("100.5"));
     }

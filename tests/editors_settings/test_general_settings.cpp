@@ -3,7 +3,6 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPointer>
-#include <memory>
 
 #include "editors/setting/frm_setting.h"
 #include "editors/setting/general_settings_model.h"
@@ -40,19 +39,12 @@ QByteArray Six(std::initializer_list<int> bytes) {
 
 }  // namespace
 
-class TestGeneralSettings : public QObject {
+class TestGeneralSettings : public QObject, SettingsWindowFixture<FrmSetting> {
     Q_OBJECT
-
-    RadioData data_;
-
-    std::unique_ptr<FrmSetting> OpenWindow() {
-        auto window = std::make_unique<FrmSetting>(data_);
-        window->show();
-        return window;
-    }
 
 private slots:
     void init() { data_ = RadioData{}; }
+    void cleanup() { CloseWindow(); }
 
     void okShowsAndNormalisesFields_data() {
         QTest::addColumn<QByteArray>("stored");  // 0x180-0x185
@@ -101,26 +93,26 @@ private slots:
         PutBytes(data_.image, kBase, stored);
         const RadioImage before = data_.image;
 
-        auto window = OpenWindow();
-        VerifyShown(window.get(), shown);
-        ClickButton(window.get(), "Command1_0");
+        auto* window = OpenWindow();
+        VerifyShown(window, shown);
+        ClickButton(window, "Command1_0");
 
         QVERIFY(!window->isVisible());
-        QCOMPARE(Bytes(data_.image, kBase, 6).toHex(' '), written.toHex(' '));
+        QCOMPARE(Hex(data_.image, kBase, 6), Hex(written));
         QCOMPARE(ChangesOutside(before, data_.image, kFields), QStringList());
     }
 
     // Priority scanning needs a priority channel, on the real lists with real keys.
     void priorityChannelRuleOnTheLists() {
         PutBytes(data_.image, kBase, Six({0x00, 0, 0, 3, 4, 9}));  // Priority, CH 4
-        auto window = OpenWindow();
+        auto* window = OpenWindow();
         auto* priority = window->findChild<QComboBox*>("cboScan_3");
         priority->setFocus();
         QTest::keyClick(priority, Qt::Key_Home);  // "Off"
-        VerifyShown(window.get(), {"cboScan_3=Off", "cboScan_0=Normal", "cboScan_0.enabled=no"});
+        VerifyShown(window, {"cboScan_3=Off", "cboScan_0=Normal", "cboScan_0.enabled=no"});
 
         QTest::keyClick(priority, Qt::Key_Down);  // CH 1
-        VerifyShown(window.get(), {"cboScan_3=CH 1", "cboScan_0=Normal", "cboScan_0.enabled=yes"});
+        VerifyShown(window, {"cboScan_3=CH 1", "cboScan_0=Normal", "cboScan_0.enabled=yes"});
 
         auto* scanMode = window->findChild<QComboBox*>("cboScan_0");
         QTest::keyClick(scanMode, Qt::Key_End);  // "Priority" can be chosen again
@@ -133,18 +125,18 @@ private slots:
         QRandomGenerator rng(5);
         data_.image = RandomImage(rng);
         const RadioImage before = data_.image;
-        auto window = OpenWindow();
+        auto* window = OpenWindow();
         window->findChild<QCheckBox*>("Check1_1")->click();
         window->findChild<QComboBox*>("Combo1_15")->setCurrentIndex(2);
         window->findChild<QComboBox*>("cboScan_3")->setCurrentIndex(0);
-        ClickButton(window.get(), "Command1_1");
+        ClickButton(window, "Command1_1");
         QVERIFY(!window->isVisible());
         QCOMPARE(ByteChanges(before, data_.image), QStringList());
     }
 
     void okWithoutChangesKeepsEveryInRangeImage() {
         QRandomGenerator rng(1);
-        auto window = OpenWindow();
+        auto* window = OpenWindow();
         for (int i = 0; i < 150; ++i) {
             data_.image = InRangeImage(rng);
             const RadioImage before = data_.image;
@@ -163,20 +155,20 @@ private slots:
     }
 
     void listsHoldExactlyTheirEntriesAfterRefreshes() {
-        auto window = OpenWindow();
+        auto* window = OpenWindow();
         for (int i = 0; i < 5; ++i) window->RefreshAll();
-        QCOMPARE(Entries(window.get(), "Combo1_16"), (QStringList{"Off", "60", "120", "180"}));
-        QCOMPARE(Entries(window.get(), "Combo1_15"),
+        QCOMPARE(Entries(window, "Combo1_16"), (QStringList{"Off", "60", "120", "180"}));
+        QCOMPARE(Entries(window, "Combo1_15"),
                  (QStringList{"0", "1", "2", "3", "4", "5", "6", "7", "8", "9"}));
-        QCOMPARE(Entries(window.get(), "Combo1_7"), (QStringList{"180°", "240°"}));
-        QCOMPARE(Entries(window.get(), "cboScan_0"), (QStringList{"Normal", "Priority"}));
-        const QStringList priority = Entries(window.get(), "cboScan_3");
+        QCOMPARE(Entries(window, "Combo1_7"), (QStringList{"180°", "240°"}));
+        QCOMPARE(Entries(window, "cboScan_0"), (QStringList{"Normal", "Priority"}));
+        const QStringList priority = Entries(window, "cboScan_3");
         QCOMPARE(priority.size(), 17);
         QCOMPARE(priority.first(), QString("Off"));
         QCOMPARE(priority[1], QString("CH 1"));
         QCOMPARE(priority.last(), QString("CH 16"));
         for (const char* name : {"cboScan_10", "cboScan_11"}) {
-            const QStringList resume = Entries(window.get(), name);
+            const QStringList resume = Entries(window, name);
             QCOMPARE(resume.size(), 16);
             QCOMPARE(resume.first(), QString("1"));
             QCOMPARE(resume.last(), QString("16"));
@@ -184,11 +176,11 @@ private slots:
     }
 
     void captionsInEnglish() {
-        auto window = OpenWindow();
+        auto* window = OpenWindow();
         QCOMPARE(window->objectName(), QString("frmSetting"));
         QCOMPARE(window->windowTitle(), QString("General Settings"));
         VerifyShown(
-            window.get(),
+            window,
             {"lblTitle_0=General Settings", "Label1_18=Transmit Timeout Timer(Sec)",
              "Label1_17=Squelch Level", "Check1_3=clear", "lblScan_10=Scan Resume Time 1 (Sec)",
              "lblScan_11=Scan Resume Time 2 (Sec)", "Command1_0=&OK", "Command1_1=&Cancel"});
@@ -202,27 +194,25 @@ private slots:
         EnglishAfterwards english;
         PutBytes(data_.image, kBase, Six({0x10, 0, 4, 16, 4, 9}));
         const RadioImage before = data_.image;
-        auto window = OpenWindow();
+        auto* window = OpenWindow();
         SetUiLanguage(Language::Chinese);
         window->RefreshAll();
         QCOMPARE(window->windowTitle(), QString("整机设置"));
-        VerifyShown(window.get(), {"lblTitle_0=整机设置", "Frame2.enabled=yes", "Combo1_16=关",
-                                   "cboScan_3=关", "cboScan_0=普通", "Label1_18=发射超时定时器(秒)",
-                                   "lblScan_10=扫描恢复时间 1 (秒)", "Command1_0=确定(&O)",
-                                   "Command1_1=取消(&C)"});
+        VerifyShown(window, {"lblTitle_0=整机设置", "Frame2.enabled=yes", "Combo1_16=关",
+                             "cboScan_3=关", "cboScan_0=普通", "Label1_18=发射超时定时器(秒)",
+                             "lblScan_10=扫描恢复时间 1 (秒)", "Command1_0=确定(&O)",
+                             "Command1_1=取消(&C)"});
         QCOMPARE(window->findChild<QGroupBox*>("Frame2")->title(), QString("扫描设置"));
-        const QStringList priority = Entries(window.get(), "cboScan_3");
+        const QStringList priority = Entries(window, "cboScan_3");
         QCOMPARE(priority[1], QString("信道 1"));
         QCOMPARE(priority.last(), QString("信道 16"));
-        QCOMPARE(Entries(window.get(), "cboScan_0"), (QStringList{"普通", "优先"}));
-        ClickButton(window.get(), "Command1_0");
+        QCOMPARE(Entries(window, "cboScan_0"), (QStringList{"普通", "优先"}));
+        ClickButton(window, "Command1_0");
         QCOMPARE(ByteChanges(before, data_.image), QStringList());
     }
 
     void enterMovesTheFocusOn() {
-        auto window = OpenWindow();
-        QApplication::setActiveWindow(window.get());
-        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        auto* window = OpenWindow();
         auto* timeout = window->findChild<QComboBox*>("Combo1_16");
         timeout->setFocus();
         QTest::keyClick(timeout, Qt::Key_Return);
@@ -234,11 +224,11 @@ private slots:
     }
 
     void tabReachesTheButtonsLast() {
-        auto window = OpenWindow();
+        auto* window = OpenWindow();
         QStringList order;
         QWidget* w = window->findChild<QWidget*>("Check1_3");
-        for (int i = 0; i < 60 && w && w != window.get(); ++i, w = w->nextInFocusChain()) {
-            if (w->isVisibleTo(window.get()) && (w->focusPolicy() & Qt::TabFocus)) {
+        for (int i = 0; i < 60 && w && w != window; ++i, w = w->nextInFocusChain()) {
+            if (w->isVisibleTo(window) && (w->focusPolicy() & Qt::TabFocus)) {
                 order << w->objectName();
             }
         }
@@ -248,7 +238,7 @@ private slots:
     }
 
     void frameFollowsTheWindowSize() {
-        auto window = OpenWindow();
+        auto* window = OpenWindow();
         window->resize(700, 800);
         auto* frame = window->findChild<QWidget*>("Frame1");
         QCOMPARE(frame->width(), 700 - TwipsToPixels(200));

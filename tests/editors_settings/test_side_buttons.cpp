@@ -1,5 +1,4 @@
 // Side button functions (0x18D, 0x18E): the model's nibble rules and the frmKey window.
-#include <memory>
 
 #include "editors/key/frm_key.h"
 #include "editors/key/side_button_model.h"
@@ -25,19 +24,12 @@ RadioImage InRangeImage(QRandomGenerator& rng) {
 
 }  // namespace
 
-class TestSideButtons : public QObject {
+class TestSideButtons : public QObject, SettingsWindowFixture<FrmKey> {
     Q_OBJECT
-
-    RadioData data_;
-
-    std::unique_ptr<FrmKey> OpenWindow() {
-        auto window = std::make_unique<FrmKey>(data_);
-        window->show();
-        return window;
-    }
 
 private slots:
     void init() { data_ = RadioData{}; }
+    void cleanup() { CloseWindow(); }
 
     void okShowsAndNormalisesAssignments_data() {
         QTest::addColumn<int>("p1");
@@ -73,12 +65,11 @@ private slots:
         data_.image[0x18E] = static_cast<std::uint8_t>(p2);
         const RadioImage before = data_.image;
 
-        auto window = OpenWindow();
+        auto* window = OpenWindow();
         QStringList actual;
-        for (int i = 0; i < 4; ++i)
-            actual << Shown(window.get(), QStringLiteral("CboKey_%1").arg(i));
+        for (int i = 0; i < 4; ++i) actual << Shown(window, QStringLiteral("CboKey_%1").arg(i));
         QCOMPARE(actual, shown);
-        ClickButton(window.get(), "Command1_0");
+        ClickButton(window, "Command1_0");
 
         QVERIFY(!window->isVisible());
         QCOMPARE(QString::number(data_.image[0x18D], 16), QString::number(writtenP1, 16));
@@ -91,11 +82,11 @@ private slots:
         data_.image = InRangeImage(rng);
         data_.image[0x18D] = 0x42;
         const RadioImage before = data_.image;
-        auto window = OpenWindow();
+        auto* window = OpenWindow();
         auto* p1Long = window->findChild<QComboBox*>("CboKey_1");
         p1Long->setFocus();
         QTest::keyClick(p1Long, Qt::Key_End);  // Repeater / Talkaround, code 6
-        ClickButton(window.get(), "Command1_0");
+        ClickButton(window, "Command1_0");
         QCOMPARE(ByteChanges(before, data_.image), QStringList{"0x18d: 42 -> 62"});
     }
 
@@ -103,18 +94,18 @@ private slots:
         QRandomGenerator rng(4);
         data_.image = RandomImage(rng);
         const RadioImage before = data_.image;
-        auto window = OpenWindow();
+        auto* window = OpenWindow();
         for (int i = 0; i < 4; ++i) {
             window->findChild<QComboBox*>(QStringLiteral("CboKey_%1").arg(i))->setCurrentIndex(1);
         }
-        ClickButton(window.get(), "Command1_1");
+        ClickButton(window, "Command1_1");
         QVERIFY(!window->isVisible());
         QCOMPARE(ByteChanges(before, data_.image), QStringList());
     }
 
     void okWithoutChangesKeepsEveryInRangeImage() {
         QRandomGenerator rng(21);
-        auto window = OpenWindow();
+        auto* window = OpenWindow();
         for (int i = 0; i < 150; ++i) {
             data_.image = InRangeImage(rng);
             const RadioImage before = data_.image;
@@ -137,19 +128,18 @@ private slots:
     }
 
     void listsHoldExactlyTheirEntriesAfterRefreshes() {
-        auto window = OpenWindow();
+        auto* window = OpenWindow();
         for (int i = 0; i < 4; ++i) window->RefreshAll();
         const QStringList shortPress{"No Operation", "Scan + Temporary Delete", "Emergency Calling",
                                      "Monitor", "Repeater / Talkaround"};
         const QStringList longPress{"No Operation", "Emergency Calling", "Monitor",
                                     "Repeater / Talkaround"};
-        QCOMPARE(Entries(window.get(), "CboKey_0"), shortPress);
-        QCOMPARE(Entries(window.get(), "CboKey_1"), longPress);
-        QCOMPARE(Entries(window.get(), "CboKey_2"), shortPress);
-        QCOMPARE(Entries(window.get(), "CboKey_3"), longPress);
-        VerifyShown(window.get(),
-                    {"lblTitle_0=Side Button Function Settings", "LblKey_0=Short Press",
-                     "LblKey_1=Long Press", "LblKey_2=Short Press", "LblKey_3=Long Press"});
+        QCOMPARE(Entries(window, "CboKey_0"), shortPress);
+        QCOMPARE(Entries(window, "CboKey_1"), longPress);
+        QCOMPARE(Entries(window, "CboKey_2"), shortPress);
+        QCOMPARE(Entries(window, "CboKey_3"), longPress);
+        VerifyShown(window, {"lblTitle_0=Side Button Function Settings", "LblKey_0=Short Press",
+                             "LblKey_1=Long Press", "LblKey_2=Short Press", "LblKey_3=Long Press"});
         QCOMPARE(window->findChild<QGroupBox*>("FraKey_0")->title(), QString("Side Button P1"));
         QCOMPARE(window->findChild<QGroupBox*>("FraKey_1")->title(), QString("Side Button P2"));
         QCOMPARE(window->objectName(), QString("frmKey"));
@@ -160,15 +150,15 @@ private slots:
         data_.image[0x18D] = 0x71;
         data_.image[0x18E] = 0x64;
         const RadioImage before = data_.image;
-        auto window = OpenWindow();
+        auto* window = OpenWindow();
         SetUiLanguage(Language::Chinese);
         window->RefreshAll();
         QCOMPARE(window->windowTitle(), QString("侧键功能设置"));
-        VerifyShown(window.get(), {"lblTitle_0=侧键功能设置", "CboKey_0=扫描/信道暂时删除",
-                                   "CboKey_1=无", "CboKey_2=监听", "CboKey_3=中继/脱网",
-                                   "LblKey_0=短按", "LblKey_3=长按", "Command1_0=确定(&O)"});
+        VerifyShown(window, {"lblTitle_0=侧键功能设置", "CboKey_0=扫描/信道暂时删除", "CboKey_1=无",
+                             "CboKey_2=监听", "CboKey_3=中继/脱网", "LblKey_0=短按",
+                             "LblKey_3=长按", "Command1_0=确定(&O)"});
         QCOMPARE(window->findChild<QGroupBox*>("FraKey_1")->title(), QString("侧键 P2"));
-        ClickButton(window.get(), "Command1_0");
+        ClickButton(window, "Command1_0");
         QCOMPARE(ByteChanges(before, data_.image), QStringList());
     }
 

@@ -33,14 +33,33 @@ void PrintHelp() {
     std::fputs(help.toLocal8Bit().constData(), stdout);
 }
 
+// The program's own options and the command's name; everything after the name belongs to the
+// command, its options included.
+struct TopLevelArguments {
+    QCommandLineParser parser;
+    const QCommandLineOption help{QStringList{"h", "help"}};
+    const QCommandLineOption version{"version"};
+
+    TopLevelArguments() {
+        parser.setOptionsAfterPositionalArgumentsMode(
+            QCommandLineParser::ParseAsPositionalArguments);
+        parser.addOptions({help, version});
+    }
+};
+
 // Commands that lay out pages need fonts, which only a GUI application has; it runs on the
 // offscreen platform, so no display is needed. Every other command stays a plain console program.
+// The command line is read here before any application exists, as the application will read it.
 std::unique_ptr<QCoreApplication> MakeApplication(int& argc, char* argv[]) {
-    const bool drawsPages =
-        argc > 1 && std::any_of(qv::cli::Commands().begin(), qv::cli::Commands().end(),
-                                [&](const auto& command) {
-                                    return command.drawsPages && command.name == argv[1];
-                                });
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+    TopLevelArguments topLevel;
+    const QString name = topLevel.parser.parse(arguments)
+                             ? topLevel.parser.positionalArguments().value(0)
+                             : QString();
+    const bool drawsPages = std::any_of(
+        qv::cli::Commands().begin(), qv::cli::Commands().end(),
+        [&](const auto& command) { return command.drawsPages && command.name == name; });
     if (!drawsPages) return std::make_unique<QCoreApplication>(argc, argv);
     qputenv("QT_QPA_PLATFORM", "offscreen");
     // stderr carries this program's one error line; the platform's notes (a missing runtime
@@ -57,21 +76,17 @@ std::unique_ptr<QCoreApplication> MakeApplication(int& argc, char* argv[]) {
 
 int main(int argc, char* argv[]) {
     const auto app = MakeApplication(argc, argv);
-    QCommandLineParser parser;
-    // Everything after the command's name belongs to the command, its options included.
-    parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
-    const QCommandLineOption help(QStringList{"h", "help"});
-    const QCommandLineOption version("version");
-    parser.addOptions({help, version});
+    TopLevelArguments topLevel;
+    QCommandLineParser& parser = topLevel.parser;
     if (!parser.parse(app->arguments())) {
         return qv::cli::Fail(QStringLiteral("%1 (try --help)").arg(parser.errorText()));
     }
     QStringList args = parser.positionalArguments();
-    if (parser.isSet(help) || args.value(0) == "help") {
+    if (parser.isSet(topLevel.help) || args.value(0) == "help") {
         PrintHelp();
         return 0;
     }
-    if (parser.isSet(version)) {
+    if (parser.isSet(topLevel.version)) {
         std::printf("qv730-cli %s\n", QV730_VERSION);
         return 0;
     }

@@ -12,6 +12,7 @@ using namespace channel;
 namespace {
 
 constexpr int kFirstChannel = 1;
+constexpr double kUnitsPerMHz = 100000.0;  // frequency fields count 10 Hz steps
 constexpr int kLastChannel = kChannelRows;
 
 // The image bytes creating a channel writes: bytes 12-14 of its record, five at 0x2000 + 5 x n.
@@ -246,20 +247,27 @@ QString ChannelTable::ToneEntry(const Tone& tone) const {
 // ---- The rules of the table ----
 
 void ChannelTable::SetRxFrequency(int row, const QString& text) {
+    if (text.isEmpty()) {
+        SetRxFrequencyUnits(row, std::nullopt);
+    } else {
+        SetRxFrequencyUnits(row, NormalizeFrequencyUnits(ReadNumber(text), data_));
+    }
+}
+
+void ChannelTable::SetRxFrequencyUnits(int row, std::optional<int> units) {
     if (!IsChannelRow(row)) return;
     EditScope edit(*this, QStringLiteral("RX Freq."));
-    if (text.isEmpty()) {
+    if (!units) {
         ClearRow(row);
         return;
     }
-    const std::optional<int> units = FrequencyUnits(NormalizeFrequency(text, data_));
-    if (!units) return;
+    const int rx = NormalizeFrequencyUnits(*units / kUnitsPerMHz, data_);
     ChannelRecord& record = RowOf(row).record;
     if (record.IsEmpty()) {
-        MakeNewChannel(row, *units);
+        MakeNewChannel(row, rx);
     } else {
-        record.rx = units;
-        if (record.mode == ChannelMode::Simplex) record.tx = units;
+        record.rx = rx;
+        if (record.mode == ChannelMode::Simplex) record.tx = rx;
     }
     RowChanged(row);
 }
@@ -291,15 +299,23 @@ void ChannelTable::MakeNewChannel(int row, int rxUnits) {
 }
 
 void ChannelTable::SetTxFrequency(int row, const QString& text) {
+    if (text.isEmpty()) {
+        SetTxFrequencyUnits(row, std::nullopt);
+    } else {
+        SetTxFrequencyUnits(row, NormalizeFrequencyUnits(ReadNumber(text), data_));
+    }
+}
+
+void ChannelTable::SetTxFrequencyUnits(int row, std::optional<int> units) {
     if (!IsChannelRow(row)) return;
     EditScope edit(*this, QStringLiteral("TX Freq."));
     ChannelRecord& record = RowOf(row).record;
-    if (text.isEmpty()) {
+    if (!units) {
         record.tx.reset();
         record.txTone = Tone{};
-    } else if (const std::optional<int> units = FrequencyUnits(NormalizeFrequency(text, data_))) {
+    } else {
         // Without a TX frequency the TX tone was empty; it becomes None.
-        record.tx = units;
+        record.tx = NormalizeFrequencyUnits(*units / kUnitsPerMHz, data_);
     }
     RowChanged(row);
 }
@@ -335,13 +351,6 @@ void ChannelTable::ApplyMode(ChannelMode mode, int row, int column) {
     if (bulkDepth_ == 0) emit currentCellRequested(row, column);
 }
 
-void ChannelTable::ApplyMode(const QString& modeText, int row, int column) {
-    ChannelMode mode = ChannelMode::Repeater;
-    if (modeText == SimplexText()) mode = ChannelMode::Simplex;
-    if (modeText == RxOnlyText()) mode = ChannelMode::RxOnly;
-    ApplyMode(mode, row, column);
-}
-
 // ---- Editing ----
 
 int ChannelTable::RedirectColumn(int row, int column) const {
@@ -362,9 +371,12 @@ CellEditor ChannelTable::EditorFor(int row, int column) const {
         case kColName:
             return CellEditor::Name;
         case kColRxTone:
-        case kColTxTone:
+        case kColTxTone: {
             // A tone cell of a row without a channel (or without TX) has nothing to choose for.
-            return Cell(row, column).isEmpty() ? CellEditor::None : CellEditor::Tone;
+            const ChannelRecord& record = Record(row);
+            const bool blank = record.IsEmpty() || (column == kColTxTone && !record.tx);
+            return blank ? CellEditor::None : CellEditor::Tone;
+        }
         default:
             return CellEditor::Option;
     }
@@ -381,10 +393,7 @@ void ChannelTable::CommitFrequency(int row, int column, const QString& text) {
 }
 
 void ChannelTable::CommitName(int row, const QString& text) {
-    if (!IsChannelRow(row) || Record(row).IsEmpty()) return;
-    EditScope edit(*this, QStringLiteral("CH Name"));
-    RowOf(row).record.name = NameBytes(text.left(kNameMaxLength));
-    RowChanged(row);
+    SetName(row, NameBytes(text.left(kNameMaxLength)));
 }
 
 void ChannelTable::CommitChoice(int row, int column, const QString& text,
@@ -412,33 +421,87 @@ void ChannelTable::CommitChoice(int row, int column, const QString& text,
 }
 
 void ChannelTable::SetChoice(int row, int column, int choice) {
-    EditScope edit(*this, HeaderText(column));
-    ChannelRecord& record = RowOf(row).record;
     switch (column) {
         case kColRxTone:
-            record.rxTone = toneChoices_[static_cast<std::size_t>(choice)];
-            // On a Simplex row the TX tone follows the RX tone.
-            if (record.mode == ChannelMode::Simplex) record.txTone = record.rxTone;
+        case kColTxTone: {
+            const Tone tone = toneChoices_[static_cast<std::size_t>(choice)];
+            ChangeChannel(row, HeaderText(column), [&](ChannelRecord& record) {
+                if (column == kColTxTone) {
+                    record.txTone = tone;
+                    return;
+                }
+                record.rxTone = tone;
+                // On a Simplex row the TX tone follows the RX tone.
+                if (record.mode == ChannelMode::Simplex) record.txTone = tone;
+            });
             break;
-        case kColTxTone:
-            record.txTone = toneChoices_[static_cast<std::size_t>(choice)];
-            break;
+        }
         case kColScan:
-            record.scan = choice == 1;
+            SetScan(row, choice == 1);
             break;
         case kColBusyLock:
-            record.busyLock = kBusyLockChoices[choice];
+            SetBusyLock(row, kBusyLockChoices[choice]);
             break;
         case kColReverseBurst:
-            record.reverseBurst = choice == 1;
+            SetReverseBurst(row, choice == 1);
             break;
         case kColTalkAround:
-            record.talkAround = choice == 0;
+            SetTalkAround(row, choice == 0);
             break;
         default:
-            return;
+            break;
     }
+}
+
+template <typename Change>
+bool ChannelTable::ChangeChannel(int row, const QString& what, Change change) {
+    if (!IsChannelRow(row) || Record(row).IsEmpty()) return false;
+    EditScope edit(*this, what);
+    change(RowOf(row).record);
     RowChanged(row);
+    return true;
+}
+
+bool ChannelTable::HasToneChoice(const Tone& tone) const {
+    return tone.IsNone() || ToneChoice(tone) > 0;
+}
+
+bool ChannelTable::SetTone(int row, int column, const Tone& tone) {
+    if (!IsChannelRow(row) || (column != kColRxTone && column != kColTxTone)) return false;
+    if (EditorFor(row, column) != CellEditor::Tone || RedirectColumn(row, column) != column) {
+        return false;
+    }
+    if (toneChoices_.empty() || !HasToneChoice(tone)) return false;
+    const int choice = ToneChoice(tone);
+    const ChannelRecord& record = Record(row);
+    const Tone& current = column == kColRxTone ? record.rxTone : record.txTone;
+    if (ToneChoice(current) != choice) SetChoice(row, column, choice);  // a changed choice only
+    return true;
+}
+
+bool ChannelTable::SetScan(int row, bool scan) {
+    return ChangeChannel(row, HeaderText(kColScan),
+                         [&](ChannelRecord& record) { record.scan = scan; });
+}
+
+bool ChannelTable::SetBusyLock(int row, BusyLock busyLock) {
+    return ChangeChannel(row, HeaderText(kColBusyLock),
+                         [&](ChannelRecord& record) { record.busyLock = busyLock; });
+}
+
+bool ChannelTable::SetReverseBurst(int row, bool on) {
+    return ChangeChannel(row, HeaderText(kColReverseBurst),
+                         [&](ChannelRecord& record) { record.reverseBurst = on; });
+}
+
+bool ChannelTable::SetTalkAround(int row, bool on) {
+    return ChangeChannel(row, HeaderText(kColTalkAround),
+                         [&](ChannelRecord& record) { record.talkAround = on; });
+}
+
+bool ChannelTable::SetName(int row, const QByteArray& name) {
+    return ChangeChannel(row, QStringLiteral("CH Name"),
+                         [&](ChannelRecord& record) { record.name = name.left(kNameMaxLength); });
 }
 
 int ChannelTable::NextColumnAfterChoice(int row, int column,
@@ -448,7 +511,7 @@ int ChannelTable::NextColumnAfterChoice(int row, int column,
         if (next == kColTalkAround) {
             next = kColName;
         } else if (next == kColRxTone) {
-            next = Cell(row, kColTxFreq).isEmpty() ? kColPower : kColTxFreq;
+            next = Record(row).tx ? kColTxFreq : kColPower;
         } else {
             ++next;
         }

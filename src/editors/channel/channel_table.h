@@ -95,7 +95,6 @@ public:
     // Simplex mirrors RX into the locked TX cells, RX only locks them empty, Repeater unlocks
     // them. Asks for (row, column) to become the current cell.
     void ApplyMode(ChannelMode mode, int row, int column);
-    void ApplyMode(const QString& modeText, int row, int column);
 
     // ---- Editing, as the grid does it ----
     // The cell a click or a typed key really addresses: the RX frequency of an empty row, the TX
@@ -125,6 +124,25 @@ public:
     // take a list entry ("1 - 67.0Hz") or the tone part alone ("67.0Hz", "D023N"); option cells
     // also take the texts a loaded cell shows ("Carrier"); names keep characters 32-122 only.
     bool SetCellAsUser(int row, int column, const QString& text);
+    // ---- The same rules for typed values (the CSV import), whatever the UI language ----
+    // Frequencies in 10 Hz units are put on the raster and into the band as a typed text is
+    // (NormalizeFrequencyUnits); none clears the row, or empties both TX cells.
+    void SetRxFrequencyUnits(int row, std::optional<int> units);
+    void SetTxFrequencyUnits(int row, std::optional<int> units);
+    // Whether the tone list of the last Display offers the tone; None always counts.
+    bool HasToneChoice(const Tone& tone) const;
+    // A tone for a tone cell that opens an editor, as the tone editor stores a choice: only a
+    // changed tone is stored, and on a Simplex row the TX tone follows the RX tone. False, and
+    // nothing changed, when the cell cannot be edited or the tone list does not offer the tone.
+    bool SetTone(int row, int column, const Tone& tone);
+    // The options and the name of a channel (false, nothing changed, on an empty row). A name
+    // keeps its first six bytes.
+    bool SetScan(int row, bool scan);
+    bool SetBusyLock(int row, BusyLock busyLock);
+    bool SetReverseBurst(int row, bool on);
+    bool SetTalkAround(int row, bool on);
+    bool SetName(int row, const QByteArray& name);
+
     // Empties the channels of the given rows, as an empty RX frequency does, in one edit.
     void DeleteChannels(const QList<int>& rows);
     // Replaces the given rows with the channels of another image (same tone list), in one edit;
@@ -174,6 +192,9 @@ private:
     void ClearRow(int row);
     void MakeNewChannel(int row, int rxUnits);
     void SetChoice(int row, int column, int choice);
+    // Runs change on the record of a row with a channel, as one edit.
+    template <typename Change>
+    bool ChangeChannel(int row, const QString& what, Change change);
     // The index in the tone list of the tone, 0 (None) when it is not listed.
     int ToneChoice(const Tone& tone) const;
     QString ToneEntry(const Tone& tone) const;

@@ -1,11 +1,8 @@
 #include "editors/channel/csv/changed_fields.h"
 
 #include "codecs/channel_name.h"
-#include "editors/channel/channel_texts.h"
 
 namespace qv::csv {
-
-using namespace channel;
 
 namespace {
 
@@ -39,11 +36,10 @@ void CopyName(RadioImage& to, const RadioImage& from, int channel) {
 }  // namespace
 
 void TakeChangedFields(RadioImage& original, const RadioImage& saved, int channel,
-                       const QStringList& before, const QStringList& after) {
-    const auto changed = [&](int column) { return before.value(column) != after.value(column); };
+                       const ChannelRecord& before, const ChannelRecord& after) {
     const int record = channel * kRowSize;
-    const bool wasEmpty = before.value(kColRxFreq).isEmpty();
-    const bool isEmpty = after.value(kColRxFreq).isEmpty();
+    const bool wasEmpty = before.IsEmpty();
+    const bool isEmpty = after.IsEmpty();
     if (wasEmpty != isEmpty) {
         // A channel created or deleted: the whole of it, as the channel editor stores it.
         CopyBytes(original, saved, record, kRowSize);
@@ -56,33 +52,35 @@ void TakeChangedFields(RadioImage& original, const RadioImage& saved, int channe
     if (isEmpty) return;
 
     const struct {
-        int column;
+        bool changed;
         int offset;
         int size;
-    } fields[] = {{kColRxFreq, kRxFrequencyOffset, 4},
-                  {kColTxFreq, kTxFrequencyOffset, 4},
-                  {kColRxTone, kRxToneOffset, 2},
-                  {kColTxTone, kTxToneOffset, 2}};
+    } fields[] = {{before.rx != after.rx, kRxFrequencyOffset, 4},
+                  {before.tx != after.tx, kTxFrequencyOffset, 4},
+                  {before.rxTone != after.rxTone, kRxToneOffset, 2},
+                  // A TX tone cell is blank without TX frequency, None or a tone with it.
+                  {before.txTone != after.txTone || before.tx.has_value() != after.tx.has_value(),
+                   kTxToneOffset, 2}};
     bool frequencyOrToneChanged = false;
     for (const auto& field : fields) {
-        if (!changed(field.column)) continue;
+        if (!field.changed) continue;
         CopyBytes(original, saved, record + field.offset, field.size);
         frequencyOrToneChanged = true;
     }
 
     std::uint8_t mask = 0;
-    if (changed(kColPower)) mask |= kHighPowerBit;
-    if (changed(kColBandwidth)) mask |= kWideBit;
-    if (changed(kColBusyLock)) mask |= kBusyLockBits;
-    if (changed(kColReverseBurst)) mask |= kReverseBurstBit;
-    if (changed(kColTalkAround)) mask |= kNoTalkAroundBit;
+    if (before.highPower != after.highPower) mask |= kHighPowerBit;
+    if (before.wide != after.wide) mask |= kWideBit;
+    if (before.busyLock != after.busyLock) mask |= kBusyLockBits;
+    if (before.reverseBurst != after.reverseBurst) mask |= kReverseBurstBit;
+    if (before.talkAround != after.talkAround) mask |= kNoTalkAroundBit;
     // The Mode bits describe the frequencies and tones: they follow any change of those.
-    if (changed(kColMode) || frequencyOrToneChanged) mask |= kModeBits;
+    if (before.mode != after.mode || frequencyOrToneChanged) mask |= kModeBits;
     std::uint8_t& flags = original[record + kFlagOffset];
     flags = static_cast<std::uint8_t>((flags & ~mask) | (saved[record + kFlagOffset] & mask));
 
-    if (changed(kColScan)) CopyScanBit(original, saved, channel);
-    if (changed(kColName)) CopyName(original, saved, channel);
+    if (before.scan != after.scan) CopyScanBit(original, saved, channel);
+    if (before.name != after.name) CopyName(original, saved, channel);
 }
 
 }  // namespace qv::csv

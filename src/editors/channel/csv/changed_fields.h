@@ -4,16 +4,15 @@
 // Mode bits and unknown flag bits survive wherever the plan did not touch them.
 #pragma once
 
-#include <QStringList>
-
+#include "codecs/channel_record.h"
 #include "data/radio_image.h"
 
 namespace qv::csv {
 
 // `original` is the image before the import, `saved` the same image after the channel table
-// stored every row; `before` and `after` are the table's row texts of `channel` before and after
-// the import. Copies into `original` what the changed cells of the channel stand for.
+// stored every row; `before` and `after` are the table's records of `channel` before and after
+// the import. Copies into `original` what the changed values of the channel stand for.
 void TakeChangedFields(RadioImage& original, const RadioImage& saved, int channel,
-                       const QStringList& before, const QStringList& after);
+                       const ChannelRecord& before, const ChannelRecord& after);
 
 }  // namespace qv::csv

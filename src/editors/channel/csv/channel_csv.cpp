@@ -3,15 +3,14 @@
 #include <array>
 #include <vector>
 
-#include "codecs/number_text.h"
 #include "editors/channel/channel_table.h"
 #include "editors/channel/csv/changed_fields.h"
 #include "editors/channel/csv/common_csv.h"
 #include "editors/channel/csv/csv_cells.h"
 #include "editors/channel/csv/csv_text.h"
+#include "editors/channel/csv/csv_words.h"
 #include "editors/channel/csv/native_csv.h"
 #include "editors/channel/csv/row_import.h"
-#include "language/ui_language.h"
 
 namespace qv {
 
@@ -20,13 +19,7 @@ using namespace channel;
 namespace {
 
 constexpr int kFirstChannel = 1;
-constexpr int kLastChannel = kTableRows - 1;
-
-// The CSV speaks English with "." as decimal separator, whatever the user interface shows.
-struct CsvConventions {
-    ScopedUiLanguage language{Language::English};
-    ScopedUiLocale locale{QLocale::c()};
-};
+constexpr int kLastChannel = kChannelRows;
 
 std::optional<CsvFormat> FormatOfHeader(const QStringList& header) {
     if (csv::IsNativeHeader(header)) return CsvFormat::Native;
@@ -63,16 +56,19 @@ CsvImportResult Failed(const QString& error, CsvFormat format) {
 
 }  // namespace
 
+// The CSV is written from the channel records alone, in its own words and with "." as decimal
+// separator, whatever language and number format the user interface shows.
 QByteArray ExportChannelsCsv(const RadioData& data, CsvFormat format) {
-    CsvConventions conventions;
     RadioData copy = data;
     ChannelTable table(copy);
     table.RefreshAll();
     if (format == CsvFormat::Common) return csv::ExportCommonCsv(table);
 
-    std::vector<QStringList> records{table.RowTexts(0)};
+    QStringList header;
+    for (int column = 0; column < kTableColumns; ++column) header << csv::ColumnName(column);
+    std::vector<QStringList> records{header};
     for (int row = kFirstChannel; row <= kLastChannel; ++row) {
-        records.push_back(csv::ExportedTexts(table, row));
+        records.push_back(csv::ExportedTexts(table.Record(row), row));
     }
     return csv::WriteRecords(records);
 }
@@ -86,7 +82,6 @@ std::optional<CsvFormat> DetectCsvFormat(const QByteArray& csvText) {
 
 CsvImportResult ImportChannelsCsv(const QByteArray& csvText, RadioData& data,
                                   const CsvImportOptions& options) {
-    CsvConventions conventions;
     QString error;
     const std::vector<csv::Record> records = csv::ReadRecords(csvText, error);
     if (!error.isEmpty()) return Failed(error, CsvFormat::Native);
@@ -121,21 +116,18 @@ CsvImportResult ImportChannelsCsv(const QByteArray& csvText, RadioData& data,
     RadioData scratch = data;
     ChannelTable table(scratch);
     table.RefreshAll();
-    std::array<QStringList, kTableRows> exported;
-    std::array<QStringList, kTableRows> before;
-    for (int row = kFirstChannel; row <= kLastChannel; ++row) {
-        exported[row] = csv::ExportedTexts(table, row);
-        before[row] = table.RowTexts(row);
-    }
+    std::array<ChannelRecord, kTableRows> before;
+    for (int row = kFirstChannel; row <= kLastChannel; ++row) before[row] = table.Record(row);
 
     CsvImportResult result;
     result.format = *format;
     for (const csv::CommonRow& row : rows) {
         const csv::ChannelRow& cells = row.row;
-        if (csv::MaybeError bad = csv::ApplyChannelRow(table, cells, exported[cells.channel])) {
+        if (csv::MaybeError bad = csv::ApplyChannelRow(table, scratch, cells)) {
             return Failed(bad->Text(), *format);
         }
-        if (!result.powerOrModeNotApplied && csv::PowerOrModeDiffers(row, table)) {
+        if (!result.powerOrModeNotApplied &&
+            csv::PowerOrModeDiffers(row, table.Record(cells.channel))) {
             result.powerOrModeNotApplied = true;
             QStringList said;
             if (!row.power.isEmpty()) said << QStringLiteral("Power \"%1\"").arg(row.power);
@@ -152,7 +144,7 @@ CsvImportResult ImportChannelsCsv(const QByteArray& csvText, RadioData& data,
     table.SaveData();
     RadioImage image = data.image;
     for (int row = kFirstChannel; row <= kLastChannel; ++row) {
-        csv::TakeChangedFields(image, scratch.image, row, before[row], table.RowTexts(row));
+        csv::TakeChangedFields(image, scratch.image, row, before[row], table.Record(row));
     }
     data.image = image;
     return result;

@@ -7,6 +7,7 @@
 #include "editors/channel/channel_table.h"
 #include "editors/channel/csv/channel_numbers.h"
 #include "editors/channel/csv/csv_cells.h"
+#include "editors/channel/csv/csv_words.h"
 
 namespace qv::csv {
 
@@ -149,13 +150,16 @@ MaybeError CommonRowReader::Ctcss(const char* column, int tableColumn) {
 }
 
 MaybeError CommonRowReader::Dcs(const char* column, QChar polarity, int tableColumn) {
-    static const QRegularExpression code(QStringLiteral("^[0-9]{1,3}$"));
+    // Hexadecimal digits as well: the export writes a customized code that is no octal number
+    // (0A1) as the field holds it.
+    static const QRegularExpression code(QStringLiteral("^[0-9A-F]{1,3}$"));
     const QString text = Cell(column);
-    if (!code.match(text).hasMatch()) {
+    if (!code.match(text.toUpper()).hasMatch()) {
         return Error(column, QStringLiteral("\"%1\" is not a DCS code").arg(text));
     }
     // R (reversed) is what this radio calls inverted, I.
-    const QString tone = u'D' + text.rightJustified(3, u'0') + (polarity == u'R' ? u'I' : u'N');
+    const QString tone =
+        u'D' + text.toUpper().rightJustified(3, u'0') + (polarity == u'R' ? u'I' : u'N');
     row_.Set(tableColumn, tone, column, text);
     return std::nullopt;
 }
@@ -220,9 +224,9 @@ MaybeError CommonRowReader::ReadSkip() {
     const QString skip = Cell("Skip").toUpper();
     // "P" (a priority channel elsewhere) is scanned too.
     if (skip.isEmpty() || skip == "P") {
-        row_.Set(kColScan, YesText(), "Skip");
+        row_.Set(kColScan, OptionWord(kColScan, 1), "Skip");
     } else if (skip == "S") {
-        row_.Set(kColScan, NoText(), "Skip");
+        row_.Set(kColScan, OptionWord(kColScan, 0), "Skip");
     } else {
         return Error("Skip", QStringLiteral("\"%1\" is not one of: (empty), S").arg(Cell("Skip")));
     }
@@ -235,11 +239,16 @@ struct ToneParts {
     QChar polarity = 'N';  // N or R
 };
 
-ToneParts SplitTone(const QString& tone) {
-    if (tone.isEmpty()) return {};
-    if (tone.startsWith(u'D'))
-        return {ToneParts::Dcs, tone.mid(1, 3), tone.endsWith(u'I') ? 'R' : 'N'};
-    return {ToneParts::Ctcss, tone, 'N'};
+ToneParts SplitTone(const Tone& tone) {
+    switch (tone.kind) {
+        case ToneKind::Ctcss:
+            return {ToneParts::Ctcss, ToneWord(tone), 'N'};
+        case ToneKind::Dcs:
+            return {ToneParts::Dcs, ToneWord(tone).mid(1, 3), tone.inverted ? 'R' : 'N'};
+        case ToneKind::None:
+            break;
+    }
+    return {};
 }
 
 // The tone columns of the common format for a TX and an RX tone.
@@ -276,32 +285,29 @@ void WriteTones(const ToneParts& tx, const ToneParts& rx, QStringList& record) {
     }
 }
 
-// "446.00625" (five decimals, as the table shows it) in hertz.
-long long Hertz(const QString& megahertz) {
-    return std::llround(megahertz.toDouble() * kHzPerMHz);
-}
+constexpr long long kHertzPerUnit = 10;  // frequency fields count 10 Hz steps
 
-QStringList CommonRecord(const ChannelTable& table, int channel) {
-    const QStringList cells = ExportedTexts(table, channel);
+QStringList CommonRecord(const ChannelRecord& channel, int number) {
     QStringList record(CommonHeader().size(), QString());
-    const long long rx = Hertz(cells[kColRxFreq]);
-    record[0] = QString::number(channel);
-    record[1] = cells[kColName];
+    const long long rx = *channel.rx * kHertzPerUnit;
+    const long long tx = channel.tx.value_or(0) * kHertzPerUnit;
+    record[0] = QString::number(number);
+    record[1] = NameText(channel.name);
     record[2] = MegahertzText(rx);
-    if (cells[kColTxFreq].isEmpty()) {
+    if (!channel.tx) {
         record[3] = "off";
         record[4] = MegahertzText(0);
     } else {
-        const long long tx = Hertz(cells[kColTxFreq]);
         record[3] = tx == rx ? QString() : tx > rx ? "+" : "-";
         record[4] = MegahertzText(std::llabs(tx - rx));
     }
-    WriteTones(SplitTone(cells[kColTxTone]), SplitTone(cells[kColRxTone]), record);
-    record[12] = cells[kColBandwidth] == WideText() ? "FM" : "NFM";
-    const bool onFiveKilohertz = rx % 5000 == 0 && Hertz(cells[kColTxFreq]) % 5000 == 0;
+    const Tone txTone = channel.tx ? channel.txTone : Tone{};
+    WriteTones(SplitTone(txTone), SplitTone(channel.rxTone), record);
+    record[12] = channel.wide ? "FM" : "NFM";
+    const bool onFiveKilohertz = rx % 5000 == 0 && tx % 5000 == 0;
     record[13] = onFiveKilohertz ? "5.00" : "6.25";
-    record[14] = cells[kColScan] == NoText() ? "S" : QString();
-    record[15] = cells[kColPower];
+    record[14] = channel.scan ? QString() : "S";
+    record[15] = OptionWord(kColPower, OptionValue(channel, kColPower));
     return record;
 }
 
@@ -345,21 +351,20 @@ MaybeError ReadCommonRows(const std::vector<Record>& records, bool renumber,
     return std::nullopt;
 }
 
-bool PowerOrModeDiffers(const CommonRow& row, const ChannelTable& table) {
-    const int channel = row.row.channel;
-    const bool wide = table.Cell(channel, kColBandwidth) == WideText();
+bool PowerOrModeDiffers(const CommonRow& row, const ChannelRecord& record) {
+    const QString power = OptionWord(kColPower, OptionValue(record, kColPower));
     const bool powerDiffers =
-        !row.power.isEmpty() &&
-        row.power.compare(table.Cell(channel, kColPower), Qt::CaseInsensitive) != 0;
-    const bool modeDiffers =
-        !row.mode.isEmpty() && row.mode.compare(wide ? "FM" : "NFM", Qt::CaseInsensitive) != 0;
+        !row.power.isEmpty() && row.power.compare(power, Qt::CaseInsensitive) != 0;
+    const bool modeDiffers = !row.mode.isEmpty() &&
+                             row.mode.compare(record.wide ? "FM" : "NFM", Qt::CaseInsensitive) != 0;
     return powerDiffers || modeDiffers;
 }
 
 QByteArray ExportCommonCsv(const ChannelTable& table) {
     std::vector<QStringList> records{CommonHeader()};
-    for (int channel = 1; channel < kTableRows; ++channel) {
-        if (!table.IsEmptyChannel(channel)) records.push_back(CommonRecord(table, channel));
+    for (int channel = 1; channel <= kChannelRows; ++channel) {
+        const ChannelRecord& record = table.Record(channel);
+        if (!record.IsEmpty()) records.push_back(CommonRecord(record, channel));
     }
     return WriteRecords(records);
 }

@@ -8,6 +8,7 @@
 #include <QStringList>
 #include <vector>
 
+#include "codecs/channel_record.h"
 #include "editors/channel/csv/csv_row.h"
 #include "editors/channel/csv/csv_text.h"
 
@@ -34,7 +35,7 @@ MaybeError ReadCommonRows(const std::vector<Record>& records, bool renumber,
 
 // Whether Power and Mode say something other than the channel has: this radio's power and
 // bandwidth are fixed, so they are not applied.
-bool PowerOrModeDiffers(const CommonRow& row, const ChannelTable& table);
+bool PowerOrModeDiffers(const CommonRow& row, const ChannelRecord& record);
 
 // The non-empty channels of a loaded table in the common format, with the full header.
 QByteArray ExportCommonCsv(const ChannelTable& table);

@@ -2,7 +2,9 @@
 
 #include <QRegularExpression>
 
+#include "codecs/number_text.h"
 #include "editors/channel/channel_table.h"
+#include "editors/channel/csv/csv_words.h"
 
 namespace qv::csv {
 
@@ -10,112 +12,150 @@ using namespace channel;
 
 namespace {
 
-// "1 - 67.0Hz" -> "67.0"; "39 - D023N" -> "D023N"; the None entry -> "".
-QString ToneForCsv(const QString& cell, const QString& noneText) {
-    if (cell.isEmpty() || cell == noneText) return QString();
-    QString tone = cell.section(QStringLiteral(" - "), -1);
-    if (tone.endsWith(QStringLiteral("Hz"))) tone.chop(2);
-    return tone;
-}
+constexpr int kUnitsPerMHz = 100000;  // frequency fields count 10 Hz steps
+constexpr int kFrequencyDecimals = 5;
+constexpr int kMaxWholeMHzDigits = 3;  // eight BCD digits: 999.99999 MHz at most
+constexpr int kMaxToneDigits = 5;      // more whole hertz than any tone field holds
 
 const QRegularExpression& DecimalPattern() {
     static const QRegularExpression pattern(QStringLiteral("^([0-9]+)(?:\\.([0-9]*))?$"));
     return pattern;
 }
 
-// "0446.100" -> "446.1": a decimal number written one way only, so equal values compare equal.
-QString DecimalKey(const QString& text) {
+QString WithoutLeadingZeros(QString digits) {
+    while (digits.size() > 1 && digits.startsWith(u'0')) digits.remove(0, 1);
+    return digits;
+}
+
+QString WithoutTrailingZeros(QString digits) {
+    while (digits.endsWith(u'0')) digits.chop(1);
+    return digits;
+}
+
+// "446.00625" for 44600625.
+QString FrequencyWord(int units) {
+    return QStringLiteral("%1.%2")
+        .arg(units / kUnitsPerMHz)
+        .arg(units % kUnitsPerMHz, kFrequencyDecimals, 10, QChar(u'0'));
+}
+
+CellRead Refused(const QString& reason) {
+    return {{}, reason};
+}
+
+CellRead ReadFrequency(const QString& text) {
+    CellValue value;
+    if (text.isEmpty()) {
+        value.blank = true;
+        return {value, {}};
+    }
     const QRegularExpressionMatch match = DecimalPattern().match(text);
-    if (!match.hasMatch()) return text;
-    QString whole = match.captured(1);
-    QString fraction = match.captured(2);
-    while (whole.size() > 1 && whole.startsWith(u'0')) whole.remove(0, 1);
-    while (fraction.endsWith(u'0')) fraction.chop(1);
-    return fraction.isEmpty() ? whole : whole + u'.' + fraction;
+    if (!match.hasMatch()) {
+        return Refused(QStringLiteral("\"%1\" is not a frequency in MHz").arg(text));
+    }
+    // Read as a typed frequency is read, with "." as the decimal separator.
+    value.megahertz = LeadingNumber(text);
+    const QString whole = WithoutLeadingZeros(match.captured(1));
+    const QString fraction = WithoutTrailingZeros(match.captured(2));
+    if (whole.size() <= kMaxWholeMHzDigits && fraction.size() <= kFrequencyDecimals) {
+        value.exactUnits =
+            whole.toInt() * kUnitsPerMHz + fraction.leftJustified(kFrequencyDecimals, u'0').toInt();
+    }
+    return {value, {}};
 }
 
-CellText Refused(const QString& reason) {
-    return {false, QString(), reason};
-}
-
-CellText ReadFrequency(const QString& text) {
-    if (text.isEmpty() || DecimalPattern().match(text).hasMatch()) return {true, text, {}};
-    return Refused(QStringLiteral("\"%1\" is not a frequency in MHz").arg(text));
-}
-
-CellText ReadTone(const QString& typed) {
+CellRead ReadTone(const QString& typed) {
     QString tone = typed;
     if (tone.endsWith(QStringLiteral("hz"), Qt::CaseInsensitive)) tone = tone.chopped(2).trimmed();
+    CellValue value;
     if (tone.isEmpty() || tone.compare(QStringLiteral("None"), Qt::CaseInsensitive) == 0) {
-        return {true, QString(), {}};
+        value.blank = true;
+        return {value, {}};
     }
-    static const QRegularExpression dcs(QStringLiteral("^D[0-9]{3}[NI]$"));
+    // The three digits as the field holds them, one per nibble: the export writes a customized
+    // code that is no octal number (D0A1N) that way too.
+    static const QRegularExpression dcs(QStringLiteral("^D([0-9A-F]{3})([NI])$"));
     if (tone.startsWith(u'D', Qt::CaseInsensitive)) {
-        tone = tone.toUpper();
-        if (dcs.match(tone).hasMatch()) return {true, tone, {}};
-    } else if (DecimalPattern().match(tone).hasMatch()) {
+        const QRegularExpressionMatch match = dcs.match(tone.toUpper());
+        if (match.hasMatch()) {
+            value.tone = Tone::Dcs(match.captured(1).toInt(nullptr, 16), match.captured(2) == "I");
+            return {value, {}};
+        }
+    } else if (const QRegularExpressionMatch match = DecimalPattern().match(tone);
+               match.hasMatch()) {
         // The tone list has one decimal: 67 and 67.00 are 67.0, but 67.04 is no tone of it.
-        const QString key = DecimalKey(tone);
-        const QString whole = key.section(u'.', 0, 0);
-        const QString fraction = key.section(u'.', 1);
+        const QString whole = WithoutLeadingZeros(match.captured(1));
+        const QString fraction = WithoutTrailingZeros(match.captured(2));
         if (fraction.size() > 1) {
             return Refused(
                 QStringLiteral("\"%1\" has more decimals than the tone list (67.0, 71.9, ...)")
                     .arg(typed));
         }
-        return {true, whole + u'.' + (fraction.isEmpty() ? QStringLiteral("0") : fraction), {}};
+        // A number too large for any tone field stays too large for every list.
+        const int hertz = whole.size() > kMaxToneDigits ? 100000 : whole.toInt();
+        value.tone = Tone::Ctcss(hertz * 10 + (fraction.isEmpty() ? 0 : fraction.toInt()));
+        return {value, {}};
     }
     return Refused(
         QStringLiteral("\"%1\" is not a tone (write 67.0, D023N, D023I or None)").arg(typed));
 }
 
-QStringList ChoicesOf(int column) {
-    switch (column) {
-        case kColPower:
-            return {LowText(), HighText()};
-        case kColBandwidth:
-            return {NarrowText(), WideText()};
-        case kColBusyLock:
-            return OptionList(column) << CarrierText();
-        default:
-            return OptionList(column);
+CellRead ReadOption(int column, const QString& text) {
+    CellValue value;
+    if (text.isEmpty()) {
+        value.blank = true;
+        return {value, {}};
     }
-}
-
-CellText ReadOption(int column, const QString& text) {
-    if (text.isEmpty()) return {true, QString(), {}};
-    const QStringList choices = ChoicesOf(column);
-    for (const QString& choice : choices) {
-        if (text.compare(choice, Qt::CaseInsensitive) != 0) continue;
-        // A loaded busy lock of 2 reads "Carrier", the list calls it "Carrier Squelch".
-        if (column == kColBusyLock && choice == OptionList(column).value(1))
-            return {true, CarrierText(), {}};
-        return {true, choice, {}};
+    if (const std::optional<int> option = OptionOfWord(column, text)) {
+        value.option = *option;
+        return {value, {}};
     }
-    QStringList offered = OptionList(column);
-    if (offered.isEmpty()) offered = ChoicesOf(column);
-    return Refused(QStringLiteral("\"%1\" is not one of: %2").arg(text, offered.join(", ")));
+    return Refused(
+        QStringLiteral("\"%1\" is not one of: %2").arg(text, OfferedWords(column).join(", ")));
 }
 
 }  // namespace
 
-QStringList ExportedTexts(const ChannelTable& table, int row) {
-    QStringList texts = table.RowTexts(row);
-    if (table.IsEmptyChannel(row)) {
-        texts = QStringList(kTableColumns, QString());
-        texts[kColNumber] = QString::number(row);
-        return texts;
+QString ToneWord(const Tone& tone) {
+    switch (tone.kind) {
+        case ToneKind::Ctcss:
+            return QStringLiteral("%1.%2").arg(tone.value / 10).arg(tone.value % 10);
+        case ToneKind::Dcs:
+            return QStringLiteral("D%1%2")
+                .arg(QString::number(tone.value, 16).toUpper().rightJustified(3, u'0'))
+                .arg(QChar(tone.inverted ? u'I' : u'N'));
+        case ToneKind::None:
+            break;
     }
-    const QString none = table.ToneDisplayList().value(0);
-    texts[kColRxTone] = ToneForCsv(texts[kColRxTone], none);
-    texts[kColTxTone] = ToneForCsv(texts[kColTxTone], none);
+    return QString();
+}
+
+QStringList ExportedTexts(const ChannelRecord& record, int channel) {
+    QStringList texts(kTableColumns, QString());
+    texts[kColNumber] = QString::number(channel);
+    if (record.IsEmpty()) return texts;
+    texts[kColName] = NameText(record.name);
+    texts[kColMode] = ModeWord(record.mode);
+    texts[kColRxFreq] = FrequencyWord(*record.rx);
+    texts[kColRxTone] = ToneWord(record.rxTone);
+    if (record.tx) {
+        texts[kColTxFreq] = FrequencyWord(*record.tx);
+        texts[kColTxTone] = ToneWord(record.txTone);
+    }
+    for (int column :
+         {kColPower, kColBandwidth, kColScan, kColBusyLock, kColReverseBurst, kColTalkAround}) {
+        texts[column] = OptionWord(column, OptionValue(record, column));
+    }
     return texts;
 }
 
-CellText ReadCell(int column, const QString& text) {
+CellRead ReadCell(int column, const QString& text) {
     switch (column) {
-        case kColName:
-            return {true, text, {}};
+        case kColName: {
+            CellValue value;
+            value.name = text;
+            return {value, {}};
+        }
         case kColRxFreq:
         case kColTxFreq:
             return ReadFrequency(text.trimmed());
@@ -130,26 +170,28 @@ CellText ReadCell(int column, const QString& text) {
         case kColTalkAround:
             return ReadOption(column, text.trimmed());
         default:
-            return {true, text.trimmed(), {}};
+            return {};
     }
 }
 
-bool SameAsExported(int column, const QString& cell, const QString& exported) {
-    if (column == kColRxFreq || column == kColTxFreq)
-        return DecimalKey(cell) == DecimalKey(exported);
-    return cell == exported;
-}
-
-bool ToneInList(const QStringList& toneList, const QString& tone) {
-    const QString separator = QStringLiteral(" - ");
-    const QString withHz = tone + QStringLiteral("Hz");
-    for (const QString& entry : toneList) {
-        const qsizetype at = entry.indexOf(separator);
-        if (at < 0) continue;
-        const QStringView part = QStringView(entry).mid(at + separator.size());
-        if (part == tone || part == withHz) return true;
+bool SameAsRecord(int column, const CellValue& cell, const ChannelRecord& record) {
+    const auto sameFrequency = [&](const std::optional<int>& units) {
+        return cell.blank ? !units.has_value() : (cell.exactUnits && cell.exactUnits == units);
+    };
+    switch (column) {
+        case kColName:
+            return cell.name == NameText(record.name);
+        case kColRxFreq:
+            return sameFrequency(record.rx);
+        case kColTxFreq:
+            return sameFrequency(record.tx);
+        case kColRxTone:
+            return cell.tone == record.rxTone;
+        case kColTxTone:
+            return cell.tone == (record.tx ? record.txTone : Tone{});
+        default:
+            return !cell.blank && cell.option == OptionValue(record, column);
     }
-    return false;
 }
 
 QString NameProblem(const QString& name) {

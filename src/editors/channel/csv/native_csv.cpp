@@ -2,25 +2,15 @@
 
 #include "editors/channel/channel_texts.h"
 #include "editors/channel/csv/channel_numbers.h"
+#include "editors/channel/csv/csv_words.h"
 
 namespace qv::csv {
 
 using namespace channel;
 
-namespace {
-
-int NativeColumn(const QString& name) {
-    for (int column = 0; column < kTableColumns; ++column) {
-        if (name.trimmed().compare(HeaderText(column), Qt::CaseInsensitive) == 0) return column;
-    }
-    return -1;
-}
-
-}  // namespace
-
 bool IsNativeHeader(const QStringList& header) {
     for (const QString& name : header) {
-        if (NativeColumn(name) == kColNumber) return true;
+        if (ColumnOfName(name) == kColNumber) return true;
     }
     return false;
 }
@@ -29,20 +19,20 @@ MaybeError ReadNativeRows(const std::vector<Record>& records, std::vector<Channe
     const Record& header = records.front();
     QMap<int, int> fieldOf;  // table column -> field index
     for (int field = 0; field < header.fields.size(); ++field) {
-        const int column = NativeColumn(header.fields[field]);
+        const int column = ColumnOfName(header.fields[field]);
         if (column < 0) continue;
         if (fieldOf.contains(column)) {
             return CsvError{
                 header.line,
                 {},
-                QStringLiteral("the column \"%1\" appears twice").arg(HeaderText(column))};
+                QStringLiteral("the column \"%1\" appears twice").arg(ColumnName(column))};
         }
         fieldOf.insert(column, field);
     }
     if (!fieldOf.contains(kColNumber)) {
         return CsvError{header.line,
                         {},
-                        QStringLiteral("there is no column \"%1\"").arg(HeaderText(kColNumber))};
+                        QStringLiteral("there is no column \"%1\"").arg(ColumnName(kColNumber))};
     }
 
     ChannelNumbers numbers;
@@ -53,11 +43,11 @@ MaybeError ReadNativeRows(const std::vector<Record>& records, std::vector<Channe
         for (auto it = fieldOf.begin(); it != fieldOf.end(); ++it) {
             // Mode is derived from the other cells, never read.
             if (it.key() == kColNumber || it.key() == kColMode) continue;
-            row.Set(it.key(), record.fields.value(it.value()), HeaderText(it.key()));
+            row.Set(it.key(), record.fields.value(it.value()), ColumnName(it.key()));
         }
         const QString number = record.fields.value(fieldOf.value(kColNumber));
         if (MaybeError error =
-                numbers.Take(number, record.line, HeaderText(kColNumber), row.channel)) {
+                numbers.Take(number, record.line, ColumnName(kColNumber), row.channel)) {
             return error;
         }
         rows.push_back(row);

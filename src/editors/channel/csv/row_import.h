@@ -1,11 +1,10 @@
 // Applies one row of a channel plan to a channel of the channel table, as a user would type it:
-// RX Freq., RX tone, TX Freq., TX tone, the options, then the name. A cell that still says what
-// the export wrote for the channel is left alone, so an unchanged plan changes no byte; a changed
-// cell goes through the channel editor's own rules.
+// RX Freq., RX tone, TX Freq., TX tone, the options, then the name. Each cell is read into a
+// typed value first; a cell that still says what the export wrote for the channel is left alone,
+// so an unchanged plan changes no byte, and a changed one goes through the table's own rules.
 #pragma once
 
-#include <QStringList>
-
+#include "data/radio_image.h"
 #include "editors/channel/csv/csv_row.h"
 
 namespace qv {
@@ -14,7 +13,7 @@ class ChannelTable;
 
 namespace qv::csv {
 
-// `exported` is what the export wrote for the channel before the import began (ExportedTexts).
-MaybeError ApplyChannelRow(ChannelTable& table, const ChannelRow& row, const QStringList& exported);
+// `band` gives the band limits frequencies are brought into.
+MaybeError ApplyChannelRow(ChannelTable& table, const RadioData& band, const ChannelRow& row);
 
 }  // namespace qv::csv
