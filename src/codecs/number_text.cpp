@@ -5,29 +5,21 @@
 
 namespace qv {
 
-namespace {
-
-std::optional<QLocale>& LocaleOverride() {
-    static std::optional<QLocale> locale;
-    return locale;
-}
-
-}  // namespace
-
+// Qt's default locale is the one place the locale is held: the system's unless set.
 QLocale UiLocale() {
-    return LocaleOverride().value_or(QLocale::system());
+    return QLocale();
 }
 
 void SetUiLocale(const QLocale& locale) {
-    LocaleOverride() = locale;
+    QLocale::setDefault(locale);
 }
 
-ScopedUiLocale::ScopedUiLocale(const QLocale& locale) : previous_(LocaleOverride()) {
-    LocaleOverride() = locale;
+ScopedUiLocale::ScopedUiLocale(const QLocale& locale) : previous_(QLocale()) {
+    QLocale::setDefault(locale);
 }
 
 ScopedUiLocale::~ScopedUiLocale() {
-    LocaleOverride() = previous_;
+    QLocale::setDefault(previous_);
 }
 
 double LeadingNumber(const QString& text) {

@@ -7,7 +7,8 @@
 
 namespace qv {
 
-// The locale whose decimal separator the user interface shows; the system's unless set.
+// The locale whose decimal separator the user interface shows: Qt's default locale, the
+// system's unless set.
 QLocale UiLocale();
 void SetUiLocale(const QLocale& locale);
 
@@ -20,7 +21,7 @@ public:
     ScopedUiLocale& operator=(const ScopedUiLocale&) = delete;
 
 private:
-    std::optional<QLocale> previous_;
+    QLocale previous_;
 };
 
 // The longest leading part of the text that forms a number, with "." as decimal separator;
