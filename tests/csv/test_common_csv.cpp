@@ -145,14 +145,18 @@ void TestCommonCsv::columnsMapOntoAChannel_data() {
 void TestCommonCsv::columnsMapOntoAChannel() {
     QFETCH(QByteArray, row);
     QFETCH(QString, expected);
-    qv::RadioData data = Template();
-    const QByteArray csv =
-        "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,DtcsPolarity,"
-        "RxDtcsCode,CrossMode,Skip\r\n" +
-        row + "\r\n";
-    const qv::CsvImportResult result = qv::ImportChannelsCsv(csv, data);
-    QVERIFY2(result.ok, qPrintable(result.error));
-    QCOMPARE(Channel(data.image, 9), expected);
+    // Channel 9 of the template is empty, channel 1 a Simplex channel whose TX tone follows a
+    // changed RX tone in the editor: either way the channel ends as the row says.
+    for (int channel : {9, 1}) {
+        qv::RadioData data = Template();
+        const QByteArray csv =
+            "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,DtcsPolarity,"
+            "RxDtcsCode,CrossMode,Skip\r\n" +
+            QByteArray::number(channel) + row.mid(1) + "\r\n";
+        const qv::CsvImportResult result = qv::ImportChannelsCsv(csv, data);
+        QVERIFY2(result.ok, qPrintable(result.error));
+        QCOMPARE(Channel(data.image, channel), expected);
+    }
 }
 
 void TestCommonCsv::locationOrFileOrder() {

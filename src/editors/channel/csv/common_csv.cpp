@@ -91,6 +91,7 @@ private:
 };
 
 MaybeError CommonRowReader::Read() {
+    row_.tonesAsGiven = true;
     const QString rx = Cell("Frequency");
     row_.Set(kColRxFreq, rx, "Frequency");
     if (!DecimalPattern().match(rx).hasMatch()) {

@@ -22,6 +22,10 @@ struct ChannelRow {
     // ("999" for "D999N").
     QMap<int, QString> sourceTexts;
 
+    // The tone cells say each side's tone outright (the common format): a TX tone that followed
+    // a changed RX tone on a Simplex channel is set back to what the row says.
+    bool tonesAsGiven = false;
+
     bool Has(int column) const { return cells.contains(column); }
     void Set(int column, const QString& text, const QString& source,
              const QString& sourceText = QString()) {

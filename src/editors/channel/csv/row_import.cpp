@@ -109,8 +109,10 @@ MaybeError RowImport::Apply() {
     if (Has(kColTxTone) && !Value(kColTxTone).blank && !Record().tx) {
         return Error(kColTxTone, QStringLiteral("a channel without TX Freq. has no TX tone"));
     }
+    const bool txToneFollowedAway = row_.tonesAsGiven && Has(kColTxTone) && Record().tx &&
+                                    !SameAsRecord(kColTxTone, Value(kColTxTone), Record());
     // Without TX frequency the TX tone is None already (checked above).
-    if (Changed(kColTxTone) && Record().tx) {
+    if ((Changed(kColTxTone) || txToneFollowedAway) && Record().tx) {
         table_.ApplyMode(ChannelMode::Repeater, Channel(), kColRxFreq);
         if (MaybeError error = SetTone(kColTxTone)) return error;
     }
