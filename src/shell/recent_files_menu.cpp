@@ -29,7 +29,8 @@ RecentFilesMenu::RecentFilesMenu(QMenu* fileMenu, QAction* exitAction, QObject* 
         auto* entry = new QAction(menu_);
         entry->setObjectName(QStringLiteral("miRecent%1").arg(i + 1));
         connect(entry, &QAction::triggered, this, [this, i] {
-            if (i < files_.size()) emit OpenRequested(files_[i]);
+            // A copy: the receiver may remove the entry, which frees the list's own text.
+            if (i < files_.size()) emit OpenRequested(QString(files_[i]));
         });
         menu_->insertAction(before, entry);
         entries_.push_back(entry);

@@ -327,7 +327,9 @@ void TestDesktop::missingRecentFileIsRemovedWithAMessage() {
     qv::MainWindow& window = shell.Window();
     const QString gone = DataFile(shell, "gone.tw", "GONE");
     const QString kept = DataFile(shell, "kept.tw");
-    QVERIFY(window.OpenPath(gone));
+    // Opened by a path the list stores in another spelling, so the list holds the only copy of
+    // the text, as when it comes from the settings store.
+    QVERIFY(window.OpenPath(QFileInfo(gone).path() + "/./gone.tw"));
     QVERIFY(window.OpenPath(kept));
     QVERIFY(QFile::remove(gone));
     window.SwitchLanguage(static_cast<qv::Language>(language));
