@@ -29,8 +29,11 @@ RecentFilesMenu::RecentFilesMenu(QMenu* fileMenu, QAction* exitAction, QObject* 
         auto* entry = new QAction(menu_);
         entry->setObjectName(QStringLiteral("miRecent%1").arg(i + 1));
         connect(entry, &QAction::triggered, this, [this, i] {
-            // A copy: the receiver may remove the entry, which frees the list's own text.
-            if (i < files_.size()) emit OpenRequested(QString(files_[i]));
+            if (i >= files_.size()) return;
+            // A copy: opening the file changes the list (a missing file leaves it, a save or an
+            // open moves its entry), and the receivers still use the path after that.
+            const QString path = files_[i];
+            emit OpenRequested(path);
         });
         menu_->insertAction(before, entry);
         entries_.push_back(entry);

@@ -334,8 +334,15 @@ void TestDesktop::missingRecentFileIsRemovedWithAMessage() {
     QVERIFY(QFile::remove(gone));
     window.SwitchLanguage(static_cast<qv::Language>(language));
     const qv::RadioImage image = window.Data().image;
+    // Every receiver of the entry's path still has it after the window has removed the entry
+    // (read in place, through a view, so that a path already freed shows as one).
+    QString pathSeenLast;
+    QObject::connect(
+        window.RecentFiles(), &qv::RecentFilesMenu::OpenRequested, &window,
+        [&pathSeenLast](const QString& path) { pathSeenLast = QStringView(path).toString(); });
 
     RecentEntry(window, 2)->trigger();
+    QCOMPARE(pathSeenLast, gone);
     QCOMPARE(shell.prompts.messages.size(), std::size_t(1));
     QCOMPARE(shell.prompts.messages[0].text, message.arg(QDir::toNativeSeparators(gone)));
     QCOMPARE(shell.prompts.messages[0].title, QString("QV-730"));
