@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "codecs/channel_layout.h"
 #include "codecs/channel_name.h"
 #include "codecs/number_text.h"
 #include "codecs/tone.h"
@@ -14,27 +15,12 @@ namespace {
 constexpr double kUnitsPerMHz = 100000.0;  // frequency fields count 10 Hz steps
 constexpr int kMaxUnits = 99999999;        // eight BCD digits
 
-// Offsets inside a channel record.
-constexpr int kRxOffset = 0;
-constexpr int kTxOffset = 4;
-constexpr int kRxToneOffset = 8;
-constexpr int kTxToneOffset = 10;
-constexpr int kFlagOffset = 12;
-
-// Bits of the flag byte.
-constexpr std::uint8_t kBusyLockBits = 0x03;
-constexpr std::uint8_t kWideBit = 0x04;
-constexpr std::uint8_t kNoTalkAroundBit = 0x08;
-constexpr std::uint8_t kHighPowerBit = 0x10;
-constexpr std::uint8_t kReverseBurstBit = 0x20;
-constexpr int kModeShift = 6;
+using namespace channel_layout;
 
 // What a newly created channel gets: flag byte and bytes 13-14, and a blank five-byte slot.
 constexpr std::uint8_t kNewFlagByte = 0x34;
 constexpr std::uint8_t kNewByte13 = 0x40;
 constexpr std::uint8_t kNewByte14 = 0xFE;
-constexpr int kChannelSlotAddress = 0x2000;
-constexpr int kChannelSlotSize = 5;
 
 bool IsDecimalByte(std::uint8_t b) {
     return (b >> 4) <= 9 && (b & 0x0F) <= 9;
@@ -81,13 +67,17 @@ QString ToneText(const Tone& tone) {
         case ToneKind::Ctcss:
             return FormatFixed(tone.value / 10.0, 1);
         case ToneKind::Dcs:
-            return QStringLiteral("D%1%2")
-                .arg(QString::number(tone.value, 16).toUpper().rightJustified(3, u'0'))
-                .arg(QChar(tone.inverted ? u'I' : u'N'));
+            return DcsCodeText(tone);
         case ToneKind::None:
             break;
     }
     return NoneText();
+}
+
+QString DcsCodeText(const Tone& tone) {
+    return QStringLiteral("D%1%2")
+        .arg(QString::number(tone.value, 16).toUpper().rightJustified(3, u'0'))
+        .arg(QChar(tone.inverted ? u'I' : u'N'));
 }
 
 std::optional<Tone> ParseTone(const QString& text) {

@@ -29,6 +29,8 @@ struct Tone {
 
 // "67.0" (UI decimal separator), "D023N" / "D754I", or the None text of the current language.
 QString ToneText(const Tone& tone);
+// A DCS tone as "D023N" / "D754I", the same in every language.
+QString DcsCodeText(const Tone& tone);
 // Reads a tone list entry ("1 - 67.0Hz"), a bare tone ("67.0Hz", "67.0", "D023N"), the None text
 // of either language or "" (both None). Nothing when the text is no tone.
 std::optional<Tone> ParseTone(const QString& text);

@@ -1,25 +1,13 @@
 #include "editors/channel/csv/changed_fields.h"
 
+#include "codecs/channel_layout.h"
 #include "codecs/channel_name.h"
 
 namespace qv::csv {
 
 namespace {
 
-// Offsets in the channel record and bits of its flag byte.
-constexpr int kRxFrequencyOffset = 0;
-constexpr int kTxFrequencyOffset = 4;
-constexpr int kRxToneOffset = 8;
-constexpr int kTxToneOffset = 10;
-constexpr int kFlagOffset = 12;
-constexpr std::uint8_t kBusyLockBits = 0x03;
-constexpr std::uint8_t kWideBit = 0x04;
-constexpr std::uint8_t kNoTalkAroundBit = 0x08;
-constexpr std::uint8_t kHighPowerBit = 0x10;
-constexpr std::uint8_t kReverseBurstBit = 0x20;
-constexpr std::uint8_t kModeBits = 0xC0;
-constexpr int kChannelSlotAddress = 0x2000;  // five bytes a channel, set when it is created
-constexpr int kChannelSlotSize = 5;
+using namespace channel_layout;
 
 void CopyBytes(RadioImage& to, const RadioImage& from, int address, int count) {
     for (int i = 0; i < count; ++i) to[address + i] = from[address + i];
@@ -55,8 +43,8 @@ void TakeChangedFields(RadioImage& original, const RadioImage& saved, int channe
         bool changed;
         int offset;
         int size;
-    } fields[] = {{before.rx != after.rx, kRxFrequencyOffset, 4},
-                  {before.tx != after.tx, kTxFrequencyOffset, 4},
+    } fields[] = {{before.rx != after.rx, kRxOffset, 4},
+                  {before.tx != after.tx, kTxOffset, 4},
                   {before.rxTone != after.rxTone, kRxToneOffset, 2},
                   // A TX tone cell is blank without TX frequency, None or a tone with it.
                   {before.txTone != after.txTone || before.tx.has_value() != after.tx.has_value(),

@@ -121,9 +121,7 @@ QString ToneWord(const Tone& tone) {
         case ToneKind::Ctcss:
             return QStringLiteral("%1.%2").arg(tone.value / 10).arg(tone.value % 10);
         case ToneKind::Dcs:
-            return QStringLiteral("D%1%2")
-                .arg(QString::number(tone.value, 16).toUpper().rightJustified(3, u'0'))
-                .arg(QChar(tone.inverted ? u'I' : u'N'));
+            return DcsCodeText(tone);
         case ToneKind::None:
             break;
     }

@@ -1,0 +1,28 @@
+// Where a channel's fields lie: the offsets inside its 16-byte record at row n, the bits of its
+// flag byte, and the five-byte slot a new channel writes. Shared by the record codec and by the
+// CSV import, which copies back only the fields a file changed.
+#pragma once
+
+#include <cstdint>
+
+namespace qv::channel_layout {
+
+constexpr int kRxOffset = 0;
+constexpr int kTxOffset = 4;
+constexpr int kRxToneOffset = 8;
+constexpr int kTxToneOffset = 10;
+constexpr int kFlagOffset = 12;
+
+constexpr std::uint8_t kBusyLockBits = 0x03;
+constexpr std::uint8_t kWideBit = 0x04;
+constexpr std::uint8_t kNoTalkAroundBit = 0x08;
+constexpr std::uint8_t kHighPowerBit = 0x10;
+constexpr std::uint8_t kReverseBurstBit = 0x20;
+constexpr int kModeShift = 6;
+constexpr std::uint8_t kModeBits = 0xC0;
+
+// Five bytes a channel at 0x2000 + 5 x n, set to FF when the channel is created.
+constexpr int kChannelSlotAddress = 0x2000;
+constexpr int kChannelSlotSize = 5;
+
+}  // namespace qv::channel_layout
