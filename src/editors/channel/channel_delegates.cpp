@@ -7,6 +7,7 @@
 #include "codecs/tone.h"
 #include "editors/channel/frequency_validator.h"
 #include "editors/channel/name_validator.h"
+#include "editors/common/cell_editing.h"
 #include "editors/common/editor_window.h"
 
 namespace qv {
@@ -17,12 +18,6 @@ namespace {
 
 constexpr int kFrequencyEditorExtraTwips = 150;
 constexpr char kSavedTextProperty[] = "SavedText";
-constexpr char kRowProperty[] = "CellRow";
-constexpr char kColumnProperty[] = "CellColumn";
-
-bool IsEnterKey(const QKeyEvent* event) {
-    return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-}
 
 QComboBox* MakeList(QWidget* parent, const QString& name, bool editable) {
     auto* combo = new QComboBox(parent);
@@ -50,8 +45,8 @@ QString ChannelCellDelegate::SavedText(const QWidget* editor) {
 
 void ChannelCellDelegate::Prepare(QWidget* editor, const QModelIndex& index) const {
     editor->setProperty(kSavedTextProperty, index.data(Qt::EditRole).toString());
-    editor->setProperty(kRowProperty, ChannelTable::TableRow(index));
-    editor->setProperty(kColumnProperty, ChannelTable::TableColumn(index));
+    editor->setProperty(kCellRowProperty, ChannelTable::TableRow(index));
+    editor->setProperty(kCellColumnProperty, ChannelTable::TableColumn(index));
 }
 
 void ChannelCellDelegate::setEditorData(QWidget* /*editor*/, const QModelIndex& /*index*/) const {
@@ -81,18 +76,9 @@ bool ChannelCellDelegate::eventFilter(QObject* watched, QEvent* event) {
     if (!widget) return QStyledItemDelegate::eventFilter(watched, event);
     QWidget* editor = EditorOf(widget);
     if (event->type() == QEvent::KeyPress) {
-        auto* key = static_cast<QKeyEvent*>(event);
-        if (IsEnterKey(key)) {
-            const int row = editor->property(kRowProperty).toInt();
-            const int column = editor->property(kColumnProperty).toInt();
-            emit commitData(editor);
-            emit closeEditor(editor, QAbstractItemDelegate::NoHint);
-            emit enterPressed(row, column);
-            return true;
-        }
-        if (key->key() == Qt::Key_Escape) {
-            // The cell keeps SavedText: nothing is stored.
-            emit closeEditor(editor, QAbstractItemDelegate::RevertModelCache);
+        // Esc leaves the cell with SavedText: nothing is stored.
+        if (FinishCellEdit(*this, editor, static_cast<QKeyEvent*>(event),
+                           [this](int row, int column) { emit enterPressed(row, column); })) {
             return true;
         }
     }

@@ -8,6 +8,7 @@
 #include "editors/channel/channel_delegates.h"
 #include "editors/channel/channel_grid_view.h"
 #include "editors/channel/frm_channel.h"
+#include "editors/common/cell_editing.h"
 
 namespace qv {
 
@@ -15,9 +16,6 @@ using namespace channel;
 
 namespace {
 
-bool IsEnterKey(const QKeyEvent* event) {
-    return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-}
 bool IsAsciiDigit(QChar c) {
     return c >= u'0' && c <= u'9';
 }

@@ -12,6 +12,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "editors/common/cell_editing.h"
 #include "editors/memory_map/hex_validator.h"
 #include "editors/memory_map/memory_map_delegate.h"
 #include "editors/memory_map/memory_map_model.h"
@@ -21,10 +22,6 @@ namespace qv {
 namespace {
 
 constexpr int kVisibleDataRows = 16;
-
-bool IsEnterKey(const QKeyEvent* event) {
-    return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-}
 
 // The keypad's separator key opens the editor like Enter.
 bool IsKeypadSeparator(const QKeyEvent* event) {

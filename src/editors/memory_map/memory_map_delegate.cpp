@@ -4,20 +4,10 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 
+#include "editors/common/cell_editing.h"
 #include "editors/memory_map/hex_validator.h"
 
 namespace qv {
-
-namespace {
-
-constexpr char kRowProperty[] = "CellRow";
-constexpr char kColumnProperty[] = "CellColumn";
-
-bool IsEnterKey(const QKeyEvent* event) {
-    return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-}
-
-}  // namespace
 
 QWidget* MemoryMapDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem& /*option*/,
                                          const QModelIndex& index) const {
@@ -28,8 +18,8 @@ QWidget* MemoryMapDelegate::createEditor(QWidget* parent, const QStyleOptionView
     box->setAlignment(Qt::AlignCenter);
     box->setText(index.data(Qt::DisplayRole).toString());
     box->selectAll();
-    box->setProperty(kRowProperty, index.row());
-    box->setProperty(kColumnProperty, index.column());
+    box->setProperty(kCellRowProperty, index.row());
+    box->setProperty(kCellColumnProperty, index.column());
     editor_ = box;
     return box;
 }
@@ -63,17 +53,8 @@ bool MemoryMapDelegate::eventFilter(QObject* watched, QEvent* event) {
     auto* editor = qobject_cast<QWidget*>(watched);
     if (!editor) return QStyledItemDelegate::eventFilter(watched, event);
     if (event->type() == QEvent::KeyPress) {
-        auto* key = static_cast<QKeyEvent*>(event);
-        if (IsEnterKey(key)) {
-            const int row = editor->property(kRowProperty).toInt();
-            const int column = editor->property(kColumnProperty).toInt();
-            emit commitData(editor);
-            emit closeEditor(editor, QAbstractItemDelegate::NoHint);
-            emit enterPressed(row, column);
-            return true;
-        }
-        if (key->key() == Qt::Key_Escape) {
-            emit closeEditor(editor, QAbstractItemDelegate::RevertModelCache);
+        if (FinishCellEdit(*this, editor, static_cast<QKeyEvent*>(event),
+                           [this](int row, int column) { emit enterPressed(row, column); })) {
             return true;
         }
     }
