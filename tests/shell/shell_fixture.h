@@ -6,6 +6,7 @@
 #include <functional>
 #include <memory>
 
+#include "editors/channel/frm_channel.h"
 #include "shell/main_window.h"
 #include "support/next_modal.h"
 #include "support/test_context.h"
@@ -32,5 +33,10 @@ public:
     ScriptedPrompts& prompts = services.prompts;
     std::unique_ptr<MainWindow> window;
 };
+
+// The channel editor's table; the channel window must have been shown.
+inline ChannelTable& Channels(MainWindow& window) {
+    return static_cast<FrmChannel*>(window.EditorOf(Editor::Channel))->Table();
+}
 
 }  // namespace qv::test

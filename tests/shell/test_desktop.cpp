@@ -30,13 +30,10 @@
 
 using qv::Editor;
 using qv::PromptAnswer;
+using qv::test::Channels;
 using qv::test::ShellFixture;
 
 namespace {
-
-qv::ChannelTable& Channels(qv::MainWindow& window) {
-    return static_cast<qv::FrmChannel*>(window.EditorOf(Editor::Channel))->Table();
-}
 
 QTableView* Grid(qv::MainWindow& window) {
     return window.findChild<QTableView*>("ChannelGrid");

@@ -15,15 +15,8 @@
 
 using qv::Editor;
 using qv::PromptAnswer;
+using qv::test::Channels;
 using qv::test::ShellFixture;
-
-namespace {
-
-qv::ChannelTable& Channels(qv::MainWindow& window) {
-    return static_cast<qv::FrmChannel*>(window.EditorOf(Editor::Channel))->Table();
-}
-
-}  // namespace
 
 class TestFileCommands : public QObject {
     Q_OBJECT

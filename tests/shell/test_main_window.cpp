@@ -26,6 +26,7 @@
 #include "shell_fixture.h"
 
 using qv::Editor;
+using qv::test::Channels;
 using qv::test::ShellFixture;
 
 namespace {
@@ -35,10 +36,6 @@ bool OnlyVisible(qv::MainWindow& window, Editor editor) {
         if (window.EditorVisible(Editor(i)) != (Editor(i) == editor)) return false;
     }
     return true;
-}
-
-qv::ChannelTable& Channels(qv::MainWindow& window) {
-    return static_cast<qv::FrmChannel*>(window.EditorOf(Editor::Channel))->Table();
 }
 
 }  // namespace
