@@ -25,7 +25,8 @@ qv::RadioData TemplateData() {
 
 void BM_ChannelLoadDataSaveData(benchmark::State& state) {
     qv::RadioData data = TemplateData();
-    qv::ChannelTable table(data);
+    const qv::UiTexts texts;
+    qv::ChannelTable table(data, texts);
     table.Display();
     for (auto _ : state) {
         table.LoadData();
@@ -37,7 +38,8 @@ BENCHMARK(BM_ChannelLoadDataSaveData)->Unit(benchmark::kMicrosecond);
 
 void BM_ChannelRefreshAllSaveData(benchmark::State& state) {
     qv::RadioData data = TemplateData();
-    qv::ChannelTable table(data);
+    const qv::UiTexts texts;
+    qv::ChannelTable table(data, texts);
     for (auto _ : state) {
         table.RefreshAll();  // the tone list is rebuilt too
         table.SaveData();

@@ -29,10 +29,10 @@ void BM_DescribeChannelList(benchmark::State& state) {
 }
 
 void BM_ChannelListPdf(benchmark::State& state, qv::Language language) {
-    const qv::ScopedUiLanguage scoped{language};
+    const qv::UiTexts texts(language);
     const qv::RadioData data = Template();
     for (auto _ : state) {
-        const QByteArray pdf = qv::ChannelListPdf(data, "plan.tw", QDate(2026, 12, 10));
+        const QByteArray pdf = qv::ChannelListPdf(data, "plan.tw", QDate(2026, 12, 10), texts);
         if (pdf.isEmpty()) std::abort();
         benchmark::DoNotOptimize(pdf.data());
     }

@@ -42,10 +42,11 @@ BENCHMARK(BM_ModelLoadSave<qv::CustomizedToneModel>)->Name("CustomizedToneModel/
 
 void BM_DescribeAll(benchmark::State& state) {
     qv::RadioImage image = Data().image;
+    const qv::UiTexts texts;
     for (auto _ : state) {
-        auto a = qv::GeneralSettingsModel(image).Describe();
-        auto b = qv::AudioSettingsModel(image).Describe();
-        auto c = qv::SideButtonModel(image).Describe();
+        auto a = qv::GeneralSettingsModel(image).Describe(texts);
+        auto b = qv::AudioSettingsModel(image).Describe(texts);
+        auto c = qv::SideButtonModel(image).Describe(texts);
         benchmark::DoNotOptimize(a.size() + b.size() + c.size());
     }
 }

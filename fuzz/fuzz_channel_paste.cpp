@@ -24,7 +24,8 @@ qv::RadioData BlankRadio() {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t size) {
     if (size == 0) return 0;
     qv::RadioData data = BlankRadio();
-    qv::ChannelTable table(data);
+    const qv::UiTexts texts;
+    qv::ChannelTable table(data, texts);
     table.RefreshAll();
     table.SetRxFrequency(3, QStringLiteral("446.00625"));  // one channel a paste may replace
     const qv::ChannelTableState before = table.State();

@@ -62,16 +62,16 @@ int RecordAddress(int channel) {
 
 // ---- Tones ----
 
-QString ToneText(const Tone& tone) {
+QString ToneText(const Tone& tone, const UiTexts& texts) {
     switch (tone.kind) {
         case ToneKind::Ctcss:
-            return FormatFixed(tone.value / 10.0, 1);
+            return FormatFixed(tone.value / 10.0, 1, texts.locale());
         case ToneKind::Dcs:
             return DcsCodeText(tone);
         case ToneKind::None:
             break;
     }
-    return NoneText();
+    return NoneText(texts);
 }
 
 QString DcsCodeText(const Tone& tone) {
@@ -80,7 +80,7 @@ QString DcsCodeText(const Tone& tone) {
         .arg(QChar(tone.inverted ? u'I' : u'N'));
 }
 
-std::optional<Tone> ParseTone(const QString& text) {
+std::optional<Tone> ParseTone(const QString& text, const QLocale& locale) {
     QString part = text.trimmed();
     if (part.isEmpty() || part == UiTextIn(Language::English, "Tone", "None") ||
         part == UiTextIn(Language::Chinese, "Tone", "None")) {
@@ -99,7 +99,7 @@ std::optional<Tone> ParseTone(const QString& text) {
     }
     // A CTCSS tone: a plain number of hertz with one decimal at most.
     QString number = part;
-    number.replace(UiLocale().decimalPoint(), QStringLiteral("."));
+    number.replace(locale.decimalPoint(), QStringLiteral("."));
     number.replace(u',', u'.');
     bool ok = false;
     const double hertz = number.toDouble(&ok);
@@ -205,13 +205,13 @@ void WriteNewChannelBytes(RadioImage& image, int channel) {
 
 // ---- Frequencies and names ----
 
-QString FrequencyText(int units) {
-    return FormatFixed(units / kUnitsPerMHz, 5);
+QString FrequencyText(int units, const QLocale& locale) {
+    return FormatFixed(units / kUnitsPerMHz, 5, locale);
 }
 
-std::optional<int> FrequencyUnits(const QString& text) {
+std::optional<int> FrequencyUnits(const QString& text, const QLocale& locale) {
     if (text.isEmpty()) return std::nullopt;
-    const double units = RoundHalfEven(ReadNumber(text) * kUnitsPerMHz);
+    const double units = RoundHalfEven(ReadNumber(text, locale) * kUnitsPerMHz);
     if (!std::isfinite(units) || units < 0 || units > kMaxUnits) return std::nullopt;
     return static_cast<int>(units);
 }

@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "data/radio_image.h"
+#include "language/ui_language.h"
 
 namespace qv {
 
@@ -27,13 +28,14 @@ struct Tone {
     bool operator==(const Tone&) const = default;
 };
 
-// "67.0" (UI decimal separator), "D023N" / "D754I", or the None text of the current language.
-QString ToneText(const Tone& tone);
+// "67.0" (the locale's decimal separator), "D023N" / "D754I", or the None text of the language.
+QString ToneText(const Tone& tone, const UiTexts& texts);
 // A DCS tone as "D023N" / "D754I", the same in every language.
 QString DcsCodeText(const Tone& tone);
 // Reads a tone list entry ("1 - 67.0Hz"), a bare tone ("67.0Hz", "67.0", "D023N"), the None text
-// of either language or "" (both None). Nothing when the text is no tone.
-std::optional<Tone> ParseTone(const QString& text);
+// of either language or "" (both None); "." and "," are read as the decimal separator, and so is
+// the locale's. Nothing when the text is no tone.
+std::optional<Tone> ParseTone(const QString& text, const QLocale& locale);
 
 // The tone field at an address (low byte first). A CTCSS field whose nibbles are not decimal
 // digits cannot be a tone and reads as None.
@@ -76,10 +78,10 @@ void EncodeChannelRecord(RadioImage& image, int channel, const ChannelRecord& re
 // at 0x2000 + 5 x n.
 void WriteNewChannelBytes(RadioImage& image, int channel);
 
-// Frequencies in 10 Hz units <-> their text with five decimals (UI decimal separator).
-QString FrequencyText(int units);
+// Frequencies in 10 Hz units <-> their text with five decimals (the locale's decimal separator).
+QString FrequencyText(int units, const QLocale& locale);
 // The value of a frequency text in 10 Hz units; nothing for an empty text or one no field holds.
-std::optional<int> FrequencyUnits(const QString& text);
+std::optional<int> FrequencyUnits(const QString& text, const QLocale& locale);
 
 // The name as text (one character per stored byte) and back (six characters at most; a
 // character without a single-byte code is stored as "?").

@@ -70,12 +70,14 @@ int NormalizeFrequencyUnits(double megahertz, float bandUpperMHz, float bandLowe
     return static_cast<int>(std::clamp(SnapToRaster(x), lowest, highest));
 }
 
-QString NormalizeFrequency(const QString& text, float bandUpperMHz, float bandLowerMHz) {
-    const int units = NormalizeFrequencyUnits(ReadNumber(text), bandUpperMHz, bandLowerMHz);
-    return FormatFixed(static_cast<double>(units) / kUnitsPerMHz, 5);
+QString NormalizeFrequency(const QString& text, float bandUpperMHz, float bandLowerMHz,
+                           const QLocale& locale) {
+    const int units = NormalizeFrequencyUnits(ReadNumber(text, locale), bandUpperMHz, bandLowerMHz);
+    return FormatFixed(static_cast<double>(units) / kUnitsPerMHz, 5, locale);
 }
 
-QString DecodeFrequency(const RadioImage& image, FrequencyField which, int row) {
+QString DecodeFrequency(const RadioImage& image, FrequencyField which, int row,
+                        const QLocale& locale) {
     const int first = FirstColumn(which);
     long long units = 0;
     for (int column = first + 3; column >= first; --column) {
@@ -84,12 +86,13 @@ QString DecodeFrequency(const RadioImage& image, FrequencyField which, int row) 
         if ((b >> 4) > 9 || (b & 0x0F) > 9) return QString();
         units = units * 100 + (b >> 4) * 10 + (b & 0x0F);
     }
-    return FormatFixed(static_cast<double>(units) / kUnitsPerMHz, 5);
+    return FormatFixed(static_cast<double>(units) / kUnitsPerMHz, 5, locale);
 }
 
-void EncodeFrequency(RadioImage& image, FrequencyField which, int row, const QString& text) {
+void EncodeFrequency(RadioImage& image, FrequencyField which, int row, const QString& text,
+                     const QLocale& locale) {
     const int first = FirstColumn(which);
-    const double mhz = text.isEmpty() ? -1.0 : ReadNumber(text);
+    const double mhz = text.isEmpty() ? -1.0 : ReadNumber(text, locale);
     const auto units = static_cast<long long>(RoundHalfEven(mhz * kUnitsPerMHz));
     if (text.isEmpty() || units < 0 || units > 99999999) {
         // No frequency, or one no 8-digit field can hold.

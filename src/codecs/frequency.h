@@ -2,6 +2,7 @@
 // decimals, and the clean-up every typed frequency goes through.
 #pragma once
 
+#include <QLocale>
 #include <QString>
 
 #include "data/radio_image.h"
@@ -13,9 +14,11 @@ enum class FrequencyField { Rx, Tx };  // columns 0-3 and 4-7 of a channel row
 // Reads a typed frequency, snaps it to the 5 kHz or 6.25 kHz raster (whichever lies nearer) and
 // clamps it to the nearest raster value inside the band limits; the result has exactly five
 // decimals. Whatever the text, the result lies in the band and on the raster.
-QString NormalizeFrequency(const QString& text, float bandUpperMHz, float bandLowerMHz);
-inline QString NormalizeFrequency(const QString& text, const RadioData& data) {
-    return NormalizeFrequency(text, data.BandUpperMHz, data.BandLowerMHz);
+QString NormalizeFrequency(const QString& text, float bandUpperMHz, float bandLowerMHz,
+                           const QLocale& locale);
+inline QString NormalizeFrequency(const QString& text, const RadioData& data,
+                                  const QLocale& locale) {
+    return NormalizeFrequency(text, data.BandUpperMHz, data.BandLowerMHz, locale);
 }
 // The same rule for a number of megahertz already read, giving 10 Hz units (as the frequency
 // fields count them) instead of a text, so that no decimal separator is involved.
@@ -24,11 +27,13 @@ inline int NormalizeFrequencyUnits(double megahertz, const RadioData& data) {
     return NormalizeFrequencyUnits(megahertz, data.BandUpperMHz, data.BandLowerMHz);
 }
 
-// The field's frequency with five decimals, or "" when any byte is FF (or a nibble is not a
-// decimal digit, which no frequency can hold).
-QString DecodeFrequency(const RadioImage& image, FrequencyField which, int row);
+// The field's frequency with five decimals and the locale's separator, or "" when any byte is FF
+// (or a nibble is not a decimal digit, which no frequency can hold).
+QString DecodeFrequency(const RadioImage& image, FrequencyField which, int row,
+                        const QLocale& locale);
 
 // Stores a frequency text (a NormalizeFrequency result); an empty text stores FF FF FF FF.
-void EncodeFrequency(RadioImage& image, FrequencyField which, int row, const QString& text);
+void EncodeFrequency(RadioImage& image, FrequencyField which, int row, const QString& text,
+                     const QLocale& locale);
 
 }  // namespace qv

@@ -5,23 +5,6 @@
 
 namespace qv {
 
-// Qt's default locale is the one place the locale is held: the system's unless set.
-QLocale UiLocale() {
-    return QLocale();
-}
-
-void SetUiLocale(const QLocale& locale) {
-    QLocale::setDefault(locale);
-}
-
-ScopedUiLocale::ScopedUiLocale(const QLocale& locale) : previous_(QLocale()) {
-    QLocale::setDefault(locale);
-}
-
-ScopedUiLocale::~ScopedUiLocale() {
-    QLocale::setDefault(previous_);
-}
-
 double LeadingNumber(const QString& text) {
     QString compact;
     compact.reserve(text.size());
@@ -54,10 +37,10 @@ double LeadingNumber(const QString& text) {
     return std::isfinite(value) ? value : 0.0;
 }
 
-double ReadNumber(const QString& text) {
+double ReadNumber(const QString& text, const QLocale& locale) {
     if (!text.contains(u',')) return LeadingNumber(text);
     bool ok = false;
-    const double value = UiLocale().toDouble(text.trimmed(), &ok);
+    const double value = locale.toDouble(text.trimmed(), &ok);
     if (ok && std::isfinite(value)) return value;
     QString dotted = text;
     dotted.replace(u',', u'.');
@@ -72,9 +55,9 @@ double RoundHalfEven(double value) {
     return rounded;
 }
 
-QString FormatFixed(double value, int decimals) {
+QString FormatFixed(double value, int decimals, const QLocale& locale) {
     QString text = QString::number(value, 'f', decimals);
-    const QString separator = UiLocale().decimalPoint();
+    const QString separator = locale.decimalPoint();
     if (separator != QStringLiteral(".")) text.replace(u'.', separator);
     return text;
 }

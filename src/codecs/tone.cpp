@@ -3,7 +3,6 @@
 #include <cmath>
 
 #include "codecs/number_text.h"
-#include "language/ui_language.h"
 
 namespace qv {
 
@@ -31,11 +30,11 @@ void StoreNone(RadioImage& image, int column, int row) {
 
 }  // namespace
 
-QString NoneText() {
-    return UiText("Tone", "None");
+QString NoneText(const UiTexts& texts) {
+    return texts.UiText("Tone", "None");
 }
 
-QString DecodeTone(const RadioImage& image, int column, int row) {
+QString DecodeTone(const RadioImage& image, int column, int row, const UiTexts& texts) {
     const std::uint8_t lo = image.at(row, column);
     const std::uint8_t hi = image.at(row, column + 1);
     switch (hi & 0xF0) {
@@ -48,17 +47,18 @@ QString DecodeTone(const RadioImage& image, int column, int row) {
                 .arg(polarity);
         }
         case 0xF0:
-            return NoneText();
+            return NoneText(texts);
         default:
-            if (!IsDecimalByte(hi) || !IsDecimalByte(lo)) return NoneText();
+            if (!IsDecimalByte(hi) || !IsDecimalByte(lo)) return NoneText(texts);
             const int tenths = ((hi >> 4) * 10 + (hi & 0x0F)) * 100 + (lo >> 4) * 10 + (lo & 0x0F);
-            return FormatFixed(tenths / 10.0, 1);
+            return FormatFixed(tenths / 10.0, 1, texts.locale());
     }
 }
 
-QString ToneListEntry(const QStringList& toneList, const RadioImage& image, int column, int row) {
-    const QString none = toneList.isEmpty() ? NoneText() : toneList.first();
-    QString tone = DecodeTone(image, column, row);
+QString ToneListEntry(const QStringList& toneList, const RadioImage& image, int column, int row,
+                      const UiTexts& texts) {
+    const QString none = toneList.isEmpty() ? NoneText(texts) : toneList.first();
+    QString tone = DecodeTone(image, column, row, texts);
     if (tone == none) return none;
     if (!tone.startsWith(u'D')) tone += QStringLiteral("Hz");
     for (qsizetype i = 1; i < toneList.size(); ++i) {
@@ -69,8 +69,8 @@ QString ToneListEntry(const QStringList& toneList, const RadioImage& image, int 
     return none;
 }
 
-void EncodeTone(RadioImage& image, int column, int row, const QString& text) {
-    if (text.isEmpty() || text == NoneText()) {
+void EncodeTone(RadioImage& image, int column, int row, const QString& text, const UiTexts& texts) {
+    if (text.isEmpty() || text == NoneText(texts)) {
         StoreNone(image, column, row);
         return;
     }
@@ -79,7 +79,7 @@ void EncodeTone(RadioImage& image, int column, int row, const QString& text) {
     if (part.endsWith(u'z')) part.chop(2);
 
     if (!part.startsWith(u'D')) {
-        const double tenths = RoundHalfEven(ReadNumber(part) * 10.0);
+        const double tenths = RoundHalfEven(ReadNumber(part, texts.locale()) * 10.0);
         if (!std::isfinite(tenths) || tenths <= 0 || tenths > 9999) {
             StoreNone(image, column, row);
             return;

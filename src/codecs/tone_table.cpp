@@ -32,26 +32,26 @@ QString Numbered(int number, const QString& tone) {
 
 }  // namespace
 
-QStringList ToneTable() {
+QStringList ToneTable(const UiTexts& texts) {
     QStringList table;
     table.reserve(1 + 38 + 2 * 83);
-    table << NoneText();
-    for (int tenths : kCtcssTenths) table << FormatFixed(tenths / 10.0, 1);
+    table << NoneText(texts);
+    for (int tenths : kCtcssTenths) table << FormatFixed(tenths / 10.0, 1, texts.locale());
     for (const char* code : kDcsCodes) table << QStringLiteral("D%1N").arg(QLatin1String(code));
     for (const char* code : kDcsCodes) table << QStringLiteral("D%1I").arg(QLatin1String(code));
     return table;
 }
 
-QStringList BuildToneList(const RadioImage& image) {
-    const QStringList table = ToneTable();
+QStringList BuildToneList(const RadioImage& image, const UiTexts& texts) {
+    const QStringList table = ToneTable(texts);
     QStringList list;
     list << table[0];
     for (int i = 1; i <= 38; ++i) list << Numbered(i, table[i] + QStringLiteral("Hz"));
     for (int i = kFirstDcsNormal; i <= 121; ++i) list << Numbered(i, table[i]);
     for (int k = 0; k < kCustomSlots; ++k) {
         const int address = kCustomCtcssAddress + 2 * k;
-        const QString tone = DecodeTone(image, address % kRowSize, address / kRowSize);
-        const double hertz = ReadNumber(tone);
+        const QString tone = DecodeTone(image, address % kRowSize, address / kRowSize, texts);
+        const double hertz = ReadNumber(tone, texts.locale());
         if (hertz >= kCustomCtcssMin && hertz <= kCustomCtcssMax) {
             list << Numbered(kFirstCustomCtcss + k, tone + QStringLiteral("Hz"));
         }
@@ -59,7 +59,7 @@ QStringList BuildToneList(const RadioImage& image) {
     for (int i = 122; i <= 204; ++i) list << Numbered(kFirstDcsInverted + (i - 122), table[i]);
     for (int k = 0; k < kCustomSlots; ++k) {
         const int address = kCustomDcsAddress + 2 * k;
-        const QString tone = DecodeTone(image, address % kRowSize, address / kRowSize);
+        const QString tone = DecodeTone(image, address % kRowSize, address / kRowSize, texts);
         if (tone.startsWith(u'D')) list << Numbered(kFirstCustomDcs + k, tone);
     }
     return list;

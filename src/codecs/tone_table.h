@@ -5,6 +5,7 @@
 #include <array>
 
 #include "data/radio_image.h"
+#include "language/ui_language.h"
 
 namespace qv {
 
@@ -20,11 +21,11 @@ constexpr double kCustomCtcssMin = 67.0;
 constexpr double kCustomCtcssMax = 254.1;
 
 // 205 texts: the None text, the 38 CTCSS tones ("67.0"), the 83 DCS codes with "N", then with "I".
-QStringList ToneTable();
+QStringList ToneTable(const UiTexts& texts);
 
 // The numbered choices: the None text; "1 - 67.0Hz" ... "38 - 250.3Hz"; "39 - D023N" ...
 // "121 - D754N"; the filled customized CTCSS slots as 122-127; "128 - D023I" ... "210 - D754I";
 // the filled customized DCS slots as 211-216. An empty slot leaves a gap in the numbering.
-QStringList BuildToneList(const RadioImage& image);
+QStringList BuildToneList(const RadioImage& image, const UiTexts& texts);
 
 }  // namespace qv

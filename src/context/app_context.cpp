@@ -6,8 +6,10 @@
 
 namespace qv {
 
-AppContext::AppContext(QString appFolder, Prompts& prompts, PortProbe& portProbe, UrlOpener openUrl)
+AppContext::AppContext(QString appFolder, UiTexts& texts, Prompts& prompts, PortProbe& portProbe,
+                       UrlOpener openUrl)
     : appFolder_(std::move(appFolder)),
+      texts_(texts),
       prompts_(prompts),
       portProbe_(portProbe),
       openUrl_(std::move(openUrl)) {}

@@ -1,12 +1,14 @@
 // What varies between the real program and a test, handed to every window through its
-// constructor instead of reached through globals: the program's folder (default.tw and
-// Radio.INI live there), the prompts, the port probe, the browser, and the link's settings.
+// constructor instead of reached through globals: the language and locale the texts are shown
+// in, the program's folder (default.tw and Radio.INI live there), the prompts, the port probe,
+// the browser, and the link's settings.
 #pragma once
 
 #include <QString>
 #include <cstdint>
 #include <functional>
 
+#include "language/ui_language.h"
 #include "link/link_timing.h"
 
 namespace qv {
@@ -20,7 +22,13 @@ constexpr std::uint8_t kStartComPort = 1;
 
 class AppContext {
 public:
-    AppContext(QString appFolder, Prompts& prompts, PortProbe& portProbe, UrlOpener openUrl);
+    AppContext(QString appFolder, UiTexts& texts, Prompts& prompts, PortProbe& portProbe,
+               UrlOpener openUrl);
+
+    // The language and locale every window, model and message speaks in. Windows keep a
+    // reference, so a language switch reaches each of them at its next refresh.
+    const UiTexts& texts() const { return texts_; }
+    void SetLanguage(Language language) { texts_.SetLanguage(language); }
 
     // The application folder: default.tw, Radio.INI and the ports named there.
     const QString& AppFolder() const { return appFolder_; }
@@ -38,6 +46,7 @@ public:
 
 private:
     QString appFolder_;
+    UiTexts& texts_;
     Prompts& prompts_;
     PortProbe& portProbe_;
     UrlOpener openUrl_;

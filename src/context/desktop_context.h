@@ -17,7 +17,9 @@ public:
     AppContext& context() { return context_; }
 
 private:
-    DialogPrompts prompts_;
+    // English until the stored language is read; numbers in the system's locale.
+    UiTexts texts_{Language::English, QLocale::system()};
+    DialogPrompts prompts_{texts_};
     SerialPortProbe portProbe_;
     AppContext context_;
 };

@@ -72,12 +72,12 @@ SaveResult SaveFile(const QString& path, const RadioImage& image) {
     return WriteFileAtomically(path, encoded.data(), encoded.size());
 }
 
-QString LoadFailureText() {
-    return UiText("DataFile", "Incorrect File Type.");
+QString LoadFailureText(const UiTexts& texts) {
+    return texts.UiText("DataFile", "Incorrect File Type.");
 }
 
-QString SaveFailureText(const QString& path, const QString& systemError) {
-    return UiText("DataFile", "The file could not be saved.") + u'\n' +
+QString SaveFailureText(const QString& path, const QString& systemError, const UiTexts& texts) {
+    return texts.UiText("DataFile", "The file could not be saved.") + u'\n' +
            QDir::toNativeSeparators(path) + QStringLiteral("\n\n") + systemError;
 }
 

@@ -7,6 +7,7 @@
 #include "data/atomic_file.h"
 #include "data/codec.h"
 #include "data/radio_image.h"
+#include "language/ui_language.h"
 
 namespace qv {
 
@@ -35,14 +36,14 @@ LoadStatus LoadFile(const QString& path, RadioData& data);
 // save leaves the old file whole.
 SaveResult SaveFile(const QString& path, const RadioImage& image);
 
-// What the user is told about a failed load: "Incorrect File Type." in the current language,
+// What the user is told about a failed load: "Incorrect File Type." in the language of `texts`,
 // titled "QV-730" for a file of the wrong type and "Error" when decoding failed.
-QString LoadFailureText();
+QString LoadFailureText(const UiTexts& texts);
 QString LoadFailureTitle(LoadStatus status);
 
-// What the user is told about a failed save: "The file could not be saved." in the current
-// language, the file's name, then the system's own description of what went wrong (which the
-// system gives in its own language).
-QString SaveFailureText(const QString& path, const QString& systemError);
+// What the user is told about a failed save: "The file could not be saved." in the
+// language of `texts`, the file's name, then the system's own description of what went wrong (which
+// the system gives in its own language).
+QString SaveFailureText(const QString& path, const QString& systemError, const UiTexts& texts);
 
 }  // namespace qv

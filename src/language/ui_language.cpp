@@ -9,8 +9,6 @@ namespace qv {
 
 namespace {
 
-Language g_language = Language::English;
-
 // Every compiled catalogue under :/i18n, loaded once on first use.
 const std::vector<std::unique_ptr<QTranslator>>& ChineseCatalogues() {
     static const auto catalogues = [] {
@@ -27,14 +25,6 @@ const std::vector<std::unique_ptr<QTranslator>>& ChineseCatalogues() {
 
 }  // namespace
 
-Language UiLanguage() {
-    return g_language;
-}
-
-void SetUiLanguage(Language language) {
-    g_language = language;
-}
-
 QString UiTextIn(Language language, const char* context, const char* english) {
     if (language == Language::Chinese) {
         for (const auto& catalogue : ChineseCatalogues()) {
@@ -43,18 +33,6 @@ QString UiTextIn(Language language, const char* context, const char* english) {
         }
     }
     return QString::fromUtf8(english);
-}
-
-QString UiText(const char* context, const char* english) {
-    return UiTextIn(g_language, context, english);
-}
-
-QString OffText() {
-    return UiText("Common", "Off");
-}
-
-QString OnText() {
-    return UiText("Common", "On");
 }
 
 }  // namespace qv

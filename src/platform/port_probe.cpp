@@ -16,7 +16,9 @@ constexpr int kProbeWaitMs = 200;
 }  // namespace
 
 bool SerialPortProbe::PortUsable(int port) {
-    SerialLink link;
+    // Only whether the port opens matters here, so its failure text is never shown.
+    const UiTexts texts;
+    SerialLink link(texts);
     if (!link.Open(PortDeviceName(port, iniFolder_), PortTestLineSettings(), 0, false)) {
         return false;
     }

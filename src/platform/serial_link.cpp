@@ -44,7 +44,7 @@ std::optional<SerialSettings> ParseSerialSettings(const QString& text) {
     return settings;
 }
 
-SerialLink::SerialLink() = default;
+SerialLink::SerialLink(const UiTexts& texts) : texts_(texts) {}
 
 SerialLink::~SerialLink() {
     Close();
@@ -61,11 +61,11 @@ bool SerialLink::Open(const QString& device, const QString& settingsText, int re
     Close();
     errorText_.clear();
     if (device.isEmpty()) {
-        return Failed(UiText("SerialLink", "There is no serial device for this port."));
+        return Failed(texts_.UiText("SerialLink", "There is no serial device for this port."));
     }
     const auto settings = ParseSerialSettings(settingsText);
     if (!settings) {
-        return Failed(UiText("SerialLink", "Invalid port settings: %1").arg(settingsText));
+        return Failed(texts_.UiText("SerialLink", "Invalid port settings: %1").arg(settingsText));
     }
     port_.setPortName(device);
     port_.setReadBufferSize(receiveBufferBytes);

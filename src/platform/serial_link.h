@@ -8,6 +8,7 @@
 #include <QString>
 #include <optional>
 
+#include "language/ui_language.h"
 #include "platform/byte_channel.h"
 
 namespace qv {
@@ -34,7 +35,10 @@ constexpr int kCloneTransmitBufferBytes = 512;  // no frame comes near it
 
 class SerialLink : public ByteChannel {
 public:
-    SerialLink();
+    // Its own failures are described in the language of `texts`, kept by reference so that a
+    // language switch reaches a link that lives as long as its window.
+    explicit SerialLink(const UiTexts& texts);
+    explicit SerialLink(UiTexts&& texts) = delete;
     ~SerialLink() override;
     SerialLink(const SerialLink&) = delete;
     SerialLink& operator=(const SerialLink&) = delete;
@@ -66,6 +70,7 @@ private:
     bool Failed(const QString& text);
 
     QSerialPort port_;
+    const UiTexts& texts_;
     QString errorText_;
 };
 

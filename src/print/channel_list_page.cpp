@@ -157,16 +157,16 @@ void InsertSections(QTextCursor& cursor, const ChannelListContent& content) {
 }  // namespace
 
 ChannelListContent DescribeChannelList(const RadioData& data, const QString& fileName,
-                                       const QDate& date) {
+                                       const QDate& date, const UiTexts& texts) {
     RadioData copy = data;  // the table and the models work in place; the page changes nothing
     ChannelListContent content;
-    content.title = UiText("ChannelList", "QV-730 Channel List");
-    content.fileLine = UiText("ChannelList", "File: %1").arg(fileName);
-    content.dateLine = UiText("ChannelList", "Date: %1").arg(date.toString(Qt::ISODate));
+    content.title = texts.UiText("ChannelList", "QV-730 Channel List");
+    content.fileLine = texts.UiText("ChannelList", "File: %1").arg(fileName);
+    content.dateLine = texts.UiText("ChannelList", "Date: %1").arg(date.toString(Qt::ISODate));
 
-    ChannelTable table(copy);
+    ChannelTable table(copy, texts);
     table.RefreshAll();
-    for (int column : kPrintedColumns) content.headers << channel::HeaderText(column);
+    for (int column : kPrintedColumns) content.headers << channel::HeaderText(column, texts);
     for (int row = 1; row < channel::kTableRows; ++row) {
         QStringList cells;
         if (table.IsEmptyChannel(row)) {
@@ -176,12 +176,12 @@ ChannelListContent DescribeChannelList(const RadioData& data, const QString& fil
         }
         content.channels.push_back(cells);
     }
+    content.sections.push_back(SectionOf(GeneralSettingsModel::TitleText(texts),
+                                         GeneralSettingsModel(copy.image).Describe(texts)));
+    content.sections.push_back(SectionOf(AudioSettingsModel::TitleText(texts),
+                                         AudioSettingsModel(copy.image).Describe(texts)));
     content.sections.push_back(
-        SectionOf(GeneralSettingsModel::TitleText(), GeneralSettingsModel(copy.image).Describe()));
-    content.sections.push_back(
-        SectionOf(AudioSettingsModel::TitleText(), AudioSettingsModel(copy.image).Describe()));
-    content.sections.push_back(
-        SectionOf(SideButtonModel::TitleText(), SideButtonModel(copy.image).Describe()));
+        SectionOf(SideButtonModel::TitleText(texts), SideButtonModel(copy.image).Describe(texts)));
     return content;
 }
 

@@ -1,7 +1,7 @@
 // The channel list on one A4 page: a title with the file name and the date, the 16 channels
 // (empty ones as empty rows), then the general, audio and side-button settings in words. Texts
-// are in the current UI language. The program prints it and exports it as PDF; qv730-cli writes
-// the same page.
+// are in the language of the texts given. The program prints it and exports it as PDF; qv730-cli
+// writes the same page.
 #pragma once
 
 #include <QDate>
@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "data/radio_image.h"
+#include "language/ui_language.h"
 
 class QPagedPaintDevice;
 class QTextDocument;
@@ -34,7 +35,7 @@ struct ChannelListContent {
 
 // fileName is shown as given (a bare name such as "plan.tw").
 ChannelListContent DescribeChannelList(const RadioData& data, const QString& fileName,
-                                       const QDate& date);
+                                       const QDate& date, const UiTexts& texts);
 
 // The page as a document with its tables, text only (no markup is read from the data).
 std::unique_ptr<QTextDocument> BuildChannelListDocument(const ChannelListContent& content);

@@ -11,19 +11,20 @@
 
 namespace qv {
 
-QByteArray ChannelListPdf(const RadioData& data, const QString& fileName, const QDate& date) {
+QByteArray ChannelListPdf(const RadioData& data, const QString& fileName, const QDate& date,
+                          const UiTexts& texts) {
     std::unique_ptr<QTextDocument> document;
     QByteArray bytes;
     {
         QBuffer buffer(&bytes);
         buffer.open(QIODevice::WriteOnly);
         QPdfWriter writer(&buffer);
-        writer.setTitle(UiText("ChannelList", "QV-730 Channel List") + QStringLiteral(" - ") +
+        writer.setTitle(texts.UiText("ChannelList", "QV-730 Channel List") + QStringLiteral(" - ") +
                         fileName);
         writer.setCreator(AppTitle());
         writer.setResolution(600);
         PrepareA4(writer);
-        document = BuildChannelListDocument(DescribeChannelList(data, fileName, date));
+        document = BuildChannelListDocument(DescribeChannelList(data, fileName, date, texts));
         const bool painted = PaintOnOnePage(*document, writer);
         document->documentLayout()->setPaintDevice(nullptr);  // the writer goes first
         if (!painted) return {};

@@ -6,10 +6,12 @@
 #include <QString>
 
 #include "data/radio_image.h"
+#include "language/ui_language.h"
 
 namespace qv {
 
-// One A4 page in the current UI language; empty when the PDF could not be made.
-QByteArray ChannelListPdf(const RadioData& data, const QString& fileName, const QDate& date);
+// One A4 page in the language of `texts`; empty when the PDF could not be made.
+QByteArray ChannelListPdf(const RadioData& data, const QString& fileName, const QDate& date,
+                          const UiTexts& texts);
 
 }  // namespace qv

@@ -5,8 +5,9 @@
 #include <QPrinter>
 #include <QTextDocument>
 
+#include "context/app_context.h"
 #include "data/atomic_file.h"
-#include "language/ui_language.h"
+#include "data/data_file.h"
 #include "platform/desktop/prompts.h"
 #include "print/channel_list_page.h"
 #include "print/channel_list_pdf.h"
@@ -21,14 +22,16 @@ void ShowError(QWidget* parent, Prompts& prompts, const QString& text) {
 
 }  // namespace
 
-void PreviewChannelList(QWidget* parent, const RadioData& data, const QString& fileName) {
-    const ChannelListContent content = DescribeChannelList(data, fileName, QDate::currentDate());
+void PreviewChannelList(QWidget* parent, const RadioData& data, const QString& fileName,
+                        const UiTexts& texts) {
+    const ChannelListContent content =
+        DescribeChannelList(data, fileName, QDate::currentDate(), texts);
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(content.title + QStringLiteral(" - ") + fileName);
     PrepareA4(printer);
     QPrintPreviewDialog preview(&printer, parent);
     preview.setObjectName("ChannelListPreview");
-    preview.setWindowTitle(UiText("ChannelList", "Print Channel List"));
+    preview.setWindowTitle(texts.UiText("ChannelList", "Print Channel List"));
     // Room to read the page, not the dialog's postage-stamp default.
     if (parent) preview.resize(parent->window()->size().expandedTo(QSize(800, 700)));
     QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
@@ -39,20 +42,22 @@ void PreviewChannelList(QWidget* parent, const RadioData& data, const QString& f
     preview.exec();
 }
 
-bool ExportChannelListPdf(QWidget* parent, Prompts& prompts, const RadioData& data,
+bool ExportChannelListPdf(QWidget* parent, const AppContext& context, const RadioData& data,
                           const QString& fileName, const QString& suggestedPath) {
-    const QString path =
-        prompts.SaveFileName(parent, {UiText("ChannelList", "Export Channel List (PDF)"),
-                                      suggestedPath, UiText("ChannelList", "PDF Files (*.pdf)")});
+    const UiTexts& texts = context.texts();
+    Prompts& prompts = context.prompts();
+    const QString path = prompts.SaveFileName(
+        parent, {texts.UiText("ChannelList", "Export Channel List (PDF)"), suggestedPath,
+                 texts.UiText("ChannelList", "PDF Files (*.pdf)")});
     if (path.isEmpty()) return false;
-    const QByteArray pdf = ChannelListPdf(data, fileName, QDate::currentDate());
+    const QByteArray pdf = ChannelListPdf(data, fileName, QDate::currentDate(), texts);
     if (pdf.isEmpty()) {
-        ShowError(parent, prompts, UiText("ChannelList", "The PDF could not be made."));
+        ShowError(parent, prompts, texts.UiText("ChannelList", "The PDF could not be made."));
         return false;
     }
     const SaveResult saved = WriteFileAtomically(
         path, reinterpret_cast<const std::uint8_t*>(pdf.constData()), std::size_t(pdf.size()));
-    if (!saved.ok) ShowError(parent, prompts, path + QStringLiteral("\n") + saved.error);
+    if (!saved.ok) ShowError(parent, prompts, SaveFailureText(path, saved.error, texts));
     return saved.ok;
 }
 

@@ -5,19 +5,21 @@
 #include <QString>
 
 #include "data/radio_image.h"
+#include "language/ui_language.h"
 
 class QWidget;
 
 namespace qv {
 
-class Prompts;
+class AppContext;
 
 // The print preview of the page; its Print button opens the platform's print dialog.
-void PreviewChannelList(QWidget* parent, const RadioData& data, const QString& fileName);
+void PreviewChannelList(QWidget* parent, const RadioData& data, const QString& fileName,
+                        const UiTexts& texts);
 
 // Asks where to put the PDF (offering `suggestedPath`) and writes it there. A failure is shown
 // and leaves any file of that name as it was. False when nothing was written.
-bool ExportChannelListPdf(QWidget* parent, Prompts& prompts, const RadioData& data,
+bool ExportChannelListPdf(QWidget* parent, const AppContext& context, const RadioData& data,
                           const QString& fileName, const QString& suggestedPath);
 
 }  // namespace qv

@@ -16,7 +16,7 @@ FrmAbout::FrmAbout(const AppContext& context, QWidget* parent)
     : QDialog(parent), context_(context), cmdOK_(new QPushButton(this)) {
     setObjectName("frmAbout");
     setAttribute(Qt::WA_DeleteOnClose);  // the next "miAbout" builds a fresh box
-    setWindowTitle(UiText("About", "About"));
+    setWindowTitle(context_.texts().UiText("About", "About"));
     setWindowIcon(QIcon(":/icons/qv730.png"));
 
     for (int i = 0; i < 4; ++i) {
@@ -26,7 +26,8 @@ FrmAbout::FrmAbout(const AppContext& context, QWidget* parent)
         lblAbout_[i]->installEventFilter(this);
     }
     lblAbout_[0]->setText(QStringLiteral("%1 %2 V%3")
-                              .arg(AppTitle(), UiText("About", "Programming SoftWare"),
+                              .arg(AppTitle(),
+                                   context_.texts().UiText("About", "Programming SoftWare"),
                                    QStringLiteral(QV730_VERSION)));
     QFont big = lblAbout_[0]->font();
     big.setPointSizeF(big.pointSizeF() * 1.3);
@@ -36,12 +37,12 @@ FrmAbout::FrmAbout(const AppContext& context, QWidget* parent)
     lblAbout_[1]->hide();
     lblAbout_[2]->setText(QStringLiteral("QV Radio"));
     lblAbout_[2]->hide();
-    lblAbout_[3]->setText(
-        UiText("About", "Programs the channels and settings of the QV-730 two-way radio."));
+    lblAbout_[3]->setText(context_.texts().UiText(
+        "About", "Programs the channels and settings of the QV-730 two-way radio."));
     for (int i : {0, 3}) lblAbout_[i]->setCursor(Qt::PointingHandCursor);
 
     cmdOK_->setObjectName("cmdOK");
-    cmdOK_->setText(UiText("About", "O&K"));
+    cmdOK_->setText(context_.texts().UiText("About", "O&K"));
     cmdOK_->setDefault(true);
     connect(cmdOK_, &QPushButton::clicked, this, &QDialog::accept);
 

@@ -27,7 +27,8 @@ const NodeSpec kChildren[] = {
 
 }  // namespace
 
-FrmTreeView::FrmTreeView(QWidget* parent) : QWidget(parent), tree_(new QTreeWidget(this)) {
+FrmTreeView::FrmTreeView(const UiTexts& texts, QWidget* parent)
+    : QWidget(parent), texts_(texts), tree_(new QTreeWidget(this)) {
     setObjectName("frmTreeView");
     tree_->setObjectName("Tree0");
     tree_->setHeaderHidden(true);
@@ -54,7 +55,7 @@ FrmTreeView::FrmTreeView(QWidget* parent) : QWidget(parent), tree_(new QTreeWidg
 void FrmTreeView::RefreshFace() {
     Node("Root")->setText(0, AppTitle());
     for (const NodeSpec& node : kChildren)
-        Node(node.key)->setText(0, UiText("TreeView", node.text));
+        Node(node.key)->setText(0, texts_.UiText("TreeView", node.text));
 }
 
 QTreeWidgetItem* FrmTreeView::Node(const QString& key) const {

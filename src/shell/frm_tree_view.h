@@ -4,6 +4,8 @@
 
 #include <QWidget>
 
+#include "language/ui_language.h"
+
 class QTreeWidget;
 class QTreeWidgetItem;
 
@@ -12,7 +14,7 @@ namespace qv {
 class FrmTreeView : public QWidget {
     Q_OBJECT
 public:
-    explicit FrmTreeView(QWidget* parent = nullptr);
+    explicit FrmTreeView(const UiTexts& texts, QWidget* parent = nullptr);
 
     // The node texts in the current language; keys, selection and expansion stay.
     void RefreshFace();
@@ -24,6 +26,7 @@ signals:
     void NodeClicked(const QString& key);
 
 private:
+    const UiTexts& texts_;
     QTreeWidget* tree_;
 };
 

@@ -60,7 +60,8 @@ bool IsCheckable(const QString& tool) {
 
 }  // namespace
 
-MainBar::MainBar(QMainWindow* window) : QObject(window), window_(window) {
+MainBar::MainBar(QMainWindow* window, const UiTexts& texts)
+    : QObject(window), texts_(texts), window_(window) {
     setObjectName("MainBar");
     Build();
     ApplyLayout();
@@ -133,11 +134,11 @@ void MainBar::ApplyLayout() {
     for (const BandSpec& band : BuiltInBarLayout()) {
         for (const ToolSpec& entry : band.tools) {
             if (QAction* action = tools_.value(Key(band.name, entry.name))) {
-                action->setText(UiText("MainBar", entry.caption));
+                action->setText(texts_.UiText("MainBar", entry.caption));
             }
         }
     }
-    if (toolBar_) toolBar_->setWindowTitle(UiText("MainBar", "Tool Bar"));
+    if (toolBar_) toolBar_->setWindowTitle(texts_.UiText("MainBar", "Tool Bar"));
     if (treeDock_) treeDock_->setWindowTitle(AppTitle());
 }
 

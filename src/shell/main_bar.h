@@ -7,6 +7,8 @@
 #include <QObject>
 #include <QString>
 
+#include "language/ui_language.h"
+
 class QAction;
 class QDockWidget;
 class QMainWindow;
@@ -19,7 +21,7 @@ namespace qv {
 class MainBar : public QObject {
     Q_OBJECT
 public:
-    explicit MainBar(QMainWindow* window);
+    MainBar(QMainWindow* window, const UiTexts& texts);
 
     // Sets every caption of the built-in layout in the current language.
     void ApplyLayout();
@@ -44,6 +46,8 @@ signals:
     void BandClose(const QString& bandName);
 
 private:
+    const UiTexts& texts_;
+
     void Build();
     QString Key(const QString& band, const QString& tool) const { return band + '/' + tool; }
 

@@ -55,11 +55,11 @@ MainWindow::MainWindow(AppContext& context) : context_(context) {
     mdi_ = new QMdiArea(this);
     mdi_->setObjectName("MdiArea");
     setCentralWidget(mdi_);
-    bar_ = new MainBar(this);
+    bar_ = new MainBar(this, context_.texts());
     bar_->TreeDock()->hide();  // the tree is docked by the first RefreshAll
     connect(bar_, &MainBar::ToolClick, this, &MainWindow::MainBar_ToolClick);
     connect(bar_, &MainBar::BandClose, this, &MainWindow::OnBandClose);
-    tree_ = new FrmTreeView(this);
+    tree_ = new FrmTreeView(context_.texts(), this);
     connect(tree_, &FrmTreeView::NodeClicked, this, [this](const QString& key) {
         if (key == "Item2") ShowSetting();
         if (key == "Item9") ShowAudio();
@@ -78,11 +78,11 @@ MainWindow::~MainWindow() = default;
 void MainWindow::StartUp() {
     // The language from the settings store; a stored number that is not a byte is reported.
     if (const auto language = LanguageFromStored(GetRegValue(kLanguageValue))) {
-        SetUiLanguage(*language);
+        context_.SetLanguage(*language);
         ApplyQtTranslations();
         context_.SetComPort(kStartComPort);
     } else {
-        SetUiLanguage(Language::English);
+        context_.SetLanguage(Language::English);
         context_.prompts().Message(this, {QStringLiteral("Overflow"), AppTitle(),
                                           PromptIcon::Exclamation, PromptButtons::Ok});
     }
@@ -214,22 +214,23 @@ void MainWindow::UpdateView() {
 void MainWindow::ApplyQtTranslations() {
     // Qt's own dialogs (the file dialogs) speak the UI language too, where Qt's catalogue is
     // installed.
-    static QTranslator qtBase;
-    QCoreApplication::removeTranslator(&qtBase);
-    if (UiLanguage() == Language::Chinese &&
-        qtBase.load("qtbase_zh_CN", QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        QCoreApplication::installTranslator(&qtBase);
+    // The window owns the translator, so it leaves the application with the window.
+    if (!qtTranslator_) qtTranslator_ = new QTranslator(this);
+    QCoreApplication::removeTranslator(qtTranslator_);
+    if (context_.texts().IsChinese() &&
+        qtTranslator_->load("qtbase_zh_CN", QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QCoreApplication::installTranslator(qtTranslator_);
     }
 }
 
 void MainWindow::CheckLanguageTools() {
-    bar_->SetToolChecked("miLanguage", "miChinese", UiLanguage() == Language::Chinese);
-    bar_->SetToolChecked("miLanguage", "miEnglish", UiLanguage() == Language::English);
+    bar_->SetToolChecked("miLanguage", "miChinese", context_.texts().IsChinese());
+    bar_->SetToolChecked("miLanguage", "miEnglish", !context_.texts().IsChinese());
 }
 
 void MainWindow::SwitchLanguage(Language language) {
     SaveAll();
-    SetUiLanguage(language);
+    context_.SetLanguage(language);
     ApplyQtTranslations();
     CheckLanguageTools();
     // The tone list's None entry is rebuilt by the channel editor's refresh.
@@ -250,13 +251,13 @@ EditorWindow* MainWindow::CreateEditor(Editor editor) {
     EditorWindow* window = nullptr;
     switch (editor) {
         case Editor::Setting:
-            window = new FrmSetting(data_);
+            window = new FrmSetting(data_, context_.texts());
             break;
         case Editor::Audio:
-            window = new FrmAudio(data_);
+            window = new FrmAudio(data_, context_.texts());
             break;
         case Editor::Key:
-            window = new FrmKey(data_);
+            window = new FrmKey(data_, context_.texts());
             break;
         case Editor::Channel: {
             auto* channel = new FrmChannel(data_, context_);
@@ -265,7 +266,7 @@ EditorWindow* MainWindow::CreateEditor(Editor editor) {
             break;
         }
         case Editor::CustomizedSignal:
-            window = new FrmCustomizedSignal(data_);
+            window = new FrmCustomizedSignal(data_, context_.texts());
             break;
     }
     const QSize size = window->size();
@@ -347,8 +348,8 @@ void MainWindow::BuildStatusBar() {
 }
 
 void MainWindow::UpdateClock() {
-    const QLocale locale =
-        UiLanguage() == Language::Chinese ? QLocale(QLocale::Chinese, QLocale::China) : QLocale();
+    const QLocale locale = context_.texts().IsChinese() ? QLocale(QLocale::Chinese, QLocale::China)
+                                                        : context_.texts().locale();
     datePanel_->setText(locale.toString(QDate::currentDate(), QLocale::ShortFormat));
     timePanel_->setText(locale.toString(QTime::currentTime(), QLocale::LongFormat));
 }
@@ -360,7 +361,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         return;
     }
     // The language is kept for the next start; a store that cannot be written goes unnoticed.
-    SetRegValue(kLanguageValue, QString::number(int(UiLanguage())));
+    SetRegValue(kLanguageValue, QString::number(int(context_.texts().language())));
     if (clone_) clone_->close();
     for (Editor editor : {Editor::Setting, Editor::Audio, Editor::Key, Editor::CustomizedSignal}) {
         if (EditorWindow* window = EditorOf(editor)) window->Frame()->close();

@@ -16,6 +16,7 @@ class QLabel;
 class QMdiArea;
 class QMdiSubWindow;
 class QTimer;
+class QTranslator;
 
 namespace qv {
 
@@ -151,6 +152,7 @@ private:
     QLabel* datePanel_ = nullptr;
     QLabel* timePanel_ = nullptr;
     QTimer* clock_ = nullptr;
+    QTranslator* qtTranslator_ = nullptr;  // Qt's own texts in Chinese, while Chinese is chosen
 
     int viewFlags_ = kViewTree | kViewToolBar | kViewStatusBar;
     QString currentFileName_ = QStringLiteral("Untitled.tw");

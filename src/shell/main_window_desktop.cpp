@@ -30,7 +30,7 @@ bool MainWindow::LoadTemplate() {
     if (status != LoadStatus::Ok) {
         // The second line says which file is missing or damaged.
         context_.prompts().Message(
-            this, {LoadFailureText() + '\n' + QDir::toNativeSeparators(path),
+            this, {LoadFailureText(context_.texts()) + '\n' + QDir::toNativeSeparators(path),
                    LoadFailureTitle(status), PromptIcon::Critical, PromptButtons::Ok});
         return false;
     }
@@ -54,8 +54,9 @@ void MainWindow::OpenRecentFile(const QString& path) {
         recent_->Remove(path);
         context_.prompts().Message(
             this,
-            {UiText("FileCommands",
-                    "The file %1 no longer exists. It has been removed from the recent files.")
+            {context_.texts()
+                 .UiText("FileCommands",
+                         "The file %1 no longer exists. It has been removed from the recent files.")
                  .arg(QDir::toNativeSeparators(path)),
              AppTitle(), PromptIcon::Exclamation, PromptButtons::Ok});
         return;
@@ -106,7 +107,7 @@ QString MainWindow::PageFileName() const {
 void MainWindow::PrintChannelList() {
     // The page shows what the editors hold; the baseline stays, so unsaved changes stay unsaved.
     StoreOpenEditors();
-    PreviewChannelList(this, data_, PageFileName());
+    PreviewChannelList(this, data_, PageFileName(), context_.texts());
 }
 
 void MainWindow::ExportChannelListPdf() {
@@ -114,7 +115,7 @@ void MainWindow::ExportChannelListPdf() {
     const QFileInfo named(PageFileName());
     QString suggested = named.completeBaseName() + QStringLiteral(".pdf");
     if (!titleFile_.isEmpty()) suggested = QFileInfo(titleFile_).dir().filePath(suggested);
-    qv::ExportChannelListPdf(this, context_.prompts(), data_, PageFileName(), suggested);
+    qv::ExportChannelListPdf(this, context_, data_, PageFileName(), suggested);
 }
 
 }  // namespace qv

@@ -22,8 +22,9 @@ const char* const kCsvFilter = "CSV Files (*.csv)";
 bool MainWindow::LoadFile(const QString& path) {
     const LoadStatus status = qv::LoadFile(path, data_);
     if (status != LoadStatus::Ok) {
-        context_.prompts().Message(this, {LoadFailureText(), LoadFailureTitle(status),
-                                          PromptIcon::Critical, PromptButtons::Ok});
+        context_.prompts().Message(this,
+                                   {LoadFailureText(context_.texts()), LoadFailureTitle(status),
+                                    PromptIcon::Critical, PromptButtons::Ok});
         return false;
     }
     RefreshAll();
@@ -33,17 +34,17 @@ bool MainWindow::LoadFile(const QString& path) {
 bool MainWindow::SaveFile(const QString& path) {
     const SaveResult saved = qv::SaveFile(path, data_.image);
     if (!saved.ok) {
-        context_.prompts().Message(this, {SaveFailureText(path, saved.error), AppTitle(),
-                                          PromptIcon::Exclamation, PromptButtons::Ok});
+        context_.prompts().Message(this, {SaveFailureText(path, saved.error, context_.texts()),
+                                          AppTitle(), PromptIcon::Exclamation, PromptButtons::Ok});
     }
     return saved.ok;
 }
 
 void MainWindow::NewFile() {
-    const PromptAnswer answer =
-        context_.prompts().Message(this, {UiText("FileCommands", "All data will be cleared."),
-                                          UiText("FileCommands", "Alert!"), PromptIcon::Exclamation,
-                                          PromptButtons::OkCancel, PromptAnswer::Cancel});
+    const PromptAnswer answer = context_.prompts().Message(
+        this, {context_.texts().UiText("FileCommands", "All data will be cleared."),
+               context_.texts().UiText("FileCommands", "Alert!"), PromptIcon::Exclamation,
+               PromptButtons::OkCancel, PromptAnswer::Cancel});
     if (answer != PromptAnswer::Ok) return;
     if (!LoadTemplate()) return;
     RefreshAll();
@@ -78,8 +79,8 @@ bool MainWindow::ConfirmUnsavedChanges() {
     SaveAll();
     if (!data_.ImageModified()) return true;
     const PromptAnswer answer = context_.prompts().Message(
-        this, {UiText("FileCommands", "File has been modified, save it now?"), AppTitle(),
-               PromptIcon::Exclamation, PromptButtons::YesNoCancel, PromptAnswer::Yes});
+        this, {context_.texts().UiText("FileCommands", "File has been modified, save it now?"),
+               AppTitle(), PromptIcon::Exclamation, PromptButtons::YesNoCancel, PromptAnswer::Yes});
     if (answer == PromptAnswer::No) return true;
     if (answer == PromptAnswer::Yes) return SaveCommand();
     return false;
@@ -96,8 +97,8 @@ void MainWindow::ExportChannels(CsvFormat format) {
         WriteFileAtomically(path, reinterpret_cast<const std::uint8_t*>(csv.constData()),
                             static_cast<std::size_t>(csv.size()));
     if (!saved.ok) {
-        context_.prompts().Message(this, {SaveFailureText(path, saved.error), AppTitle(),
-                                          PromptIcon::Exclamation, PromptButtons::Ok});
+        context_.prompts().Message(this, {SaveFailureText(path, saved.error, context_.texts()),
+                                          AppTitle(), PromptIcon::Exclamation, PromptButtons::Ok});
     }
 }
 
@@ -117,10 +118,11 @@ void MainWindow::ImportChannels() {
             // A plan from another radio: its Location may mean nothing on a 16-channel radio.
             const PromptAnswer answer = context_.prompts().Message(
                 this,
-                {UiText("FileCommands",
-                        "This file is a channel list in the common CSV of other radio "
-                        "programs.\nPut its channels into channels 1, 2, 3, ... in file "
-                        "order?\n(No: each goes to the channel its Location names.)"),
+                {context_.texts().UiText(
+                     "FileCommands",
+                     "This file is a channel list in the common CSV of other radio "
+                     "programs.\nPut its channels into channels 1, 2, 3, ... in file "
+                     "order?\n(No: each goes to the channel its Location names.)"),
                  AppTitle(), PromptIcon::Question, PromptButtons::YesNoCancel, PromptAnswer::Yes});
             if (answer == PromptAnswer::Cancel) return;
             options.renumber = answer == PromptAnswer::Yes;
@@ -129,17 +131,18 @@ void MainWindow::ImportChannels() {
     }
     if (!result.ok) {
         context_.prompts().Message(
-            this,
-            {UiText("FileCommands", "The channel plan was not imported.") + "\n\n" + result.error,
-             AppTitle(), PromptIcon::Critical, PromptButtons::Ok});
+            this, {context_.texts().UiText("FileCommands", "The channel plan was not imported.") +
+                       "\n\n" + result.error,
+                   AppTitle(), PromptIcon::Critical, PromptButtons::Ok});
         return;
     }
     RefreshAll();  // the editors show the imported channels; they count as unsaved changes
     if (result.powerOrModeNotApplied) {
         context_.prompts().Message(
-            this, {UiText("FileCommands",
-                          "Power and Mode are not applied: this radio's power and bandwidth are "
-                          "fixed.") +
+            this, {context_.texts().UiText(
+                       "FileCommands",
+                       "Power and Mode are not applied: this radio's power and bandwidth are "
+                       "fixed.") +
                        "\n\n" + result.noteWhere,
                    AppTitle(), PromptIcon::Information, PromptButtons::Ok});
     }

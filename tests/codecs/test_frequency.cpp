@@ -5,10 +5,16 @@
 #include "codecs/frequency.h"
 #include "codecs/number_text.h"
 
+namespace {
+
+// Numbers as a locale with "." as decimal separator writes them.
+const QLocale kDot = QLocale::c();
+
+}  // namespace
+
 class TestFrequency : public QObject {
     Q_OBJECT
 private slots:
-    void cleanup() { qv::SetUiLocale(QLocale::c()); }
     void normalize_data();
     void normalize();
     void normalizeUsesTheStoredBandLimits();
@@ -68,16 +74,16 @@ void TestFrequency::normalize_data() {
 void TestFrequency::normalize() {
     QFETCH(QString, typed);
     QFETCH(QString, expected);
-    QCOMPARE(qv::NormalizeFrequency(typed, 480.f, 400.f), expected);
+    QCOMPARE(qv::NormalizeFrequency(typed, 480.f, 400.f, kDot), expected);
 }
 
 void TestFrequency::normalizeUsesTheStoredBandLimits() {
     qv::RadioData data;
     data.BandUpperMHz = 174.f;
     data.BandLowerMHz = 136.f;
-    QCOMPARE(qv::NormalizeFrequency("446", data), QString("174.00000"));
-    QCOMPARE(qv::NormalizeFrequency("100", data), QString("136.00000"));
-    QCOMPARE(qv::NormalizeFrequency("145.5", data), QString("145.50000"));
+    QCOMPARE(qv::NormalizeFrequency("446", data, kDot), QString("174.00000"));
+    QCOMPARE(qv::NormalizeFrequency("100", data, kDot), QString("136.00000"));
+    QCOMPARE(qv::NormalizeFrequency("145.5", data, kDot), QString("145.50000"));
 }
 
 // Snap first, then clamp to the nearest in-band raster value: a value that rounds in single
@@ -119,7 +125,7 @@ void TestFrequency::normalizeAtTheBandEdges() {
     QFETCH(float, lower);
     QFETCH(QString, typed);
     QFETCH(QString, expected);
-    QCOMPARE(qv::NormalizeFrequency(typed, upper, lower), expected);
+    QCOMPARE(qv::NormalizeFrequency(typed, upper, lower, kDot), expected);
 }
 
 void TestFrequency::normalizeNeverLeavesTheBandOrTheRaster_data() {
@@ -141,7 +147,7 @@ void TestFrequency::normalizeNeverLeavesTheBandOrTheRaster() {
     const long long highUnits = static_cast<long long>(upper) * 100000;
     for (int hz = -20000; hz <= 20000; ++hz) {
         const QString typed = QString::number(edge + hz / 1e6, 'f', 6);
-        const QString result = qv::NormalizeFrequency(typed, upper, lower);
+        const QString result = qv::NormalizeFrequency(typed, upper, lower, kDot);
         const auto units = static_cast<long long>(std::llround(result.toDouble() * 100000));
         if (units < lowUnits || units > highUnits || (units % 500 != 0 && units % 625 != 0))
             QFAIL(qPrintable(typed + " gave " + result));
@@ -162,8 +168,8 @@ void TestFrequency::normalizeWithCommaDecimalLocale_data() {
 void TestFrequency::normalizeWithCommaDecimalLocale() {
     QFETCH(QString, typed);
     QFETCH(QString, expected);
-    qv::SetUiLocale(QLocale(QLocale::German, QLocale::Germany));
-    QCOMPARE(qv::NormalizeFrequency(typed, 480.f, 400.f), expected);
+    const QLocale german(QLocale::German, QLocale::Germany);
+    QCOMPARE(qv::NormalizeFrequency(typed, 480.f, 400.f, german), expected);
 }
 
 void TestFrequency::leadingNumberRule_data() {
@@ -200,8 +206,8 @@ void TestFrequency::decode() {
     QFETCH(QString, expected);
     qv::RadioImage image;
     for (int i = 0; i < 4; ++i) image.at(3, 4 + i) = static_cast<std::uint8_t>(bytes[i]);
-    QCOMPARE(qv::DecodeFrequency(image, qv::FrequencyField::Tx, 3), expected);
-    QCOMPARE(qv::DecodeFrequency(image, qv::FrequencyField::Rx, 3), QString("0.00000"));
+    QCOMPARE(qv::DecodeFrequency(image, qv::FrequencyField::Tx, 3, kDot), expected);
+    QCOMPARE(qv::DecodeFrequency(image, qv::FrequencyField::Rx, 3, kDot), QString("0.00000"));
 }
 
 void TestFrequency::encodeWritesLittleEndianBcd_data() {
@@ -217,7 +223,7 @@ void TestFrequency::encodeWritesLittleEndianBcd() {
     QFETCH(QString, text);
     QFETCH(QByteArray, bytes);
     qv::RadioImage image;
-    qv::EncodeFrequency(image, qv::FrequencyField::Rx, 16, text);
+    qv::EncodeFrequency(image, qv::FrequencyField::Rx, 16, text, kDot);
     for (int i = 0; i < 4; ++i) QCOMPARE(int(image.at(16, i)), int(quint8(bytes[i])));
     for (int i = 4; i < 16; ++i) QCOMPARE(int(image.at(16, i)), 0);  // TX and the rest untouched
 }

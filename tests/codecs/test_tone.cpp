@@ -7,6 +7,8 @@
 
 namespace {
 
+const qv::UiTexts kEnglish;
+
 void Store(qv::RadioImage& image, int address, int lo, int hi) {
     image[address] = static_cast<std::uint8_t>(lo);
     image[address + 1] = static_cast<std::uint8_t>(hi);
@@ -17,7 +19,6 @@ void Store(qv::RadioImage& image, int address, int lo, int hi) {
 class TestTone : public QObject {
     Q_OBJECT
 private slots:
-    void cleanup() { qv::SetUiLanguage(qv::Language::English); }
     void decode_data();
     void decode();
     void encode_data();
@@ -49,7 +50,7 @@ void TestTone::decode() {
     QFETCH(QString, text);
     qv::RadioImage image;
     Store(image, 0x18, lo, hi);
-    QCOMPARE(qv::DecodeTone(image, 8, 1), text);
+    QCOMPARE(qv::DecodeTone(image, 8, 1, kEnglish), text);
 }
 
 void TestTone::encode_data() {
@@ -71,7 +72,7 @@ void TestTone::encode() {
     QFETCH(int, lo);
     QFETCH(int, hi);
     qv::RadioImage image;
-    qv::EncodeTone(image, 10, 2, text);
+    qv::EncodeTone(image, 10, 2, text, kEnglish);
     QCOMPARE(int(image.at(2, 10)), lo);
     QCOMPARE(int(image.at(2, 11)), hi);
     QCOMPARE(int(image.at(2, 9)), 0);
@@ -79,7 +80,7 @@ void TestTone::encode() {
 }
 
 void TestTone::toneTableHasTheFullVocabulary() {
-    const QStringList table = qv::ToneTable();
+    const QStringList table = qv::ToneTable(kEnglish);
     QCOMPARE(table.size(), 205);
     QCOMPARE(table[0], QString("None"));
     QCOMPARE(table[1], QString("67.0"));
@@ -93,7 +94,7 @@ void TestTone::toneTableHasTheFullVocabulary() {
 void TestTone::toneListNumbersAreFixedByPosition() {
     qv::RadioImage image;
     std::fill(image.data(), image.data() + qv::kImageSize, 0xFF);
-    QStringList list = qv::BuildToneList(image);
+    QStringList list = qv::BuildToneList(image, kEnglish);
     QCOMPARE(list.size(), 1 + 38 + 83 + 83);
     QCOMPARE(list[1], QString("1 - 67.0Hz"));
     QCOMPARE(list[39], QString("39 - D023N"));
@@ -105,7 +106,7 @@ void TestTone::toneListNumbersAreFixedByPosition() {
     Store(image, 0x19A, 0x23, 0x80);  // a DCS value in a CTCSS slot: not offered
     Store(image, 0x1AA, 0x11, 0xC1);  // D111I
     Store(image, 0x1A0, 0x70, 0x06);  // a CTCSS value in a DCS slot: not offered
-    list = qv::BuildToneList(image);
+    list = qv::BuildToneList(image, kEnglish);
     QCOMPARE(list.size(), 1 + 38 + 83 + 1 + 83 + 1);
     QCOMPARE(list[122], QString("124 - 69.3Hz"));
     QCOMPARE(list[123], QString("128 - D023I"));
@@ -133,18 +134,18 @@ void TestTone::listEntryFindsStandardAndCustomTones() {
     std::fill(image.data(), image.data() + qv::kImageSize, 0xFF);
     if (custom693) Store(image, 0x190, 0x93, 0x06);
     Store(image, 0x18, lo, hi);
-    QCOMPARE(qv::ToneListEntry(qv::BuildToneList(image), image, 8, 1), entry);
+    QCOMPARE(qv::ToneListEntry(qv::BuildToneList(image, kEnglish), image, 8, 1, kEnglish), entry);
 }
 
 void TestTone::noneFollowsTheLanguage() {
     qv::RadioImage image;
     std::fill(image.data(), image.data() + qv::kImageSize, 0xFF);
-    qv::SetUiLanguage(qv::Language::Chinese);
-    QCOMPARE(qv::NoneText(), QString("无"));
-    QCOMPARE(qv::DecodeTone(image, 8, 1), QString("无"));
-    QCOMPARE(qv::BuildToneList(image).first(), QString("无"));
+    const qv::UiTexts chinese(qv::Language::Chinese);
+    QCOMPARE(qv::NoneText(chinese), QString("无"));
+    QCOMPARE(qv::DecodeTone(image, 8, 1, chinese), QString("无"));
+    QCOMPARE(qv::BuildToneList(image, chinese).first(), QString("无"));
     image[0x18] = 0x70;
-    qv::EncodeTone(image, 8, 1, QString("无"));
+    qv::EncodeTone(image, 8, 1, QString("无"), chinese);
     QCOMPARE(int(image[0x18]), 0xFF);
 }
 

@@ -11,6 +11,7 @@
 #include "codecs/tone.h"
 #include "codecs/tone_table.h"
 #include "data/data_file.h"
+#include "support/ui_texts.h"
 
 namespace csvtest {
 
@@ -36,26 +37,31 @@ inline qv::RadioData Template() {
 inline qv::RadioData Varied(quint32 seed) {
     qv::RadioData data = Template();
     QRandomGenerator random(seed);
-    qv::EncodeTone(data.image, 2 * (seed % 6), 25, "122 - 69.3Hz");  // a customized CTCSS slot
-    qv::EncodeTone(data.image, 2 * (seed % 6), 26, "211 - D017N");   // a customized DCS slot
-    const QStringList tones = qv::BuildToneList(data.image);
+    qv::EncodeTone(data.image, 2 * (seed % 6), 25, "122 - 69.3Hz",
+                   qv::test::kEnglish);  // a customized CTCSS slot
+    qv::EncodeTone(data.image, 2 * (seed % 6), 26, "211 - D017N",
+                   qv::test::kEnglish);  // a customized DCS slot
+    const QStringList tones = qv::BuildToneList(data.image, qv::test::kEnglish);
     for (int n = 1; n <= 16; ++n) {
         const int kind = random.bounded(4);  // 0 empty, 1 simplex, 2 repeater, 3 RX only
         for (int c = 0; c < 16; ++c) data.image.at(n, c) = 0xFF;
         qv::EncodeChannelName(data.image, n, "");
         if (kind == 0) continue;
-        const QString rx =
-            qv::NormalizeFrequency(QString::number(400 + random.bounded(80.0)), data);
-        const QString tx =
-            kind == 1 ? rx
-                      : qv::NormalizeFrequency(QString::number(400 + random.bounded(80.0)), data);
-        qv::EncodeFrequency(data.image, qv::FrequencyField::Rx, n, rx);
-        if (kind != 3) qv::EncodeFrequency(data.image, qv::FrequencyField::Tx, n, tx);
+        const QString rx = qv::NormalizeFrequency(QString::number(400 + random.bounded(80.0)), data,
+                                                  qv::test::kDotLocale);
+        const QString tx = kind == 1
+                               ? rx
+                               : qv::NormalizeFrequency(QString::number(400 + random.bounded(80.0)),
+                                                        data, qv::test::kDotLocale);
+        qv::EncodeFrequency(data.image, qv::FrequencyField::Rx, n, rx, qv::test::kDotLocale);
+        if (kind != 3)
+            qv::EncodeFrequency(data.image, qv::FrequencyField::Tx, n, tx, qv::test::kDotLocale);
         const QString rxTone = tones[random.bounded(tones.size())];
-        qv::EncodeTone(data.image, 8, n, rxTone);
+        qv::EncodeTone(data.image, 8, n, rxTone, qv::test::kEnglish);
         if (kind != 3) {
             qv::EncodeTone(data.image, 10, n,
-                           kind == 1 ? rxTone : tones[random.bounded(tones.size())]);
+                           kind == 1 ? rxTone : tones[random.bounded(tones.size())],
+                           qv::test::kEnglish);
         }
         data.image.at(n, 12) = static_cast<std::uint8_t>(random.bounded(256));
         data.image.at(n, 13) = static_cast<std::uint8_t>(random.bounded(256));
@@ -120,12 +126,13 @@ inline qv::RadioData Raw(quint32 seed) {
 
 // A channel as its bytes say it: "RX/tone -> TX/tone mode-bits name scan".
 inline QString Channel(const qv::RadioImage& image, int n) {
-    const QString rx = qv::DecodeFrequency(image, qv::FrequencyField::Rx, n);
+    const QString rx = qv::DecodeFrequency(image, qv::FrequencyField::Rx, n, qv::test::kDotLocale);
     if (rx.isEmpty()) return QStringLiteral("empty");
-    const QString tx = qv::DecodeFrequency(image, qv::FrequencyField::Tx, n);
+    const QString tx = qv::DecodeFrequency(image, qv::FrequencyField::Tx, n, qv::test::kDotLocale);
     return QStringLiteral("%1/%2 -> %3/%4 mode %5 \"%6\" scan %7")
-        .arg(rx, qv::DecodeTone(image, 8, n), tx.isEmpty() ? QStringLiteral("-") : tx,
-             tx.isEmpty() ? QStringLiteral("-") : qv::DecodeTone(image, 10, n))
+        .arg(rx, qv::DecodeTone(image, 8, n, qv::test::kEnglish),
+             tx.isEmpty() ? QStringLiteral("-") : tx,
+             tx.isEmpty() ? QStringLiteral("-") : qv::DecodeTone(image, 10, n, qv::test::kEnglish))
         .arg(image.at(n, 12) >> 6)
         .arg(qv::DecodeChannelName(image, n))
         .arg(qv::GetScanFlag(image, n));

@@ -6,6 +6,7 @@
 #include "editors/channel/csv/channel_csv.h"
 #include "editors/channel/csv/csv_text.h"
 #include "language/ui_language.h"
+#include "support/ui_texts.h"
 
 using namespace csvtest;
 
@@ -13,7 +14,7 @@ namespace {
 
 qv::RadioData WithChannel11RxOnly() {
     qv::RadioData data = Template();
-    qv::EncodeFrequency(data.image, qv::FrequencyField::Rx, 11, "446.20000");
+    qv::EncodeFrequency(data.image, qv::FrequencyField::Rx, 11, "446.20000", qv::test::kDotLocale);
     for (int c = 4; c < 12; ++c) data.image.at(11, c) = 0xFF;
     data.image.at(11, 12) = 0xA8;  // RX only, Reverse Burst on, Talk Around No
     return data;
@@ -60,10 +61,6 @@ QByteArray CsvOutcome(const qv::RadioData& original) {
 class TestChannelCsv : public QObject {
     Q_OBJECT
 private slots:
-    void cleanup() {
-        qv::SetUiLanguage(qv::Language::English);
-        qv::SetUiLocale(QLocale::c());
-    }
     void exportWritesTheEditorsColumnsInEnglish();
     void roundTripGivesBackEveryByte_data();
     void roundTripGivesBackEveryByte();
@@ -86,11 +83,9 @@ private slots:
 
 void TestChannelCsv::exportWritesTheEditorsColumnsInEnglish() {
     qv::RadioData data = Template();
-    qv::EncodeTone(data.image, 8, 1, "1 - 67.0Hz");
-    qv::EncodeTone(data.image, 10, 1, "39 - D023N");
+    qv::EncodeTone(data.image, 8, 1, "1 - 67.0Hz", qv::test::kEnglish);
+    qv::EncodeTone(data.image, 10, 1, "39 - D023N", qv::test::kEnglish);
     qv::EncodeChannelName(data.image, 1, "A,\"B\"");
-    qv::SetUiLanguage(qv::Language::Chinese);
-    qv::SetUiLocale(QLocale(QLocale::German));
     const QByteArray csv = qv::ExportChannelsCsv(data);
     const QList<QByteArray> lines = csv.split('\n');
     QCOMPARE(lines[0] + '\n', kHeader);
@@ -98,7 +93,6 @@ void TestChannelCsv::exportWritesTheEditorsColumnsInEnglish() {
                                   "Low,Narrow,Yes,Off,On,No\r"));
     QCOMPARE(lines[9], QByteArray("9,,,,,,,,,,,,\r"));
     QCOMPARE(lines.size(), 18);  // header, 16 channels, and nothing after the last CR LF
-    QCOMPARE(int(qv::UiLanguage()), int(qv::Language::Chinese));  // the user's language is back
 }
 
 void TestChannelCsv::roundTripGivesBackEveryByte_data() {
@@ -110,9 +104,12 @@ void TestChannelCsv::roundTripGivesBackEveryByte_data() {
     };
     add("template", Template());
     qv::RadioData outside = Template();  // 150 MHz in a 400-480 band, 446.001 off the raster
-    qv::EncodeFrequency(outside.image, qv::FrequencyField::Rx, 1, "150.00000");
-    qv::EncodeFrequency(outside.image, qv::FrequencyField::Rx, 2, "446.00100");
-    qv::EncodeFrequency(outside.image, qv::FrequencyField::Tx, 2, "446.00100");
+    qv::EncodeFrequency(outside.image, qv::FrequencyField::Rx, 1, "150.00000",
+                        qv::test::kDotLocale);
+    qv::EncodeFrequency(outside.image, qv::FrequencyField::Rx, 2, "446.00100",
+                        qv::test::kDotLocale);
+    qv::EncodeFrequency(outside.image, qv::FrequencyField::Tx, 2, "446.00100",
+                        qv::test::kDotLocale);
     add("out of band and off the raster", outside);
     for (quint32 seed = 1; seed <= 4; ++seed) add(QString("varied %1").arg(seed), Varied(seed));
     // Off-raster and out-of-band frequencies, unknown tones, any name bytes, other band limits.
@@ -141,28 +138,21 @@ void TestChannelCsv::sameBytesWhateverTheUiLanguageAndLocale_data() {
     QTest::newRow("customized tones") << WithHexadecimalDcsCode();
 }
 
-// The CSV is a file format: the same bytes come out and go in with a Chinese user interface and
-// a comma as decimal separator, and neither setting is touched on the way.
+// The CSV is a file format: the same bytes come out and go in whatever locale the process has,
+// and the import leaves that locale as it was.
 void TestChannelCsv::sameBytesWhateverTheUiLanguageAndLocale() {
     QFETCH(qv::RadioData, data);
-    const QLocale previousDefault;
-    qv::SetUiLanguage(qv::Language::English);
-    qv::SetUiLocale(QLocale::c());
-    const QByteArray english = CsvOutcome(data);
+    const QByteArray dotted = CsvOutcome(data);
 
+    const QLocale previousDefault;
     const QLocale german(QLocale::German, QLocale::Germany);
-    qv::SetUiLanguage(qv::Language::Chinese);
-    qv::SetUiLocale(german);
     QLocale::setDefault(german);
-    QCOMPARE(qv::NoneText(), QString("无"));  // the Chinese texts are really in use
-    const QByteArray chinese = CsvOutcome(data);
-    const bool sameLanguage = qv::UiLanguage() == qv::Language::Chinese;
-    const bool sameLocale = qv::UiLocale() == german && QLocale() == german;
+    const QByteArray withComma = CsvOutcome(data);
+    const bool sameLocale = QLocale() == german;
     QLocale::setDefault(previousDefault);
 
-    QVERIFY(english.contains("\r\n1,NEW 1,Repeater,446.10000,D023N,446.20000,67.0,"));
-    QCOMPARE(chinese, english);
-    QVERIFY(sameLanguage);
+    QVERIFY(dotted.contains("\r\n1,NEW 1,Repeater,446.10000,D023N,446.20000,67.0,"));
+    QCOMPARE(withComma, dotted);
     QVERIFY(sameLocale);
 }
 
@@ -182,7 +172,7 @@ void TestChannelCsv::importAppliesTheEditorsRules() {
     const qv::CsvImportResult result = qv::ImportChannelsCsv(csv, data);
     QVERIFY2(result.ok, qPrintable(result.error));
 
-    qv::ChannelTable table(data);
+    qv::ChannelTable table(data, qv::test::kEnglish);
     table.RefreshAll();
     QCOMPARE(table.RowTexts(1),
              (QStringList{"1", "RPT 1", "Repeater", "446.01000", "39 - D023N", "446.10000",
@@ -226,8 +216,8 @@ void TestChannelCsv::changedCellsAloneReachTheImage() {
     const qv::CsvImportResult result = Import(qv::csv::WriteRecords(rows), data);
     QVERIFY2(result.ok, qPrintable(result.error));
 
-    const bool followed =
-        qv::DecodeFrequency(data.image, qv::FrequencyField::Tx, tuned) == QString("150.00000");
+    const bool followed = qv::DecodeFrequency(data.image, qv::FrequencyField::Tx, tuned,
+                                              qv::test::kDotLocale) == QString("150.00000");
     for (int address = 0; address < qv::kImageSize; ++address) {
         if (data.image[address] == original[address]) continue;
         const int nameSlot = qv::kNameAddress + qv::kNameLength * (named - 1);
@@ -240,7 +230,8 @@ void TestChannelCsv::changedCellsAloneReachTheImage() {
         QVERIFY2(allowed, qPrintable(FirstDifference(data.image, original)));
     }
     QCOMPARE(qv::DecodeChannelName(data.image, named), QString("NEW"));
-    QCOMPARE(qv::DecodeFrequency(data.image, qv::FrequencyField::Rx, tuned), QString("150.00000"));
+    QCOMPARE(qv::DecodeFrequency(data.image, qv::FrequencyField::Rx, tuned, qv::test::kDotLocale),
+             QString("150.00000"));
 }
 
 void TestChannelCsv::cellsAreAppliedInTypingOrder_data() {
@@ -360,9 +351,11 @@ void TestChannelCsv::columnsInAnyOrderAndUnknownOnesIgnored() {
     const qv::CsvImportResult result = qv::ImportChannelsCsv(csv, data);
     QVERIFY2(result.ok, qPrintable(result.error));
     QCOMPARE(qv::DecodeChannelName(data.image, 3), QString("LOCAL"));
-    QCOMPARE(qv::DecodeFrequency(data.image, qv::FrequencyField::Tx, 3), QString("446.03125"));
+    QCOMPARE(qv::DecodeFrequency(data.image, qv::FrequencyField::Tx, 3, qv::test::kDotLocale),
+             QString("446.03125"));
     QCOMPARE(qv::DecodeChannelName(data.image, 11), QString("HILL"));
-    QCOMPARE(qv::DecodeFrequency(data.image, qv::FrequencyField::Rx, 11), QString("440.00000"));
+    QCOMPARE(qv::DecodeFrequency(data.image, qv::FrequencyField::Rx, 11, qv::test::kDotLocale),
+             QString("440.00000"));
     QCOMPARE(qv::GetScanFlag(data.image, 11), 1);               // a new channel's default
     QCOMPARE(qv::DecodeChannelName(data.image, 1), QString());  // not listed: untouched
     // Empty option cells keep the channel's choices.
@@ -377,8 +370,10 @@ void TestChannelCsv::importedFrequenciesStayInTheBand() {
     const QByteArray csv = "No.,RX Freq.,TX Freq.\r\n12,399.99999,480.00624\r\n";
     const qv::CsvImportResult result = qv::ImportChannelsCsv(csv, data);
     QVERIFY2(result.ok, qPrintable(result.error));
-    QCOMPARE(qv::DecodeFrequency(data.image, qv::FrequencyField::Rx, 12), QString("400.00000"));
-    QCOMPARE(qv::DecodeFrequency(data.image, qv::FrequencyField::Tx, 12), QString("480.00000"));
+    QCOMPARE(qv::DecodeFrequency(data.image, qv::FrequencyField::Rx, 12, qv::test::kDotLocale),
+             QString("400.00000"));
+    QCOMPARE(qv::DecodeFrequency(data.image, qv::FrequencyField::Tx, 12, qv::test::kDotLocale),
+             QString("480.00000"));
 }
 
 void TestChannelCsv::quotedFieldsFollowRfc4180() {

@@ -5,6 +5,7 @@
 #include "editors/channel/csv/channel_csv.h"
 #include "language/ui_language.h"
 #include "support/bytes.h"
+#include "support/ui_texts.h"
 
 using namespace csvtest;
 
@@ -49,7 +50,6 @@ const QByteArray kPlanNames = QByteArray(
 class TestCommonCsv : public QObject {
     Q_OBJECT
 private slots:
-    void cleanup() { qv::SetUiLanguage(qv::Language::English); }
     void aHandWrittenPlanArrivesByteForByte();
     void twoRowsOfThePlanAreRefused_data();
     void twoRowsOfThePlanAreRefused();
@@ -237,15 +237,14 @@ void TestCommonCsv::errorsNameLineAndColumn() {
 
 void TestCommonCsv::exportWritesTheCommonColumns() {
     qv::RadioData data = Template();
-    qv::EncodeTone(data.image, 8, 1, "1 - 67.0Hz");   // RX 67.0
-    qv::EncodeTone(data.image, 10, 1, "39 - D023N");  // TX D023N
-    qv::EncodeFrequency(data.image, qv::FrequencyField::Tx, 2, "441.01875");
+    qv::EncodeTone(data.image, 8, 1, "1 - 67.0Hz", qv::test::kEnglish);   // RX 67.0
+    qv::EncodeTone(data.image, 10, 1, "39 - D023N", qv::test::kEnglish);  // TX D023N
+    qv::EncodeFrequency(data.image, qv::FrequencyField::Tx, 2, "441.01875", qv::test::kDotLocale);
     qv::EncodeChannelName(data.image, 2, "RPT");
     qv::SetScanFlag(data.image, 2, 0);
     for (int c = 4; c < 12; ++c) data.image.at(3, c) = 0xFF;  // RX only
     data.image.at(4, 12) = 0x3C;                              // High, Wide
     for (int n = 5; n <= 8; ++n) data.image.at(n, 0) = 0xFF;  // empty channels are left out
-    qv::SetUiLanguage(qv::Language::Chinese);
     const QByteArray csv = qv::ExportChannelsCsv(data, qv::CsvFormat::Common);
     QCOMPARE(csv, kCommonHeader +
                       Row("1,,446.006250,,0.000000,Cross,88.5,67.0,023,NN,023,DTCS->Tone,NFM,"

@@ -190,11 +190,9 @@ void TestDataFile::failedSaveLeavesTheOldFileWhole() {
 }
 
 void TestDataFile::failureTextFollowsTheLanguage() {
-    QCOMPARE(qv::LoadFailureText(), QString("Incorrect File Type."));
-    qv::SetUiLanguage(qv::Language::Chinese);
-    QCOMPARE(qv::LoadFailureText(), QString("文件类型不正确。"));
+    QCOMPARE(qv::LoadFailureText(qv::UiTexts()), QString("Incorrect File Type."));
+    QCOMPARE(qv::LoadFailureText(qv::UiTexts(qv::Language::Chinese)), QString("文件类型不正确。"));
     QCOMPARE(qv::LoadFailureTitle(qv::LoadStatus::DecodeError), QString("Error"));
-    qv::SetUiLanguage(qv::Language::English);
 }
 
 QTEST_GUILESS_MAIN(TestDataFile)

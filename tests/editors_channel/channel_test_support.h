@@ -36,9 +36,4 @@ inline QString SimplexRecord(const QString& flag = QStringLiteral("28")) {
     return QStringLiteral("25 06 60 44 25 06 60 44 FF FF FF FF %1 40 FE FF").arg(flag);
 }
 
-// Restores English when a test ends, whatever it switched to.
-struct EnglishAfterwards {
-    ~EnglishAfterwards() { SetUiLanguage(Language::English); }
-};
-
 }  // namespace qv::test

@@ -11,6 +11,7 @@
 #include "codecs/tone.h"
 #include "codecs/tone_table.h"
 #include "editors/channel/channel_table.h"
+#include "support/ui_texts.h"
 
 using namespace qv;
 using namespace qv::test;
@@ -19,19 +20,19 @@ namespace {
 
 // The channel editor's load and save written with the text codecs, cell texts compared as the
 // editor compares them: the reference the typed path must match byte for byte.
-void TextLoadSave(RadioImage& image) {
-    const QStringList toneList = BuildToneList(image);
+void TextLoadSave(RadioImage& image, const UiTexts& texts) {
+    const QStringList toneList = BuildToneList(image, texts);
     for (int row = 1; row <= 16; ++row) {
-        const QString rx = DecodeFrequency(image, FrequencyField::Rx, row);
+        const QString rx = DecodeFrequency(image, FrequencyField::Rx, row, texts.locale());
         if (rx.isEmpty()) {
             for (int column = 0; column < 16; ++column) image.at(row, column) = 0xFF;
             SetScanFlag(image, row, 0);
             EncodeChannelName(image, row, QString());
             continue;
         }
-        const QString rxTone = ToneListEntry(toneList, image, 8, row);
-        QString tx = DecodeFrequency(image, FrequencyField::Tx, row);
-        QString txTone = ToneListEntry(toneList, image, 10, row);
+        const QString rxTone = ToneListEntry(toneList, image, 8, row, texts);
+        QString tx = DecodeFrequency(image, FrequencyField::Tx, row, texts.locale());
+        QString txTone = ToneListEntry(toneList, image, 10, row, texts);
         const std::uint8_t flags = image.at(row, 12);
         const QString name = DecodeChannelName(image, row);
         const int scan = GetScanFlag(image, row);
@@ -41,10 +42,10 @@ void TextLoadSave(RadioImage& image) {
         } else {
             mode = rxTone == txTone && rx == tx ? 0 : 1;
         }
-        EncodeFrequency(image, FrequencyField::Rx, row, rx);
-        EncodeFrequency(image, FrequencyField::Tx, row, tx);
-        EncodeTone(image, 8, row, rxTone);
-        EncodeTone(image, 10, row, txTone);
+        EncodeFrequency(image, FrequencyField::Rx, row, rx, texts.locale());
+        EncodeFrequency(image, FrequencyField::Tx, row, tx, texts.locale());
+        EncodeTone(image, 8, row, rxTone, texts);
+        EncodeTone(image, 10, row, txTone, texts);
         std::uint8_t saved = flags & 0x3C;  // bandwidth, talk around, power, reverse burst
         if ((flags & 0x03) != 3) saved |= flags & 0x03;
         image.at(row, 12) = static_cast<std::uint8_t>(saved | mode << 6);
@@ -144,8 +145,6 @@ RadioData VariedImage(quint32 seed) {
 class TestChannelRecord : public QObject {
     Q_OBJECT
 private slots:
-    void cleanup() { SetUiLanguage(Language::English); }
-
     void decodesEveryField();
     void encodesEveryField();
     void tonesRoundTrip_data();
@@ -234,11 +233,11 @@ void TestChannelRecord::tonesRoundTrip() {
     RadioImage image;
     PutBytes(image, 0x20, bytes);
     const Tone tone = DecodeToneField(image, 0x20);
-    QCOMPARE(ToneText(tone), text);
+    QCOMPARE(ToneText(tone, qv::test::kEnglish), text);
     RadioImage written;
     EncodeToneField(written, 0x20, tone);
     QCOMPARE(Hex(written, 0x20, 2), bytes);
-    QVERIFY(ParseTone(text) == tone);
+    QVERIFY(ParseTone(text, qv::test::kDotLocale) == tone);
 }
 
 void TestChannelRecord::tonesParse_data() {
@@ -261,9 +260,9 @@ void TestChannelRecord::tonesParse() {
     QFETCH(QString, text);
     QFETCH(bool, isTone);
     QFETCH(QString, shown);
-    const std::optional<Tone> tone = ParseTone(text);
+    const std::optional<Tone> tone = ParseTone(text, qv::test::kDotLocale);
     QCOMPARE(tone.has_value(), isTone);
-    if (tone) QCOMPARE(ToneText(*tone), shown);
+    if (tone) QCOMPARE(ToneText(*tone, qv::test::kEnglish), shown);
 }
 
 void TestChannelRecord::emptyChannelStoresBlank() {
@@ -287,12 +286,12 @@ void TestChannelRecord::tableLoadSaveMatchesTheTextAlgorithms_data() {
 void TestChannelRecord::tableLoadSaveMatchesTheTextAlgorithms() {
     QFETCH(quint32, seed);
     QFETCH(int, language);
-    SetUiLanguage(static_cast<Language>(language));
+    const UiTexts texts(static_cast<Language>(language));
     RadioData data = VariedImage(seed);
     RadioImage expected = data.image;
-    TextLoadSave(expected);
+    TextLoadSave(expected, texts);
 
-    ChannelTable table(data);
+    ChannelTable table(data, texts);
     table.RefreshAll();
     table.SaveData();
     for (int address = 0; address < kImageSize; ++address) {

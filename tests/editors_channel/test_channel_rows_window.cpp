@@ -99,7 +99,6 @@ void TestChannelRowsWindow::init() {
 void TestChannelRowsWindow::cleanup() {
     window_.reset();
     services_.reset();
-    SetUiLanguage(Language::English);
 }
 
 void TestChannelRowsWindow::undoAndRedoCellEdits() {
@@ -322,7 +321,7 @@ void TestChannelRowsWindow::contextMenuInBothLanguages() {
     const QStringList chinese{"撤销", "重做", "复制", "粘贴", "删除信道"};
     for (int i = 0; i < 5; ++i) QCOMPARE(Action(names[i])->text(), english[i]);
     QVERIFY(!Action("actUndo")->isEnabled());
-    SetUiLanguage(Language::Chinese);
+    services_->context.SetLanguage(Language::Chinese);
     window_->RefreshAll();
     for (int i = 0; i < 5; ++i) QCOMPARE(Action(names[i])->text(), chinese[i]);
 

@@ -15,7 +15,7 @@ using namespace qv::test;
 class TestChannelTable : public QObject {
     Q_OBJECT
 private slots:
-    void cleanup() { SetUiLanguage(Language::English); }
+    void cleanup() { texts = UiTexts(); }
 
     void headersFollowTheLanguage_data();
     void headersFollowTheLanguage();
@@ -48,6 +48,10 @@ private slots:
     void setCellAsUserFollowsTheEditorRules();
     void typedValuesFollowTheSameRules();
     void loadAsksForTheFirstCell();
+
+private:
+    // The language and locale the tables of a test speak in; English and "." unless it switches.
+    UiTexts texts;
 };
 
 // ---- Layout and texts ----
@@ -75,15 +79,15 @@ void TestChannelTable::headersFollowTheLanguage() {
     QFETCH(int, language);
     QFETCH(QStringList, headers);
     QFETCH(QString, mode);
-    SetUiLanguage(static_cast<qv::Language>(language));
+    texts.SetLanguage(static_cast<qv::Language>(language));
     RadioData data = BlankRadio();
-    ChannelTable table(data);
+    ChannelTable table(data, texts);
     table.RefreshAll();
     QCOMPARE(table.RowTexts(0), headers);
     QCOMPARE(table.Cell(16, kColNumber), QStringLiteral("16"));
     QCOMPARE(table.Cell(5, kColMode), mode);
     for (int column : {kColMode, kColPower, kColBandwidth}) QVERIFY(table.IsDisplayOnly(3, column));
-    QCOMPARE(ChannelTable::FrequencyChoices(),
+    QCOMPARE(table.FrequencyChoices(),
              (QStringList{"", "446.00625", "446.01875", "446.03125", "446.04375", "446.05625",
                           "446.06875", "446.08125", "446.09375"}));
 }
@@ -94,7 +98,7 @@ void TestChannelTable::flagByteLoadsAsTexts_data() {
     QTest::addColumn<int>("language");
     QTest::addColumn<QString>("flag");
     // TX Power, Bandwidth, Busy Lock, Reverse Burst, Talk Around
-    QTest::addColumn<QStringList>("texts");
+    QTest::addColumn<QStringList>("shown");
     QTest::newRow("all clear") << int(Language::English) << "00"
                                << QStringList{"Low", "Narrow", "Off", "Off", "Yes"};
     QTest::newRow("all set") << int(Language::English) << "3C"
@@ -120,16 +124,16 @@ void TestChannelTable::flagByteLoadsAsTexts_data() {
 void TestChannelTable::flagByteLoadsAsTexts() {
     QFETCH(int, language);
     QFETCH(QString, flag);
-    QFETCH(QStringList, texts);
-    SetUiLanguage(static_cast<qv::Language>(language));
+    QFETCH(QStringList, shown);
+    texts.SetLanguage(static_cast<qv::Language>(language));
     RadioData data = BlankRadio();
     PutRecord(data.image, 4, SimplexRecord(flag));
-    ChannelTable table(data);
+    ChannelTable table(data, texts);
     table.RefreshAll();
     const QStringList loaded{table.Cell(4, kColPower), table.Cell(4, kColBandwidth),
                              table.Cell(4, kColBusyLock), table.Cell(4, kColReverseBurst),
                              table.Cell(4, kColTalkAround)};
-    QCOMPARE(loaded, texts);
+    QCOMPARE(loaded, shown);
 }
 
 void TestChannelTable::flagByteSavesFromTexts_data() {
@@ -175,10 +179,10 @@ void TestChannelTable::flagByteSavesFromTexts() {
     QFETCH(int, column);
     QFETCH(QString, choice);
     QFETCH(int, savedFlag);
-    SetUiLanguage(static_cast<qv::Language>(language));
+    texts.SetLanguage(static_cast<qv::Language>(language));
     RadioData data = BlankRadio();
     PutRecord(data.image, 7, record);
-    ChannelTable table(data);
+    ChannelTable table(data, texts);
     table.RefreshAll();
     if (column != 0) QVERIFY(table.SetCellAsUser(7, column, choice));
     table.SaveData();
@@ -233,7 +237,7 @@ void TestChannelTable::modeIsDerivedFromTheCells() {
     QFETCH(bool, txLocked);
     RadioData data = BlankRadio();
     PutRecord(data.image, 2, record);
-    ChannelTable table(data);
+    ChannelTable table(data, texts);
     table.RefreshAll();
     QCOMPARE(table.Cell(2, kColMode), mode);
     QCOMPARE(table.Cell(2, kColTxFreq), txFreq);
@@ -250,7 +254,7 @@ void TestChannelTable::emptyRecordLoadsAndSavesAsBlank() {
     PutRecord(data.image, 10, SimplexRecord());
     SetScanFlag(data.image, 10, 1);
     PutBytes(data.image, 0x2000 + 5 * 9, "01 02 03 04 05");
-    ChannelTable table(data);
+    ChannelTable table(data, texts);
     table.RefreshAll();
     QStringList expected(kTableColumns, QString());
     expected[kColNumber] = "9";
@@ -268,7 +272,7 @@ void TestChannelTable::emptyRecordLoadsAndSavesAsBlank() {
 void TestChannelTable::rxOnlyRecordSavesWithoutTransmitSide() {
     RadioData data = BlankRadio();
     PutRecord(data.image, 3, "25 06 60 44 FF FF FF FF 70 06 70 06 28 40 FE FF");
-    ChannelTable table(data);
+    ChannelTable table(data, texts);
     table.RefreshAll();
     table.SaveData();
     QCOMPARE(Hex(data.image, 3 * 16, 13), QStringLiteral("25 06 60 44 FF FF FF FF 70 06 FF FF A8"));
@@ -281,7 +285,7 @@ void TestChannelTable::toneOutsideTheListIsLost() {
         RadioData data = BlankRadio();
         PutRecord(data.image, 1, "25 06 60 44 25 06 60 44 93 06 93 06 28 40 FE FF");
         if (customized) PutBytes(data.image, 0x190 + 2, "93 06");
-        ChannelTable table(data);
+        ChannelTable table(data, texts);
         table.RefreshAll();
         QCOMPARE(table.Cell(1, kColRxTone), customized ? "123 - 69.3Hz" : "None");
         table.SaveData();
@@ -303,7 +307,7 @@ void TestChannelTable::namesAndScanBitsRoundTrip() {
     SetScanFlag(data.image, 9, 1);
     const RadioImage before = data.image;
 
-    ChannelTable table(data);
+    ChannelTable table(data, texts);
     table.RefreshAll();
     for (int i = 0; i < names.size(); ++i) {
         QCOMPARE(table.Cell(i + 1, kColName), names[i]);
@@ -321,7 +325,7 @@ void TestChannelTable::savingTouchesOnlyItsOwnScanBit() {
     PutRecord(data.image, 8, SimplexRecord());
     data.image[0x170] = 0xFF;
     data.image[0x171] = 0x00;
-    ChannelTable table(data);
+    ChannelTable table(data, texts);
     table.RefreshAll();
     QVERIFY(table.SetCellAsUser(8, kColScan, "No"));
     table.SaveData();
@@ -353,11 +357,11 @@ void TestChannelTable::newChannelDefaults_data() {
 void TestChannelTable::newChannelDefaults() {
     QFETCH(int, language);
     QFETCH(QStringList, row);
-    SetUiLanguage(static_cast<qv::Language>(language));
+    texts.SetLanguage(static_cast<qv::Language>(language));
     RadioData data = BlankRadio();
     PutBytes(data.image, 5 * 16 + 12, "00 00 00 77");
     PutBytes(data.image, 0x2000 + 5 * 5, "00 00 00 00 00");
-    ChannelTable table(data);
+    ChannelTable table(data, texts);
     table.RefreshAll();
     table.CommitFrequency(5, kColRxFreq, "446.00625");
     QCOMPARE(table.RowTexts(5), row);
@@ -406,7 +410,7 @@ void TestChannelTable::rxFrequencyRules() {
     QFETCH(QString, tx);
     RadioData data = BlankRadio();
     PutRecord(data.image, 12, record);
-    ChannelTable table(data);
+    ChannelTable table(data, texts);
     table.RefreshAll();
     const QString mode = table.Cell(12, kColMode);
     table.CommitFrequency(12, kColRxFreq, typed);
@@ -420,7 +424,7 @@ void TestChannelTable::emptyRxFrequencyDeletesTheChannel() {
     PutRecord(data.image, 6, "25 06 60 44 75 18 60 44 70 06 23 80 3F 40 FE 55");
     EncodeChannelName(data.image, 6, "GONE");
     SetScanFlag(data.image, 6, 1);
-    ChannelTable table(data);
+    ChannelTable table(data, texts);
     table.RefreshAll();
     QCOMPARE(table.Cell(6, kColMode), QStringLiteral("Repeater"));
     table.CommitFrequency(6, kColRxFreq, "");
@@ -437,7 +441,7 @@ void TestChannelTable::emptyRxFrequencyDeletesTheChannel() {
 void TestChannelTable::txFrequencyRules() {
     RadioData data = BlankRadio();
     PutRecord(data.image, 1, "25 06 60 44 FF FF FF FF 70 06 70 06 28 40 FE FF");  // RX only
-    ChannelTable table(data);
+    ChannelTable table(data, texts);
     table.RefreshAll();
     QVERIFY(table.IsDisplayOnly(1, kColTxFreq));
     QCOMPARE(table.EditorFor(1, kColTxFreq), CellEditor::None);
@@ -500,8 +504,10 @@ void TestChannelTable::frequencyEditorCharacters() {
     QFETCH(QString, typed);
     QFETCH(bool, accepted);
     QFETCH(QString, shown);
-    ScopedUiLocale uiLocale{QLocale(locale)};
-    const std::optional<QString> result = ChannelTable::AcceptedFrequencyText(typed);
+    texts.SetLocale(QLocale(locale));
+    RadioData data = BlankRadio();
+    const ChannelTable table(data, texts);
+    const std::optional<QString> result = table.AcceptedFrequencyText(typed);
     QCOMPARE(result.has_value(), accepted);
     if (accepted) QCOMPARE(*result, shown);
 }
@@ -510,7 +516,7 @@ void TestChannelTable::rxToneFollowsOnSimplexRowsOnly() {
     RadioData data = BlankRadio();
     PutRecord(data.image, 1, SimplexRecord());
     PutRecord(data.image, 2, "25 06 60 44 75 18 60 44 FF FF FF FF 28 40 FE FF");
-    ChannelTable table(data);
+    ChannelTable table(data, texts);
     table.RefreshAll();
     const QString tone = table.ToneDisplayList().at(1);
     QCOMPARE(tone, QStringLiteral("1 - 67.0Hz"));
@@ -526,7 +532,7 @@ void TestChannelTable::rxToneFollowsOnSimplexRowsOnly() {
 void TestChannelTable::unchangedOrEmptyChoiceChangesNothing() {
     RadioData data = BlankRadio();
     PutRecord(data.image, 1, SimplexRecord("02"));  // busy lock "Carrier", not a list entry
-    ChannelTable table(data);
+    ChannelTable table(data, texts);
     table.RefreshAll();
     QSignalSpy changes(&table, &ChannelTable::dataChanged);
     table.CommitChoice(1, kColScan, "Yes", "Yes");
@@ -539,13 +545,12 @@ void TestChannelTable::unchangedOrEmptyChoiceChangesNothing() {
 }
 
 void TestChannelTable::busyLockCtcssDcsInChinese() {
-    EnglishAfterwards restore;
-    SetUiLanguage(Language::Chinese);
+    texts.SetLanguage(Language::Chinese);
     RadioData data = BlankRadio();
     PutRecord(data.image, 1, SimplexRecord("00"));
-    ChannelTable table(data);
+    ChannelTable table(data, texts);
     table.RefreshAll();
-    QCOMPARE(ChannelTable::OptionList(kColBusyLock), (QStringList{"关", "载波", "亚音"}));
+    QCOMPARE(table.OptionList(kColBusyLock), (QStringList{"关", "载波", "亚音"}));
     QVERIFY(table.SetCellAsUser(1, kColBusyLock, "亚音"));
     table.SaveData();
     QCOMPARE(int(data.image.at(1, 12) & 0x03), 1);
@@ -579,7 +584,7 @@ void TestChannelTable::enterMovesToTheNextEditableColumn() {
     QFETCH(int, to);
     RadioData data = BlankRadio();
     PutRecord(data.image, 4, record);
-    ChannelTable table(data);
+    ChannelTable table(data, texts);
     table.RefreshAll();
     QCOMPARE(table.NextColumnAfterChoice(4, from, [&](int c) { return c == hiddenColumn; }), to);
 }
@@ -588,7 +593,7 @@ void TestChannelTable::redirectionAndEditors() {
     RadioData data = BlankRadio();
     PutRecord(data.image, 1, SimplexRecord());
     PutRecord(data.image, 2, "25 06 60 44 FF FF FF FF FF FF FF FF 28 40 FE FF");
-    ChannelTable table(data);
+    ChannelTable table(data, texts);
     table.RefreshAll();
     // An empty row sends every cell to its RX frequency; a row without TX frequency sends its
     // TX tone to the TX frequency.
@@ -613,11 +618,10 @@ void TestChannelTable::redirectionAndEditors() {
 }
 
 void TestChannelTable::emptyRowModeFollowsLanguageSwitch() {
-    EnglishAfterwards restore;
     RadioData data = BlankRadio();
-    ChannelTable table(data);
+    ChannelTable table(data, texts);
     table.RefreshAll();
-    SetUiLanguage(Language::Chinese);
+    texts.SetLanguage(Language::Chinese);
     table.RefreshAll();
     QCOMPARE(table.Cell(1, kColMode), QStringLiteral("单工"));
     table.CommitFrequency(1, kColRxFreq, "446.00625");
@@ -628,7 +632,7 @@ void TestChannelTable::emptyRowModeFollowsLanguageSwitch() {
 void TestChannelTable::setCellAsUserFollowsTheEditorRules() {
     RadioData data = BlankRadio();
     PutRecord(data.image, 1, "25 06 60 44 75 18 60 44 FF FF FF FF 28 40 FE FF");
-    ChannelTable table(data);
+    ChannelTable table(data, texts);
     table.RefreshAll();
     // An empty row takes its RX frequency first.
     QVERIFY(!table.SetCellAsUser(2, kColName, "X"));
@@ -657,7 +661,7 @@ void TestChannelTable::setCellAsUserFollowsTheEditorRules() {
 void TestChannelTable::typedValuesFollowTheSameRules() {
     RadioData data = BlankRadio();
     PutRecord(data.image, 1, "25 06 60 44 25 06 60 44 FF FF FF FF 28 40 FE FF");  // Simplex
-    ChannelTable table(data);
+    ChannelTable table(data, texts);
     table.RefreshAll();
     QSignalSpy edits(&table, &ChannelTable::edited);
     // An empty row takes its RX frequency first, which makes a channel with the defaults.
@@ -698,7 +702,7 @@ void TestChannelTable::typedValuesFollowTheSameRules() {
 void TestChannelTable::loadAsksForTheFirstCell() {
     RadioData data = BlankRadio();
     PutRecord(data.image, 1, SimplexRecord());
-    ChannelTable table(data);
+    ChannelTable table(data, texts);
     QSignalSpy requests(&table, &ChannelTable::currentCellRequested);
     table.RefreshAll();
     QCOMPARE(requests.count(), 1);

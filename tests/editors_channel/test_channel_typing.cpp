@@ -13,6 +13,7 @@
 #include "editors/channel/channel_texts.h"
 #include "editors/channel/frm_channel.h"
 #include "support/test_context.h"
+#include "support/ui_texts.h"
 
 using namespace qv;
 using namespace qv::channel;
@@ -80,6 +81,7 @@ void TestChannelTyping::init() {
 
 void TestChannelTyping::cleanup() {
     window_.reset();
+    services_.texts = UiTexts();  // a test that chose a locale leaves "." for the next
 }
 
 void TestChannelTyping::typedKeyIsTheFrequencysFirstCharacter_data() {
@@ -117,7 +119,7 @@ void TestChannelTyping::typedKeyIsTheFrequencysFirstCharacter() {
     QFETCH(QString, shown);
     QFETCH(QString, rxBytes);
     QFETCH(QString, txBytes);
-    ScopedUiLocale uiLocale{QLocale(locale)};
+    services_.texts.SetLocale(QLocale(locale));
     window_->RefreshAll();
     ArrowTo(row, column);
     Type("4");
@@ -128,7 +130,7 @@ void TestChannelTyping::typedKeyIsTheFrequencysFirstCharacter() {
     QCOMPARE(FrequencyEditor()->currentText(), shown);
     Press(Qt::Key_Return);
     QVERIFY(!FrequencyEditor());
-    QCOMPARE(Shown(row, column), FormatFixed(446.1, 5));
+    QCOMPARE(Shown(row, column), FormatFixed(446.1, 5, services_.texts.locale()));
     window_->SaveData();
     QCOMPARE(Hex(data_.image, 16 * row, 4), rxBytes);
     QCOMPARE(Hex(data_.image, 16 * row + 4, 4), txBytes);

@@ -107,7 +107,6 @@ void TestChannelWindow::Recreate() {
 void TestChannelWindow::cleanup() {
     window_.reset();
     services_.reset();
-    SetUiLanguage(Language::English);
 }
 
 void TestChannelWindow::showsTheTableWithItsNamesAndColours() {
@@ -360,7 +359,7 @@ void TestChannelWindow::saveDataAndClosingCommitTheOpenEditor() {
 }
 
 void TestChannelWindow::languageSwitchRebuildsTheTexts() {
-    SetUiLanguage(Language::Chinese);
+    services_->context.SetLanguage(Language::Chinese);
     window_->RefreshAll();
     QCOMPARE(window_->windowTitle(), QStringLiteral("信道"));
     QCOMPARE(window_->findChild<QLabel*>("lblTitle_0")->text(), QStringLiteral("信道"));

@@ -27,21 +27,25 @@ namespace qv::test {
 // What every settings window test works on: radio data, all zero until a test stores bytes, and
 // the editor's window opened on it as a user opens it (shown and active, so its controls get and
 // lose the focus). The window lives until the next OpenWindow or CloseWindow, which the test
-// class's cleanup() calls.
+// class's cleanup() calls; it also puts the language back to English.
 template <typename Window>
 class SettingsWindowFixture {
 protected:
     Window* OpenWindow() {
-        window_ = std::make_unique<Window>(data_);
+        window_ = std::make_unique<Window>(data_, texts_);
         window_->show();
         QApplication::setActiveWindow(window_.get());
         if (!QTest::qWaitForWindowActive(window_.get()))
             QTest::qFail("the window did not become active", __FILE__, __LINE__);
         return window_.get();
     }
-    void CloseWindow() { window_.reset(); }
+    void CloseWindow() {
+        window_.reset();
+        texts_ = UiTexts();
+    }
 
     RadioData data_;
+    UiTexts texts_;  // what the windows and models of a test speak: English and "." unless switched
     std::unique_ptr<Window> window_;
 };
 
@@ -147,10 +151,5 @@ inline void ClickButton(QWidget* window, const char* name) {
     QVERIFY2(button, name);
     QTest::mouseClick(button, Qt::LeftButton);
 }
-
-// Puts the UI language back to English when a test ends, whatever happened in it.
-struct EnglishAfterwards {
-    ~EnglishAfterwards() { SetUiLanguage(Language::English); }
-};
 
 }  // namespace qv::test

@@ -192,11 +192,10 @@ private slots:
     }
 
     void chineseAfterALanguageSwitch() {
-        EnglishAfterwards english;
         PutBytes(data_.image, kBase, Seven({1, 0, 0x10, 0x21, 0x24, 3, 4}));
         const RadioImage before = data_.image;
         auto* window = OpenWindow();
-        SetUiLanguage(Language::Chinese);
+        texts_.SetLanguage(Language::Chinese);
         window->RefreshAll();
         QCOMPARE(window->windowTitle(), QString("音频设置"));
         VerifyShown(
@@ -211,11 +210,10 @@ private slots:
     }
 
     void describesTheSettingsInWords() {
-        EnglishAfterwards english;
         PutBytes(data_.image, kBase, Seven({2, 0, 0x31, 0x12, 0x09, 6, 9}));
         AudioSettingsModel model(data_.image);
         QStringList lines;
-        for (const SettingText& t : model.Describe()) lines << t.caption + ": " + t.value;
+        for (const SettingText& t : model.Describe(texts_)) lines << t.caption + ": " + t.value;
         QCOMPARE(lines,
                  (QStringList{"Microphone Gain: Medium", "Accessory Microphone Gain: High",
                               "VOX Level: Medium", "iVOX Level: Medium", "VOX delay (Sec): 1.5",

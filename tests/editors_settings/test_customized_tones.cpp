@@ -7,6 +7,7 @@
 #include "editors/customized/customized_tone_model.h"
 #include "editors/customized/frm_customized_signal.h"
 #include "settings_test_support.h"
+#include "support/ui_texts.h"
 
 using namespace qv;
 using namespace qv::test;
@@ -78,7 +79,7 @@ private slots:
         PutBytes(data_.image, address, stored);
         const bool dcs = address >= kCustomDcsAddress;
         const int slot = (address - (dcs ? kCustomDcsAddress : kCustomCtcssAddress)) / 2;
-        const CustomizedTones tones = CustomizedToneModel(data_.image).Load();
+        const CustomizedTones tones = CustomizedToneModel(data_.image).Load(texts_);
         QCOMPARE(dcs ? tones.dcs[slot] : tones.ctcss[slot], shown);
 
         OpenWindow();
@@ -227,7 +228,7 @@ private slots:
         QFETCH(QString, saved);
         QFETCH(QString, result);
         QCOMPARE(dcs ? CustomizedToneModel::DcsAfterEdit(text, saved)
-                     : CustomizedToneModel::CtcssAfterEdit(text, saved),
+                     : CustomizedToneModel::CtcssAfterEdit(text, saved, texts_.locale()),
                  result);
     }
 
@@ -282,7 +283,7 @@ private slots:
         window_->SaveData();
         QCOMPARE(Hex(data_.image, CtcssAddress(0), 2), QString("05 10"));
         QCOMPARE(Hex(data_.image, DcsAddress(2), 2), QString("89 80"));
-        const QStringList toneList = BuildToneList(data_.image);
+        const QStringList toneList = BuildToneList(data_.image, qv::test::kEnglish);
         QVERIFY(toneList.contains("122 - 100.5Hz"));
         QVERIFY(toneList.contains("213 - D089N"));
     }
@@ -338,7 +339,7 @@ private slots:
             }
             const RadioImage before = image;
             CustomizedToneModel model(image);
-            model.Save(model.Load());
+            model.Save(model.Load(texts_), texts_);
             QCOMPARE(ByteChanges(before, image), QStringList());
             if (i % 20 == 0) {  // and through the window
                 data_.image = before;
@@ -350,7 +351,6 @@ private slots:
     }
 
     void captionsInBothLanguages() {
-        EnglishAfterwards english;
         OpenWindow();
         QCOMPARE(window_->objectName(), QString("FrmCustomizedSignal"));
         QCOMPARE(window_->windowTitle(), QString("Customized CTCSS/DCS"));
@@ -361,7 +361,7 @@ private slots:
             {"lblTitle_0=Customized CTCSS/DCS", "LblQT_0=122 - Customized CTCSS 1 [Hz]",
              "LblQT_5=127 - Customized CTCSS 6 [Hz]", "LblDQT_0=211 - Customized DCS 1 [OCT]",
              "LblDQT_5=216 - Customized DCS 6 [OCT]"});
-        SetUiLanguage(Language::Chinese);
+        texts_.SetLanguage(Language::Chinese);
         window_->RefreshAll();
         QCOMPARE(window_->windowTitle(), QString("自定义亚音"));
         VerifyShown(window_.get(), {"lblTitle_0=自定义亚音", "LblQT_0=122 - 自定义模拟亚音 1 [Hz]",

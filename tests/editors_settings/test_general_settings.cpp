@@ -191,11 +191,10 @@ private slots:
     }
 
     void chineseAfterALanguageSwitch() {
-        EnglishAfterwards english;
         PutBytes(data_.image, kBase, Six({0x10, 0, 4, 16, 4, 9}));
         const RadioImage before = data_.image;
         auto* window = OpenWindow();
-        SetUiLanguage(Language::Chinese);
+        texts_.SetLanguage(Language::Chinese);
         window->RefreshAll();
         QCOMPARE(window->windowTitle(), QString("整机设置"));
         VerifyShown(window, {"lblTitle_0=整机设置", "Frame2.enabled=yes", "Combo1_16=关",
@@ -247,7 +246,7 @@ private slots:
 
     void okClosesItsSubWindow() {
         QMdiArea area;
-        auto* window = new FrmSetting(data_, nullptr);
+        auto* window = new FrmSetting(data_, texts_, nullptr);
         QPointer<QMdiSubWindow> sub = area.addSubWindow(window);
         area.show();
         sub->show();
@@ -259,20 +258,19 @@ private slots:
     }
 
     void describesTheSettingsInWords() {
-        EnglishAfterwards english;
         PutBytes(data_.image, kBase, Six({0x02, 2, 3, 3, 4, 9}));
         GeneralSettingsModel model(data_.image);
-        const SettingTexts texts = model.Describe();
+        const SettingTexts english = model.Describe(texts_);
         QStringList lines;
-        for (const SettingText& t : texts) lines << t.caption + ": " + t.value;
+        for (const SettingText& t : english) lines << t.caption + ": " + t.value;
         QCOMPARE(
             lines,
             (QStringList{"Enable Restore Factory Default Settings: Off", "Battery Save: On",
                          "Enable Radio to Radio Cloning: Off", "Transmit Timeout Timer(Sec): 120",
                          "Squelch Level: 3", "Scan Mode: Priority", "Priority Channel: CH 4",
                          "Scan Resume Time 1 (Sec): 5", "Scan Resume Time 2 (Sec): 10"}));
-        SetUiLanguage(Language::Chinese);
-        const SettingTexts chinese = model.Describe();
+        texts_.SetLanguage(Language::Chinese);
+        const SettingTexts chinese = model.Describe(texts_);
         QCOMPARE(chinese[1].caption + ": " + chinese[1].value, QString("省电功能: 开"));
         QCOMPARE(chinese[6].caption + ": " + chinese[6].value, QString("优先信道: 信道 4"));
     }

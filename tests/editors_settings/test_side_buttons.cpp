@@ -146,12 +146,11 @@ private slots:
     }
 
     void chineseAfterALanguageSwitch() {
-        EnglishAfterwards english;
         data_.image[0x18D] = 0x71;
         data_.image[0x18E] = 0x64;
         const RadioImage before = data_.image;
         auto* window = OpenWindow();
-        SetUiLanguage(Language::Chinese);
+        texts_.SetLanguage(Language::Chinese);
         window->RefreshAll();
         QCOMPARE(window->windowTitle(), QString("侧键功能设置"));
         VerifyShown(window, {"lblTitle_0=侧键功能设置", "CboKey_0=扫描/信道暂时删除", "CboKey_1=无",
@@ -166,7 +165,7 @@ private slots:
         data_.image[0x18D] = 0x21;
         data_.image[0x18E] = 0x00;
         QStringList lines;
-        for (const SettingText& t : SideButtonModel(data_.image).Describe()) {
+        for (const SettingText& t : SideButtonModel(data_.image).Describe(texts_)) {
             lines << t.caption + ": " + t.value;
         }
         QCOMPARE(lines, (QStringList{"Side Button P1 Short Press: Scan + Temporary Delete",

@@ -40,8 +40,6 @@ class TestLinkDialogs : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() { SetUiLanguage(Language::English); }
-    void cleanup() { SetUiLanguage(Language::English); }
 
     void cloneDialogTexts_data() {
         QTest::addColumn<int>("language");
@@ -77,7 +75,7 @@ private slots:
         RadioData data;
         test::TestContext services;
         FrmClone dialog(data, services.context);
-        SetUiLanguage(static_cast<qv::Language>(language));
+        services.context.SetLanguage(static_cast<qv::Language>(language));
         dialog.setProperty("CloneMode", mode);
         dialog.show();
         QCOMPARE(dialog.objectName(), QString("frmClone"));
@@ -123,9 +121,9 @@ private slots:
         QFETCH(int, port);
         QFETCH(int, language);
         QFETCH(QString, text);
-        const ScopedUiLanguage scopedLanguage{static_cast<qv::Language>(language)};
         RadioIniFolder ini("[Ports]\nCOM1=/nonexistent/ttyQV\n");
         test::TestContext services(ini.dir.path());
+        services.context.SetLanguage(static_cast<qv::Language>(language));
         ScriptedPrompts& prompts = services.prompts;
         services.context.SetComPort(port);
         RadioData data;
@@ -230,7 +228,7 @@ private slots:
     void portDialogTexts() {
         QFETCH(int, language);
         test::TestContext services;
-        SetUiLanguage(static_cast<qv::Language>(language));
+        services.context.SetLanguage(static_cast<qv::Language>(language));
         FrmComPort dialog(services.context);
         dialog.show();
         QTEST(dialog.windowTitle(), "title");

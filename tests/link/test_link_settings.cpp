@@ -214,7 +214,8 @@ private slots:
     }
 
     void openingAMissingDeviceGivesThePlatformsDescription() {
-        SerialLink link;
+        const UiTexts english;
+        SerialLink link(english);
         QVERIFY(!link.Open("/nonexistent/ttyQV", CloneLineSettings(), kCloneReceiveBufferBytes));
         QVERIFY(!link.IsOpen());
         QVERIFY(link.ErrorText().contains("No such file or directory"));

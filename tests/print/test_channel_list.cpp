@@ -68,15 +68,16 @@ void TestChannelList::contentInEachLanguage() {
     QFETCH(int, language);
     QFETCH(QStringList, heads);
     QFETCH(QStringList, sections);
-    const qv::ScopedUiLanguage scoped{static_cast<qv::Language>(language)};
+    const qv::UiTexts texts(static_cast<qv::Language>(language));
     const qv::RadioData data = Template();
-    const qv::ChannelListContent content = qv::DescribeChannelList(data, "plan.tw", kDate);
+    const qv::ChannelListContent content = qv::DescribeChannelList(data, "plan.tw", kDate, texts);
     QCOMPARE((QStringList{content.title, content.fileLine, content.dateLine}), heads);
     QStringList expectedHeaders;
-    for (int column : {0, 1, 3, 4, 5, 6, 9}) expectedHeaders << qv::channel::HeaderText(column);
+    for (int column : {0, 1, 3, 4, 5, 6, 9})
+        expectedHeaders << qv::channel::HeaderText(column, texts);
     QCOMPARE(content.headers, expectedHeaders);
     QCOMPARE(int(content.channels.size()), 16);
-    const QString none = qv::UiText("Tone", "None");
+    const QString none = texts.UiText("Tone", "None");
     const QString yes = language == int(qv::Language::Chinese) ? "是" : "Yes";
     QCOMPARE(content.channels[0],
              (QStringList{"1", "", "446.00625", none, "446.00625", none, yes}));
@@ -95,12 +96,13 @@ void TestChannelList::contentInEachLanguage() {
 
 void TestChannelList::channelNamesStayText() {
     qv::RadioData data = Template();
-    qv::ChannelTable table(data);
+    const qv::UiTexts english;
+    qv::ChannelTable table(data, english);
     table.RefreshAll();
     QVERIFY(table.SetCellAsUser(2, 1, "<B>&1"));
     table.SaveData();
     const auto document =
-        qv::BuildChannelListDocument(qv::DescribeChannelList(data, "<i>.tw", kDate));
+        qv::BuildChannelListDocument(qv::DescribeChannelList(data, "<i>.tw", kDate, english));
     const QString text = document->toPlainText();
     QVERIFY2(text.contains("<B>&1"), qPrintable(text));
     QVERIFY(text.contains("File: <i>.tw"));
@@ -125,16 +127,16 @@ void TestChannelList::pdfIsOneA4PageThatReadsBack() {
     QFETCH(int, language);
     QFETCH(QStringList, words);
     if (!qv::test::HavePdfToText()) QSKIP("pdftotext (poppler-utils) is not installed");
-    const qv::ScopedUiLanguage scoped{static_cast<qv::Language>(language)};
+    const qv::UiTexts texts(static_cast<qv::Language>(language));
     QTemporaryDir dir;
     // Digits after letters come back too, whichever font drew them.
     qv::RadioData data = Template();
-    qv::ChannelTable table(data);
+    qv::ChannelTable table(data, texts);
     table.RefreshAll();
     QVERIFY(table.SetCellAsUser(1, 1, "HILL3"));
     table.SaveData();
     words << "HILL3";
-    const QByteArray pdf = qv::ChannelListPdf(data, "plan.tw", kDate);
+    const QByteArray pdf = qv::ChannelListPdf(data, "plan.tw", kDate, texts);
     QVERIFY(pdf.startsWith("%PDF-"));
     const QString path = WritePdf(dir, pdf);
     QCOMPARE(qv::test::PdfPageCount(path), 1);
@@ -149,7 +151,8 @@ void TestChannelList::pdfIsOneA4PageThatReadsBack() {
 
 void TestChannelList::aLongerPageIsShrunkOntoOne() {
     if (!qv::test::HavePdfToText()) QSKIP("pdfinfo (poppler-utils) is not installed");
-    qv::ChannelListContent content = qv::DescribeChannelList(Template(), "plan.tw", kDate);
+    qv::ChannelListContent content =
+        qv::DescribeChannelList(Template(), "plan.tw", kDate, qv::UiTexts());
     for (int i = 0; i < 6; ++i)
         content.channels.insert(content.channels.end(), content.channels.begin(),
                                 content.channels.begin() + 16);

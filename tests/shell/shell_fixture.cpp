@@ -22,13 +22,11 @@ ShellFixture::ShellFixture(const QString& storedLanguage, const QString& iniSetu
     ini.write(
         ("[Setup]\n" + iniSetup + "[Ports]\nCOM1=" + dir.filePath("no-such-port") + "\n").toUtf8());
     ini.close();
-    SetUiLanguage(Language::English);
     window = std::make_unique<MainWindow>(services.context);
 }
 
 ShellFixture::~ShellFixture() {
     window.reset();
-    SetUiLanguage(Language::English);
 }
 
 QString ShellFixture::StoredLanguage() const {

@@ -43,7 +43,7 @@ QTableView* Grid(qv::MainWindow& window) {
 QString DataFile(const ShellFixture& shell, const QString& fileName, const QString& name = {}) {
     qv::RadioData data;
     qv::LoadFile(shell.Folder() + "/default.tw", data);
-    qv::ChannelTable table(data);
+    qv::ChannelTable table(data, shell.services.texts);
     table.RefreshAll();
     if (!name.isEmpty()) table.SetCellAsUser(1, 1, name);
     table.SaveData();
@@ -449,13 +449,17 @@ void TestDesktop::exportPdfWritesThePageOrSaysWhyNot() {
         QCOMPARE(qv::test::PdfPageCount(pdf), 1);
     }
 
-    // A folder that does not exist: the reason, and nothing written.
+    // A folder that does not exist: the save failure's words, the file and the reason, and
+    // nothing written.
     const QString bad = shell.Folder() + "/no/such/folder/list.pdf";
     shell.prompts.saveNames = {bad};
     window.MainBar_ToolClick("miChinese");
     window.MainBar_ToolClick("miExportPdf");
     QCOMPARE(shell.prompts.messages.size(), std::size_t(1));
-    QVERIFY(shell.prompts.messages[0].text.startsWith(bad + "\n"));
+    const QStringList lines = shell.prompts.messages[0].text.split('\n');
+    QCOMPARE(lines.value(0), QString("文件保存失败。"));
+    QCOMPARE(lines.value(1), QDir::toNativeSeparators(bad));
+    QVERIFY(!lines.value(3).isEmpty());
     QCOMPARE(shell.prompts.messages[0].icon, qv::PromptIcon::Exclamation);
     QVERIFY(!QFile::exists(bad));
     // Cancel writes nothing and says nothing.

@@ -52,7 +52,7 @@ void TestFileCommands::newAsksAndCancelIsTheDefault() {
     QCOMPARE(asked.defaultButton, PromptAnswer::Cancel);
     QCOMPARE(Channels(window).Cell(1, 3), QString("450.00000"));
 
-    qv::SetUiLanguage(qv::Language::Chinese);
+    shell.services.context.SetLanguage(qv::Language::Chinese);
     window.MainBar_ToolClick("miNew");
     QCOMPARE(shell.prompts.messages.back().text, QString("所有数据将被清空。"));
     QCOMPARE(shell.prompts.messages.back().title, QString("警告!"));
@@ -354,7 +354,6 @@ void TestFileCommands::replacingTheDataClearsTheChannelUndoHistory() {
     window.SwitchLanguage(qv::Language::Chinese);
     QCOMPARE(history.count(), 0);
     QCOMPARE(Channels(window).Cell(1, 3), QString("450.00000"));  // the edit itself stays
-    qv::SetUiLanguage(qv::Language::English);
 }
 
 #include "test_file_commands.moc"

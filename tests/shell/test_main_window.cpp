@@ -98,7 +98,7 @@ void TestMainWindow::startUpLanguage() {
     QFETCH(QString, storedAtExit);
     QFETCH(bool, overflowShown);
     ShellFixture shell(stored);
-    QCOMPARE(int(qv::UiLanguage()), language);
+    QCOMPARE(int(shell.services.texts.language()), language);
     QCOMPARE(!shell.prompts.messages.empty(), overflowShown);
     if (overflowShown) QCOMPARE(shell.prompts.messages[0].text, QString("Overflow"));
     const QString channels = shell.Window().TreeView()->Node("Item10")->text(0);
@@ -223,7 +223,7 @@ void TestMainWindow::languageSwitchKeepsEnteredValues() {
     QTreeWidgetItem* selected = window.TreeView()->Tree0()->currentItem();
 
     window.MainBar_ToolClick("miChinese");
-    QCOMPARE(int(qv::UiLanguage()), 1);
+    QCOMPARE(int(shell.services.texts.language()), 1);
     QCOMPARE(squelch->currentIndex(), 8);
     QCOMPARE(timeout->currentText(), QString("关"));
     QCOMPARE(window.EditorOf(Editor::Setting)->windowTitle(), QString("整机设置"));

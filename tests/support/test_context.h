@@ -13,11 +13,12 @@ namespace qv::test {
 class TestContext {
 public:
     explicit TestContext(const QString& appFolder = QString())
-        : context(appFolder, prompts, portProbe,
+        : context(appFolder, texts, prompts, portProbe,
                   [this](const QString& url) { openedUrls << url; }) {}
     TestContext(const TestContext&) = delete;
     TestContext& operator=(const TestContext&) = delete;
 
+    UiTexts texts;  // English, "." as decimal separator, until a test says otherwise
     ScriptedPrompts prompts;
     ScriptedPortProbe portProbe;
     QStringList openedUrls;

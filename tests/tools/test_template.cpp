@@ -8,6 +8,7 @@
 #include "codecs/tone.h"
 #include "data/data_file.h"
 #include "startup_template.h"
+#include "support/ui_texts.h"
 
 class TestTemplate : public QObject {
     Q_OBJECT
@@ -32,10 +33,10 @@ void TestTemplate::channelsOneToEightArePmr446() {
     const qv::RadioImage image = qv::BuildStartupTemplate();
     for (int n = 1; n <= 8; ++n) {
         const QString mhz = QString::number(446.00625 + (n - 1) * 0.0125, 'f', 5);
-        QCOMPARE(qv::DecodeFrequency(image, qv::FrequencyField::Rx, n), mhz);
-        QCOMPARE(qv::DecodeFrequency(image, qv::FrequencyField::Tx, n), mhz);
-        QCOMPARE(qv::DecodeTone(image, 8, n), QString("None"));
-        QCOMPARE(qv::DecodeTone(image, 10, n), QString("None"));
+        QCOMPARE(qv::DecodeFrequency(image, qv::FrequencyField::Rx, n, qv::test::kDotLocale), mhz);
+        QCOMPARE(qv::DecodeFrequency(image, qv::FrequencyField::Tx, n, qv::test::kDotLocale), mhz);
+        QCOMPARE(qv::DecodeTone(image, 8, n, qv::test::kEnglish), QString("None"));
+        QCOMPARE(qv::DecodeTone(image, 10, n, qv::test::kEnglish), QString("None"));
         QCOMPARE(int(image.at(n, 12)), 0x28);
         QCOMPARE(int(image.at(n, 13)), 0x40);
         QCOMPARE(int(image.at(n, 14)), 0xFE);
@@ -43,7 +44,8 @@ void TestTemplate::channelsOneToEightArePmr446() {
         QCOMPARE(qv::GetScanFlag(image, n), 1);
         for (int i = 0; i < 5; ++i) QCOMPARE(int(image[0x2000 + 5 * n + i]), 0xFF);
     }
-    QCOMPARE(qv::DecodeFrequency(image, qv::FrequencyField::Rx, 8), QString("446.09375"));
+    QCOMPARE(qv::DecodeFrequency(image, qv::FrequencyField::Rx, 8, qv::test::kDotLocale),
+             QString("446.09375"));
 }
 
 void TestTemplate::channelsNineToSixteenAreEmpty() {

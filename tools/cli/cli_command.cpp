@@ -88,7 +88,7 @@ std::optional<int> ParseArguments(QCommandLineParser& parser, const QStringList&
 bool LoadImage(const QString& path, RadioData& data) {
     const LoadStatus status = LoadFile(path, data);
     if (status == LoadStatus::Ok) return true;
-    Fail(QStringLiteral("%1: %2").arg(path, LoadFailureText()));
+    Fail(QStringLiteral("%1: %2").arg(path, LoadFailureText(UiTexts())));
     return false;
 }
 

@@ -24,9 +24,9 @@ int RunExportPdf(const QStringList& args) {
     }
     RadioData data;
     if (!LoadImage(plain[0], data)) return 1;
-    const ScopedUiLanguage pageLanguage(lang == "zh" ? Language::Chinese : Language::English);
+    const UiTexts texts(lang == "zh" ? Language::Chinese : Language::English);
     const QByteArray pdf =
-        ChannelListPdf(data, QFileInfo(plain[0]).fileName(), QDate::currentDate());
+        ChannelListPdf(data, QFileInfo(plain[0]).fileName(), QDate::currentDate(), texts);
     if (pdf.isEmpty()) return Fail(QStringLiteral("%1: the PDF could not be made").arg(plain[1]));
     return WriteOutput(plain[1], pdf) ? 0 : 1;
 }

@@ -32,13 +32,13 @@ QString PrintableName(const QString& name) {
     return printable;
 }
 
-void PrintChannels(QTextStream& out, RadioData& data) {
-    ChannelTable table(data);
+void PrintChannels(QTextStream& out, RadioData& data, const UiTexts& texts) {
+    ChannelTable table(data, texts);
     table.RefreshAll();
     std::vector<QStringList> rows;
     QStringList header;
     for (int column = 0; column < channel::kTableColumns; ++column) {
-        header << channel::HeaderText(column);
+        header << channel::HeaderText(column, texts);
     }
     rows.push_back(header);
     for (int row = 1; row < channel::kTableRows; ++row) {
@@ -84,12 +84,17 @@ int RunInfo(const QStringList& args) {
     RadioData data;
     if (!LoadImage(parser.positionalArguments()[0], data)) return 1;
     QTextStream out(stdout);
-    PrintChannels(out, data);
-    PrintSection(out, GeneralSettingsModel::TitleText(),
-                 GeneralSettingsModel(data.image).Describe());
-    PrintSection(out, AudioSettingsModel::TitleText(), AudioSettingsModel(data.image).Describe());
-    PrintSection(out, SideButtonModel::TitleText(), SideButtonModel(data.image).Describe());
-    PrintSection(out, CustomizedToneModel::TitleText(), CustomizedToneModel(data.image).Describe());
+    // English words and "." as decimal separator, so scripts can read what is printed.
+    const UiTexts texts;
+    PrintChannels(out, data, texts);
+    PrintSection(out, GeneralSettingsModel::TitleText(texts),
+                 GeneralSettingsModel(data.image).Describe(texts));
+    PrintSection(out, AudioSettingsModel::TitleText(texts),
+                 AudioSettingsModel(data.image).Describe(texts));
+    PrintSection(out, SideButtonModel::TitleText(texts),
+                 SideButtonModel(data.image).Describe(texts));
+    PrintSection(out, CustomizedToneModel::TitleText(texts),
+                 CustomizedToneModel(data.image).Describe(texts));
     return 0;
 }
 

@@ -136,7 +136,7 @@ int main(int argc, char* argv[]) {
                                   ? parser.value(image)
                                   : QDir(app.applicationDirPath()).filePath("default.tw");
     if (qv::LoadFile(imagePath, data) != qv::LoadStatus::Ok) {
-        return Fail(QStringLiteral("%1: %2").arg(imagePath, qv::LoadFailureText()));
+        return Fail(QStringLiteral("%1: %2").arg(imagePath, qv::LoadFailureText(qv::UiTexts())));
     }
 
     qv::sim::Misbehaviour misbehaviour;

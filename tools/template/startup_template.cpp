@@ -56,8 +56,8 @@ const SettingByte kSettings[] = {
 void AddPmrChannel(RadioImage& image, int channel) {
     // Frequencies are written with "." whatever the user's locale is.
     const QString mhz = QString::number(kFirstPmrMHz + (channel - 1) * kPmrSpacingMHz, 'f', 5);
-    EncodeFrequency(image, FrequencyField::Rx, channel, mhz);
-    EncodeFrequency(image, FrequencyField::Tx, channel, mhz);
+    EncodeFrequency(image, FrequencyField::Rx, channel, mhz, QLocale::c());
+    EncodeFrequency(image, FrequencyField::Tx, channel, mhz, QLocale::c());
     image.at(channel, 8) = image.at(channel, 9) = 0xFF;    // RX tone: none
     image.at(channel, 10) = image.at(channel, 11) = 0xFF;  // TX tone: none
     image.at(channel, 12) = kNewChannelFlags;

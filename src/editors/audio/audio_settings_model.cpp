@@ -83,13 +83,13 @@ void AudioSettingsModel::Save(const AudioSettings& s) {
     }
 }
 
-QStringList AudioSettingsModel::GainEntries() {
-    return {UiText("SettingsWords", "High"), UiText("SettingsWords", "Medium"),
-            UiText("SettingsWords", "Low")};
+QStringList AudioSettingsModel::GainEntries(const UiTexts& texts) {
+    return {texts.UiText("SettingsWords", "High"), texts.UiText("SettingsWords", "Medium"),
+            texts.UiText("SettingsWords", "Low")};
 }
 
-QStringList AudioSettingsModel::VoxLevelEntries() {
-    return QStringList{OffText()} + GainEntries();
+QStringList AudioSettingsModel::VoxLevelEntries(const UiTexts& texts) {
+    return QStringList{texts.Off()} + GainEntries(texts);
 }
 
 QStringList AudioSettingsModel::VoxDelayEntries() {
@@ -97,8 +97,8 @@ QStringList AudioSettingsModel::VoxDelayEntries() {
             QStringLiteral("2.0"), QStringLiteral("3.0")};
 }
 
-QStringList AudioSettingsModel::AnnunciationEntries() {
-    return {OffText(), UiText("AudioSettings", "English")};
+QStringList AudioSettingsModel::AnnunciationEntries(const UiTexts& texts) {
+    return {texts.Off(), texts.UiText("AudioSettings", "English")};
 }
 
 QStringList AudioSettingsModel::RepeaterBurstToneEntries() {
@@ -106,85 +106,87 @@ QStringList AudioSettingsModel::RepeaterBurstToneEntries() {
             QStringLiteral("2100Hz")};
 }
 
-QStringList AudioSettingsModel::EmergencyChannelEntries() {
-    return {UiText("AudioSettings", "Current CH"), UiText("AudioSettings", "PRI CH"),
-            UiText("AudioSettings", "Select CH")};
+QStringList AudioSettingsModel::EmergencyChannelEntries(const UiTexts& texts) {
+    return {texts.UiText("AudioSettings", "Current CH"), texts.UiText("AudioSettings", "PRI CH"),
+            texts.UiText("AudioSettings", "Select CH")};
 }
 
-QStringList AudioSettingsModel::SelectedChannelEntries() {
-    return ChannelEntries(kSelectedChannelEntries);
+QStringList AudioSettingsModel::SelectedChannelEntries(const UiTexts& texts) {
+    return ChannelEntries(kSelectedChannelEntries, texts);
 }
 
 QStringList AudioSettingsModel::LoneWorkerTimerEntries() {
     return NumberEntries(1, kLoneWorkerTimerEntries);
 }
 
-QString AudioSettingsModel::TitleText() {
-    return UiText("AudioSettings", "Audio Settings");
+QString AudioSettingsModel::TitleText(const UiTexts& texts) {
+    return texts.UiText("AudioSettings", "Audio Settings");
 }
-QString AudioSettingsModel::MicGainText() {
-    return UiText("AudioSettings", "Microphone Gain");
+QString AudioSettingsModel::MicGainText(const UiTexts& texts) {
+    return texts.UiText("AudioSettings", "Microphone Gain");
 }
-QString AudioSettingsModel::AccessoryMicGainText() {
-    return UiText("AudioSettings", "Accessory Microphone Gain");
+QString AudioSettingsModel::AccessoryMicGainText(const UiTexts& texts) {
+    return texts.UiText("AudioSettings", "Accessory Microphone Gain");
 }
-QString AudioSettingsModel::VoxLevelText() {
-    return UiText("AudioSettings", "VOX Level");
+QString AudioSettingsModel::VoxLevelText(const UiTexts& texts) {
+    return texts.UiText("AudioSettings", "VOX Level");
 }
-QString AudioSettingsModel::IvoxLevelText() {
-    return UiText("AudioSettings", "iVOX Level");
+QString AudioSettingsModel::IvoxLevelText(const UiTexts& texts) {
+    return texts.UiText("AudioSettings", "iVOX Level");
 }
-QString AudioSettingsModel::VoxDelayText() {
-    return UiText("AudioSettings", "VOX delay (Sec)");
+QString AudioSettingsModel::VoxDelayText(const UiTexts& texts) {
+    return texts.UiText("AudioSettings", "VOX delay (Sec)");
 }
-QString AudioSettingsModel::AnnunciationText() {
-    return UiText("AudioSettings", "Channel Annunciation");
+QString AudioSettingsModel::AnnunciationText(const UiTexts& texts) {
+    return texts.UiText("AudioSettings", "Channel Annunciation");
 }
-QString AudioSettingsModel::RepeaterBurstToneText() {
-    return UiText("AudioSettings", "Repeater Burst Tone");
+QString AudioSettingsModel::RepeaterBurstToneText(const UiTexts& texts) {
+    return texts.UiText("AudioSettings", "Repeater Burst Tone");
 }
-QString AudioSettingsModel::CallToneText() {
-    return UiText("AudioSettings", "Call Tone");
+QString AudioSettingsModel::CallToneText(const UiTexts& texts) {
+    return texts.UiText("AudioSettings", "Call Tone");
 }
-QString AudioSettingsModel::RogerBeepText() {
-    return UiText("AudioSettings", "Roger Beep Tone");
+QString AudioSettingsModel::RogerBeepText(const UiTexts& texts) {
+    return texts.UiText("AudioSettings", "Roger Beep Tone");
 }
-QString AudioSettingsModel::EmergencyGroupText() {
-    return UiText("AudioSettings", "Emergency Settings");
+QString AudioSettingsModel::EmergencyGroupText(const UiTexts& texts) {
+    return texts.UiText("AudioSettings", "Emergency Settings");
 }
-QString AudioSettingsModel::EmergencyChannelText() {
-    return UiText("AudioSettings", "Emergency Channel");
+QString AudioSettingsModel::EmergencyChannelText(const UiTexts& texts) {
+    return texts.UiText("AudioSettings", "Emergency Channel");
 }
-QString AudioSettingsModel::SelectedChannelText() {
-    return UiText("AudioSettings", "Select Channel");
+QString AudioSettingsModel::SelectedChannelText(const UiTexts& texts) {
+    return texts.UiText("AudioSettings", "Select Channel");
 }
-QString AudioSettingsModel::LoneWorkerText() {
-    return UiText("AudioSettings", "Lone Worker Mode");
+QString AudioSettingsModel::LoneWorkerText(const UiTexts& texts) {
+    return texts.UiText("AudioSettings", "Lone Worker Mode");
 }
-QString AudioSettingsModel::LoneWorkerTimerText() {
-    return UiText("AudioSettings", "Lone Worker Timer") + UiText("AudioSettings", "(min)");
+QString AudioSettingsModel::LoneWorkerTimerText(const UiTexts& texts) {
+    return texts.UiText("AudioSettings", "Lone Worker Timer") +
+           texts.UiText("AudioSettings", "(min)");
 }
 
-SettingTexts AudioSettingsModel::Describe() const {
+SettingTexts AudioSettingsModel::Describe(const UiTexts& texts) const {
     const AudioSettings s = Load();
-    const auto onOff = [](bool on) { return on ? OnText() : OffText(); };
+    const auto onOff = [&texts](bool on) { return on ? texts.On() : texts.Off(); };
     // The unlisted annunciation code has no entry; its stored number is shown instead.
     const QString annunciation = s.annunciation >= 0
-                                     ? EntryAt(AnnunciationEntries(), s.annunciation)
+                                     ? EntryAt(AnnunciationEntries(texts), s.annunciation)
                                      : QString::number(kUnlistedAnnunciation);
     return {
-        {MicGainText(), EntryAt(GainEntries(), s.micGain)},
-        {AccessoryMicGainText(), EntryAt(GainEntries(), s.accessoryMicGain)},
-        {VoxLevelText(), EntryAt(VoxLevelEntries(), s.voxLevel)},
-        {IvoxLevelText(), EntryAt(GainEntries(), s.ivoxLevel)},
-        {VoxDelayText(), EntryAt(VoxDelayEntries(), s.voxDelay)},
-        {AnnunciationText(), annunciation},
-        {CallToneText(), onOff(s.callTone)},
-        {RogerBeepText(), onOff(s.rogerBeep)},
-        {EmergencyChannelText(), EntryAt(EmergencyChannelEntries(), s.emergencyChannel)},
-        {SelectedChannelText(), EntryAt(SelectedChannelEntries(), s.selectedEmergencyChannel)},
-        {LoneWorkerText(), onOff(s.loneWorker)},
-        {LoneWorkerTimerText(), EntryAt(LoneWorkerTimerEntries(), s.loneWorkerTimer)},
+        {MicGainText(texts), EntryAt(GainEntries(texts), s.micGain)},
+        {AccessoryMicGainText(texts), EntryAt(GainEntries(texts), s.accessoryMicGain)},
+        {VoxLevelText(texts), EntryAt(VoxLevelEntries(texts), s.voxLevel)},
+        {IvoxLevelText(texts), EntryAt(GainEntries(texts), s.ivoxLevel)},
+        {VoxDelayText(texts), EntryAt(VoxDelayEntries(), s.voxDelay)},
+        {AnnunciationText(texts), annunciation},
+        {CallToneText(texts), onOff(s.callTone)},
+        {RogerBeepText(texts), onOff(s.rogerBeep)},
+        {EmergencyChannelText(texts), EntryAt(EmergencyChannelEntries(texts), s.emergencyChannel)},
+        {SelectedChannelText(texts),
+         EntryAt(SelectedChannelEntries(texts), s.selectedEmergencyChannel)},
+        {LoneWorkerText(texts), onOff(s.loneWorker)},
+        {LoneWorkerTimerText(texts), EntryAt(LoneWorkerTimerEntries(), s.loneWorkerTimer)},
     };
 }
 

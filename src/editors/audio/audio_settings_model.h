@@ -45,35 +45,35 @@ public:
     // Encodes the fields; bits outside them (0x188 bit 6) and 0x187 keep their contents.
     void Save(const AudioSettings& settings);
 
-    // Option lists in the current UI language, by list position.
-    static QStringList GainEntries();  // microphone gains and iVOX level
-    static QStringList VoxLevelEntries();
+    // Option lists in the language of `texts`, by list position.
+    static QStringList GainEntries(const UiTexts& texts);  // microphone gains and iVOX level
+    static QStringList VoxLevelEntries(const UiTexts& texts);
     static QStringList VoxDelayEntries();
-    static QStringList AnnunciationEntries();
+    static QStringList AnnunciationEntries(const UiTexts& texts);
     static QStringList RepeaterBurstToneEntries();
-    static QStringList EmergencyChannelEntries();
-    static QStringList SelectedChannelEntries();
+    static QStringList EmergencyChannelEntries(const UiTexts& texts);
+    static QStringList SelectedChannelEntries(const UiTexts& texts);
     static QStringList LoneWorkerTimerEntries();
 
-    // Captions in the current UI language.
-    static QString TitleText();
-    static QString MicGainText();
-    static QString AccessoryMicGainText();
-    static QString VoxLevelText();
-    static QString IvoxLevelText();
-    static QString VoxDelayText();
-    static QString AnnunciationText();
-    static QString RepeaterBurstToneText();
-    static QString CallToneText();
-    static QString RogerBeepText();
-    static QString EmergencyGroupText();
-    static QString EmergencyChannelText();
-    static QString SelectedChannelText();
-    static QString LoneWorkerText();
-    static QString LoneWorkerTimerText();
+    // Captions in the language of `texts`.
+    static QString TitleText(const UiTexts& texts);
+    static QString MicGainText(const UiTexts& texts);
+    static QString AccessoryMicGainText(const UiTexts& texts);
+    static QString VoxLevelText(const UiTexts& texts);
+    static QString IvoxLevelText(const UiTexts& texts);
+    static QString VoxDelayText(const UiTexts& texts);
+    static QString AnnunciationText(const UiTexts& texts);
+    static QString RepeaterBurstToneText(const UiTexts& texts);
+    static QString CallToneText(const UiTexts& texts);
+    static QString RogerBeepText(const UiTexts& texts);
+    static QString EmergencyGroupText(const UiTexts& texts);
+    static QString EmergencyChannelText(const UiTexts& texts);
+    static QString SelectedChannelText(const UiTexts& texts);
+    static QString LoneWorkerText(const UiTexts& texts);
+    static QString LoneWorkerTimerText(const UiTexts& texts);
 
-    // The visible settings in words, in window order, in the current UI language.
-    SettingTexts Describe() const;
+    // The visible settings in words, in window order, in the language of `texts`.
+    SettingTexts Describe(const UiTexts& texts) const;
 
 private:
     RadioImage& image_;

@@ -10,8 +10,8 @@
 
 namespace qv {
 
-FrmAudio::FrmAudio(RadioData& data, QWidget* parent)
-    : SettingsWindow(QStringLiteral("FrmAudio"), Buttons::OkCancel, parent), data_(data) {
+FrmAudio::FrmAudio(RadioData& data, const UiTexts& texts, QWidget* parent)
+    : SettingsWindow(QStringLiteral("FrmAudio"), Buttons::OkCancel, texts, parent), data_(data) {
     QWidget* frame = Frame1();
     auto* lists = NewFormGrid();
     for (int index : kListIndexes) {
@@ -64,31 +64,31 @@ void FrmAudio::RefreshAll() {
 
 void FrmAudio::Display() {
     using M = AudioSettingsModel;
-    DisplayFrame(M::TitleText());
-    Label(0)->setText(M::MicGainText());
-    Label(1)->setText(M::AccessoryMicGainText());
-    Label(2)->setText(M::VoxLevelText());
-    Label(3)->setText(M::IvoxLevelText());
-    Label(4)->setText(M::VoxDelayText());
-    Label(5)->setText(M::AnnunciationText());
-    Label(7)->setText(M::RepeaterBurstToneText());
-    callTone_->setText(M::CallToneText());
-    rogerBeep_->setText(M::RogerBeepText());
-    emergencyGroup_->setTitle(M::EmergencyGroupText());
-    emergencyChannelLabel_->setText(M::EmergencyChannelText());
-    selectedChannelLabel_->setText(M::SelectedChannelText());
-    loneWorker_->setText(M::LoneWorkerText());
-    loneWorkerTimerLabel_->setText(M::LoneWorkerTimerText());
+    DisplayFrame(M::TitleText(texts()));
+    Label(0)->setText(M::MicGainText(texts()));
+    Label(1)->setText(M::AccessoryMicGainText(texts()));
+    Label(2)->setText(M::VoxLevelText(texts()));
+    Label(3)->setText(M::IvoxLevelText(texts()));
+    Label(4)->setText(M::VoxDelayText(texts()));
+    Label(5)->setText(M::AnnunciationText(texts()));
+    Label(7)->setText(M::RepeaterBurstToneText(texts()));
+    callTone_->setText(M::CallToneText(texts()));
+    rogerBeep_->setText(M::RogerBeepText(texts()));
+    emergencyGroup_->setTitle(M::EmergencyGroupText(texts()));
+    emergencyChannelLabel_->setText(M::EmergencyChannelText(texts()));
+    selectedChannelLabel_->setText(M::SelectedChannelText(texts()));
+    loneWorker_->setText(M::LoneWorkerText(texts()));
+    loneWorkerTimerLabel_->setText(M::LoneWorkerTimerText(texts()));
 
-    FillList(List(0), M::GainEntries());
-    FillList(List(1), M::GainEntries());
-    FillList(List(2), M::VoxLevelEntries());
-    FillList(List(3), M::GainEntries());
+    FillList(List(0), M::GainEntries(texts()));
+    FillList(List(1), M::GainEntries(texts()));
+    FillList(List(2), M::VoxLevelEntries(texts()));
+    FillList(List(3), M::GainEntries(texts()));
     FillList(List(4), M::VoxDelayEntries());
-    FillList(List(5), M::AnnunciationEntries());
+    FillList(List(5), M::AnnunciationEntries(texts()));
     FillList(List(7), M::RepeaterBurstToneEntries());
-    FillList(emergencyChannel_, M::EmergencyChannelEntries());
-    FillList(selectedChannel_, M::SelectedChannelEntries());
+    FillList(emergencyChannel_, M::EmergencyChannelEntries(texts()));
+    FillList(selectedChannel_, M::SelectedChannelEntries(texts()));
     FillList(loneWorkerTimer_, M::LoneWorkerTimerEntries());
     FitToContents();
 }

@@ -18,7 +18,7 @@ namespace qv {
 class FrmAudio : public SettingsWindow {
     Q_OBJECT
 public:
-    FrmAudio(RadioData& data, QWidget* parent = nullptr);
+    FrmAudio(RadioData& data, const UiTexts& texts, QWidget* parent = nullptr);
 
     void RefreshAll() override;
     void SaveData() override;

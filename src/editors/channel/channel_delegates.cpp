@@ -93,9 +93,9 @@ QWidget* FrequencyDelegate::createEditor(QWidget* parent, const QStyleOptionView
                                          const QModelIndex& index) const {
     QComboBox* combo = MakeList(parent, QStringLiteral("CboFreq"), true);
     combo->setCompleter(nullptr);  // what is typed stays as typed
-    combo->addItems(ChannelTable::FrequencyChoices());
+    combo->addItems(table_.FrequencyChoices());
     // Digits and the decimal separator only, key by key; list entries are chosen as they are.
-    combo->setValidator(new FrequencyValidator(combo));
+    combo->setValidator(new FrequencyValidator(table_, combo));
     const QString cur = index.data(Qt::EditRole).toString();
     const int at = combo->findText(cur, Qt::MatchExactly);
     combo->setCurrentIndex(at);
@@ -113,12 +113,11 @@ void FrequencyDelegate::setModelData(QWidget* editor, QAbstractItemModel* model,
     if (text != SavedText(editor)) model->setData(index, text);
 }
 
-void FrequencyDelegate::StartWith(QWidget* editor, QChar typed) {
+void FrequencyDelegate::StartWith(QWidget* editor, const QString& first) {
     auto* combo = qobject_cast<QComboBox*>(editor);
-    const std::optional<QString> first = ChannelTable::AcceptedFrequencyText(QString(typed));
-    if (!combo || !combo->lineEdit() || !first) return;
+    if (!combo || !combo->lineEdit()) return;
     combo->setCurrentIndex(-1);
-    combo->setEditText(*first);
+    combo->setEditText(first);
     combo->lineEdit()->deselect();
     combo->lineEdit()->setCursorPosition(1);
 }
@@ -168,9 +167,9 @@ QWidget* ChoiceDelegate::createEditor(QWidget* parent, const QStyleOptionViewIte
         parent, tone ? QStringLiteral("CboChannel_0") : QStringLiteral("CboChannel_1"), false);
     if (tone) {
         combo->addItems(table_.ToneDisplayList());
-        if (combo->count() > 0) combo->setItemText(0, NoneText());
+        if (combo->count() > 0) combo->setItemText(0, NoneText(table_.texts()));
     } else {
-        combo->addItems(ChannelTable::OptionList(column));
+        combo->addItems(table_.OptionList(column));
     }
     // A text that is none of the entries leaves the choice empty.
     combo->setCurrentIndex(combo->findText(index.data(Qt::EditRole).toString(), Qt::MatchExactly));

@@ -50,8 +50,9 @@ public:
                           const QModelIndex& index) const override;
     void setModelData(QWidget* editor, QAbstractItemModel* model,
                       const QModelIndex& index) const override;
-    // Starts the editor of a cell with a typed character, as if it were its first key.
-    static void StartWith(QWidget* editor, QChar typed);
+    // Starts the editor of a cell with a typed character, as if it were its first key; `first`
+    // is that character as the editor lets it in (AcceptedFrequencyText).
+    static void StartWith(QWidget* editor, const QString& first);
 
 protected:
     int ExtraWidth() const override;

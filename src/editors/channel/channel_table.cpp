@@ -37,16 +37,16 @@ void ForEachCreationByte(Visit visit) {
     }
 }
 
-QString ModeText(ChannelMode mode) {
+QString ModeText(ChannelMode mode, const UiTexts& texts) {
     switch (mode) {
         case ChannelMode::Repeater:
-            return RepeaterText();
+            return RepeaterText(texts);
         case ChannelMode::RxOnly:
-            return RxOnlyText();
+            return RxOnlyText(texts);
         case ChannelMode::Simplex:
             break;
     }
-    return SimplexText();
+    return SimplexText(texts);
 }
 
 // The tone of a numbered tone list entry ("1 - 67.0Hz", "39 - D023N"): the list writes CTCSS
@@ -85,8 +85,8 @@ private:
     QString what_;
 };
 
-ChannelTable::ChannelTable(RadioData& data, QObject* parent)
-    : QAbstractTableModel(parent), data_(data) {
+ChannelTable::ChannelTable(RadioData& data, const UiTexts& texts, QObject* parent)
+    : QAbstractTableModel(parent), data_(data), texts_(texts) {
     for (ChannelRow& row : rows_) row.txEditable = true;
 }
 
@@ -98,7 +98,7 @@ void ChannelTable::RefreshAll() {
 }
 
 void ChannelTable::Display() {
-    toneList_ = BuildToneList(data_.image);
+    toneList_ = BuildToneList(data_.image, texts_);
     toneChoices_.clear();
     toneChoices_.reserve(toneList_.size());
     toneChoices_.push_back(Tone{});  // the None entry
@@ -148,28 +148,28 @@ void ChannelTable::SaveInto(RadioImage& image) const {
 
 QString ChannelTable::Cell(int row, int column) const {
     if (!IsCell(row, column)) return QString();
-    if (row == 0) return HeaderText(column);
+    if (row == 0) return HeaderText(column, texts_);
     if (column == kColNumber) return QString::number(row);
     const ChannelRecord& record = Record(row);
-    if (column == kColMode) return ModeText(record.mode);
+    if (column == kColMode) return ModeText(record.mode, texts_);
     if (record.IsEmpty()) return QString();
     switch (column) {
         case kColName:
             return NameText(record.name);
         case kColRxFreq:
-            return FrequencyText(*record.rx);
+            return FrequencyText(*record.rx, texts_.locale());
         case kColRxTone:
             return ToneEntry(record.rxTone);
         case kColTxFreq:
-            return record.tx ? FrequencyText(*record.tx) : QString();
+            return record.tx ? FrequencyText(*record.tx, texts_.locale()) : QString();
         case kColTxTone:
             return record.tx ? ToneEntry(record.txTone) : QString();
         case kColPower:
-            return record.highPower ? HighText() : LowText();
+            return record.highPower ? HighText(texts_) : LowText(texts_);
         case kColBandwidth:
-            return record.wide ? WideText() : NarrowText();
+            return record.wide ? WideText(texts_) : NarrowText(texts_);
         case kColScan:
-            return record.scan ? YesText() : NoText();
+            return record.scan ? YesText(texts_) : NoText(texts_);
         case kColBusyLock:
             if (RowOf(row).busyLockAsListed) {
                 for (int i = 0; i < 3; ++i) {
@@ -180,15 +180,15 @@ QString ChannelTable::Cell(int row, int column) const {
                 case BusyLock::CtcssDcs:
                     return LoadedCtcssDcsText();
                 case BusyLock::Carrier:
-                    return CarrierText();
+                    return CarrierText(texts_);
                 case BusyLock::Off:
                     break;
             }
-            return OffText();
+            return texts_.Off();
         case kColReverseBurst:
-            return record.reverseBurst ? OnText() : OffText();
+            return record.reverseBurst ? texts_.On() : texts_.Off();
         case kColTalkAround:
-            return record.talkAround ? YesText() : NoText();
+            return record.talkAround ? YesText(texts_) : NoText(texts_);
         default:
             return QString();
     }
@@ -207,15 +207,15 @@ bool ChannelTable::IsDisplayOnly(int row, int column) const {
     return false;
 }
 
-QStringList ChannelTable::FrequencyChoices() {
+QStringList ChannelTable::FrequencyChoices() const {
     // The eight PMR446 channels, 12.5 kHz apart from 446.00625 MHz, in 10 Hz units.
     QStringList choices{QString()};
-    for (int k = 0; k < 8; ++k) choices << FrequencyText(44600625 + k * 1250);
+    for (int k = 0; k < 8; ++k) choices << FrequencyText(44600625 + k * 1250, texts_.locale());
     return choices;
 }
 
-std::optional<QString> ChannelTable::AcceptedFrequencyText(const QString& text) {
-    const QString separator = UiLocale().decimalPoint();
+std::optional<QString> ChannelTable::AcceptedFrequencyText(const QString& text) const {
+    const QString separator = texts_.locale().decimalPoint();
     QString accepted;
     bool separatorSeen = false;
     for (QChar c : text) {
@@ -240,7 +240,7 @@ int ChannelTable::ToneChoice(const Tone& tone) const {
 }
 
 QString ChannelTable::ToneEntry(const Tone& tone) const {
-    if (toneList_.isEmpty()) return ToneText(Tone{});
+    if (toneList_.isEmpty()) return ToneText(Tone{}, texts_);
     return toneList_.value(ToneChoice(tone));
 }
 
@@ -250,7 +250,7 @@ void ChannelTable::SetRxFrequency(int row, const QString& text) {
     if (text.isEmpty()) {
         SetRxFrequencyUnits(row, std::nullopt);
     } else {
-        SetRxFrequencyUnits(row, NormalizeFrequencyUnits(ReadNumber(text), data_));
+        SetRxFrequencyUnits(row, NormalizeFrequencyUnits(ReadNumber(text, texts_.locale()), data_));
     }
 }
 
@@ -302,7 +302,7 @@ void ChannelTable::SetTxFrequency(int row, const QString& text) {
     if (text.isEmpty()) {
         SetTxFrequencyUnits(row, std::nullopt);
     } else {
-        SetTxFrequencyUnits(row, NormalizeFrequencyUnits(ReadNumber(text), data_));
+        SetTxFrequencyUnits(row, NormalizeFrequencyUnits(ReadNumber(text, texts_.locale()), data_));
     }
 }
 
@@ -407,11 +407,11 @@ void ChannelTable::CommitChoice(int row, int column, const QString& text,
     const QStringList listed = OptionList(column);
     int choice = static_cast<int>(listed.indexOf(text));
     if (choice < 0 && column == kColBusyLock) {
-        if (text == CarrierText()) choice = 1;
+        if (text == CarrierText(texts_)) choice = 1;
         if (IsCtcssDcsBusyLock(text)) choice = 2;
     }
     if (choice < 0) return;
-    EditScope edit(*this, HeaderText(column));
+    EditScope edit(*this, HeaderText(column, texts_));
     SetChoice(row, column, choice);
     if (column == kColBusyLock) {
         // The cell shows the chosen word until the next load shows the stored value's.
@@ -425,7 +425,7 @@ void ChannelTable::SetChoice(int row, int column, int choice) {
         case kColRxTone:
         case kColTxTone: {
             const Tone tone = toneChoices_[static_cast<std::size_t>(choice)];
-            ChangeChannel(row, HeaderText(column), [&](ChannelRecord& record) {
+            ChangeChannel(row, HeaderText(column, texts_), [&](ChannelRecord& record) {
                 if (column == kColTxTone) {
                     record.txTone = tone;
                     return;
@@ -480,22 +480,22 @@ bool ChannelTable::SetTone(int row, int column, const Tone& tone) {
 }
 
 bool ChannelTable::SetScan(int row, bool scan) {
-    return ChangeChannel(row, HeaderText(kColScan),
+    return ChangeChannel(row, HeaderText(kColScan, texts_),
                          [&](ChannelRecord& record) { record.scan = scan; });
 }
 
 bool ChannelTable::SetBusyLock(int row, BusyLock busyLock) {
-    return ChangeChannel(row, HeaderText(kColBusyLock),
+    return ChangeChannel(row, HeaderText(kColBusyLock, texts_),
                          [&](ChannelRecord& record) { record.busyLock = busyLock; });
 }
 
 bool ChannelTable::SetReverseBurst(int row, bool on) {
-    return ChangeChannel(row, HeaderText(kColReverseBurst),
+    return ChangeChannel(row, HeaderText(kColReverseBurst, texts_),
                          [&](ChannelRecord& record) { record.reverseBurst = on; });
 }
 
 bool ChannelTable::SetTalkAround(int row, bool on) {
-    return ChangeChannel(row, HeaderText(kColTalkAround),
+    return ChangeChannel(row, HeaderText(kColTalkAround, texts_),
                          [&](ChannelRecord& record) { record.talkAround = on; });
 }
 
@@ -524,7 +524,7 @@ int ChannelTable::FindToneEntry(const QString& text) const {
     if (toneList_.isEmpty()) return -1;
     const qsizetype listed = toneList_.indexOf(text);
     if (listed >= 0) return static_cast<int>(listed);
-    const std::optional<Tone> tone = ParseTone(text);
+    const std::optional<Tone> tone = ParseTone(text, texts_.locale());
     if (!tone) return -1;
     if (tone->IsNone()) return 0;
     const int choice = ToneChoice(*tone);
@@ -555,7 +555,7 @@ bool ChannelTable::SetCellAsUser(int row, int column, const QString& text) {
         }
         case CellEditor::Option: {
             QStringList accepted = OptionList(column);
-            if (column == kColBusyLock) accepted << CarrierText() << LoadedCtcssDcsText();
+            if (column == kColBusyLock) accepted << CarrierText(texts_) << LoadedCtcssDcsText();
             if (!accepted.contains(text)) return false;
             CommitChoice(row, column, text, Cell(row, column));
             return true;
@@ -648,7 +648,7 @@ QVariant ChannelTable::data(const QModelIndex& index, int role) const {
 QVariant ChannelTable::headerData(int section, Qt::Orientation orientation, int role) const {
     if (role == Qt::TextAlignmentRole) return QVariant::fromValue(Qt::Alignment(Qt::AlignCenter));
     if (role != Qt::DisplayRole) return {};
-    if (orientation == Qt::Horizontal) return HeaderText(section + 1);
+    if (orientation == Qt::Horizontal) return HeaderText(section + 1, texts_);
     return QString::number(section + 1);
 }
 

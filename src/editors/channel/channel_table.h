@@ -2,7 +2,8 @@
 // (row 0 the headers, column 0 the channel numbers) with every rule of editing them, and the way
 // back into the image. As a Qt table model it offers channel rows 1-16 and columns 1-12 as items
 // (the header row and the channel numbers are its headers); setData applies the editing rules.
-// Texts are made only for display, in the current language. Works without any widget.
+// Texts are made only for display, in the language of the texts it is given. Works without any
+// widget.
 #pragma once
 
 #include <QAbstractTableModel>
@@ -48,12 +49,15 @@ public:
 
     // Builds the empty table: "Simplex" in every Mode cell, the Mode, TX Power and Bandwidth
     // columns display-only. RefreshAll fills it from the image.
-    explicit ChannelTable(RadioData& data, QObject* parent = nullptr);
+    // `texts` is kept by reference: a language switch shows at the next Display.
+    ChannelTable(RadioData& data, const UiTexts& texts, QObject* parent = nullptr);
+    ChannelTable(RadioData& data, UiTexts&& texts, QObject* parent = nullptr) = delete;
+    const UiTexts& texts() const { return texts_; }
 
     // ---- Loading and storing ----
     // Display, then LoadData.
     void RefreshAll();
-    // Headers in the current language and the tone list rebuilt from the image.
+    // Headers in the language of the texts and the tone list rebuilt from the image.
     void Display();
     // Decodes the 16 channel records; asks for (1, 1) to become the current cell.
     void LoadData();
@@ -74,11 +78,11 @@ public:
     // The numbered tone choices of the last Display.
     const QStringList& ToneDisplayList() const { return toneList_; }
     // The frequency editor's list: an empty entry, then the eight PMR446 frequencies.
-    static QStringList FrequencyChoices();
+    QStringList FrequencyChoices() const;
     // What the frequency editor lets in: digits and one decimal separator, the user's locale's,
     // with a typed "." taken as that separator. The text with "." turned into the separator, or
     // nothing when any character is refused.
-    static std::optional<QString> AcceptedFrequencyText(const QString& text);
+    std::optional<QString> AcceptedFrequencyText(const QString& text) const;
 
     // ---- The rules of the table ----
     // Empty text clears the row (the channel is deleted at the next save). Otherwise the text is
@@ -103,7 +107,7 @@ public:
     // The editor that opens on the cell, None when it cannot be edited.
     CellEditor EditorFor(int row, int column) const;
     // The choices of the option editor of a column (Scan, Busy Lock, Reverse Burst, Talk Around).
-    static QStringList OptionList(int column) { return channel::OptionList(column); }
+    QStringList OptionList(int column) const { return channel::OptionList(column, texts_); }
     // A committed frequency editor: the RX rule, or the TX rule followed by DeriveMode.
     void CommitFrequency(int row, int column, const QString& text);
     // A committed name editor (six characters at most).
@@ -204,6 +208,7 @@ private:
     void EndEdit(const QString& what);
 
     RadioData& data_;
+    const UiTexts& texts_;
     std::array<ChannelRow, channel::kChannelRows> rows_;
     QStringList toneList_;
     std::vector<Tone> toneChoices_;  // the typed tone of each tone list entry

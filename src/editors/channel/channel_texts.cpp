@@ -3,17 +3,15 @@
 #include <QtGlobal>
 #include <array>
 
-#include "language/ui_language.h"
-
 namespace qv::channel {
 
 namespace {
 
 constexpr char kContext[] = "Channel";
 
-// A text this file marked with QT_TRANSLATE_NOOP("Channel", ...), in the current language.
-QString T(const char* english) {
-    return UiText(kContext, english);
+// A text this file marked with QT_TRANSLATE_NOOP("Channel", ...), in the language of `texts`.
+QString T(const UiTexts& texts, const char* english) {
+    return texts.UiText(kContext, english);
 }
 
 struct ColumnInfo {
@@ -50,8 +48,8 @@ int ColumnWidthTwips(int column) {
     return column >= 0 && column < kTableColumns ? kColumns[column].widthTwips : 0;
 }
 
-QString HeaderText(int column) {
-    return column >= 0 && column < kTableColumns ? T(kColumns[column].header) : QString();
+QString HeaderText(int column, const UiTexts& texts) {
+    return column >= 0 && column < kTableColumns ? T(texts, kColumns[column].header) : QString();
 }
 
 QString HeaderTextIn(Language language, int column) {
@@ -59,49 +57,49 @@ QString HeaderTextIn(Language language, int column) {
     return UiTextIn(language, kContext, kColumns[column].header);
 }
 
-QString WindowTitle() {
-    return UiText("Channel", "Channels");
+QString WindowTitle(const UiTexts& texts) {
+    return texts.UiText("Channel", "Channels");
 }
 
-QString SimplexText() {
-    return T(kSimplex);
+QString SimplexText(const UiTexts& texts) {
+    return T(texts, kSimplex);
 }
-QString RepeaterText() {
-    return T(kRepeater);
+QString RepeaterText(const UiTexts& texts) {
+    return T(texts, kRepeater);
 }
-QString RxOnlyText() {
-    return T(kRxOnly);
+QString RxOnlyText(const UiTexts& texts) {
+    return T(texts, kRxOnly);
 }
 
-QString ModeTextInCurrentLanguage(const QString& modeText) {
+QString ModeTextIn(const UiTexts& texts, const QString& modeText) {
     for (const char* mode : {kSimplex, kRepeater, kRxOnly}) {
         for (Language language : {Language::English, Language::Chinese}) {
-            if (modeText == UiTextIn(language, kContext, mode)) return T(mode);
+            if (modeText == UiTextIn(language, kContext, mode)) return T(texts, mode);
         }
     }
     return QString();
 }
 
-QString YesText() {
-    return UiText("Channel", "Yes");
+QString YesText(const UiTexts& texts) {
+    return texts.UiText("Channel", "Yes");
 }
-QString NoText() {
-    return UiText("Channel", "No");
+QString NoText(const UiTexts& texts) {
+    return texts.UiText("Channel", "No");
 }
-QString LowText() {
-    return UiText("Channel", "Low");
+QString LowText(const UiTexts& texts) {
+    return texts.UiText("Channel", "Low");
 }
-QString HighText() {
-    return UiText("Channel", "High");
+QString HighText(const UiTexts& texts) {
+    return texts.UiText("Channel", "High");
 }
-QString NarrowText() {
-    return UiText("Channel", "Narrow");
+QString NarrowText(const UiTexts& texts) {
+    return texts.UiText("Channel", "Narrow");
 }
-QString WideText() {
-    return UiText("Channel", "Wide");
+QString WideText(const UiTexts& texts) {
+    return texts.UiText("Channel", "Wide");
 }
-QString CarrierText() {
-    return UiText("Channel", "Carrier");
+QString CarrierText(const UiTexts& texts) {
+    return texts.UiText("Channel", "Carrier");
 }
 
 bool IsCtcssDcsBusyLock(const QString& text) {
@@ -109,16 +107,17 @@ bool IsCtcssDcsBusyLock(const QString& text) {
            text == UiTextIn(Language::Chinese, kContext, kCtcssDcsChoice);
 }
 
-QStringList OptionList(int column) {
+QStringList OptionList(int column, const UiTexts& texts) {
     switch (column) {
         case kColScan:
-            return {NoText(), YesText()};
+            return {NoText(texts), YesText(texts)};
         case kColBusyLock:
-            return {OffText(), UiText("Channel", "Carrier Squelch"), T(kCtcssDcsChoice)};
+            return {texts.Off(), texts.UiText("Channel", "Carrier Squelch"),
+                    T(texts, kCtcssDcsChoice)};
         case kColReverseBurst:
-            return {OffText(), OnText()};
+            return {texts.Off(), texts.On()};
         case kColTalkAround:
-            return {YesText(), NoText()};
+            return {YesText(texts), NoText(texts)};
         default:
             return {};
     }

@@ -1,12 +1,12 @@
 // The words of the channel table: headers, modes and the option texts of the flag byte, in the
-// current UI language.
+// language of the texts given.
 #pragma once
 
 #include <QString>
 #include <QStringList>
 #include <cstdint>
 
-#include "language/ui_language.h"  // OffText and OnText, which the option columns offer
+#include "language/ui_language.h"
 
 namespace qv::channel {
 
@@ -33,25 +33,26 @@ constexpr int kTableColumns = 13;
 // Column widths in twips; 0 leaves the grid's default width (the Mode column).
 int ColumnWidthTwips(int column);
 
-QString HeaderText(int column);
-// The header in a given language, whatever the current one is.
+QString HeaderText(int column, const UiTexts& texts);
+// The header in a given language.
 QString HeaderTextIn(Language language, int column);
-QString WindowTitle();
+QString WindowTitle(const UiTexts& texts);
 
-QString SimplexText();
-QString RepeaterText();
-QString RxOnlyText();
-// The mode text in the current language for a mode text of either language, or "" when the text
-// names no mode.
-QString ModeTextInCurrentLanguage(const QString& modeText);
+QString SimplexText(const UiTexts& texts);
+QString RepeaterText(const UiTexts& texts);
+QString RxOnlyText(const UiTexts& texts);
+// The mode text in the language of `texts` for a mode text of either language, or "" when the
+// text names no mode.
+QString ModeTextIn(const UiTexts& texts, const QString& modeText);
 
-QString YesText();
-QString NoText();
-QString LowText();
-QString HighText();
-QString NarrowText();
-QString WideText();
-QString CarrierText();  // what a loaded busy lock of 2 shows: "Carrier" / "载波"
+QString YesText(const UiTexts& texts);
+QString NoText(const UiTexts& texts);
+QString LowText(const UiTexts& texts);
+QString HighText(const UiTexts& texts);
+QString NarrowText(const UiTexts& texts);
+QString WideText(const UiTexts& texts);
+QString CarrierText(
+    const UiTexts& texts);  // what a loaded busy lock of 2 shows: "Carrier" / "载波"
 // What a loaded busy lock of 1 shows, in both languages.
 inline QString LoadedCtcssDcsText() {
     return QStringLiteral("CTCSS/DCS");
@@ -60,6 +61,6 @@ inline QString LoadedCtcssDcsText() {
 bool IsCtcssDcsBusyLock(const QString& text);
 
 // The entries of the option list of columns 9 to 12, in list order; empty for other columns.
-QStringList OptionList(int column);
+QStringList OptionList(int column, const UiTexts& texts);
 
 }  // namespace qv::channel

@@ -9,13 +9,17 @@ namespace qv {
 
 class FrequencyValidator : public QValidator {
 public:
-    using QValidator::QValidator;
+    FrequencyValidator(const ChannelTable& table, QObject* parent)
+        : QValidator(parent), table_(table) {}
     State validate(QString& input, int& /*position*/) const override {
-        const std::optional<QString> accepted = ChannelTable::AcceptedFrequencyText(input);
+        const std::optional<QString> accepted = table_.AcceptedFrequencyText(input);
         if (!accepted) return Invalid;
         input = *accepted;  // a typed "." shows as the locale's separator
         return Acceptable;
     }
+
+private:
+    const ChannelTable& table_;
 };
 
 }  // namespace qv

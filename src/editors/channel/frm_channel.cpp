@@ -9,6 +9,7 @@
 #include <QUndoStack>
 #include <QVBoxLayout>
 
+#include "context/app_context.h"
 #include "editors/channel/channel_delegates.h"
 #include "editors/channel/channel_grid_view.h"
 
@@ -30,7 +31,7 @@ FrmChannel::FrmChannel(RadioData& data, const AppContext& context, QWidget* pare
     setObjectName(QStringLiteral("frmChannel"));
     resize(TwipsToPixels(kWindowWidthTwips), TwipsToPixels(kWindowHeightTwips));
 
-    table_ = new ChannelTable(data_, this);
+    table_ = new ChannelTable(data_, context_.texts(), this);
     undoStack_ = new QUndoStack(this);
 
     lblTitle_ = new QLabel(this);
@@ -131,8 +132,8 @@ void FrmChannel::RefreshAll() {
 }
 
 void FrmChannel::Display() {
-    setWindowTitle(WindowTitle());
-    lblTitle_->setText(WindowTitle());
+    setWindowTitle(WindowTitle(context_.texts()));
+    lblTitle_->setText(WindowTitle(context_.texts()));
     table_->Display();
     UpdateRowActionTexts();
     if (auto* corner = grid_->findChild<QAbstractButton*>()) corner->update();

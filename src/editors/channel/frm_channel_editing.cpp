@@ -75,10 +75,10 @@ bool FrmChannel::HandleGridKey(QKeyEvent* event) {
     const QChar typed = text.at(0);
     if (curCol_ == kColRxFreq || curCol_ == kColTxFreq) {
         // The key opens the editor and is its first character, as in the name column.
-        const std::optional<QString> first = ChannelTable::AcceptedFrequencyText(typed);
+        const std::optional<QString> first = table_->AcceptedFrequencyText(typed);
         if (first && !first->isEmpty()) {
             EditCell();
-            FrequencyDelegate::StartWith(grid_->OpenEditor(), typed);
+            FrequencyDelegate::StartWith(grid_->OpenEditor(), *first);
         }
     } else if (curCol_ == kColName) {
         if (IsAsciiDigit(typed) || IsAsciiLetter(typed)) {

@@ -34,7 +34,7 @@ void FrmChannel::SaveAsTemplate() {
     const SaveResult result = SaveFile(path, data_.image);
     if (!result.ok) {
         PromptRequest request;
-        request.text = SaveFailureText(path, result.error);
+        request.text = SaveFailureText(path, result.error, context_.texts());
         request.title = AppTitle();
         request.icon = PromptIcon::Exclamation;
         request.buttons = PromptButtons::Ok;

@@ -87,11 +87,11 @@ void FrmChannel::BuildRowActions() {
 }
 
 void FrmChannel::UpdateRowActionTexts() {
-    undoAction_->setText(UiText("Channel", "Undo"));
-    redoAction_->setText(UiText("Channel", "Redo"));
-    copyAction_->setText(UiText("Channel", "Copy"));
-    pasteAction_->setText(UiText("Channel", "Paste"));
-    deleteAction_->setText(UiText("Channel", "Delete channels"));
+    undoAction_->setText(context_.texts().UiText("Channel", "Undo"));
+    redoAction_->setText(context_.texts().UiText("Channel", "Redo"));
+    copyAction_->setText(context_.texts().UiText("Channel", "Copy"));
+    pasteAction_->setText(context_.texts().UiText("Channel", "Paste"));
+    deleteAction_->setText(context_.texts().UiText("Channel", "Delete channels"));
 }
 
 void FrmChannel::OnTableEdited(const ChannelTableState& before, const QString& what) {
@@ -127,7 +127,9 @@ bool FrmChannel::PasteRowsText(const QString& text) {
     const ChannelPasteResult result = PasteChannelRows(*table_, data_, curRow_, text);
     if (!result.ok) {
         PromptRequest request;
-        request.text = UiText("Channel", "The channels cannot be pasted: %1").arg(result.error);
+        request.text = context_.texts()
+                           .UiText("Channel", "The channels cannot be pasted: %1")
+                           .arg(result.error);
         request.title = AppTitle();
         request.icon = PromptIcon::Exclamation;
         request.buttons = PromptButtons::Ok;

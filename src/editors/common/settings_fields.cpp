@@ -25,8 +25,8 @@ QStringList NumberEntries(int first, int count, int step) {
     return entries;
 }
 
-QStringList ChannelEntries(int count) {
-    const QString prefix = UiText("SettingsWords", "CH") + u' ';
+QStringList ChannelEntries(int count, const UiTexts& texts) {
+    const QString prefix = texts.UiText("SettingsWords", "CH") + u' ';
     QStringList entries;
     for (int i = 1; i <= count; ++i) entries << prefix + QString::number(i);
     return entries;

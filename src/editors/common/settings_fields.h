@@ -9,11 +9,11 @@
 #include <vector>
 
 #include "data/radio_image.h"
-#include "language/ui_language.h"  // OffText and OnText, which the settings lists offer
+#include "language/ui_language.h"
 
 namespace qv {
 
-// One setting in words, in the current UI language: "Squelch Level", "4".
+// One setting in words, in the language asked for: "Squelch Level", "4".
 struct SettingText {
     QString caption;
     QString value;
@@ -30,8 +30,8 @@ int PositionOrFallback(int value, int entryCount, int fallback);
 
 // The decimal numbers first, first + step, ... (count entries), the same in every language.
 QStringList NumberEntries(int first, int count, int step = 1);
-// "CH 1" ... "CH 16" / "信道 1" ...: a channel list in the current language.
-QStringList ChannelEntries(int count);
+// "CH 1" ... "CH 16" / "信道 1" ...: a channel list in the language of `texts`.
+QStringList ChannelEntries(int count, const UiTexts& texts);
 
 // The entry at a position, or "" when the position selects nothing.
 QString EntryAt(const QStringList& entries, int position);

@@ -13,8 +13,9 @@
 
 namespace qv {
 
-SettingsWindow::SettingsWindow(const QString& objectName, Buttons buttons, QWidget* parent)
-    : EditorWindow(parent) {
+SettingsWindow::SettingsWindow(const QString& objectName, Buttons buttons, const UiTexts& texts,
+                               QWidget* parent)
+    : EditorWindow(parent), texts_(texts) {
     setObjectName(objectName);
 
     frame1_ = new QFrame(this);
@@ -64,8 +65,8 @@ SettingsWindow::SettingsWindow(const QString& objectName, Buttons buttons, QWidg
 void SettingsWindow::DisplayFrame(const QString& title) {
     setWindowTitle(title);
     title_->setText(title);
-    if (ok_) ok_->setText(UiText("Common", "&OK"));
-    if (cancel_) cancel_->setText(UiText("Common", "&Cancel"));
+    if (ok_) ok_->setText(texts_.UiText("Common", "&OK"));
+    if (cancel_) cancel_->setText(texts_.UiText("Common", "&Cancel"));
 }
 
 void SettingsWindow::FitToContents() {

@@ -6,6 +6,7 @@
 #include <QSet>
 
 #include "editors/common/editor_window.h"
+#include "language/ui_language.h"
 
 class QComboBox;
 class QFrame;
@@ -26,13 +27,18 @@ public:
 protected:
     enum class Buttons { OkCancel, None };
 
-    SettingsWindow(const QString& objectName, Buttons buttons, QWidget* parent);
+    // `texts` is kept by reference: a language switch shows at the next Display.
+    SettingsWindow(const QString& objectName, Buttons buttons, const UiTexts& texts,
+                   QWidget* parent);
+
+    // The language and locale the window speaks in.
+    const UiTexts& texts() const { return texts_; }
 
     // Where a window puts its controls: inside Frame1, below the title, above the buttons.
     QVBoxLayout* Body() const { return body_; }
     QFrame* Frame1() const { return frame1_; }
 
-    // Window caption, title label and button captions in the current language.
+    // Window caption, title label and button captions in the window's language.
     void DisplayFrame(const QString& title);
     // Grows the window to what its controls need (Chinese captions are wider than English ones).
     void FitToContents();
@@ -48,6 +54,8 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    const UiTexts& texts_;
+
     void PlaceFrame();
     void PutButtonsLast();
 

@@ -26,37 +26,39 @@ bool InCtcssRange(double value) {
 
 }  // namespace
 
-CustomizedTones CustomizedToneModel::Load() const {
+CustomizedTones CustomizedToneModel::Load(const UiTexts& texts) const {
     CustomizedTones tones;
     for (int k = 0; k < kCustomSlots; ++k) {
-        const QString ctcss = DecodeTone(image_, 2 * k, kCtcssRow);
-        if (!ctcss.startsWith(u'D') && InCtcssRange(ReadNumber(ctcss))) tones.ctcss[k] = ctcss;
-        const QString dcs = DecodeTone(image_, 2 * k, kDcsRow);
+        const QString ctcss = DecodeTone(image_, 2 * k, kCtcssRow, texts);
+        if (!ctcss.startsWith(u'D') && InCtcssRange(ReadNumber(ctcss, texts.locale())))
+            tones.ctcss[k] = ctcss;
+        const QString dcs = DecodeTone(image_, 2 * k, kDcsRow, texts);
         if (dcs.startsWith(u'D')) tones.dcs[k] = dcs;
     }
     return tones;
 }
 
-void CustomizedToneModel::Save(const CustomizedTones& tones) {
+void CustomizedToneModel::Save(const CustomizedTones& tones, const UiTexts& texts) {
     for (int k = 0; k < kCustomSlots; ++k) {
-        if (IsStorableCtcss(tones.ctcss[k])) {
+        if (IsStorableCtcss(tones.ctcss[k], texts.locale())) {
             EncodeTone(image_, 2 * k, kCtcssRow,
-                       QStringLiteral("%1 - %2Hz").arg(kFirstCtcssNumber + k).arg(tones.ctcss[k]));
+                       QStringLiteral("%1 - %2Hz").arg(kFirstCtcssNumber + k).arg(tones.ctcss[k]),
+                       texts);
         }
         if (IsStorableDcs(tones.dcs[k])) {
             EncodeTone(image_, 2 * k, kDcsRow,
-                       QStringLiteral("%1 - %2").arg(kFirstDcsNumber + k).arg(tones.dcs[k]));
+                       QStringLiteral("%1 - %2").arg(kFirstDcsNumber + k).arg(tones.dcs[k]), texts);
         }
     }
 }
 
-std::optional<double> CustomizedToneModel::CtcssValue(const QString& text) {
+std::optional<double> CustomizedToneModel::CtcssValue(const QString& text, const QLocale& locale) {
     QString trimmed = text.trimmed();
     if (trimmed.isEmpty()) return std::nullopt;
     bool ok = false;
     double value = 0;
     if (trimmed.contains(u',')) {
-        value = UiLocale().toDouble(trimmed, &ok);
+        value = locale.toDouble(trimmed, &ok);
         if (!ok) trimmed.replace(u',', u'.');
     }
     if (!ok) value = QLocale::c().toDouble(trimmed, &ok);
@@ -64,8 +66,8 @@ std::optional<double> CustomizedToneModel::CtcssValue(const QString& text) {
     return value;
 }
 
-bool CustomizedToneModel::IsStorableCtcss(const QString& text) {
-    const std::optional<double> value = CtcssValue(text);
+bool CustomizedToneModel::IsStorableCtcss(const QString& text, const QLocale& locale) {
+    const std::optional<double> value = CtcssValue(text, locale);
     return value && InCtcssRange(*value);
 }
 
@@ -91,13 +93,14 @@ std::optional<QChar> CustomizedToneModel::DcsKeyAccepted(const QString& text, QC
     return std::nullopt;
 }
 
-QString CustomizedToneModel::CtcssAfterEdit(const QString& text, const QString& savedText) {
+QString CustomizedToneModel::CtcssAfterEdit(const QString& text, const QString& savedText,
+                                            const QLocale& locale) {
     if (text == savedText || text.isEmpty()) return text;
     // A text that is not a number as a whole ("67..5") cannot be stored: it reverts like an
     // out-of-range one.
-    const std::optional<double> value = CtcssValue(text);
+    const std::optional<double> value = CtcssValue(text, locale);
     if (!value || !InCtcssRange(*value)) return savedText;
-    return FormatFixed(*value, 1);
+    return FormatFixed(*value, 1, locale);
 }
 
 QString CustomizedToneModel::DcsAfterEdit(const QString& text, const QString& savedText) {
@@ -113,34 +116,36 @@ QString CustomizedToneModel::DcsAfterEdit(const QString& text, const QString& sa
     return IsStorableDcs(result) ? result : savedText;
 }
 
-QString CustomizedToneModel::TitleText() {
-    return UiText("CustomizedTones", "Customized CTCSS/DCS");
+QString CustomizedToneModel::TitleText(const UiTexts& texts) {
+    return texts.UiText("CustomizedTones", "Customized CTCSS/DCS");
 }
 
-QString CustomizedToneModel::CtcssLabel(int slot) {
+QString CustomizedToneModel::CtcssLabel(int slot, const UiTexts& texts) {
     return QStringLiteral("%1 - %2 %3 [Hz]")
         .arg(kFirstCtcssNumber + slot)
-        .arg(UiText("CustomizedTones", "Customized CTCSS"))
+        .arg(texts.UiText("CustomizedTones", "Customized CTCSS"))
         .arg(slot + 1);
 }
 
-QString CustomizedToneModel::DcsLabel(int slot) {
+QString CustomizedToneModel::DcsLabel(int slot, const UiTexts& texts) {
     return QStringLiteral("%1 - %2 %3 [OCT]")
         .arg(kFirstDcsNumber + slot)
-        .arg(UiText("CustomizedTones", "Customized DCS"))
+        .arg(texts.UiText("CustomizedTones", "Customized DCS"))
         .arg(slot + 1);
 }
 
-SettingTexts CustomizedToneModel::Describe() const {
-    const CustomizedTones tones = Load();
-    SettingTexts texts;
+SettingTexts CustomizedToneModel::Describe(const UiTexts& texts) const {
+    const CustomizedTones tones = Load(texts);
+    SettingTexts lines;
     for (int k = 0; k < kCustomSlots; ++k) {
-        texts.push_back({CtcssLabel(k), tones.ctcss[k].isEmpty() ? NoneText() : tones.ctcss[k]});
+        lines.push_back(
+            {CtcssLabel(k, texts), tones.ctcss[k].isEmpty() ? NoneText(texts) : tones.ctcss[k]});
     }
     for (int k = 0; k < kCustomSlots; ++k) {
-        texts.push_back({DcsLabel(k), tones.dcs[k].isEmpty() ? NoneText() : tones.dcs[k]});
+        lines.push_back(
+            {DcsLabel(k, texts), tones.dcs[k].isEmpty() ? NoneText(texts) : tones.dcs[k]});
     }
-    return texts;
+    return lines;
 }
 
 }  // namespace qv

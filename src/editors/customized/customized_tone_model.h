@@ -30,16 +30,17 @@ public:
 
     // A CTCSS slot that holds no CTCSS value within 67.0-254.1 Hz shows an empty box, a DCS slot
     // without a DCS value likewise.
-    CustomizedTones Load() const;
+    CustomizedTones Load(const UiTexts& texts) const;
     // Stores every box that holds a storable tone; an empty box (or one that cannot be stored)
     // leaves its slot as it was.
-    void Save(const CustomizedTones& tones);
+    void Save(const CustomizedTones& tones, const UiTexts& texts);
 
     // The value of a CTCSS box when the whole text is a number ("," as decimal separator allowed),
     // whatever its range; nothing for an empty text or one that is not a number as a whole.
-    static std::optional<double> CtcssValue(const QString& text);
-    static bool IsStorableCtcss(const QString& text);  // a number within 67.0-254.1
-    static bool IsStorableDcs(const QString& text);    // "D", three digits, "N" or "I"
+    static std::optional<double> CtcssValue(const QString& text, const QLocale& locale);
+    // A number within 67.0-254.1.
+    static bool IsStorableCtcss(const QString& text, const QLocale& locale);
+    static bool IsStorableDcs(const QString& text);  // "D", three digits, "N" or "I"
 
     // Whether a CTCSS box holding `text` takes the typed character: digits always, "." once the
     // box holds two characters, nothing else. Backspace, Enter and Esc are handled by the window.
@@ -51,16 +52,17 @@ public:
 
     // What a box shows when the user leaves it, given its text then and the text it had when it
     // got focus: a valid entry in its tidy form, or the old text for an invalid one.
-    static QString CtcssAfterEdit(const QString& text, const QString& savedText);
+    static QString CtcssAfterEdit(const QString& text, const QString& savedText,
+                                  const QLocale& locale);
     static QString DcsAfterEdit(const QString& text, const QString& savedText);
 
-    // Texts in the current UI language.
-    static QString TitleText();
-    static QString CtcssLabel(int slot);  // "122 - Customized CTCSS 1 [Hz]"
-    static QString DcsLabel(int slot);    // "211 - Customized DCS 1 [OCT]"
+    // Texts in the language of `texts`.
+    static QString TitleText(const UiTexts& texts);
+    static QString CtcssLabel(int slot, const UiTexts& texts);  // "122 - Customized CTCSS 1 [Hz]"
+    static QString DcsLabel(int slot, const UiTexts& texts);    // "211 - Customized DCS 1 [OCT]"
 
-    // The twelve slots in words, in the current UI language; an empty slot reads as None.
-    SettingTexts Describe() const;
+    // The twelve slots in words, in the language of `texts`; an empty slot reads as None.
+    SettingTexts Describe(const UiTexts& texts) const;
 
 private:
     RadioImage& image_;

@@ -31,8 +31,9 @@ bool UserMovedFocus(const QFocusEvent* event) {
 
 }  // namespace
 
-FrmCustomizedSignal::FrmCustomizedSignal(RadioData& data, QWidget* parent)
-    : SettingsWindow(QStringLiteral("FrmCustomizedSignal"), Buttons::None, parent), data_(data) {
+FrmCustomizedSignal::FrmCustomizedSignal(RadioData& data, const UiTexts& texts, QWidget* parent)
+    : SettingsWindow(QStringLiteral("FrmCustomizedSignal"), Buttons::None, texts, parent),
+      data_(data) {
     QWidget* frame = Frame1();
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(10);
@@ -72,16 +73,16 @@ void FrmCustomizedSignal::RefreshAll() {
 }
 
 void FrmCustomizedSignal::Display() {
-    DisplayFrame(CustomizedToneModel::TitleText());
+    DisplayFrame(CustomizedToneModel::TitleText(texts()));
     for (int k = 0; k < kCustomSlots; ++k) {
-        ctcssLabels_[k]->setText(CustomizedToneModel::CtcssLabel(k));
-        dcsLabels_[k]->setText(CustomizedToneModel::DcsLabel(k));
+        ctcssLabels_[k]->setText(CustomizedToneModel::CtcssLabel(k, texts()));
+        dcsLabels_[k]->setText(CustomizedToneModel::DcsLabel(k, texts()));
     }
     FitToContents();
 }
 
 void FrmCustomizedSignal::LoadData() {
-    const CustomizedTones tones = CustomizedToneModel(data_.image).Load();
+    const CustomizedTones tones = CustomizedToneModel(data_.image).Load(texts());
     for (int k = 0; k < kCustomSlots; ++k) {
         ctcss_[k]->setText(tones.ctcss[k]);
         dcs_[k]->setText(tones.dcs[k]);
@@ -109,7 +110,7 @@ void FrmCustomizedSignal::StoreFinishedEdits() {
         tones.ctcss[k] = ctcss_[k] == typing ? SavedText : ctcss_[k]->text();
         tones.dcs[k] = dcs_[k] == typing ? SavedText : dcs_[k]->text();
     }
-    CustomizedToneModel(data_.image).Save(tones);
+    CustomizedToneModel(data_.image).Save(tones, texts());
 }
 
 bool FrmCustomizedSignal::IsCtcssBox(QObject* box) const {
@@ -176,8 +177,9 @@ bool FrmCustomizedSignal::FilterKey(QLineEdit* box, QKeyEvent* key) {
 
 void FrmCustomizedSignal::FinishEdit(QLineEdit* box) {
     const QString text = box->text();
-    const QString finished = IsCtcssBox(box) ? CustomizedToneModel::CtcssAfterEdit(text, SavedText)
-                                             : CustomizedToneModel::DcsAfterEdit(text, SavedText);
+    const QString finished =
+        IsCtcssBox(box) ? CustomizedToneModel::CtcssAfterEdit(text, SavedText, texts().locale())
+                        : CustomizedToneModel::DcsAfterEdit(text, SavedText);
     if (finished != text) box->setText(finished);
 }
 

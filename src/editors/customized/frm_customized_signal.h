@@ -17,7 +17,7 @@ namespace qv {
 class FrmCustomizedSignal : public SettingsWindow {
     Q_OBJECT
 public:
-    FrmCustomizedSignal(RadioData& data, QWidget* parent = nullptr);
+    FrmCustomizedSignal(RadioData& data, const UiTexts& texts, QWidget* parent = nullptr);
 
     void RefreshAll() override;
     // Stores the boxes; a box still being edited is checked as if the user had left it.

@@ -14,8 +14,8 @@ namespace {
 constexpr int kFunctionListWidth = 200;
 }  // namespace
 
-FrmKey::FrmKey(RadioData& data, QWidget* parent)
-    : SettingsWindow(QStringLiteral("frmKey"), Buttons::OkCancel, parent), data_(data) {
+FrmKey::FrmKey(RadioData& data, const UiTexts& texts, QWidget* parent)
+    : SettingsWindow(QStringLiteral("frmKey"), Buttons::OkCancel, texts, parent), data_(data) {
     for (int button = 0; button < 2; ++button) {
         auto* group = NewControl<QGroupBox>(Frame1(), QStringLiteral("FraKey_%1").arg(button));
         auto* grid = NewFormGrid(group);
@@ -37,13 +37,13 @@ void FrmKey::RefreshAll() {
 }
 
 void FrmKey::Display() {
-    DisplayFrame(SideButtonModel::TitleText());
+    DisplayFrame(SideButtonModel::TitleText(texts()));
     for (int button = 0; button < 2; ++button) {
-        groups_[button]->setTitle(SideButtonModel::ButtonGroupText(button));
+        groups_[button]->setTitle(SideButtonModel::ButtonGroupText(button, texts()));
     }
     for (int a = 0; a < kSideButtonAssignments; ++a) {
-        labels_[a]->setText(SideButtonModel::PressText(a));
-        FillList(lists_[a], SideButtonModel::Entries(a));
+        labels_[a]->setText(SideButtonModel::PressText(a, texts()));
+        FillList(lists_[a], SideButtonModel::Entries(a, texts()));
     }
     FitToContents();
 }

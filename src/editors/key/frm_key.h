@@ -17,7 +17,7 @@ namespace qv {
 class FrmKey : public SettingsWindow {
     Q_OBJECT
 public:
-    FrmKey(RadioData& data, QWidget* parent = nullptr);
+    FrmKey(RadioData& data, const UiTexts& texts, QWidget* parent = nullptr);
 
     void RefreshAll() override;
     void SaveData() override;

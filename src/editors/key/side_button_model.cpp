@@ -73,34 +73,35 @@ void SideButtonModel::Save(const SideButtonPositions& positions) {
     }
 }
 
-QStringList SideButtonModel::Entries(int assignment) {
+QStringList SideButtonModel::Entries(int assignment, const UiTexts& texts) {
     QStringList entries;
-    for (const Function* f : Offered(assignment)) entries << UiText("SideButtons", f->english);
+    for (const Function* f : Offered(assignment))
+        entries << texts.UiText("SideButtons", f->english);
     return entries;
 }
 
-QString SideButtonModel::TitleText() {
-    return UiText("SideButtons", "Side Button Function Settings");
+QString SideButtonModel::TitleText(const UiTexts& texts) {
+    return texts.UiText("SideButtons", "Side Button Function Settings");
 }
 
-QString SideButtonModel::ButtonGroupText(int button) {
-    return UiText("SideButtons", "Side Button") +
+QString SideButtonModel::ButtonGroupText(int button, const UiTexts& texts) {
+    return texts.UiText("SideButtons", "Side Button") +
            (button == 0 ? QStringLiteral(" P1") : QStringLiteral(" P2"));
 }
 
-QString SideButtonModel::PressText(int assignment) {
-    return IsLongPress(assignment) ? UiText("SideButtons", "Long Press")
-                                   : UiText("SideButtons", "Short Press");
+QString SideButtonModel::PressText(int assignment, const UiTexts& texts) {
+    return IsLongPress(assignment) ? texts.UiText("SideButtons", "Long Press")
+                                   : texts.UiText("SideButtons", "Short Press");
 }
 
-SettingTexts SideButtonModel::Describe() const {
+SettingTexts SideButtonModel::Describe(const UiTexts& texts) const {
     const SideButtonPositions positions = Load();
-    SettingTexts texts;
+    SettingTexts lines;
     for (int a = 0; a < kSideButtonAssignments; ++a) {
-        texts.push_back(
-            {ButtonGroupText(a / 2) + u' ' + PressText(a), EntryAt(Entries(a), positions[a])});
+        lines.push_back({ButtonGroupText(a / 2, texts) + u' ' + PressText(a, texts),
+                         EntryAt(Entries(a, texts), positions[a])});
     }
-    return texts;
+    return lines;
 }
 
 }  // namespace qv

@@ -37,16 +37,16 @@ public:
     // The code at a list position, or -1 for a position outside the list.
     static int CodeAt(int assignment, int position);
 
-    // The list texts of an assignment in the current UI language.
-    static QStringList Entries(int assignment);
+    // The list texts of an assignment in the language of `texts`.
+    static QStringList Entries(int assignment, const UiTexts& texts);
 
-    // Captions in the current UI language.
-    static QString TitleText();
-    static QString ButtonGroupText(int button);  // 0 = P1, 1 = P2
-    static QString PressText(int assignment);    // "Short Press" / "Long Press"
+    // Captions in the language of `texts`.
+    static QString TitleText(const UiTexts& texts);
+    static QString ButtonGroupText(int button, const UiTexts& texts);  // 0 = P1, 1 = P2
+    static QString PressText(int assignment, const UiTexts& texts);  // "Short Press" / "Long Press"
 
-    // The four assignments in words, in the current UI language.
-    SettingTexts Describe() const;
+    // The four assignments in words, in the language of `texts`.
+    SettingTexts Describe(const UiTexts& texts) const;
 
 private:
     RadioImage& image_;

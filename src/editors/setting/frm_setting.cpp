@@ -11,8 +11,8 @@
 
 namespace qv {
 
-FrmSetting::FrmSetting(RadioData& data, QWidget* parent)
-    : SettingsWindow(QStringLiteral("frmSetting"), Buttons::OkCancel, parent), data_(data) {
+FrmSetting::FrmSetting(RadioData& data, const UiTexts& texts, QWidget* parent)
+    : SettingsWindow(QStringLiteral("frmSetting"), Buttons::OkCancel, texts, parent), data_(data) {
     QWidget* frame = Frame1();
     restoreDefaults_ = NewControl<QCheckBox>(frame, "Check1_3");
     batterySave_ = NewControl<QCheckBox>(frame, "Check1_1");
@@ -68,23 +68,23 @@ void FrmSetting::RefreshAll() {
 
 void FrmSetting::Display() {
     using M = GeneralSettingsModel;
-    DisplayFrame(M::TitleText());
-    scanGroup_->setTitle(M::ScanGroupText());
-    reverseBurstLabel_->setText(M::ReverseBurstText());
-    squelchLabel_->setText(M::SquelchText());
-    timeoutLabel_->setText(M::TimeoutText());
-    batterySave_->setText(M::BatterySaveText());
-    radioCloning_->setText(M::RadioCloningText());
-    restoreDefaults_->setText(M::RestoreDefaultsText());
-    scanModeLabel_->setText(M::ScanModeText());
-    priorityLabel_->setText(M::PriorityChannelText());
-    for (int i = 0; i < 2; ++i) resumeLabels_[i]->setText(M::ResumeTimeText(i + 1));
+    DisplayFrame(M::TitleText(texts()));
+    scanGroup_->setTitle(M::ScanGroupText(texts()));
+    reverseBurstLabel_->setText(M::ReverseBurstText(texts()));
+    squelchLabel_->setText(M::SquelchText(texts()));
+    timeoutLabel_->setText(M::TimeoutText(texts()));
+    batterySave_->setText(M::BatterySaveText(texts()));
+    radioCloning_->setText(M::RadioCloningText(texts()));
+    restoreDefaults_->setText(M::RestoreDefaultsText(texts()));
+    scanModeLabel_->setText(M::ScanModeText(texts()));
+    priorityLabel_->setText(M::PriorityChannelText(texts()));
+    for (int i = 0; i < 2; ++i) resumeLabels_[i]->setText(M::ResumeTimeText(i + 1, texts()));
 
     FillList(reverseBurst_, M::ReverseBurstEntries());
-    FillList(scanMode_, M::ScanModeEntries());
-    FillList(timeout_, M::TimeoutEntries());
+    FillList(scanMode_, M::ScanModeEntries(texts()));
+    FillList(timeout_, M::TimeoutEntries(texts()));
     FillList(squelch_, M::SquelchEntries());
-    FillList(priorityChannel_, M::PriorityChannelEntries());
+    FillList(priorityChannel_, M::PriorityChannelEntries(texts()));
     for (QComboBox* list : resumeTimes_) FillList(list, M::ResumeTimeEntries());
     FitToContents();
 }

@@ -18,7 +18,7 @@ namespace qv {
 class FrmSetting : public SettingsWindow {
     Q_OBJECT
 public:
-    FrmSetting(RadioData& data, QWidget* parent = nullptr);
+    FrmSetting(RadioData& data, const UiTexts& texts, QWidget* parent = nullptr);
 
     void RefreshAll() override;
     void SaveData() override;

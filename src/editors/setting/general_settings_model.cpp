@@ -69,74 +69,75 @@ QStringList GeneralSettingsModel::ReverseBurstEntries() {
     return {QStringLiteral("180°"), QStringLiteral("240°")};
 }
 
-QStringList GeneralSettingsModel::ScanModeEntries() {
-    return {UiText("GeneralSettings", "Normal"), UiText("GeneralSettings", "Priority")};
+QStringList GeneralSettingsModel::ScanModeEntries(const UiTexts& texts) {
+    return {texts.UiText("GeneralSettings", "Normal"), texts.UiText("GeneralSettings", "Priority")};
 }
 
-QStringList GeneralSettingsModel::TimeoutEntries() {
-    return QStringList{OffText()} + NumberEntries(60, kTimeoutEntries - 1, 60);
+QStringList GeneralSettingsModel::TimeoutEntries(const UiTexts& texts) {
+    return QStringList{texts.Off()} + NumberEntries(60, kTimeoutEntries - 1, 60);
 }
 
 QStringList GeneralSettingsModel::SquelchEntries() {
     return NumberEntries(0, kSquelchEntries);
 }
 
-QStringList GeneralSettingsModel::PriorityChannelEntries() {
-    return QStringList{OffText()} + ChannelEntries(16);
+QStringList GeneralSettingsModel::PriorityChannelEntries(const UiTexts& texts) {
+    return QStringList{texts.Off()} + ChannelEntries(16, texts);
 }
 
 QStringList GeneralSettingsModel::ResumeTimeEntries() {
     return NumberEntries(1, kResumeEntries);
 }
 
-QString GeneralSettingsModel::TitleText() {
-    return UiText("GeneralSettings", "General Settings");
+QString GeneralSettingsModel::TitleText(const UiTexts& texts) {
+    return texts.UiText("GeneralSettings", "General Settings");
 }
-QString GeneralSettingsModel::ScanGroupText() {
-    return UiText("GeneralSettings", "Scan Settings");
+QString GeneralSettingsModel::ScanGroupText(const UiTexts& texts) {
+    return texts.UiText("GeneralSettings", "Scan Settings");
 }
-QString GeneralSettingsModel::ReverseBurstText() {
-    return UiText("GeneralSettings", "Reverse Burst");
+QString GeneralSettingsModel::ReverseBurstText(const UiTexts& texts) {
+    return texts.UiText("GeneralSettings", "Reverse Burst");
 }
-QString GeneralSettingsModel::SquelchText() {
-    return UiText("GeneralSettings", "Squelch Level");
+QString GeneralSettingsModel::SquelchText(const UiTexts& texts) {
+    return texts.UiText("GeneralSettings", "Squelch Level");
 }
-QString GeneralSettingsModel::TimeoutText() {
-    return UiText("GeneralSettings", "Transmit Timeout Timer") + UiText("SettingsWords", "(Sec)");
+QString GeneralSettingsModel::TimeoutText(const UiTexts& texts) {
+    return texts.UiText("GeneralSettings", "Transmit Timeout Timer") +
+           texts.UiText("SettingsWords", "(Sec)");
 }
-QString GeneralSettingsModel::BatterySaveText() {
-    return UiText("GeneralSettings", "Battery Save");
+QString GeneralSettingsModel::BatterySaveText(const UiTexts& texts) {
+    return texts.UiText("GeneralSettings", "Battery Save");
 }
-QString GeneralSettingsModel::RadioCloningText() {
-    return UiText("GeneralSettings", "Enable Radio to Radio Cloning");
+QString GeneralSettingsModel::RadioCloningText(const UiTexts& texts) {
+    return texts.UiText("GeneralSettings", "Enable Radio to Radio Cloning");
 }
-QString GeneralSettingsModel::RestoreDefaultsText() {
-    return UiText("GeneralSettings", "Enable Restore Factory Default Settings");
+QString GeneralSettingsModel::RestoreDefaultsText(const UiTexts& texts) {
+    return texts.UiText("GeneralSettings", "Enable Restore Factory Default Settings");
 }
-QString GeneralSettingsModel::ScanModeText() {
-    return UiText("GeneralSettings", "Scan Mode");
+QString GeneralSettingsModel::ScanModeText(const UiTexts& texts) {
+    return texts.UiText("GeneralSettings", "Scan Mode");
 }
-QString GeneralSettingsModel::PriorityChannelText() {
-    return UiText("GeneralSettings", "Priority Channel");
+QString GeneralSettingsModel::PriorityChannelText(const UiTexts& texts) {
+    return texts.UiText("GeneralSettings", "Priority Channel");
 }
-QString GeneralSettingsModel::ResumeTimeText(int which) {
-    return UiText("GeneralSettings", "Scan Resume Time") + QStringLiteral(" %1 ").arg(which) +
-           UiText("SettingsWords", "(Sec)");
+QString GeneralSettingsModel::ResumeTimeText(int which, const UiTexts& texts) {
+    return texts.UiText("GeneralSettings", "Scan Resume Time") + QStringLiteral(" %1 ").arg(which) +
+           texts.UiText("SettingsWords", "(Sec)");
 }
 
-SettingTexts GeneralSettingsModel::Describe() const {
+SettingTexts GeneralSettingsModel::Describe(const UiTexts& texts) const {
     const GeneralSettings s = Load();
-    const auto onOff = [](bool on) { return on ? OnText() : OffText(); };
+    const auto onOff = [&texts](bool on) { return on ? texts.On() : texts.Off(); };
     return {
-        {RestoreDefaultsText(), onOff(s.restoreDefaults)},
-        {BatterySaveText(), onOff(s.batterySave)},
-        {RadioCloningText(), onOff(s.radioCloning)},
-        {TimeoutText(), EntryAt(TimeoutEntries(), s.timeout)},
-        {SquelchText(), EntryAt(SquelchEntries(), s.squelch)},
-        {ScanModeText(), EntryAt(ScanModeEntries(), s.scanMode)},
-        {PriorityChannelText(), EntryAt(PriorityChannelEntries(), s.priorityChannel)},
-        {ResumeTimeText(1), EntryAt(ResumeTimeEntries(), s.resumeTime1)},
-        {ResumeTimeText(2), EntryAt(ResumeTimeEntries(), s.resumeTime2)},
+        {RestoreDefaultsText(texts), onOff(s.restoreDefaults)},
+        {BatterySaveText(texts), onOff(s.batterySave)},
+        {RadioCloningText(texts), onOff(s.radioCloning)},
+        {TimeoutText(texts), EntryAt(TimeoutEntries(texts), s.timeout)},
+        {SquelchText(texts), EntryAt(SquelchEntries(), s.squelch)},
+        {ScanModeText(texts), EntryAt(ScanModeEntries(texts), s.scanMode)},
+        {PriorityChannelText(texts), EntryAt(PriorityChannelEntries(texts), s.priorityChannel)},
+        {ResumeTimeText(1, texts), EntryAt(ResumeTimeEntries(), s.resumeTime1)},
+        {ResumeTimeText(2, texts), EntryAt(ResumeTimeEntries(), s.resumeTime2)},
     };
 }
 

@@ -49,29 +49,29 @@ public:
         return settings.priorityChannel != 0;
     }
 
-    // Option lists in the current UI language, by list position.
+    // Option lists in the language of `texts`, by list position.
     static QStringList ReverseBurstEntries();
-    static QStringList ScanModeEntries();
-    static QStringList TimeoutEntries();
+    static QStringList ScanModeEntries(const UiTexts& texts);
+    static QStringList TimeoutEntries(const UiTexts& texts);
     static QStringList SquelchEntries();
-    static QStringList PriorityChannelEntries();
+    static QStringList PriorityChannelEntries(const UiTexts& texts);
     static QStringList ResumeTimeEntries();
 
-    // Captions in the current UI language.
-    static QString TitleText();
-    static QString ScanGroupText();
-    static QString ReverseBurstText();
-    static QString SquelchText();
-    static QString TimeoutText();
-    static QString BatterySaveText();
-    static QString RadioCloningText();
-    static QString RestoreDefaultsText();
-    static QString ScanModeText();
-    static QString PriorityChannelText();
-    static QString ResumeTimeText(int which);  // 1 or 2
+    // Captions in the language of `texts`.
+    static QString TitleText(const UiTexts& texts);
+    static QString ScanGroupText(const UiTexts& texts);
+    static QString ReverseBurstText(const UiTexts& texts);
+    static QString SquelchText(const UiTexts& texts);
+    static QString TimeoutText(const UiTexts& texts);
+    static QString BatterySaveText(const UiTexts& texts);
+    static QString RadioCloningText(const UiTexts& texts);
+    static QString RestoreDefaultsText(const UiTexts& texts);
+    static QString ScanModeText(const UiTexts& texts);
+    static QString PriorityChannelText(const UiTexts& texts);
+    static QString ResumeTimeText(int which, const UiTexts& texts);  // 1 or 2
 
-    // The visible settings in words, in window order, in the current UI language.
-    SettingTexts Describe() const;
+    // The visible settings in words, in window order, in the language of `texts`.
+    SettingTexts Describe(const UiTexts& texts) const;
 
 private:
     RadioImage& image_;

@@ -25,7 +25,7 @@ constexpr int kButtonWidthTwips = 1200;
 }  // namespace
 
 FrmClone::FrmClone(RadioData& data, AppContext& context, QWidget* parent)
-    : QDialog(parent), context_(context) {
+    : QDialog(parent), context_(context), port_(context.texts()) {
     setObjectName("frmClone");
     setModal(true);
 
@@ -72,11 +72,11 @@ FrmClone::FrmClone(RadioData& data, AppContext& context, QWidget* parent)
 }
 
 void FrmClone::Display() {
-    setWindowTitle(Reading() ? UiText("CloneDialog", "Read Data From Radio")
-                             : UiText("CloneDialog", "Write Data To Radio"));
-    Command1->setText(UiText("CloneDialog", "&Ok"));
-    Command2->setText(UiText("Common", "&Cancel"));
-    Label1->setText(UiText("CloneDialog", "Press [OK] to Begin"));
+    setWindowTitle(Reading() ? context_.texts().UiText("CloneDialog", "Read Data From Radio")
+                             : context_.texts().UiText("CloneDialog", "Write Data To Radio"));
+    Command1->setText(context_.texts().UiText("CloneDialog", "&Ok"));
+    Command2->setText(context_.texts().UiText("Common", "&Cancel"));
+    Label1->setText(context_.texts().UiText("CloneDialog", "Press [OK] to Begin"));
     Prg1->setValue(0);
     // Every showing of the dialog can start one transfer.
     Command1->setEnabled(true);
@@ -99,8 +99,8 @@ void FrmClone::Start() {
         reject();
         return;
     }
-    Label1->setText(Reading() ? UiText("CloneDialog", "Reading...")
-                              : UiText("CloneDialog", "Writting...  "));
+    Label1->setText(Reading() ? context_.texts().UiText("CloneDialog", "Reading...")
+                              : context_.texts().UiText("CloneDialog", "Writting...  "));
     driver_->Begin();
     Command1->setEnabled(false);
 }
@@ -110,8 +110,8 @@ void FrmClone::OnProgress(double percent) {
 }
 
 void FrmClone::OnCompleted() {
-    const QString text = Reading() ? UiText("CloneDialog", "Reading Complete!")
-                                   : UiText("CloneDialog", "Writing Complete!");
+    const QString text = Reading() ? context_.texts().UiText("CloneDialog", "Reading Complete!")
+                                   : context_.texts().UiText("CloneDialog", "Writing Complete!");
     context_.prompts().Message(this,
                                {text, AppTitle(), PromptIcon::Information, PromptButtons::Ok});
     accept();
@@ -119,8 +119,8 @@ void FrmClone::OnCompleted() {
 
 void FrmClone::OnFailed() {
     const PromptAnswer answer = context_.prompts().Message(
-        this, {UiText("CloneDialog", "Connection Fail!"), AppTitle(), PromptIcon::Critical,
-               PromptButtons::RetryCancel, PromptAnswer::Retry});
+        this, {context_.texts().UiText("CloneDialog", "Connection Fail!"), AppTitle(),
+               PromptIcon::Critical, PromptButtons::RetryCancel, PromptAnswer::Retry});
     if (answer == PromptAnswer::Retry && isVisible()) {
         // The port stays open; the transfer starts over from the handshake and the first row.
         driver_->Begin();

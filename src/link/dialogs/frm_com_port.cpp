@@ -62,11 +62,11 @@ void FrmComPort::showEvent(QShowEvent* event) {
 }
 
 void FrmComPort::FormLoad() {
-    const QString title = UiText("ComPortDialog", "Communication Port");
+    const QString title = context_.texts().UiText("ComPortDialog", "Communication Port");
     setWindowTitle(title);
     Frame1->setTitle(title);
-    Command1[0]->setText(UiText("Common", "&OK"));
-    Command1[1]->setText(UiText("Common", "&Cancel"));
+    Command1[0]->setText(context_.texts().UiText("Common", "&OK"));
+    Command1[1]->setText(context_.texts().UiText("Common", "&Cancel"));
     const QStringList devices = PortDeviceNames(context_.AppFolder());
     for (int i = 0; i < int(Option1.size()); ++i) {
         const int port = i + 1;

@@ -3,7 +3,6 @@
 #include <QEventLoop>
 #include <QTimer>
 
-#include "language/ui_language.h"
 #include "link/driver/clone_driver.h"
 #include "platform/serial_link.h"
 
@@ -12,7 +11,7 @@ namespace qv {
 CloneResult RunClone(RadioImage& image, const CloneRequest& request) {
     QTimer sendTimer;
     QTimer receiveTimer;
-    SerialLink port;
+    SerialLink port(request.texts);
     CloneDriver driver(image, port, sendTimer, receiveTimer);
     CloneEngine& engine = driver.engine();
     engine.CloneMode = request.CloneMode;
@@ -34,7 +33,7 @@ CloneResult RunClone(RadioImage& image, const CloneRequest& request) {
     driver.Stop();
     port.Close();
     if (ok) return {true, {}};
-    return {false, UiText("CloneDialog", "Connection Fail!")};
+    return {false, request.texts.UiText("CloneDialog", "Connection Fail!")};
 }
 
 }  // namespace qv

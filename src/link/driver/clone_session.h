@@ -7,6 +7,7 @@
 #include <functional>
 
 #include "data/radio_image.h"
+#include "language/ui_language.h"
 #include "link/clone.h"
 #include "link/link_timing.h"
 
@@ -19,11 +20,12 @@ struct CloneRequest {
     std::int16_t LastRow = kReadLastRow;
     LinkTiming timing;
     std::function<void(double percent)> progress;  // optional
+    UiTexts texts;                                 // the language of the failure text
 };
 
 struct CloneResult {
     bool ok = false;
-    QString error;  // the port's own description, or "Connection Fail!" in the UI language
+    QString error;  // the port's own description, or "Connection Fail!" in the language of `texts`
 };
 
 // Runs the transfer on the calling thread's event loop. A read changes the image only when it

@@ -64,7 +64,7 @@ PromptAnswer DialogPrompts::Message(QWidget* parent, const PromptRequest& reques
     std::vector<std::pair<QAbstractButton*, PromptAnswer>> made;
     QAbstractButton* escape = nullptr;
     for (const ButtonText& button : ButtonsOf(request.buttons)) {
-        QPushButton* added = box.addButton(UiText("Prompts", button.english), button.role);
+        QPushButton* added = box.addButton(texts_.UiText("Prompts", button.english), button.role);
         made.emplace_back(added, button.answer);
         if (button.answer == request.defaultButton) box.setDefaultButton(added);
         if (button.answer == PromptAnswer::Cancel || made.size() == 1) escape = added;

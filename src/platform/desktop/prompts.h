@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "language/ui_language.h"
+
 class QWidget;
 
 namespace qv {
@@ -36,12 +38,17 @@ public:
     virtual QString SaveFileName(QWidget* parent, const FileRequest& request) = 0;
 };
 
-// Real Qt message boxes and file dialogs. The button texts follow the UI language.
+// Real Qt message boxes and file dialogs. The button texts follow the language of `texts`, which
+// the program switches at run time.
 class DialogPrompts : public Prompts {
 public:
+    explicit DialogPrompts(const UiTexts& texts) : texts_(texts) {}
     PromptAnswer Message(QWidget* parent, const PromptRequest& request) override;
     QString OpenFileName(QWidget* parent, const FileRequest& request) override;
     QString SaveFileName(QWidget* parent, const FileRequest& request) override;
+
+private:
+    const UiTexts& texts_;
 };
 
 }  // namespace qv

@@ -21,6 +21,10 @@ namespace {
 constexpr int kFirstChannel = 1;
 constexpr int kLastChannel = kChannelRows;
 
+// The table the CSV works through reads and writes records only; its screen texts (English, "."
+// as decimal separator) never reach the file, so the CSV is the same in every language.
+const UiTexts kTableTexts;
+
 std::optional<CsvFormat> FormatOfHeader(const QStringList& header) {
     if (csv::IsNativeHeader(header)) return CsvFormat::Native;
     if (csv::IsCommonHeader(header)) return CsvFormat::Common;
@@ -60,7 +64,7 @@ CsvImportResult Failed(const QString& error, CsvFormat format) {
 // separator, whatever language and number format the user interface shows.
 QByteArray ExportChannelsCsv(const RadioData& data, CsvFormat format) {
     RadioData copy = data;
-    ChannelTable table(copy);
+    ChannelTable table(copy, kTableTexts);
     table.RefreshAll();
     if (format == CsvFormat::Common) return csv::ExportCommonCsv(table);
 
@@ -114,7 +118,7 @@ CsvImportResult ImportChannelsCsv(const QByteArray& csvText, RadioData& data,
     }
 
     RadioData scratch = data;
-    ChannelTable table(scratch);
+    ChannelTable table(scratch, kTableTexts);
     table.RefreshAll();
     std::array<ChannelRecord, kTableRows> before;
     for (int row = kFirstChannel; row <= kLastChannel; ++row) before[row] = table.Record(row);
