@@ -23,8 +23,10 @@ qv::RadioData Template() {
 
 void BM_DescribeChannelList(benchmark::State& state) {
     const qv::RadioData data = Template();
+    const qv::UiTexts texts;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(qv::DescribeChannelList(data, "plan.tw", QDate(2026, 12, 10)));
+        benchmark::DoNotOptimize(
+            qv::DescribeChannelList(data, "plan.tw", QDate(2026, 12, 10), texts));
     }
 }
 
