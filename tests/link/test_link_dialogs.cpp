@@ -123,13 +123,15 @@ private slots:
         QFETCH(QString, text);
         RadioIniFolder ini("[Ports]\nCOM1=/nonexistent/ttyQV\n");
         test::TestContext services(ini.dir.path());
-        services.context.SetLanguage(static_cast<qv::Language>(language));
         ScriptedPrompts& prompts = services.prompts;
         services.context.SetComPort(port);
         RadioData data;
         for (int a = 0; a < kImageSize; ++a) data.image[a] = static_cast<std::uint8_t>(a);
         const RadioImage before = data.image;
+        // The main window makes its clone dialog once, at start-up: a language chosen afterwards
+        // must still reach the port's own failure text.
         FrmClone dialog(data, services.context);
+        services.context.SetLanguage(static_cast<qv::Language>(language));
         QTimer::singleShot(0, &dialog, [&] { Child<QPushButton>(dialog, "Command1")->click(); });
         QCOMPARE(dialog.exec(), int(QDialog::Rejected));
         QCOMPARE(prompts.messages.size(), size_t(1));
