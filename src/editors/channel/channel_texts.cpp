@@ -71,15 +71,6 @@ QString RxOnlyText(const UiTexts& texts) {
     return T(texts, kRxOnly);
 }
 
-QString ModeTextIn(const UiTexts& texts, const QString& modeText) {
-    for (const char* mode : {kSimplex, kRepeater, kRxOnly}) {
-        for (Language language : {Language::English, Language::Chinese}) {
-            if (modeText == UiTextIn(language, kContext, mode)) return T(texts, mode);
-        }
-    }
-    return QString();
-}
-
 QString YesText(const UiTexts& texts) {
     return texts.UiText("Channel", "Yes");
 }

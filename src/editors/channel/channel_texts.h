@@ -41,9 +41,6 @@ QString WindowTitle(const UiTexts& texts);
 QString SimplexText(const UiTexts& texts);
 QString RepeaterText(const UiTexts& texts);
 QString RxOnlyText(const UiTexts& texts);
-// The mode text in the language of `texts` for a mode text of either language, or "" when the
-// text names no mode.
-QString ModeTextIn(const UiTexts& texts, const QString& modeText);
 
 QString YesText(const UiTexts& texts);
 QString NoText(const UiTexts& texts);
@@ -51,8 +48,8 @@ QString LowText(const UiTexts& texts);
 QString HighText(const UiTexts& texts);
 QString NarrowText(const UiTexts& texts);
 QString WideText(const UiTexts& texts);
-QString CarrierText(
-    const UiTexts& texts);  // what a loaded busy lock of 2 shows: "Carrier" / "载波"
+// What a loaded busy lock of 2 shows: "Carrier" / "载波".
+QString CarrierText(const UiTexts& texts);
 // What a loaded busy lock of 1 shows, in both languages.
 inline QString LoadedCtcssDcsText() {
     return QStringLiteral("CTCSS/DCS");
