@@ -4,6 +4,7 @@
 
 #include "codecs/channel_layout.h"
 #include "codecs/channel_name.h"
+#include "codecs/frequency.h"
 #include "codecs/number_text.h"
 #include "codecs/tone.h"
 #include "language/ui_language.h"
@@ -11,9 +12,6 @@
 namespace qv {
 
 namespace {
-
-constexpr double kUnitsPerMHz = 100000.0;  // frequency fields count 10 Hz steps
-constexpr int kMaxUnits = 99999999;        // eight BCD digits
 
 using namespace channel_layout;
 
@@ -43,7 +41,7 @@ std::optional<int> DecodeFrequencyField(const RadioImage& image, int address) {
 }
 
 void EncodeFrequencyField(RadioImage& image, int address, std::optional<int> units) {
-    if (!units || *units < 0 || *units > kMaxUnits) {
+    if (!units || *units < 0 || *units > kMaxFrequencyUnits) {
         for (int i = 0; i < 4; ++i) image[address + i] = 0xFF;
         return;
     }
@@ -206,13 +204,13 @@ void WriteNewChannelBytes(RadioImage& image, int channel) {
 // ---- Frequencies and names ----
 
 QString FrequencyText(int units, const QLocale& locale) {
-    return FormatFixed(units / kUnitsPerMHz, 5, locale);
+    return FormatFixed(static_cast<double>(units) / kUnitsPerMHz, 5, locale);
 }
 
 std::optional<int> FrequencyUnits(const QString& text, const QLocale& locale) {
     if (text.isEmpty()) return std::nullopt;
     const double units = RoundHalfEven(ReadNumber(text, locale) * kUnitsPerMHz);
-    if (!std::isfinite(units) || units < 0 || units > kMaxUnits) return std::nullopt;
+    if (!std::isfinite(units) || units < 0 || units > kMaxFrequencyUnits) return std::nullopt;
     return static_cast<int>(units);
 }
 

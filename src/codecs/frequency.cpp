@@ -9,7 +9,6 @@ namespace qv {
 
 namespace {
 
-constexpr double kUnitsPerMHz = 100000.0;  // the field counts 10 Hz steps
 constexpr long long kRaster5k = 500;
 constexpr long long kRaster6k25 = 625;
 
@@ -94,7 +93,7 @@ void EncodeFrequency(RadioImage& image, FrequencyField which, int row, const QSt
     const int first = FirstColumn(which);
     const double mhz = text.isEmpty() ? -1.0 : ReadNumber(text, locale);
     const auto units = static_cast<long long>(RoundHalfEven(mhz * kUnitsPerMHz));
-    if (text.isEmpty() || units < 0 || units > 99999999) {
+    if (text.isEmpty() || units < 0 || units > kMaxFrequencyUnits) {
         // No frequency, or one no 8-digit field can hold.
         for (int column = first; column < first + 4; ++column) image.at(row, column) = 0xFF;
         return;

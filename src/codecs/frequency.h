@@ -9,6 +9,11 @@
 
 namespace qv {
 
+// A frequency field counts 10 Hz steps in eight BCD digits: 100,000 to the megahertz, 999.99999 MHz
+// at most.
+constexpr int kUnitsPerMHz = 100000;
+constexpr int kMaxFrequencyUnits = 99999999;
+
 enum class FrequencyField { Rx, Tx };  // columns 0-3 and 4-7 of a channel row
 
 // Reads a typed frequency, snaps it to the 5 kHz or 6.25 kHz raster (whichever lies nearer) and

@@ -12,7 +12,6 @@ using namespace channel;
 namespace {
 
 constexpr int kFirstChannel = 1;
-constexpr double kUnitsPerMHz = 100000.0;  // frequency fields count 10 Hz steps
 constexpr int kLastChannel = kChannelRows;
 
 // The image bytes creating a channel writes: bytes 12-14 of its record, five at 0x2000 + 5 x n.
@@ -261,7 +260,7 @@ void ChannelTable::SetRxFrequencyUnits(int row, std::optional<int> units) {
         ClearRow(row);
         return;
     }
-    const int rx = NormalizeFrequencyUnits(*units / kUnitsPerMHz, data_);
+    const int rx = NormalizeFrequencyUnits(static_cast<double>(*units) / kUnitsPerMHz, data_);
     ChannelRecord& record = RowOf(row).record;
     if (record.IsEmpty()) {
         MakeNewChannel(row, rx);
@@ -315,7 +314,7 @@ void ChannelTable::SetTxFrequencyUnits(int row, std::optional<int> units) {
         record.txTone = Tone{};
     } else {
         // Without a TX frequency the TX tone was empty; it becomes None.
-        record.tx = NormalizeFrequencyUnits(*units / kUnitsPerMHz, data_);
+        record.tx = NormalizeFrequencyUnits(static_cast<double>(*units) / kUnitsPerMHz, data_);
     }
     RowChanged(row);
 }

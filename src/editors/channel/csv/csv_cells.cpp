@@ -2,6 +2,7 @@
 
 #include <QRegularExpression>
 
+#include "codecs/frequency.h"
 #include "codecs/number_text.h"
 #include "editors/channel/channel_table.h"
 #include "editors/channel/csv/csv_words.h"
@@ -12,7 +13,6 @@ using namespace channel;
 
 namespace {
 
-constexpr int kUnitsPerMHz = 100000;  // frequency fields count 10 Hz steps
 constexpr int kFrequencyDecimals = 5;
 constexpr int kMaxWholeMHzDigits = 3;  // eight BCD digits: 999.99999 MHz at most
 constexpr int kMaxToneDigits = 5;      // more whole hertz than any tone field holds
