@@ -7,7 +7,7 @@ set(allowed_codecs "data;language")
 set(allowed_link "data;language")                                   # the engine
 set(allowed_platform "language")
 set(allowed_platform/desktop "language")
-set(allowed_link/driver "link/clone.h;link/link_timing.h;platform;data;language")
+set(allowed_link/driver "link/clone.h;link/link_timing.h;codecs/number_text.h;platform;data;language")
 set(allowed_context "link/link_timing.h;platform;language")
 set(allowed_widgets "")
 set(allowed_editors "editors/common;codecs;data;language;context;platform;widgets")

@@ -2,10 +2,10 @@
 
 #include <QDir>
 #include <QLocale>
-#include <cfenv>
 #include <cmath>
 #include <limits>
 
+#include "codecs/number_text.h"
 #include "platform/ini_file.h"
 
 namespace qv {
@@ -16,15 +16,6 @@ const QString kSetupSection = QStringLiteral("Setup");
 const QString kIntervalKey = QStringLiteral("ComInterval[ms]");
 const QString kRecvCountKey = QStringLiteral("ComRecvCount ");
 
-// Halves go to the even neighbour, as Radio.INI's numbers were always read.
-double RoundHalfEven(double value) {
-    const int previous = std::fegetround();
-    std::fesetround(FE_TONEAREST);
-    const double rounded = std::nearbyint(value);
-    std::fesetround(previous);
-    return rounded;
-}
-
 }  // namespace
 
 std::optional<std::int16_t> TimingNumber(const QString& text) {
@@ -34,6 +25,7 @@ std::optional<std::int16_t> TimingNumber(const QString& text) {
     // A value written with the decimal comma of the user's locale reads the same.
     if (!ok) value = QLocale::c().toDouble(QString(trimmed).replace(',', '.'), &ok);
     if (!ok || !std::isfinite(value)) return std::nullopt;
+    // Halves go to the even neighbour, as Radio.INI's numbers were always read.
     const double rounded = RoundHalfEven(value);
     if (rounded < std::numeric_limits<std::int16_t>::min() ||
         rounded > std::numeric_limits<std::int16_t>::max()) {
