@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QPushButton>
 
+#include "bench_template.h"
 #include "data/data_file.h"
 #include "editors/channel/channel_rows_text.h"
 #include "editors/channel/channel_table.h"
@@ -15,13 +16,6 @@
 #include "support/test_context.h"
 
 namespace {
-
-qv::RadioData TemplateData() {
-    qv::RadioData data;
-    const QString path = QDir(QCoreApplication::applicationDirPath()).filePath("default.tw");
-    if (qv::LoadFile(path, data) != qv::LoadStatus::Ok) data.SetDefaultBandLimits();
-    return data;
-}
 
 void BM_ChannelLoadDataSaveData(benchmark::State& state) {
     qv::RadioData data = TemplateData();

@@ -5,16 +5,10 @@
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 
+#include "bench_template.h"
 #include "data/data_file.h"
 
 namespace {
-
-qv::RadioImage TemplateImage() {
-    qv::RadioData data;
-    const QString path = QCoreApplication::applicationDirPath() + "/default.tw";
-    if (qv::LoadFile(path, data) != qv::LoadStatus::Ok) std::abort();
-    return data.image;
-}
 
 qv::RadioImage RandomImage() {
     qv::RadioImage image;
@@ -43,10 +37,10 @@ void Decode(benchmark::State& state, const qv::RadioImage& image) {
 }
 
 void BM_EncodeTemplate(benchmark::State& state) {
-    Encode(state, TemplateImage());
+    Encode(state, TemplateData().image);
 }
 void BM_DecodeTemplate(benchmark::State& state) {
-    Decode(state, TemplateImage());
+    Decode(state, TemplateData().image);
 }
 void BM_EncodeRandom(benchmark::State& state) {
     Encode(state, RandomImage());
@@ -59,7 +53,7 @@ void BM_SaveLoadRoundTrip(benchmark::State& state) {
     QTemporaryDir dir;
     const QString path = dir.filePath("bench.tw");
     qv::RadioData data;
-    data.image = TemplateImage();
+    data.image = TemplateData().image;
     for (auto _ : state) {
         if (!qv::SaveFile(path, data.image).ok) std::abort();
         if (qv::LoadFile(path, data) != qv::LoadStatus::Ok) std::abort();

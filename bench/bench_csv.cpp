@@ -6,17 +6,11 @@
 #include <QCoreApplication>
 #include <QDir>
 
+#include "bench_template.h"
 #include "data/data_file.h"
 #include "editors/channel/csv/channel_csv.h"
 
 namespace {
-
-qv::RadioData TemplateData() {
-    qv::RadioData data;
-    const QString path = QDir(QCoreApplication::applicationDirPath()).filePath("default.tw");
-    if (qv::LoadFile(path, data) != qv::LoadStatus::Ok) data.SetDefaultBandLimits();
-    return data;
-}
 
 // Sixteen channels, every one of them different from the template's.
 QByteArray SixteenChannelPlan() {

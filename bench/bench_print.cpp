@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 
+#include "bench_template.h"
 #include "data/data_file.h"
 #include "language/ui_language.h"
 #include "print/channel_list_page.h"
@@ -12,17 +13,8 @@
 
 namespace {
 
-qv::RadioData Template() {
-    qv::RadioData data;
-    if (qv::LoadFile(QCoreApplication::applicationDirPath() + "/default.tw", data) !=
-        qv::LoadStatus::Ok) {
-        std::abort();
-    }
-    return data;
-}
-
 void BM_DescribeChannelList(benchmark::State& state) {
-    const qv::RadioData data = Template();
+    const qv::RadioData data = TemplateData();
     const qv::UiTexts texts;
     for (auto _ : state) {
         benchmark::DoNotOptimize(
@@ -32,7 +24,7 @@ void BM_DescribeChannelList(benchmark::State& state) {
 
 void BM_ChannelListPdf(benchmark::State& state, qv::Language language) {
     const qv::UiTexts texts(language);
-    const qv::RadioData data = Template();
+    const qv::RadioData data = TemplateData();
     for (auto _ : state) {
         const QByteArray pdf = qv::ChannelListPdf(data, "plan.tw", QDate(2026, 12, 10), texts);
         if (pdf.isEmpty()) std::abort();
