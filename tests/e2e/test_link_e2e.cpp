@@ -8,6 +8,7 @@
 
 #include "context/desktop_context.h"
 #include "data/data_file.h"
+#include "e2e_files.h"
 #include "link/clone.h"
 #include "link/dialogs/frm_clone.h"
 #include "link/dialogs/frm_com_port.h"
@@ -16,6 +17,7 @@
 #include "support/test_context.h"
 
 using namespace qv;
+using test::RowsEqual;
 
 namespace {
 
@@ -35,11 +37,6 @@ RadioImage Pattern() {
     RadioImage image = Template();
     for (int a = 0x10; a < 0x400; ++a) image[a] = static_cast<std::uint8_t>(a * 37 + (a >> 4) + 1);
     return image;
-}
-
-bool RowsEqual(const RadioImage& a, const RadioImage& b, int first, int last) {
-    return std::equal(a.data() + first * kRowSize, a.data() + (last + 1) * kRowSize,
-                      b.data() + first * kRowSize);
 }
 
 RadioImage LoadRaw(const QString& path) {
@@ -88,14 +85,8 @@ class TestLinkE2e : public QObject {
 
     // A Radio.INI of the test with short timing and COM1 on the virtual radio.
     void WriteRadioIni(const QString& device, int interval = 5, int limit = 200) {
-        QFile ini(RadioIniPath(work_.path()));
-        QVERIFY(ini.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        ini.write(QString("[Setup]\nComInterval[ms]=%1\nComRecvCount =%2\n[Ports]\nCOM1=%3\n"
-                          "COM3=/nonexistent/ttyQV\n")
-                      .arg(interval)
-                      .arg(limit)
-                      .arg(device)
-                      .toUtf8());
+        QVERIFY(test::WriteRadioIni(work_.path(), device, interval, limit,
+                                    "COM3=/nonexistent/ttyQV\n"));
     }
 
     // The clone dialog as the main window runs it: properties set, shown with exec(), OK pressed.

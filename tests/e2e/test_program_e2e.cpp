@@ -13,6 +13,7 @@
 
 #include "codecs/channel_name.h"
 #include "data/data_file.h"
+#include "e2e_files.h"
 #include "editors/channel/frm_channel.h"
 #include "radio_sim_process.h"
 #include "shell/main_window.h"
@@ -31,15 +32,6 @@ qv::RadioData LoadOrFail(const QString& path) {
 void PressOkOnCloneDialog() {
     qv::test::OnNextModal(
         [](QWidget* dialog) { dialog->findChild<QPushButton*>("Command1")->click(); });
-}
-
-bool RowsEqual(const qv::RadioImage& a, const qv::RadioImage& b, int first, int last) {
-    for (int row = first; row <= last; ++row) {
-        for (int column = 0; column < qv::kRowSize; ++column) {
-            if (a.at(row, column) != b.at(row, column)) return false;
-        }
-    }
-    return true;
 }
 
 }  // namespace
@@ -69,12 +61,7 @@ void TestProgramE2e::readEditSaveOpenWrite() {
     RadioSimProcess sim(
         {"--image", folder.filePath("radio.tw"), "--save", folder.filePath("radio-after.tw")});
     QVERIFY(!sim.path().isEmpty());
-    QFile ini(folder.filePath("Radio.INI"));
-    QVERIFY(ini.open(QIODevice::WriteOnly));
-    ini.write(QString("[Setup]\nComInterval[ms]=20\nComRecvCount =100\n[Ports]\nCOM1=%1\n")
-                  .arg(sim.path())
-                  .toUtf8());
-    ini.close();
+    QVERIFY(qv::test::WriteRadioIni(folder.path(), sim.path(), 20, 100));
 
     qv::test::TestContext services(folder.path());
     qv::ScriptedPrompts& prompts = services.prompts;
@@ -87,7 +74,7 @@ void TestProgramE2e::readEditSaveOpenWrite() {
     prompts.answers = {qv::PromptAnswer::Ok};
     window.MainBar_ToolClick("miRead");
     QCOMPARE(prompts.messages.back().text, QString("Reading Complete!"));
-    QVERIFY(RowsEqual(window.Data().image, radio.image, 1, 26));
+    QVERIFY(qv::test::RowsEqual(window.Data().image, radio.image, 1, 26));
     QVERIFY(!window.Data().ImageModified());
     auto* channels = static_cast<qv::FrmChannel*>(window.EditorOf(qv::Editor::Channel));
     QCOMPARE(channels->Table().Cell(2, 1), QString("RADIO"));
@@ -138,12 +125,12 @@ void TestProgramE2e::readEditSaveOpenWrite() {
     const QStringList log = sim.Stop();
     QVERIFY(log.size() >= 28 + 54);
     const qv::RadioData after = LoadOrFail(folder.filePath("radio-after.tw"));
-    QVERIFY(RowsEqual(after.image, window.Data().image, 1, 26));
-    QVERIFY(RowsEqual(after.image, window.Data().image, 38, 63));
+    QVERIFY(qv::test::RowsEqual(after.image, window.Data().image, 1, 26));
+    QVERIFY(qv::test::RowsEqual(after.image, window.Data().image, 38, 63));
     QCOMPARE(qv::DecodeChannelName(after.image, 3), QString("HILL3"));
     QCOMPARE(int(after.image[0x182]), 7);
-    QVERIFY(RowsEqual(after.image, radio.image, 0, 0));  // nothing else was sent
-    QVERIFY(RowsEqual(after.image, radio.image, 27, 37));
+    QVERIFY(qv::test::RowsEqual(after.image, radio.image, 0, 0));  // nothing else was sent
+    QVERIFY(qv::test::RowsEqual(after.image, radio.image, 27, 37));
 }
 
 void TestProgramE2e::aReadThatBreaksOffLeavesTheUsersDataAsItWas() {
@@ -159,12 +146,7 @@ void TestProgramE2e::aReadThatBreaksOffLeavesTheUsersDataAsItWas() {
     // The reply for row 9 (frame 10) breaks off, as when the cable is pulled.
     RadioSimProcess sim({"--image", folder.filePath("radio.tw"), "--stop-mid-reply", "10"});
     QVERIFY(!sim.path().isEmpty());
-    QFile ini(folder.filePath("Radio.INI"));
-    QVERIFY(ini.open(QIODevice::WriteOnly));
-    ini.write(QString("[Setup]\nComInterval[ms]=20\nComRecvCount =20\n[Ports]\nCOM1=%1\n")
-                  .arg(sim.path())
-                  .toUtf8());
-    ini.close();
+    QVERIFY(qv::test::WriteRadioIni(folder.path(), sim.path(), 20, 20));
 
     qv::test::TestContext services(folder.path());
     qv::ScriptedPrompts& prompts = services.prompts;
