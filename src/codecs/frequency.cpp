@@ -3,21 +3,19 @@
 #include <algorithm>
 #include <cmath>
 
+#include "codecs/bcd.h"
 #include "codecs/number_text.h"
 
 namespace qv {
 
 namespace {
 
+constexpr int kFrequencyDecimals = 5;
 constexpr long long kRaster5k = 500;
 constexpr long long kRaster6k25 = 625;
 
-int FirstColumn(FrequencyField which) {
-    return which == FrequencyField::Rx ? 0 : 4;
-}
-
-std::uint8_t Bcd(int tens, int units) {
-    return static_cast<std::uint8_t>(tens << 4 | units);
+int FieldAddress(FrequencyField which, int row) {
+    return row * kRowSize + (which == FrequencyField::Rx ? 0 : 4);
 }
 
 long long ToUnits(float mhz) {
@@ -69,46 +67,54 @@ int NormalizeFrequencyUnits(double megahertz, float bandUpperMHz, float bandLowe
     return static_cast<int>(std::clamp(SnapToRaster(x), lowest, highest));
 }
 
+QString FrequencyText(int units, const QLocale& locale) {
+    return QString::number(units / kUnitsPerMHz) + locale.decimalPoint() +
+           QStringLiteral("%1").arg(units % kUnitsPerMHz, kFrequencyDecimals, 10, QChar(u'0'));
+}
+
 QString NormalizeFrequency(const QString& text, float bandUpperMHz, float bandLowerMHz,
                            const QLocale& locale) {
     const int units = NormalizeFrequencyUnits(ReadNumber(text, locale), bandUpperMHz, bandLowerMHz);
-    return FormatFixed(static_cast<double>(units) / kUnitsPerMHz, 5, locale);
+    return FrequencyText(units, locale);
+}
+
+std::optional<int> DecodeFrequencyUnits(const RadioImage& image, int address) {
+    int units = 0;
+    for (int i = 3; i >= 0; --i) {
+        const std::uint8_t b = image[address + i];
+        if (b == 0xFF || !IsDecimalByte(b)) return std::nullopt;
+        units = units * 100 + FromBcd(b);
+    }
+    return units;
+}
+
+void EncodeFrequencyUnits(RadioImage& image, int address, std::optional<int> units) {
+    if (!units || *units < 0 || *units > kMaxFrequencyUnits) {
+        for (int i = 0; i < 4; ++i) image[address + i] = 0xFF;
+        return;
+    }
+    int rest = *units;
+    for (int i = 0; i < 4; ++i) {  // least significant pair first
+        image[address + i] = ToBcd(rest % 100);
+        rest /= 100;
+    }
 }
 
 QString DecodeFrequency(const RadioImage& image, FrequencyField which, int row,
                         const QLocale& locale) {
-    const int first = FirstColumn(which);
-    long long units = 0;
-    for (int column = first + 3; column >= first; --column) {
-        const std::uint8_t b = image.at(row, column);
-        if (b == 0xFF) return QString();
-        if ((b >> 4) > 9 || (b & 0x0F) > 9) return QString();
-        units = units * 100 + (b >> 4) * 10 + (b & 0x0F);
-    }
-    return FormatFixed(static_cast<double>(units) / kUnitsPerMHz, 5, locale);
+    const std::optional<int> units = DecodeFrequencyUnits(image, FieldAddress(which, row));
+    return units ? FrequencyText(*units, locale) : QString();
 }
 
 void EncodeFrequency(RadioImage& image, FrequencyField which, int row, const QString& text,
                      const QLocale& locale) {
-    const int first = FirstColumn(which);
-    const double mhz = text.isEmpty() ? -1.0 : ReadNumber(text, locale);
-    const auto units = static_cast<long long>(RoundHalfEven(mhz * kUnitsPerMHz));
-    if (text.isEmpty() || units < 0 || units > kMaxFrequencyUnits) {
-        // No frequency, or one no 8-digit field can hold.
-        for (int column = first; column < first + 4; ++column) image.at(row, column) = 0xFF;
-        return;
+    // No text, or one no 8-digit field can hold, stores no frequency.
+    std::optional<int> units;
+    if (!text.isEmpty()) {
+        const double value = RoundHalfEven(ReadNumber(text, locale) * kUnitsPerMHz);
+        if (value >= 0 && value <= kMaxFrequencyUnits) units = static_cast<int>(value);
     }
-    // Eight decimal digits, most significant first: d1 d2 | d3 d5 | d6 d7 | d8 d9 of "000.00000".
-    int digits[8];
-    long long rest = units;
-    for (int i = 7; i >= 0; --i) {
-        digits[i] = static_cast<int>(rest % 10);
-        rest /= 10;
-    }
-    image.at(row, first + 3) = Bcd(digits[0], digits[1]);
-    image.at(row, first + 2) = Bcd(digits[2], digits[3]);
-    image.at(row, first + 1) = Bcd(digits[4], digits[5]);
-    image.at(row, first) = Bcd(digits[6], digits[7]);
+    EncodeFrequencyUnits(image, FieldAddress(which, row), units);
 }
 
 }  // namespace qv

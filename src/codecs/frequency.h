@@ -4,6 +4,7 @@
 
 #include <QLocale>
 #include <QString>
+#include <optional>
 
 #include "data/radio_image.h"
 
@@ -15,6 +16,16 @@ constexpr int kUnitsPerMHz = 100000;
 constexpr int kMaxFrequencyUnits = 99999999;
 
 enum class FrequencyField { Rx, Tx };  // columns 0-3 and 4-7 of a channel row
+
+// The 4-byte field at an address (lowest digit pair first) in 10 Hz units; nothing when a byte is
+// FF or a nibble is no decimal digit, which no frequency can hold.
+std::optional<int> DecodeFrequencyUnits(const RadioImage& image, int address);
+// Stores the units, or FF FF FF FF for none or a value no field holds.
+void EncodeFrequencyUnits(RadioImage& image, int address, std::optional<int> units);
+
+// A frequency in 10 Hz units as text with five decimals and the locale's decimal separator
+// ("446.00625"), worked out in whole numbers so that every digit is exact.
+QString FrequencyText(int units, const QLocale& locale);
 
 // Reads a typed frequency, snaps it to the 5 kHz or 6.25 kHz raster (whichever lies nearer) and
 // clamps it to the nearest raster value inside the band limits; the result has exactly five

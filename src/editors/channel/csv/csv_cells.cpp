@@ -32,11 +32,9 @@ QString WithoutTrailingZeros(QString digits) {
     return digits;
 }
 
-// "446.00625" for 44600625.
+// "446.00625" for 44600625, with "." whatever the user's locale writes.
 QString FrequencyWord(int units) {
-    return QStringLiteral("%1.%2")
-        .arg(units / kUnitsPerMHz)
-        .arg(units % kUnitsPerMHz, kFrequencyDecimals, 10, QChar(u'0'));
+    return FrequencyText(units, QLocale::c());
 }
 
 CellRead Refused(const QString& reason) {
