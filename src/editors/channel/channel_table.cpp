@@ -245,12 +245,13 @@ QString ChannelTable::ToneEntry(const Tone& tone) const {
 
 // ---- The rules of the table ----
 
+std::optional<int> ChannelTable::TypedFrequencyUnits(const QString& text) const {
+    if (text.isEmpty()) return std::nullopt;
+    return NormalizeFrequencyUnits(ReadNumber(text, texts_.locale()), data_);
+}
+
 void ChannelTable::SetRxFrequency(int row, const QString& text) {
-    if (text.isEmpty()) {
-        SetRxFrequencyUnits(row, std::nullopt);
-    } else {
-        SetRxFrequencyUnits(row, NormalizeFrequencyUnits(ReadNumber(text, texts_.locale()), data_));
-    }
+    SetRxFrequencyUnits(row, TypedFrequencyUnits(text));
 }
 
 void ChannelTable::SetRxFrequencyUnits(int row, std::optional<int> units) {
@@ -298,11 +299,7 @@ void ChannelTable::MakeNewChannel(int row, int rxUnits) {
 }
 
 void ChannelTable::SetTxFrequency(int row, const QString& text) {
-    if (text.isEmpty()) {
-        SetTxFrequencyUnits(row, std::nullopt);
-    } else {
-        SetTxFrequencyUnits(row, NormalizeFrequencyUnits(ReadNumber(text, texts_.locale()), data_));
-    }
+    SetTxFrequencyUnits(row, TypedFrequencyUnits(text));
 }
 
 void ChannelTable::SetTxFrequencyUnits(int row, std::optional<int> units) {

@@ -192,6 +192,8 @@ private:
     ChannelRow& RowOf(int row) { return rows_[Slot(row)]; }
     const ChannelRow& RowOf(int row) const { return rows_[Slot(row)]; }
 
+    // A typed frequency in 10 Hz units, on the raster and in the band; nothing for an empty text.
+    std::optional<int> TypedFrequencyUnits(const QString& text) const;
     void LoadRow(int row, const RadioImage& image);
     void ClearRow(int row);
     void MakeNewChannel(int row, int rxUnits);
