@@ -517,6 +517,10 @@ Put its channels into channels 1, 2, 3, ... in file order?
         <source>The file %1 no longer exists. It has been removed from the recent files.</source>
         <translation>文件 %1 已不存在，已从最近的文件中移除。</translation>
     </message>
+    <message>
+        <source>Names longer than six characters are cut to six:</source>
+        <translation>超过六个字符的名称已截为六个字符：</translation>
+    </message>
 </context>
 <context>
     <name>GeneralSettings</name>

@@ -173,7 +173,12 @@ bool MainWindow::ImportInto(const QByteArray& csv, const CsvImportOptions& optio
                                          "bandwidth are fixed.") +
                      "\n\n" + result.noteWhere;
     }
-    if (!result.namesNote.isEmpty()) notes << result.namesNote;
+    if (!result.shortenedNames.isEmpty()) {
+        // One name a line: a plan from another program may have many.
+        notes << context_.texts().UiText("FileCommands",
+                                         "Names longer than six characters are cut to six:") +
+                     "\n" + result.shortenedNames.join("\n");
+    }
     if (!notes.isEmpty()) {
         context_.prompts().Message(
             this, {notes.join("\n\n"), AppTitle(), PromptIcon::Information, PromptButtons::Ok});

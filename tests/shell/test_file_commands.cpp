@@ -418,7 +418,8 @@ void TestFileCommands::aPlanThatDoesNotFitIsChosenFrom() {
     QCOMPARE(table.Cell(9, 1), QString("U8"));
     // The names cut to six are said, in the user's language.
     QCOMPARE(shell.prompts.messages.size(), std::size_t(1));
-    QVERIFY(shell.prompts.messages[0].text.contains("“National Simp”存为“Nation”"));
+    QCOMPARE(shell.prompts.messages[0].text,
+             QString("超过六个字符的名称已截为六个字符：\n第 4 行：“National Simp”存为“Nation”"));
     // One edit: Undo gives back the channels as they were before the import, the edit before
     // it stays.
     QCOMPARE(channels->UndoStack().count(), steps + 1);

@@ -4,6 +4,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QSpinBox>
 #include <QStyledItemDelegate>
 #include <QTableView>
@@ -17,6 +18,7 @@ namespace {
 
 constexpr int kDialogWidth = 1100;
 constexpr int kDialogHeight = 560;
+constexpr int kFrameAllowance = 60;  // the dialog's margins, frame and scroll bar
 
 // The channel of a checked row: a number from 1 to 16, typed or stepped.
 class ChannelNumberDelegate : public QStyledItemDelegate {
@@ -67,8 +69,15 @@ FrmPlanChoice::FrmPlanChoice(PlanChoice& plan, const UiTexts& texts, QWidget* pa
                            QAbstractItemView::AnyKeyPressed);
     grid_->setWordWrap(false);
     grid_->verticalHeader()->setDefaultSectionSize(grid_->fontMetrics().height() + 6);
+    // Every column as wide as its texts, the reasons included; a window too narrow scrolls.
     grid_->horizontalHeader()->setStretchLastSection(true);
     grid_->resizeColumnsToContents();
+    if (const QScreen* screen = parent ? parent->screen() : nullptr) {
+        const int wanted = grid_->horizontalHeader()->length() + grid_->verticalHeader()->width() +
+                           kFrameAllowance;
+        const int available = screen->availableGeometry().width() - kFrameAllowance;
+        resize(qMin(qMax(kDialogWidth, wanted), qMax(available, 0)), kDialogHeight);
+    }
     grid_->setColumnWidth(PlanChoice::kColChannel,
                           qMax(grid_->columnWidth(PlanChoice::kColChannel),
                                grid_->fontMetrics().horizontalAdvance(QStringLiteral("0000000"))));
