@@ -233,6 +233,133 @@
         <source>CTCSS/DCS</source>
         <translation>亚音</translation>
     </message>
+    <message>
+        <source>%1 MHz is outside this radio&apos;s band, %2 to %3 MHz</source>
+        <translation>%1 MHz 超出本机频段（%2 至 %3 MHz）</translation>
+    </message>
+    <message>
+        <source>channel %1</source>
+        <translation>信道 %1</translation>
+    </message>
+    <message>
+        <source>header line</source>
+        <translation>标题行</translation>
+    </message>
+    <message>
+        <source>%1, column &quot;%2&quot;: %3</source>
+        <translation>%1，列“%2”：%3</translation>
+    </message>
+</context>
+<context>
+    <name>ChannelCsv</name>
+    <message>
+        <source>TX %1 MHz is outside this radio&apos;s band (%2 to %3 MHz)</source>
+        <translation>发射频率 %1 MHz 超出本机频段（%2 至 %3 MHz）</translation>
+    </message>
+    <message>
+        <source>%1 MHz is outside this radio&apos;s band (%2 to %3 MHz)</source>
+        <translation>%1 MHz 超出本机频段（%2 至 %3 MHz）</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; stored as &quot;%2&quot;</source>
+        <translation>“%1”存为“%2”</translation>
+    </message>
+    <message>
+        <source>Names longer than six characters are cut to six: %1</source>
+        <translation>超过六个字符的名称已截为六个字符：%1</translation>
+    </message>
+    <message>
+        <source>Power and Mode are not applied: this radio&apos;s power and bandwidth are fixed (%1)</source>
+        <translation>未导入功率 (Power) 和模式 (Mode)：本机的发射功率和信道带宽是固定的（%1）</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>第 %1 行：%2</translation>
+    </message>
+    <message>
+        <source>there is no column &quot;Location&quot;; fill the channels in file order instead (renumber)</source>
+        <translation>没有“Location”列；请改为按文件顺序放入信道（重新编号）</translation>
+    </message>
+    <message>
+        <source>no row of the plan can be stored in this radio</source>
+        <translation>信道表中没有一行能存入本机</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a channel number from 1 to 16</source>
+        <translation>“%1”不是 1 到 16 之间的信道号</translation>
+    </message>
+    <message>
+        <source>channel %1 is already on line %2</source>
+        <translation>信道 %1 已在第 %2 行给出</translation>
+    </message>
+    <message>
+        <source>the radio has 16 channels and the rows before took them all</source>
+        <translation>本机只有 16 个信道，已被前面的行全部占用</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be part of a name (codes 32 to 122 only)</source>
+        <translation>“%1”不能用于名称（只允许代码 32 到 122 的字符）</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is longer than 6 characters</source>
+        <translation>“%1”超过 6 个字符</translation>
+    </message>
+    <message>
+        <source>line %1, column &quot;%2&quot;: %3</source>
+        <translation>第 %1 行，列 &quot;%2&quot;：%3</translation>
+    </message>
+    <message>
+        <source>the file is no channel list of the common CSV</source>
+        <translation>此文件不是通用 CSV 格式的信道表</translation>
+    </message>
+    <message>
+        <source>column &quot;%1&quot;: %2</source>
+        <translation>列 &quot;%1&quot;：%2</translation>
+    </message>
+    <message>
+        <source>%1 of %2 rows checked (at most 16, one per channel); %3 rows cannot be used</source>
+        <translation>已选 %1 行，共 %2 行（最多 16 行，每个信道一行）；%3 行无法使用</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not in the tone list (standard tones and the customized tones of this image)</source>
+        <translation>“%1”不在亚音列表中（标准亚音及本数据的自定义亚音）</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a frequency in MHz</source>
+        <translation>“%1”不是以 MHz 为单位的频率</translation>
+    </message>
+    <message>
+        <source>Frequency - Offset is below zero</source>
+        <translation>Frequency 减 Offset 小于零</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not one of: (empty), +, -, split, off</source>
+        <translation>“%1”不是以下之一：（空）、+、-、split、off</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; needs the column &quot;%2&quot;</source>
+        <translation>“%1”需要“%2”列</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a DCS code</source>
+        <translation>“%1”不是数字亚音码</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not two letters N or R</source>
+        <translation>“%1”不是两个字母 N 或 R</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a cross mode such as Tone-&gt;Tone, DTCS-&gt;, -&gt;Tone, Tone-&gt;DTCS</source>
+        <translation>“%1”不是交叉模式，例如 Tone-&gt;Tone、DTCS-&gt;、-&gt;Tone、Tone-&gt;DTCS</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a tone mode this radio can hold (empty, Tone, TSQL, DTCS, Cross)</source>
+        <translation>“%1”不是本机支持的亚音模式（空、Tone、TSQL、DTCS、Cross）</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not one of: (empty), S</source>
+        <translation>“%1”不是以下之一：（空）、S</translation>
+    </message>
 </context>
 <context>
     <name>ChannelList</name>
@@ -389,6 +516,10 @@ Put its channels into channels 1, 2, 3, ... in file order?
     <message>
         <source>The file %1 no longer exists. It has been removed from the recent files.</source>
         <translation>文件 %1 已不存在，已从最近的文件中移除。</translation>
+    </message>
+    <message>
+        <source>Names longer than six characters are cut to six:</source>
+        <translation>超过六个字符的名称已截为六个字符：</translation>
     </message>
 </context>
 <context>
@@ -655,6 +786,53 @@ Put its channels into channels 1, 2, 3, ... in file order?
     <message>
         <source>Export Channel List (PDF)...</source>
         <translation>导出信道表 (PDF)...</translation>
+    </message>
+</context>
+<context>
+    <name>PlanChoice</name>
+    <message>
+        <source>Import</source>
+        <translation>导入</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>信道</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>位置 (Location)</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>名称</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>频率</translation>
+    </message>
+    <message>
+        <source>TX</source>
+        <translation>发射频率</translation>
+    </message>
+    <message>
+        <source>RX tone</source>
+        <translation>接收亚音</translation>
+    </message>
+    <message>
+        <source>TX tone</source>
+        <translation>发射亚音</translation>
+    </message>
+    <message>
+        <source>Why it cannot be used</source>
+        <translation>无法使用的原因</translation>
+    </message>
+    <message>
+        <source>Choose the Channels to Import</source>
+        <translation>选择要导入的信道</translation>
+    </message>
+    <message>
+        <source>This channel list does not fit the radio as it is. Check the rows to import, at most 16; greyed rows cannot be used, for the reason shown. Each checked row goes to the channel beside it (double-click to change it).</source>
+        <translation>此信道表无法原样放入本机。请勾选要导入的行，最多 16 行；灰色的行无法使用，原因见右侧。每个勾选的行放入其旁边所示的信道（双击可更改）。</translation>
     </message>
 </context>
 <context>

@@ -67,6 +67,17 @@ int NormalizeFrequencyUnits(double megahertz, float bandUpperMHz, float bandLowe
     return static_cast<int>(std::clamp(SnapToRaster(x), lowest, highest));
 }
 
+bool FrequencyInBand(double megahertz, float bandUpperMHz, float bandLowerMHz) {
+    const double x = megahertz * kUnitsPerMHz;
+    if (!std::isfinite(x)) return false;
+    const int stored = NormalizeFrequencyUnits(megahertz, bandUpperMHz, bandLowerMHz);
+    return std::fabs(x - static_cast<double>(stored)) < static_cast<double>(kRaster5k);
+}
+
+int BandLimitUnits(float megahertz) {
+    return static_cast<int>(ToUnits(megahertz));
+}
+
 QString FrequencyText(int units, const QLocale& locale) {
     return QString::number(units / kUnitsPerMHz) + locale.decimalPoint() +
            QStringLiteral("%1").arg(units % kUnitsPerMHz, kFrequencyDecimals, 10, QChar(u'0'));

@@ -43,6 +43,17 @@ inline int NormalizeFrequencyUnits(double megahertz, const RadioData& data) {
     return NormalizeFrequencyUnits(megahertz, data.BandUpperMHz, data.BandLowerMHz);
 }
 
+// Whether a frequency belongs to the band: NormalizeFrequencyUnits moves it no further than
+// snapping to the raster moves any value in the band (less than 5 kHz). So 399.99999 counts as
+// the band edge 400.00000, while 399.99500, 480.00500 and everything beyond lie outside and would
+// only reach the band by being clamped to its edge.
+bool FrequencyInBand(double megahertz, float bandUpperMHz, float bandLowerMHz);
+inline bool FrequencyInBand(double megahertz, const RadioData& data) {
+    return FrequencyInBand(megahertz, data.BandUpperMHz, data.BandLowerMHz);
+}
+// A band limit in 10 Hz units, as the band texts of messages show it.
+int BandLimitUnits(float megahertz);
+
 // The field's frequency with five decimals and the locale's separator, or "" when any byte is FF
 // (or a nibble is not a decimal digit, which no frequency can hold).
 QString DecodeFrequency(const RadioImage& image, FrequencyField which, int row,

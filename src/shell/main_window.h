@@ -26,6 +26,7 @@ class FrmClone;
 class FrmTreeView;
 class MainBar;
 class ModifiedMark;
+class PlanChoice;
 class RecentFilesMenu;
 
 // ViewFlags bits: what the view tools show.
@@ -97,6 +98,9 @@ public:
     // The channel plan as CSV: the 16 channels out to a spreadsheet file (native or the common
     // channel CSV of other radio programs), or in from one of either format.
     void ExportChannels(CsvFormat format = CsvFormat::Native);
+    // A common-format plan that does not fit the radio as it is (more than 16 rows, rows it
+    // cannot hold) is chosen from in a dialog; any import reaches the channel editor as one
+    // edit that Undo takes back.
     void ImportChannels();
 
     void ReadCommand();
@@ -121,6 +125,11 @@ protected:
 
 private:
     void StartUp();
+    // The channel plan's import: the choice dialog until an import succeeds or it is cancelled;
+    // an import into the channel editor (false, and said, when it is refused); its failure.
+    void ChooseAndImport(const QByteArray& csv, PlanChoice& plan);
+    bool ImportInto(const QByteArray& csv, const CsvImportOptions& options);
+    void ShowImportFailure(const QString& error);
     // The Save command: the open editors stored, then SaveFileAs. True when the file was saved.
     bool SaveCommand();
     void ShowEditor(Editor editor);

@@ -6,6 +6,9 @@
 #include "data/atomic_file.h"
 #include "data/data_file.h"
 #include "editors/channel/csv/channel_csv.h"
+#include "editors/channel/csv/plan_choice.h"
+#include "editors/channel/frm_channel.h"
+#include "editors/channel/plan_choice_dialog.h"
 #include "language/ui_language.h"
 #include "platform/desktop/prompts.h"
 #include "shell/main_window.h"
@@ -107,45 +110,87 @@ void MainWindow::ImportChannels() {
     const QString path = context_.prompts().OpenFileName(this, {QString(), QString(), kCsvFilter});
     if (path.isEmpty()) return;
     QFile file(path);
-    CsvImportResult result;
     if (!file.open(QIODevice::ReadOnly)) {
-        result.ok = false;
-        result.error = file.errorString();
-    } else {
-        const QByteArray csv = file.readAll();
-        CsvImportOptions options;
-        if (DetectCsvFormat(csv) == CsvFormat::Common) {
-            // A plan from another radio: its Location may mean nothing on a 16-channel radio.
-            const PromptAnswer answer = context_.prompts().Message(
-                this,
-                {context_.texts().UiText(
-                     "FileCommands",
-                     "This file is a channel list in the common CSV of other radio "
-                     "programs.\nPut its channels into channels 1, 2, 3, ... in file "
-                     "order?\n(No: each goes to the channel its Location names.)"),
-                 AppTitle(), PromptIcon::Question, PromptButtons::YesNoCancel, PromptAnswer::Yes});
-            if (answer == PromptAnswer::Cancel) return;
-            options.renumber = answer == PromptAnswer::Yes;
-        }
-        result = ImportChannelsCsv(csv, data_, options);
-    }
-    if (!result.ok) {
-        context_.prompts().Message(
-            this, {context_.texts().UiText("FileCommands", "The channel plan was not imported.") +
-                       "\n\n" + result.error,
-                   AppTitle(), PromptIcon::Critical, PromptButtons::Ok});
+        ShowImportFailure(file.errorString());
         return;
     }
-    RefreshAll();  // the editors show the imported channels; they count as unsaved changes
-    if (result.powerOrModeNotApplied) {
-        context_.prompts().Message(
-            this, {context_.texts().UiText(
-                       "FileCommands",
-                       "Power and Mode are not applied: this radio's power and bandwidth are "
-                       "fixed.") +
-                       "\n\n" + result.noteWhere,
-                   AppTitle(), PromptIcon::Information, PromptButtons::Ok});
+    const QByteArray csv = file.readAll();
+    CsvImportOptions options;
+    options.texts = context_.texts();
+    if (DetectCsvFormat(csv) == CsvFormat::Common) {
+        // A plan that does not fit the radio as it is: the user chooses its rows.
+        PlanChoice plan(csv, data_, context_.texts());
+        if (plan.ok() && plan.NeedsChoice()) {
+            ChooseAndImport(csv, plan);
+            return;
+        }
+        // A plan from another radio: its Location may mean nothing on a 16-channel radio.
+        const PromptAnswer answer = context_.prompts().Message(
+            this,
+            {context_.texts().UiText(
+                 "FileCommands",
+                 "This file is a channel list in the common CSV of other radio "
+                 "programs.\nPut its channels into channels 1, 2, 3, ... in file "
+                 "order?\n(No: each goes to the channel its Location names.)"),
+             AppTitle(), PromptIcon::Question, PromptButtons::YesNoCancel, PromptAnswer::Yes});
+        if (answer == PromptAnswer::Cancel) return;
+        options.renumber = answer == PromptAnswer::Yes;
     }
+    ImportInto(csv, options);
+}
+
+void MainWindow::ChooseAndImport(const QByteArray& csv, PlanChoice& plan) {
+    FrmPlanChoice dialog(plan, context_.texts(), this);
+    // A choice the import still refuses (a row judged on another channel) is said, and the
+    // dialog comes back with the choice as it was.
+    while (dialog.exec() == QDialog::Accepted) {
+        CsvImportOptions options;
+        options.texts = context_.texts();
+        options.chosen = plan.Choices();
+        if (ImportInto(csv, options)) return;
+    }
+}
+
+bool MainWindow::ImportInto(const QByteArray& csv, const CsvImportOptions& options) {
+    RadioData imported = data_;
+    const CsvImportResult result = ImportChannelsCsv(csv, imported, options);
+    if (!result.ok) {
+        ShowImportFailure(result.error);
+        return false;
+    }
+    // The channel editor takes the channels as one edit, which Undo takes back whole.
+    ShowChannel();
+    if (auto* channels = qobject_cast<FrmChannel*>(EditorOf(Editor::Channel))) {
+        QList<int> rows;
+        for (int row = 1; row <= channel::kChannelRows; ++row) rows << row;
+        channels->Table().TakeChannels(imported.image, rows, QStringLiteral("Import"));
+    }
+    UpdateModifiedMark();
+    QStringList notes;
+    if (result.powerOrModeNotApplied) {
+        notes << context_.texts().UiText("FileCommands",
+                                         "Power and Mode are not applied: this radio's power and "
+                                         "bandwidth are fixed.") +
+                     "\n\n" + result.noteWhere;
+    }
+    if (!result.shortenedNames.isEmpty()) {
+        // One name a line: a plan from another program may have many.
+        notes << context_.texts().UiText("FileCommands",
+                                         "Names longer than six characters are cut to six:") +
+                     "\n" + result.shortenedNames.join("\n");
+    }
+    if (!notes.isEmpty()) {
+        context_.prompts().Message(
+            this, {notes.join("\n\n"), AppTitle(), PromptIcon::Information, PromptButtons::Ok});
+    }
+    return true;
+}
+
+void MainWindow::ShowImportFailure(const QString& error) {
+    context_.prompts().Message(
+        this, {context_.texts().UiText("FileCommands", "The channel plan was not imported.") +
+                   "\n\n" + error,
+               AppTitle(), PromptIcon::Critical, PromptButtons::Ok});
 }
 
 }  // namespace qv

@@ -76,6 +76,8 @@ private slots:
     void importAppliesTheEditorsRules();
     void columnsInAnyOrderAndUnknownOnesIgnored();
     void importedFrequenciesStayInTheBand();
+    void outOfBandFrequenciesAreRefused_data();
+    void outOfBandFrequenciesAreRefused();
     void quotedFieldsFollowRfc4180();
     void errorsNameLineAndColumnAndChangeNothing_data();
     void errorsNameLineAndColumnAndChangeNothing();
@@ -164,8 +166,8 @@ void TestChannelCsv::importAppliesTheEditorsRules() {
                            Row("1,RPT 1,Simplex,446.0124,D023N,446.1,67.0,Low,Narrow,No,"
                                "CTCSS/DCS,Off,Yes") +
                            Row("2") +  // deleted
-                           // a new channel: out-of-band RX clamped, TX follows on Simplex
-                           Row("9,NEW,,500,,500,,Low,Narrow,Yes,Carrier Squelch,On,No") +
+                           // a new channel on the band edge, TX follows on Simplex
+                           Row("9,NEW,,480,,480,,Low,Narrow,Yes,Carrier Squelch,On,No") +
                            Row("10,RXONLY,,430.00625,88.5,,,Low,Narrow,No,Off,On,No") +
                            // as a spreadsheet saves numbers back: 100 for 100.0
                            Row("11,SHEET,,446.1,100,446.1,100,Low,Narrow,Yes,Off,On,No");
@@ -367,13 +369,87 @@ void TestChannelCsv::columnsInAnyOrderAndUnknownOnesIgnored() {
 // 399.99999 is 400 in single precision; it must not be snapped down to 399.99500 below the band.
 void TestChannelCsv::importedFrequenciesStayInTheBand() {
     qv::RadioData data = Template();
-    const QByteArray csv = "No.,RX Freq.,TX Freq.\r\n12,399.99999,480.00624\r\n";
+    const QByteArray csv = "No.,RX Freq.,TX Freq.\r\n12,399.99999,480.00499\r\n";
     const qv::CsvImportResult result = qv::ImportChannelsCsv(csv, data);
     QVERIFY2(result.ok, qPrintable(result.error));
     QCOMPARE(qv::DecodeFrequency(data.image, qv::FrequencyField::Rx, 12, qv::test::kDotLocale),
              QString("400.00000"));
     QCOMPARE(qv::DecodeFrequency(data.image, qv::FrequencyField::Tx, 12, qv::test::kDotLocale),
              QString("480.00000"));
+}
+
+void TestChannelCsv::outOfBandFrequenciesAreRefused_data() {
+    QTest::addColumn<QByteArray>("csv");
+    QTest::addColumn<QString>("error");  // "" when the plan is accepted
+    const QByteArray native = "No.,CH Name,RX Freq.,TX Freq.\r\n";
+    const QByteArray common = "Location,Name,Frequency,Duplex,Offset\r\n";
+    const QString band = " is outside this radio's band (400.00000 to 480.00000 MHz)";
+    const auto add = [](const char* name, const QByteArray& csv, const QString& error) {
+        QTest::newRow(name) << csv << error;
+    };
+    add("native, a 2 m channel", native + "12,2M,147.38,147.38\r\n",
+        "line 2, column \"RX Freq.\": 147.38000 MHz" + band);
+    add("native, a 162 MHz receiver", native + "12,WX,162.55,\r\n",
+        "line 2, column \"RX Freq.\": 162.55000 MHz" + band);
+    add("native, an 800 MHz channel", native + "12,TRUNK,851.0125,851.0125\r\n",
+        "line 2, column \"RX Freq.\": 851.01250 MHz" + band);
+    add("native, a repeater transmitting above the band", native + "12,RPT,446.1,486.1\r\n",
+        "line 2, column \"TX Freq.\": 486.10000 MHz" + band);
+    add("native, one raster step below", native + "12,LOW,399.995,\r\n",
+        "line 2, column \"RX Freq.\": 399.99500 MHz" + band);
+    add("native, a 6.25 kHz step above", native + "12,HIGH,446.1,480.00624\r\n",
+        "line 2, column \"TX Freq.\": 480.00624 MHz" + band);
+    add("native, far outside", native + "12,FAR,4461,\r\n",
+        "line 2, column \"RX Freq.\": 4461 MHz" + band);
+    add("native, both band edges", native + "12,EDGE,399.99999,480.00499\r\n", "");
+    add("common, a 2 m channel", common + "1,2M,146.520000,,0.000000\r\n",
+        "line 2, column \"Frequency\": 146.52000 MHz" + band);
+    add("common, a 162 MHz receiver", common + "1,WX,162.550000,off,0.000000\r\n",
+        "line 2, column \"Frequency\": 162.55000 MHz" + band);
+    add("common, an 800 MHz channel", common + "1,TRUNK,851.012500,,0.000000\r\n",
+        "line 2, column \"Frequency\": 851.01250 MHz" + band);
+    add("common, an offset above the band", common + "1,RPT,442.100000,+,50.000000\r\n",
+        "line 2, column \"Offset\": TX 492.10000 MHz" + band);
+    add("common, an offset below the band", common + "1,RPT,402.100000,-,5.000000\r\n",
+        "line 2, column \"Offset\": TX 397.10000 MHz" + band);
+    add("common, a split below the band", common + "1,RPT,446.100000,split,146.100000\r\n",
+        "line 2, column \"Offset\": TX 146.10000 MHz" + band);
+    add("common, an offset onto the band edge", common + "1,EDGE,399.99999,+,80.00499\r\n", "");
+    add("common, a later row refuses the whole plan", common + "1,A,446.1,,0\r\n2,B,145.5,,0\r\n",
+        "line 3, column \"Frequency\": 145.50000 MHz" + band);
+}
+
+// A frequency outside the band is never moved to its edge: the plan is refused, all or nothing,
+// with the band the image holds. What snapping puts on the edge is the edge.
+void TestChannelCsv::outOfBandFrequenciesAreRefused() {
+    QFETCH(QByteArray, csv);
+    QFETCH(QString, error);
+    qv::RadioData data = Template();
+    const qv::RadioImage before = data.image;
+    const qv::CsvImportResult result = qv::ImportChannelsCsv(csv, data);
+    if (error.isEmpty()) {
+        QVERIFY2(result.ok, qPrintable(result.error));
+        const int channel = csv.startsWith("No.") ? 12 : 1;
+        QCOMPARE(
+            qv::DecodeFrequency(data.image, qv::FrequencyField::Rx, channel, qv::test::kDotLocale),
+            QString("400.00000"));
+        QCOMPARE(
+            qv::DecodeFrequency(data.image, qv::FrequencyField::Tx, channel, qv::test::kDotLocale),
+            QString("480.00000"));
+        return;
+    }
+    QCOMPARE(result.error, error);
+    QVERIFY(data.image == before);
+
+    // The same in Chinese, the file's column and numbers as the file has them.
+    qv::CsvImportOptions chinese;
+    chinese.texts = qv::test::kChinese;
+    const qv::CsvImportResult refused = qv::ImportChannelsCsv(csv, data, chinese);
+    QVERIFY(refused.error.startsWith(QString("第 %1 行").arg(result.errorLine)));
+    QVERIFY2(refused.error.contains("超出本机频段（400.00000 至 480.00000 MHz）"),
+             qPrintable(refused.error));
+    QVERIFY(refused.error.contains("\"" + result.errorColumn + "\""));
+    QVERIFY(data.image == before);
 }
 
 void TestChannelCsv::quotedFieldsFollowRfc4180() {

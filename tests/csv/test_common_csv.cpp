@@ -11,6 +11,13 @@ using namespace csvtest;
 
 namespace {
 
+// A common-format plan filling channels 1, 2, ... in file order.
+qv::CsvImportOptions Renumbered() {
+    qv::CsvImportOptions options;
+    options.renumber = true;
+    return options;
+}
+
 const QByteArray kCommonHeader =
     "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,DtcsPolarity,"
     "RxDtcsCode,CrossMode,Mode,TStep,Skip,Power,Comment,URCALL,RPT1CALL,RPT2CALL,DVCODE\r\n";
@@ -59,6 +66,10 @@ private slots:
     void errorsNameLineAndColumn_data();
     void errorsNameLineAndColumn();
     void exportWritesTheCommonColumns();
+    void longNamesAreCutToSix();
+    void amRowsAreNamedInTheNote();
+    void unusableRowsCanBeLeftOut();
+    void chosenRowsGoToTheirChannels();
 };
 
 void TestCommonCsv::aHandWrittenPlanArrivesByteForByte() {
@@ -91,9 +102,9 @@ void TestCommonCsv::twoRowsOfThePlanAreRefused_data() {
                ",,,,")
         << "line 10, column \"rToneFreq\": \"69.3\" is not in the tone list";
     QTest::newRow("a name it cannot store")
-        << Row("10,Base Camp,446.200000,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,NFM,5.00,,"
+        << Row("10,Camp~1,446.200000,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,NFM,5.00,,"
                "0.5W,,,,,")
-        << "line 10, column \"Name\": \"Base Camp\" is longer than 6 characters";
+        << "line 10, column \"Name\": \"~\" cannot be part of a name";
 }
 
 // A plan with a bad row imports nothing at all.
@@ -138,8 +149,6 @@ void TestCommonCsv::columnsMapOntoAChannel_data() {
         "446.10000/67.0 -> 446.10000/D031N mode 1 \"\" scan 1");
     add("Cross DTCS->DTCS", "9,,446.1,,0,Cross,88.5,67.0,031,RN,754,dtcs->dtcs,",
         "446.10000/D754N -> 446.10000/D031I mode 1 \"\" scan 1");
-    add("frequency outside the band, as the editor clamps it", "9,,145.5,,0,,,,,,,,",
-        "400.00000/None -> 400.00000/None mode 0 \"\" scan 1");
 }
 
 void TestCommonCsv::columnsMapOntoAChannel() {
@@ -172,7 +181,7 @@ void TestCommonCsv::locationOrFileOrder() {
     qv::CsvImportResult result = qv::ImportChannelsCsv(plan, data);
     QCOMPARE(result.error, QString("line 2, column \"Location\": \"101\" is not a channel number "
                                    "from 1 to 16"));
-    result = qv::ImportChannelsCsv(plan, data, {true});
+    result = qv::ImportChannelsCsv(plan, data, Renumbered());
     QVERIFY2(result.ok, qPrintable(result.error));
     QCOMPARE(qv::test::Hex(data.image, 0x010, 128), qv::test::Hex(kPlanRecords));
 
@@ -182,7 +191,7 @@ void TestCommonCsv::locationOrFileOrder() {
     QCOMPARE(qv::ImportChannelsCsv(ordered, data).error,
              QString("line 1: there is no column \"Location\"; fill the channels in file order "
                      "instead (renumber)"));
-    QVERIFY(qv::ImportChannelsCsv(ordered, data, {true}).ok);
+    QVERIFY(qv::ImportChannelsCsv(ordered, data, Renumbered()).ok);
     QCOMPARE(Channel(data.image, 1),
              QString("446.20000/None -> 446.20000/None mode 0 \"B\" scan 1"));
     QCOMPARE(Channel(data.image, 2),
@@ -192,9 +201,9 @@ void TestCommonCsv::locationOrFileOrder() {
     QByteArray seventeen = "Name,Frequency\r\n";
     for (int n = 1; n <= 17; ++n) seventeen += "C" + QByteArray::number(n) + ",446.1\r\n";
     const qv::RadioImage before = data.image;
-    QCOMPARE(qv::ImportChannelsCsv(seventeen, data, {true}).error,
-             QString("line 18, column \"Frequency\": the radio has 16 channels and this is the "
-                     "17th"));
+    QCOMPARE(qv::ImportChannelsCsv(seventeen, data, Renumbered()).error,
+             QString("line 18, column \"Frequency\": the radio has 16 channels and the rows "
+                     "before took them all"));
     QVERIFY(data.image == before);
 }
 
@@ -255,6 +264,136 @@ void TestCommonCsv::exportWritesTheCommonColumns() {
                           "Low,,,,,") +
                       Row("4,,446.043750,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,FM,6.25,,"
                           "High,,,,,"));
+}
+
+// Another program's names may be longer than the radio's six characters: cut, and said so.
+void TestCommonCsv::longNamesAreCutToSix() {
+    const QByteArray plan =
+        "Location,Name,Frequency\r\n"
+        "1,National Simp,446.1\r\n"
+        "2,Base C,446.2\r\n"
+        "3,Base Camp,446.3\r\n";
+    qv::RadioData data = Template();
+    const qv::CsvImportResult result = qv::ImportChannelsCsv(plan, data);
+    QVERIFY2(result.ok, qPrintable(result.error));
+    QCOMPARE(qv::DecodeChannelName(data.image, 1), QString("Nation"));
+    QCOMPARE(qv::DecodeChannelName(data.image, 2), QString("Base C"));
+    QCOMPARE(qv::DecodeChannelName(data.image, 3), QString("Base C"));
+    QCOMPARE(result.shortenedNames, QStringList({"line 2: \"National Simp\" stored as \"Nation\"",
+                                                 "line 4: \"Base Camp\" stored as \"Base C\""}));
+    QCOMPARE(result.Notes(),
+             QStringList("Names longer than six characters are cut to six: line 2: \"National "
+                         "Simp\" stored as \"Nation\"; line 4: \"Base Camp\" stored as \"Base "
+                         "C\""));
+
+    // A long name with a character the radio cannot store still refuses the row.
+    data = Template();
+    const qv::RadioImage before = data.image;
+    const qv::CsvImportResult refused =
+        qv::ImportChannelsCsv("Location,Name,Frequency\r\n1,Caf\xc3\xa9 Rouge,446.1\r\n", data);
+    QCOMPARE(refused.error,
+             QString("line 2, column \"Name\": \"\u00e9\" cannot be part of a name (codes 32 "
+                     "to 122 only)"));
+    QVERIFY(data.image == before);
+}
+
+// This radio receives FM only: an AM row is imported as an FM channel and named in the note.
+void TestCommonCsv::amRowsAreNamedInTheNote() {
+    const QByteArray plan =
+        "Location,Name,Frequency,Mode,Power\r\n"
+        "1,A,446.1,NFM,5.0W\r\n"
+        "2,B,446.2,NFM,Low\r\n"
+        "3,TOWER,446.3,AM,Low\r\n";
+    qv::RadioData data = Template();
+    const qv::CsvImportResult result = qv::ImportChannelsCsv(plan, data);
+    QVERIFY2(result.ok, qPrintable(result.error));
+    QCOMPARE(result.note, QString("Power and Mode are not applied: this radio's power and "
+                                  "bandwidth are fixed (line 2: Power \"5.0W\", Mode \"NFM\"; "
+                                  "line 4: Mode \"AM\")"));
+    qv::CsvImportOptions chinese;
+    chinese.texts = qv::test::kChinese;
+    data = Template();
+    const qv::CsvImportResult said = qv::ImportChannelsCsv(plan, data, chinese);
+    QVERIFY2(said.note.contains("第 4 行：Mode \"AM\""), qPrintable(said.note));
+}
+
+// --skip-unusable: the rows the radio can hold are imported, each other one named with its line
+// and reason; nothing at all only when no row is left.
+void TestCommonCsv::unusableRowsCanBeLeftOut() {
+    QByteArray plan =
+        "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq\r\n"
+        "1,2M,146.52,,0,,\r\n"
+        "2,UHF1,446.1,,0,Tone,88.5\r\n"
+        "3,ODD,446.2,,0,Tone,69.3\r\n"
+        "4,RPT,442.1,+,50,,\r\n"
+        "40,FAR,446.3,,0,,\r\n"
+        "2,TWICE,446.4,,0,,\r\n";
+    qv::CsvImportOptions options;
+    options.skipUnusable = true;
+    qv::RadioData data = Template();
+    const qv::RadioImage before = data.image;
+    qv::CsvImportResult result = qv::ImportChannelsCsv(plan, data, options);
+    QVERIFY2(result.ok, qPrintable(result.error));
+    QCOMPARE(result.rowsImported, 1);
+    QCOMPARE(result.skipped,
+             QStringList(
+                 {"line 2, column \"Frequency\": 146.52000 MHz is outside this radio's band "
+                  "(400.00000 to 480.00000 MHz)",
+                  "line 4, column \"rToneFreq\": \"69.3\" is not in the tone list (standard tones "
+                  "and the customized tones of this image)",
+                  "line 5, column \"Offset\": TX 492.10000 MHz is outside this radio's band "
+                  "(400.00000 to 480.00000 MHz)",
+                  "line 6, column \"Location\": \"40\" is not a channel number from 1 to 16",
+                  "line 7, column \"Location\": channel 2 is already on line 3"}));
+    QCOMPARE(Channel(data.image, 2), QString("446.10000/None -> 446.10000/88.5 mode 1 \"UHF1\" "
+                                             "scan 1"));
+    for (int channel : {1, 3, 4}) {
+        QCOMPARE(Channel(data.image, channel), Channel(before, channel));  // left as they were
+    }
+
+    // Renumbered, the usable rows fill the channels; beyond the 16th they are left out too.
+    plan = "Name,Frequency\r\nAIR,118.1\r\n";
+    for (int n = 1; n <= 17; ++n) plan += "C" + QByteArray::number(n) + ",446.1\r\n";
+    options.renumber = true;
+    data = Template();
+    result = qv::ImportChannelsCsv(plan, data, options);
+    QVERIFY2(result.ok, qPrintable(result.error));
+    QCOMPARE(result.rowsImported, 16);
+    QCOMPARE(result.skipped.size(), 2);
+    QVERIFY(result.skipped[0].startsWith("line 2, column \"Frequency\": 118.10000 MHz"));
+    QCOMPARE(result.skipped[1], QString("line 19, column \"Frequency\": the radio has 16 "
+                                        "channels and the rows before took them all"));
+    QCOMPARE(qv::DecodeChannelName(data.image, 1), QString("C1"));
+    QCOMPARE(qv::DecodeChannelName(data.image, 16), QString("C16"));
+
+    // Nothing left: refused, and the image as it was.
+    data = Template();
+    result = qv::ImportChannelsCsv("Name,Frequency\r\nAIR,118.1\r\nWX,162.55\r\n", data, options);
+    QVERIFY(!result.ok);
+    QCOMPARE(result.error, QString("no row of the plan can be stored in this radio"));
+    QCOMPARE(result.skipped.size(), 2);
+    QVERIFY(data.image == before);
+}
+
+// The rows the choice dialog checked, each to the channel chosen for it; the others are left
+// out, and so is their Location.
+void TestCommonCsv::chosenRowsGoToTheirChannels() {
+    const QByteArray plan =
+        "Location,Name,Frequency\r\n"
+        "101,A,446.1\r\n"
+        "102,B,146.52\r\n"
+        "103,C,446.3\r\n";
+    qv::CsvImportOptions options;
+    options.chosen = {{2, 9}, {4, 1}};
+    qv::RadioData data = Template();
+    const qv::CsvImportResult result = qv::ImportChannelsCsv(plan, data, options);
+    QVERIFY2(result.ok, qPrintable(result.error));
+    QCOMPARE(result.rowsImported, 2);
+    QCOMPARE(qv::DecodeChannelName(data.image, 9), QString("A"));
+    QCOMPARE(qv::DecodeChannelName(data.image, 1), QString("C"));
+    // A chosen row the radio cannot hold still refuses the import.
+    options.chosen = {{3, 2}};
+    QVERIFY(!qv::ImportChannelsCsv(plan, data, options).ok);
 }
 
 QTEST_GUILESS_MAIN(TestCommonCsv)

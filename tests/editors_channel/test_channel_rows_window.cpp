@@ -36,6 +36,7 @@ private slots:
     void pasteTakesSpreadsheetTextWithoutHeader();
     void badPasteChangesNothingAndNamesTheCell_data();
     void badPasteChangesNothingAndNamesTheCell();
+    void pasteAtTheBandEdges();
     void contextMenuInBothLanguages();
 
 private:
@@ -289,6 +290,25 @@ void TestChannelRowsWindow::badPasteChangesNothingAndNamesTheCell_data() {
                              << "no channels";
     QTest::newRow("long name") << 2 << "\tTOOLONGNAME\t\t446.1\n"
                                << "channel 2, column \"CH Name\"";
+    // Outside the band, far or by one raster step, nothing is pasted: no channel is moved to
+    // the band edge.
+    const QString band = " is outside this radio's band (400.00000 to 480.00000 MHz)";
+    const QString columns = "No.\tCH Name\tRX Freq.\tTX Freq.\n";
+    QTest::newRow("a 2 m channel") << 3 << columns + "1\t2M\t147.38\t147.38\n"
+                                   << "channel 3, column \"RX Freq.\": 147.38000 MHz" + band;
+    QTest::newRow("a 162 MHz receiver") << 3 << columns + "1\tWX\t162.55\t\n"
+                                        << "channel 3, column \"RX Freq.\": 162.55000 MHz" + band;
+    QTest::newRow("an 800 MHz channel") << 3 << columns + "1\tTRUNK\t851.0125\t851.0125\n"
+                                        << "channel 3, column \"RX Freq.\": 851.01250 MHz" + band;
+    QTest::newRow("a repeater whose offset leaves the band")
+        << 3 << columns + "1\tRPT\t446.1\t486.1\n"
+        << "channel 3, column \"TX Freq.\": 486.10000 MHz" + band;
+    QTest::newRow("one step below the lower edge")
+        << 3 << columns + "1\tLOW\t399.995\t\n"
+        << "channel 3, column \"RX Freq.\": 399.99500 MHz" + band;
+    QTest::newRow("one step above the upper edge")
+        << 3 << columns + "1\tHIGH\t480.005\t\n"
+        << "channel 3, column \"RX Freq.\": 480.00500 MHz" + band;
     // A word from elsewhere is no channel: it must not empty the channel it lands on.
     QTest::newRow("a single word") << 1 << "hello"
                                    << "channel 1: the line has 1 fields";
@@ -312,6 +332,28 @@ void TestChannelRowsWindow::badPasteChangesNothingAndNamesTheCell() {
     QVERIFY(window_->Table().State() == before);
     QVERIFY(data_.image == image);
     QCOMPARE(window_->UndoStack().count(), 0);
+}
+
+// What snapping puts on the band edges is the edge; a refused paste says why in Chinese too.
+void TestChannelRowsWindow::pasteAtTheBandEdges() {
+    GoTo(3, kColName);
+    QGuiApplication::clipboard()->setText(
+        "No.\tCH Name\tRX Freq.\tTX Freq.\n"
+        "1\tEDGE\t399.99999\t480.00499\n");
+    QTest::keyClick(Grid(), Qt::Key_V, Qt::ControlModifier);
+    QVERIFY(prompts_->messages.empty());
+    QCOMPARE(Cell(3, kColRxFreq), QStringLiteral("400.00000"));
+    QCOMPARE(Cell(3, kColTxFreq), QStringLiteral("480.00000"));
+
+    services_->texts.SetLanguage(Language::Chinese);
+    window_->RefreshAll();
+    GoTo(4, kColName);
+    QGuiApplication::clipboard()->setText("1\tWX\t\t162.55\n");
+    QTest::keyClick(Grid(), Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(prompts_->messages.size(), std::size_t(1));
+    QCOMPARE(prompts_->messages[0].text,
+             QStringLiteral("无法粘贴信道：信道 4，列“接收频率”：162.55000 MHz 超出本机频段"
+                            "（400.00000 至 480.00000 MHz）"));
 }
 
 void TestChannelRowsWindow::contextMenuInBothLanguages() {

@@ -36,6 +36,8 @@ private slots:
     void rxFrequencyRules();
     void emptyRxFrequencyDeletesTheChannel();
     void txFrequencyRules();
+    void outOfBandIsSaidInTheUsersWords_data();
+    void outOfBandIsSaidInTheUsersWords();
     void frequencyEditorCharacters_data();
     void frequencyEditorCharacters();
     void rxToneFollowsOnSimplexRowsOnly();
@@ -389,12 +391,23 @@ void TestChannelTable::rxFrequencyRules_data() {
     QTest::newRow("repeater keeps tx") << repeater << "446.1"
                                        << "446.10000"
                                        << "446.01875";
-    QTest::newRow("above the band") << SimplexRecord() << "500"
-                                    << "480.00000"
-                                    << "480.00000";
-    QTest::newRow("no number") << SimplexRecord() << "abc"
-                               << "400.00000"
-                               << "400.00000";
+    // Outside the band nothing is stored: no frequency is moved to the band edge.
+    for (const char* outside :
+         {"500", "abc", "146.52", "162.55", "800", "4461", "399.995", "480.005", "480.00625"}) {
+        QTest::newRow(qPrintable(QStringLiteral("outside the band: %1").arg(outside)))
+            << SimplexRecord() << outside << "446.00625"
+            << "446.00625";
+    }
+    // What snapping to the raster puts on the band edge is the edge.
+    QTest::newRow("lower edge after snapping") << SimplexRecord() << "399.99999"
+                                               << "400.00000"
+                                               << "400.00000";
+    QTest::newRow("upper edge after snapping") << SimplexRecord() << "480.00499"
+                                               << "480.00000"
+                                               << "480.00000";
+    QTest::newRow("upper edge") << SimplexRecord() << "480"
+                                << "480.00000"
+                                << "480.00000";
     QTest::newRow("snapped") << repeater << "446.0124"
                              << "446.01000"
                              << "446.01875";
@@ -413,7 +426,10 @@ void TestChannelTable::rxFrequencyRules() {
     ChannelTable table(data, texts);
     table.RefreshAll();
     const QString mode = table.Cell(12, kColMode);
-    table.CommitFrequency(12, kColRxFreq, typed);
+    const ChannelTableState before = table.State();
+    const bool stored = table.CommitFrequency(12, kColRxFreq, typed);
+    QCOMPARE(stored, table.FrequencyRefusal(typed).isEmpty());
+    QCOMPARE(stored, !(table.State() == before));
     QCOMPARE(table.Cell(12, kColRxFreq), rx);
     QCOMPARE(table.Cell(12, kColTxFreq), tx);
     QCOMPARE(table.Cell(12, kColMode), mode);  // no new mode until the TX side is edited
@@ -452,6 +468,13 @@ void TestChannelTable::txFrequencyRules() {
     QCOMPARE(table.Cell(2, kColTxFreq), QStringLiteral("446.01875"));
     QCOMPARE(table.Cell(2, kColMode), QStringLiteral("Repeater"));
     QVERIFY(!table.IsDisplayOnly(2, kColTxTone));
+    // A stray "8", a missed point or a repeater offset that leaves the band stores nothing: the
+    // channel stays a repeater on 446.01875, not one transmitting on a band edge.
+    for (const char* typed : {"8", "4461", "486.01875", "346.01875"}) {
+        QVERIFY(!table.CommitFrequency(2, kColTxFreq, typed));
+        QCOMPARE(table.Cell(2, kColTxFreq), QStringLiteral("446.01875"));
+    }
+    QCOMPARE(table.Cell(2, kColMode), QStringLiteral("Repeater"));
     // ... an empty one makes it RX only, with both TX cells empty and locked ...
     table.CommitFrequency(2, kColTxFreq, "");
     QCOMPARE(table.Cell(2, kColMode), QStringLiteral("RX only"));
@@ -464,6 +487,37 @@ void TestChannelTable::txFrequencyRules() {
     QCOMPARE(table.Cell(3, kColTxTone), QStringLiteral("None"));
     QCOMPARE(table.Cell(3, kColMode), QStringLiteral("Simplex"));
     QVERIFY(table.IsDisplayOnly(3, kColTxFreq));
+}
+
+// Why a typed frequency is refused, in the user's language and number format, with the band the
+// image holds.
+void TestChannelTable::outOfBandIsSaidInTheUsersWords_data() {
+    QTest::addColumn<int>("language");
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<float>("lower");
+    QTest::addColumn<QString>("refusal");
+    QTest::newRow("English") << int(Language::English) << "C" << 400.f
+                             << "4461 MHz is outside this radio's band, 400.00000 to 480.00000 MHz";
+    QTest::newRow("Chinese") << int(Language::Chinese) << "C" << 400.f
+                             << "4461 MHz 超出本机频段（400.00000 至 480.00000 MHz）";
+    QTest::newRow("decimal comma, another band")
+        << int(Language::English) << "de_DE" << 420.f
+        << "4461 MHz is outside this radio's band, 420,00000 to 480,00000 MHz";
+}
+
+void TestChannelTable::outOfBandIsSaidInTheUsersWords() {
+    QFETCH(int, language);
+    QFETCH(QString, locale);
+    QFETCH(float, lower);
+    QFETCH(QString, refusal);
+    RadioData data = BlankRadio();
+    data.BandLowerMHz = lower;
+    texts = UiTexts(Language(language), QLocale(locale));
+    ChannelTable table(data, texts);
+    table.RefreshAll();
+    QCOMPARE(table.FrequencyRefusal("4461"), refusal);
+    QCOMPARE(table.FrequencyRefusal(""), QString());  // deletes the channel
+    QCOMPARE(table.FrequencyRefusal(FormatFixed(446.1, 1, texts.locale())), QString());
 }
 
 void TestChannelTable::frequencyEditorCharacters_data() {
@@ -669,7 +723,9 @@ void TestChannelTable::typedValuesFollowTheSameRules() {
     QVERIFY(!table.SetScan(2, false));
     QVERIFY(!table.SetTone(2, kColRxTone, Tone::Ctcss(670)));
     QCOMPARE(edits.count(), 0);
-    table.SetRxFrequencyUnits(2, 50000000);  // 500 MHz: into the band
+    QVERIFY(!table.SetRxFrequencyUnits(2, 50000000));  // 500 MHz: outside the band, refused
+    QVERIFY(table.IsEmptyChannel(2));
+    QVERIFY(table.SetRxFrequencyUnits(2, 48000000));
     QCOMPARE(table.Record(2).rx, std::optional(48000000));
     QCOMPARE(table.Record(2).tx, std::optional(48000000));
     QVERIFY(table.Record(2).scan && table.Record(2).reverseBurst && !table.Record(2).talkAround);

@@ -3,6 +3,7 @@
 // in any editor leaves the channel as it was. What counts is what reaches the image.
 #include <QApplication>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTableView>
 #include <QtTest>
@@ -31,6 +32,9 @@ private slots:
     void frequencyEditorRefusesOtherKeys();
     void escapeLeavesTheChannelAsItWas_data();
     void escapeLeavesTheChannelAsItWas();
+    void outOfBandIsRefusedAndTheEditorStaysOpen_data();
+    void outOfBandIsRefusedAndTheEditorStaysOpen();
+    void aRefusedEditorOutlivesAClickElsewhere();
 
 private:
     QTableView* Grid() { return window_->findChild<QTableView*>("ChannelGrid"); }
@@ -55,6 +59,17 @@ private:
         for (QChar key : keys) QTest::keyClick(QApplication::focusWidget(), key.toLatin1());
     }
     void Press(Qt::Key key) { QTest::keyClick(QApplication::focusWidget(), key); }
+    // The note beside a refused frequency editor, when one shows.
+    QString RefusalShown() {
+        auto* note = Grid()->viewport()->findChild<QLabel*>("lblFrequencyRefused");
+        return note && note->isVisible() ? note->text() : QString();
+    }
+    bool AnyNameEditorShown() {
+        for (QWidget* editor : window_->findChildren<QWidget*>("TxtChannel")) {
+            if (editor->isVisible()) return true;
+        }
+        return false;
+    }
     bool AnyEditorShown() {
         for (const char* name : {"CboFreq", "CboChannel_0", "CboChannel_1", "TxtChannel"}) {
             for (QWidget* editor : window_->findChildren<QWidget*>(name)) {
@@ -143,9 +158,9 @@ void TestChannelTyping::frequencyEditorRefusesOtherKeys_data() {
     QTest::newRow("letters between digits") << "446a.1b"
                                             << "446.1"
                                             << "00 00 61 44";
-    QTest::newRow("letters and signs at the end") << "4461x-+ "
-                                                  << "4461"
-                                                  << "00 00 00 48";
+    QTest::newRow("letters and signs at the end") << "446x-+ "
+                                                  << "446"
+                                                  << "00 00 60 44";
     QTest::newRow("a second separator") << "446.1.2"
                                         << "446.12"
                                         << "00 20 61 44";
@@ -229,6 +244,100 @@ void TestChannelTyping::escapeLeavesTheChannelAsItWas() {
     QTest::mouseClick(Grid()->viewport(), Qt::LeftButton, {}, elsewhere.center());
     window_->SaveData();
     QVERIFY(data_.image == before);
+}
+
+void TestChannelTyping::outOfBandIsRefusedAndTheEditorStaysOpen_data() {
+    QTest::addColumn<int>("row");
+    QTest::addColumn<int>("column");
+    QTest::addColumn<int>("language");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("refusal");  // "" when the value is stored
+    QTest::addColumn<QString>("bytes");    // the frequency field afterwards
+    const int rx = kColRxFreq;
+    const int tx = kColTxFreq;
+    const int english = int(Language::English);
+    const QString band = " MHz is outside this radio's band, 400.00000 to 480.00000 MHz";
+    QTest::newRow("a 2 m frequency on a simplex row") << 1 << rx << english << "146.52"
+                                                      << "146.52" + band << "25 06 60 44";
+    QTest::newRow("a missed point on a repeater's TX") << 2 << tx << english << "4461"
+                                                       << "4461" + band << "75 18 60 44";
+    QTest::newRow("a stray 8 on a repeater's TX") << 2 << tx << english << "8"
+                                                  << "8" + band << "75 18 60 44";
+    QTest::newRow("an 800 MHz channel on an empty row") << 7 << rx << english << "851.0125"
+                                                        << "851.0125" + band << "FF FF FF FF";
+    QTest::newRow("a weather receiver, in Chinese")
+        << 1 << rx << int(Language::Chinese) << "162.55"
+        << "162.55 MHz 超出本机频段（400.00000 至 480.00000 MHz）"
+        << "25 06 60 44";
+    QTest::newRow("the lower band edge after snapping") << 1 << rx << english << "399.99999"
+                                                        << ""
+                                                        << "00 00 00 40";
+    QTest::newRow("the upper band edge") << 2 << tx << english << "480"
+                                         << ""
+                                         << "00 00 00 48";
+}
+
+// A typed frequency outside the band is not stored: the editor stays open with the text
+// selected and says why; Esc puts the old value back.
+void TestChannelTyping::outOfBandIsRefusedAndTheEditorStaysOpen() {
+    QFETCH(int, row);
+    QFETCH(int, column);
+    QFETCH(int, language);
+    QFETCH(QString, typed);
+    QFETCH(QString, refusal);
+    QFETCH(QString, bytes);
+    services_.texts.SetLanguage(Language(language));
+    window_->RefreshAll();
+    const QString shownBefore = Shown(row, column);
+    const int field = 16 * row + (column == kColTxFreq ? 4 : 0);
+
+    ArrowTo(row, column);
+    Type(typed);
+    Press(Qt::Key_Return);
+    if (refusal.isEmpty()) {
+        QVERIFY(!FrequencyEditor());
+        window_->SaveData();
+        QCOMPARE(Hex(data_.image, field, 4), bytes);
+        return;
+    }
+    QVERIFY(FrequencyEditor());
+    QCOMPARE(FrequencyEditor()->lineEdit()->selectedText(), typed);
+    QVERIFY(FrequencyEditor()->lineEdit()->hasFocus());
+    QCOMPARE(RefusalShown(), refusal);
+    QCOMPARE(Shown(row, column), shownBefore);
+    window_->SaveData();  // storing the window keeps the editor and stores nothing of it
+    QVERIFY(FrequencyEditor());
+    QCOMPARE(Hex(data_.image, field, 4), bytes);
+
+    // Typing again hides the note; a value in the band is then stored.
+    Type("446.1");
+    QCOMPARE(RefusalShown(), QString());
+    Press(Qt::Key_Escape);  // ... or Esc gives the cell back as it was
+    QVERIFY(!FrequencyEditor());
+    QCOMPARE(Shown(row, column), shownBefore);
+    QVERIFY(Grid()->hasFocus());
+    window_->SaveData();
+    QCOMPARE(Hex(data_.image, field, 4), bytes);
+}
+
+// Leaving the refused editor with the mouse (another cell) stores nothing and keeps it open on
+// its cell; the user retypes.
+void TestChannelTyping::aRefusedEditorOutlivesAClickElsewhere() {
+    ArrowTo(2, kColTxFreq);
+    Type("4461");
+    const QRect elsewhere = Grid()->visualRect(IndexOf(5, kColName));
+    QTest::mouseClick(Grid()->viewport(), Qt::LeftButton, {}, elsewhere.center());
+    QTest::qWait(20);
+    QVERIFY(FrequencyEditor());
+    QCOMPARE(Grid()->currentIndex(), IndexOf(2, kColTxFreq));
+    QVERIFY(RefusalShown().startsWith("4461 MHz is outside"));
+    QVERIFY(!AnyNameEditorShown());
+    FrequencyEditor()->lineEdit()->selectAll();
+    Type("446.2");
+    Press(Qt::Key_Return);
+    QVERIFY(!FrequencyEditor());
+    window_->SaveData();
+    QCOMPARE(Hex(data_.image, 2 * 16 + 4, 4), QStringLiteral("00 00 62 44"));
 }
 
 QTEST_MAIN(TestChannelTyping)

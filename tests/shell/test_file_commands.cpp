@@ -2,6 +2,9 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUndoStack>
@@ -35,6 +38,8 @@ private slots:
     void channelPlanExportAndImport();
     void commonChannelPlanAsksForRenumbering();
     void replacingTheDataClearsTheChannelUndoHistory();
+    void aPlanThatDoesNotFitIsChosenFrom();
+    void cancellingTheChoiceChangesNothing();
 };
 
 void TestFileCommands::newAsksAndCancelIsTheDefault() {
@@ -263,7 +268,7 @@ void TestFileCommands::channelPlanExportAndImport() {
     window.MainBar_ToolClick("miImportCsv");
     QCOMPARE(shell.prompts.messages.size(), std::size_t(1));
     QVERIFY(shell.prompts.messages[0].text.startsWith(QString("信道表未导入。")));
-    QVERIFY(shell.prompts.messages[0].text.contains("line 3, column \"No.\""));
+    QVERIFY(shell.prompts.messages[0].text.contains("第 3 行，列 \"No.\""));
     QCOMPARE(window.Data().image, before);
     QCOMPARE(window.Bar().Tool("miFile", "miImportCsv")->text(), QString("导入信道 (CSV)..."));
 }
@@ -308,7 +313,7 @@ void TestFileCommands::commonChannelPlanAsksForRenumbering() {
     shell.prompts.answers = {qv::PromptAnswer::No};
     window.MainBar_ToolClick("miImportCsv");
     QCOMPARE(shell.prompts.messages.size(), std::size_t(3));
-    QVERIFY(shell.prompts.messages[2].text.contains("line 2, column \"Location\""));
+    QVERIFY(shell.prompts.messages[2].text.contains("第 2 行，列 \"Location\""));
     QCOMPARE(window.Data().image, before);
 
     // Yes: channels 1 and 2 in file order, and the power of the source radio is not applied.
@@ -319,12 +324,130 @@ void TestFileCommands::commonChannelPlanAsksForRenumbering() {
     QCOMPARE(shell.prompts.messages[4].icon, qv::PromptIcon::Information);
     QVERIFY(shell.prompts.messages[4].text.startsWith(
         QString("未导入功率 (Power) 和模式 (Mode)：本机的发射功率和信道带宽是固定的。\n\n"
-                "line 2: Power \"5.0W\"")));
+                "第 2 行：Power \"5.0W\"")));
     QCOMPARE(Channels(window).Cell(1, 1), QString("HILL"));
     QCOMPARE(Channels(window).Cell(2, 5), QString("445.20000"));
     QVERIFY(window.Data().ImageModified());
     QCOMPARE(window.Bar().Tool("miFile", "miExportCsvCommon")->text(),
              QString("导出信道 (通用 CSV)..."));
+}
+
+namespace {
+
+// A plan from another program with more rows than the radio has channels: 18 UHF channels with a
+// long name among them, a 2 m repeater and a weather receiver the radio cannot hold.
+QString WriteLargePlan(const QString& folder) {
+    QByteArray csv =
+        "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq\r\n"
+        "0,2M RPT,146.940000,-,0.600000,Tone,100.0,88.5\r\n"
+        "1,NOAA 1,162.550000,off,0.000000,,88.5,88.5\r\n"
+        "2,National Simp,446.000000,,0.000000,,88.5,88.5\r\n";
+    for (int n = 1; n <= 17; ++n) {
+        csv += QByteArray::number(2 + n) + ",U" + QByteArray::number(n) + ",44" +
+               QByteArray::number(n % 8) + ".500000,,0.000000,,88.5,88.5\r\n";
+    }
+    const QString path = folder + "/large.csv";
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly)) file.write(csv);
+    return path;
+}
+
+QAbstractItemModel* PlanModel(QWidget* dialog) {
+    return dialog->findChild<QTableView*>("PlanGrid")->model();
+}
+
+// Space on the check box of a row, as a keyboard user toggles it.
+void ToggleWithSpace(QWidget* dialog, int row) {
+    auto* grid = dialog->findChild<QTableView*>("PlanGrid");
+    grid->setFocus();
+    grid->setCurrentIndex(grid->model()->index(row, 0));
+    QTest::keyClick(grid, Qt::Key_Space);
+}
+
+}  // namespace
+
+// More rows than channels, and rows the radio cannot hold: a dialog to choose from, not an
+// error; OK imports the checked rows as one edit that Undo takes back.
+void TestFileCommands::aPlanThatDoesNotFitIsChosenFrom() {
+    ShellFixture shell;
+    qv::MainWindow& window = shell.Window();
+    window.MainBar_ToolClick("miChinese");
+    auto* channels = static_cast<qv::FrmChannel*>(window.EditorOf(Editor::Channel));
+    QVERIFY(Channels(window).SetCellAsUser(5, 1, "MINE"));  // an edit before the import
+    window.SaveAll();
+    const qv::RadioImage before = window.Data().image;
+    const int steps = channels->UndoStack().count();
+
+    shell.prompts.openNames = {WriteLargePlan(shell.Folder())};
+    bool looked = false;
+    qv::test::OnNextModal([&](QWidget* dialog) {
+        looked = true;
+        QCOMPARE(dialog->windowTitle(), QString("选择要导入的信道"));
+        QAbstractItemModel* plan = PlanModel(dialog);
+        QCOMPARE(plan->rowCount(), 20);
+        // The rows the radio cannot hold: unchecked, greyed, the reason in words.
+        for (int row : {0, 1}) {
+            QCOMPARE(plan->index(row, 0).data(Qt::CheckStateRole).toInt(), int(Qt::Unchecked));
+            QVERIFY(!(plan->flags(plan->index(row, 0)) & Qt::ItemIsEnabled));
+            QVERIFY(plan->index(row, 8).data().toString().contains("超出本机频段"));
+        }
+        QCOMPARE(plan->index(2, 3).data().toString(), QString("Nation"));
+        // 16 of the 18 usable rows are checked; the 17th check is refused.
+        QCOMPARE(plan->index(18, 0).data(Qt::CheckStateRole).toInt(), int(Qt::Unchecked));
+        ToggleWithSpace(dialog, 18);
+        QCOMPARE(plan->index(18, 0).data(Qt::CheckStateRole).toInt(), int(Qt::Unchecked));
+        // Uncheck one, check another: it takes the channel given up; then a channel is changed.
+        ToggleWithSpace(dialog, 3);
+        QCOMPARE(plan->index(3, 0).data(Qt::CheckStateRole).toInt(), int(Qt::Unchecked));
+        ToggleWithSpace(dialog, 18);
+        QCOMPARE(plan->index(18, 0).data(Qt::CheckStateRole).toInt(), int(Qt::Checked));
+        QCOMPARE(plan->index(18, 1).data().toString(), QString("2"));
+        QVERIFY(plan->setData(plan->index(2, 1), 16));  // "Nation" to 16, U15 takes its 1
+        QVERIFY(dialog->findChild<QLabel*>("lblPlanSummary")->text().startsWith("已选 16 行"));
+        dialog->findChild<QPushButton*>("Command1_0")->click();
+    });
+    window.MainBar_ToolClick("miImportCsv");
+    QVERIFY(looked);
+
+    qv::ChannelTable& table = Channels(window);
+    QCOMPARE(table.Cell(16, 1), QString("Nation"));
+    QCOMPARE(table.Cell(1, 1), QString("U15"));
+    QCOMPARE(table.Cell(2, 1), QString("U16"));
+    QCOMPARE(table.Cell(3, 1), QString("U2"));
+    QCOMPARE(table.Cell(5, 1), QString("U4"));
+    QCOMPARE(table.Cell(9, 1), QString("U8"));
+    // The names cut to six are said, in the user's language.
+    QCOMPARE(shell.prompts.messages.size(), std::size_t(1));
+    QCOMPARE(shell.prompts.messages[0].text,
+             QString("超过六个字符的名称已截为六个字符：\n第 4 行：“National Simp”存为“Nation”"));
+    // One edit: Undo gives back the channels as they were before the import, the edit before
+    // it stays.
+    QCOMPARE(channels->UndoStack().count(), steps + 1);
+    channels->UndoStack().undo();
+    window.SaveAll();
+    QCOMPARE(window.Data().image, before);
+    QCOMPARE(table.Cell(5, 1), QString("MINE"));
+}
+
+void TestFileCommands::cancellingTheChoiceChangesNothing() {
+    ShellFixture shell;
+    qv::MainWindow& window = shell.Window();
+    auto* channels = static_cast<qv::FrmChannel*>(window.EditorOf(Editor::Channel));
+    window.SaveAll();
+    const qv::RadioImage before = window.Data().image;
+    shell.prompts.openNames = {WriteLargePlan(shell.Folder())};
+    qv::test::OnNextModal([&](QWidget* dialog) {
+        QCOMPARE(dialog->windowTitle(), QString("Choose the Channels to Import"));
+        QVERIFY(PlanModel(dialog)->index(0, 8).data().toString().startsWith(
+            "column \"Frequency\": 146.94000 MHz is outside this radio's band"));
+        ToggleWithSpace(dialog, 5);
+        dialog->findChild<QPushButton*>("Command1_1")->click();
+    });
+    window.MainBar_ToolClick("miImportCsv");
+    QVERIFY(shell.prompts.messages.empty());
+    QCOMPARE(channels->UndoStack().count(), 0);
+    window.SaveAll();
+    QCOMPARE(window.Data().image, before);
 }
 
 QTEST_MAIN(TestFileCommands)

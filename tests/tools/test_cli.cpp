@@ -53,6 +53,7 @@ private slots:
     void infoShowsCustomizedTonesAndEscapesNames();
     void csvThroughStandardStreams();
     void commonFormatWithRenumberAndANote();
+    void skipUnusableLeavesOutWhatTheRadioCannotHold();
 
 private:
     std::unique_ptr<QTemporaryDir> dir;
@@ -284,6 +285,62 @@ void TestCli::commonFormatWithRenumberAndANote() {
                            exported.out.toUtf8().replace("Location", "No."));
     QCOMPARE(native.exitCode, 1);
     QVERIFY(native.err.contains("--renumber is for the common channel CSV"));
+}
+
+// A plan of another program with rows outside the band: refused as a whole, or with
+// --skip-unusable imported without them, one line on standard error for each row left out.
+void TestCli::skipUnusableLeavesOutWhatTheRadioCannotHold() {
+    QByteArray plan =
+        "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,Mode\n"
+        "1,National Simp,446.000000,,0.000000,,88.5,88.5,FM\n"
+        "2,2M RPT,146.940000,-,0.600000,Tone,100.0,88.5,FM\n"
+        "3,UHF RPT,442.100000,+,50.000000,,88.5,88.5,FM\n"
+        "4,TOWER,446.100000,,0.000000,,88.5,88.5,AM\n";
+    const QString out = dir->filePath("plan.tw");
+    const QString band = " is outside this radio's band (400.00000 to 480.00000 MHz)";
+    const Run refused = Cli({"import-csv", Template(), "-", "-o", out}, plan);
+    QCOMPARE(refused.exitCode, 1);
+    QCOMPARE(refused.err, "qv730-cli: standard input: line 3, column \"Frequency\": 146.94000 MHz" +
+                              band + "\n");
+    QVERIFY(!QFile::exists(out));
+
+    const Run skipped = Cli({"import-csv", "--skip-unusable", Template(), "-", "-o", out}, plan);
+    QCOMPARE(skipped.exitCode, 0);
+    QCOMPARE(skipped.err.split('\n', Qt::SkipEmptyParts),
+             QStringList({"qv730-cli: skipped: standard input: line 3, column \"Frequency\": "
+                          "146.94000 MHz" +
+                              band,
+                          "qv730-cli: skipped: standard input: line 4, column \"Offset\": TX "
+                          "492.10000 MHz" +
+                              band,
+                          "qv730-cli: note: Power and Mode are not applied: this radio's power "
+                          "and bandwidth are fixed (line 2: Mode \"FM\"; line 5: Mode \"AM\")",
+                          "qv730-cli: note: Names longer than six characters are cut to six: "
+                          "line 2: \"National Simp\" stored as \"Nation\""}));
+    const QStringList lines = Cli({"info", out}).out.split('\n');
+    QVERIFY2(lines[1].startsWith("1    Nation"), qPrintable(lines[1]));
+    QVERIFY(lines[2].contains("446.01875"));  // the template's channel 2, left as it was
+    QVERIFY(lines[4].startsWith("4    TOWER"));
+
+    // Renumbered: the usable rows fill channels 1, 2, ...; nothing usable, nothing written.
+    const QString renumbered = dir->filePath("renumbered.tw");
+    const Run filled = Cli(
+        {"import-csv", "--skip-unusable", "--renumber", Template(), "-", "-o", renumbered}, plan);
+    QCOMPARE(filled.exitCode, 0);
+    QVERIFY(Cli({"info", renumbered}).out.split('\n')[2].startsWith("2    TOWER"));
+    const QString none = dir->filePath("none.tw");
+    const Run nothing = Cli({"import-csv", "--skip-unusable", Template(), "-", "-o", none},
+                            "Location,Name,Frequency\n1,AIR,118.1\n");
+    QCOMPARE(nothing.exitCode, 1);
+    QVERIFY(nothing.err.contains("skipped: standard input: line 2, column \"Frequency\""));
+    QVERIFY(nothing.err.endsWith("no row of the plan can be stored in this radio\n"));
+    QVERIFY(!QFile::exists(none));
+
+    // This program's own format stays all or nothing.
+    const Run native = Cli({"import-csv", "--skip-unusable", Template(), "-", "-o", none},
+                           "No.,RX Freq.\n1,146.52\n");
+    QCOMPARE(native.exitCode, 1);
+    QVERIFY(native.err.contains("--skip-unusable is for the common channel CSV"));
 }
 
 QTEST_GUILESS_MAIN(TestCli)

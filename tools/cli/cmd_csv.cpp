@@ -12,7 +12,8 @@ namespace {
 
 const QString kExportUsage =
     QStringLiteral("export-csv [--format native|common] FILE.tw OUT.csv|-");
-const QString kImportUsage = QStringLiteral("import-csv [--renumber] FILE.tw IN.csv|- -o OUT.tw");
+const QString kImportUsage =
+    QStringLiteral("import-csv [--renumber] [--skip-unusable] FILE.tw IN.csv|- -o OUT.tw");
 const QString kStandardStream = QStringLiteral("-");
 
 bool ReadInput(const QString& path, QByteArray& bytes) {
@@ -52,15 +53,27 @@ int RunExport(const QStringList& args) {
     return WriteOutput(files[1], csv) ? 0 : 1;
 }
 
+void Note(const char* kind, const QString& text) {
+    std::fprintf(stderr, "qv730-cli: %s: %s\n", kind, text.toLocal8Bit().constData());
+}
+
 int RunImport(const QStringList& args) {
     QCommandLineParser parser;
     const QCommandLineOption renumber(
         "renumber",
         "a common channel CSV fills channels 1, 2, ... in file order, whatever its "
         "Location says");
+    const QCommandLineOption skipUnusable(
+        "skip-unusable",
+        "a common channel CSV: rows this radio cannot hold (outside its band, a tone it has no "
+        "code for, a name it cannot store, no free channel) are left out, each named on "
+        "standard error, instead of refusing the file; with --renumber the first 16 usable "
+        "rows are imported");
     const QCommandLineOption output("o", "the .tw file to write", "OUT.tw");
-    const CommandSyntax syntax{
-        .usage = kImportUsage, .options = {renumber, output}, .positionals = 2, .required = {"o"}};
+    const CommandSyntax syntax{.usage = kImportUsage,
+                               .options = {renumber, skipUnusable, output},
+                               .positionals = 2,
+                               .required = {"o"}};
     if (const auto exit = ParseArguments(parser, args, syntax)) return *exit;
     const QStringList files = parser.positionalArguments();
     RadioData data;
@@ -69,19 +82,27 @@ int RunImport(const QStringList& args) {
     if (!ReadInput(files[1], csv)) return 1;
     const QString source =
         files[1] == kStandardStream ? QStringLiteral("standard input") : files[1];
-    if (parser.isSet(renumber) && DetectCsvFormat(csv) == CsvFormat::Native) {
-        return Fail(QStringLiteral("%1: --renumber is for the common channel CSV; this file "
-                                   "numbers its channels in \"No.\"")
-                        .arg(source));
+    if (DetectCsvFormat(csv) == CsvFormat::Native) {
+        for (const QCommandLineOption& option : {renumber, skipUnusable}) {
+            if (!parser.isSet(option)) continue;
+            return Fail(QStringLiteral("%1: --%2 is for the common channel CSV; this program's "
+                                       "own CSV numbers its channels in \"No.\" and is imported "
+                                       "all or nothing")
+                            .arg(source, option.names().constFirst()));
+        }
     }
-    const CsvImportResult imported = ImportChannelsCsv(csv, data, {parser.isSet(renumber)});
+    CsvImportOptions options;
+    options.renumber = parser.isSet(renumber);
+    options.skipUnusable = parser.isSet(skipUnusable);
+    const CsvImportResult imported = ImportChannelsCsv(csv, data, options);
+    for (const QString& skipped : imported.skipped) {
+        Note("skipped", QStringLiteral("%1: %2").arg(source, skipped));
+    }
     if (!imported.ok) return Fail(QStringLiteral("%1: %2").arg(source, imported.error));
     const QString out = parser.value(output);
     const SaveResult saved = SaveFile(out, data.image);
     if (!saved.ok) return Fail(QStringLiteral("%1: %2").arg(out, saved.error));
-    if (imported.powerOrModeNotApplied) {
-        std::fprintf(stderr, "qv730-cli: note: %s\n", imported.note.toLocal8Bit().constData());
-    }
+    for (const QString& note : imported.Notes()) Note("note", note);
     return 0;
 }
 

@@ -2,7 +2,9 @@
 
 #include <QComboBox>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
+#include <QToolTip>
 
 #include "codecs/tone.h"
 #include "editors/channel/frequency_validator.h"
@@ -26,6 +28,36 @@ QComboBox* MakeList(QWidget* parent, const QString& name, bool editable) {
     combo->setInsertPolicy(QComboBox::NoInsert);
     combo->setMaxVisibleItems(16);
     return combo;
+}
+
+constexpr char kRefusalNoteName[] = "lblFrequencyRefused";
+
+// Says under an editable list why its text is refused, selects the text and gives the list the
+// focus. The note lives beside the editor (an editor's child would be clipped by it), goes with
+// it, and hides as soon as the text is edited.
+void ShowRefusal(QComboBox* editor, const QString& reason) {
+    QWidget* host = editor->parentWidget();
+    auto* note = host->findChild<QLabel*>(kRefusalNoteName, Qt::FindDirectChildrenOnly);
+    if (!note) {
+        note = new QLabel(host);
+        note->setObjectName(kRefusalNoteName);
+        note->setAutoFillBackground(true);
+        note->setPalette(QToolTip::palette());
+        note->setFrameShape(QFrame::Box);
+        note->setMargin(3);
+        QObject::connect(editor, &QObject::destroyed, note, &QObject::deleteLater);
+        QObject::connect(editor->lineEdit(), &QLineEdit::textEdited, note, &QWidget::hide);
+    }
+    note->setText(reason);
+    note->adjustSize();
+    const QRect under(editor->geometry().bottomLeft() + QPoint(0, 1), note->size());
+    note->move(under.bottom() < host->height()
+                   ? under.topLeft()
+                   : editor->geometry().topLeft() - QPoint(0, note->height() + 1));
+    note->show();
+    note->raise();
+    editor->setFocus(Qt::OtherFocusReason);
+    editor->lineEdit()->selectAll();
 }
 
 // The editor a watched widget belongs to: the line edit of an editable list is the list's.
@@ -76,6 +108,8 @@ bool ChannelCellDelegate::eventFilter(QObject* watched, QEvent* event) {
     if (!widget) return QStyledItemDelegate::eventFilter(watched, event);
     QWidget* editor = EditorOf(widget);
     if (event->type() == QEvent::KeyPress) {
+        // Enter on a text the cell cannot store keeps the editor open, saying why.
+        if (IsEnterKey(static_cast<QKeyEvent*>(event)) && Refuses(editor)) return true;
         // Esc leaves the cell with SavedText: nothing is stored.
         if (FinishCellEdit(*this, editor, static_cast<QKeyEvent*>(event),
                            [this](int row, int column) { emit enterPressed(row, column); })) {
@@ -120,6 +154,17 @@ void FrequencyDelegate::StartWith(QWidget* editor, const QString& first) {
     combo->setEditText(first);
     combo->lineEdit()->deselect();
     combo->lineEdit()->setCursorPosition(1);
+}
+
+bool FrequencyDelegate::Refuses(QWidget* editor) const {
+    auto* combo = qobject_cast<QComboBox*>(editor);
+    if (!combo || !combo->lineEdit()) return false;
+    const QString text = combo->currentText();
+    if (text == SavedText(editor)) return false;  // an unchanged cell is stored as it was
+    const QString reason = table_.FrequencyRefusal(text);
+    if (reason.isEmpty()) return false;
+    ShowRefusal(combo, reason);
+    return true;
 }
 
 int FrequencyDelegate::ExtraWidth() const {

@@ -20,6 +20,10 @@ public:
 
     // The editor's text when it opened.
     static QString SavedText(const QWidget* editor);
+    // Whether the editor holds a text its cell cannot store; if so the editor has been told why
+    // (a note beside it) and its text is selected, so that the user types it again or presses
+    // Esc. Such an editor must stay open, its text unstored.
+    virtual bool Refuses(QWidget* /*editor*/) const { return false; }
 
     void setEditorData(QWidget* editor, const QModelIndex& index) const override;
     void updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem& option,
@@ -53,6 +57,9 @@ public:
     // Starts the editor of a cell with a typed character, as if it were its first key; `first`
     // is that character as the editor lets it in (AcceptedFrequencyText).
     static void StartWith(QWidget* editor, const QString& first);
+    // A changed frequency outside the band: the note "4461 MHz is outside this radio's band,
+    // 400.00000 to 480.00000 MHz" shows under the editor until the text is edited.
+    bool Refuses(QWidget* editor) const override;
 
 protected:
     int ExtraWidth() const override;

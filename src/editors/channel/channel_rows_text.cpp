@@ -1,10 +1,10 @@
 #include "editors/channel/channel_rows_text.h"
 
-#include <QRegularExpression>
 #include <vector>
 
 #include "editors/channel/csv/channel_csv.h"
 #include "editors/channel/csv/csv_text.h"
+#include "editors/channel/csv/csv_words.h"
 #include "language/ui_language.h"
 
 namespace qv {
@@ -81,6 +81,21 @@ bool IsHeaderLine(const QStringList& fields) {
         if (column == kColRxFreq || column == kColNumber) return true;
     }
     return false;
+}
+
+// An import error of the CSV built from the pasted text, told by channel: its "line N" is the
+// (N - 1)th pasted channel, its column the grid's header in the user's language.
+QString PasteErrorText(const CsvImportResult& imported, int firstRow, const UiTexts& texts) {
+    if (imported.errorLine == 0) return imported.error;
+    const QString where =
+        imported.errorLine >= 2
+            ? texts.UiText("Channel", "channel %1").arg(firstRow + imported.errorLine - 2)
+            : texts.UiText("Channel", "header line");
+    if (imported.errorColumn.isEmpty()) return where + QStringLiteral(": ") + imported.errorReason;
+    const int column = csv::ColumnOfName(imported.errorColumn);
+    const QString columnText = column >= 0 ? HeaderText(column, texts) : imported.errorColumn;
+    return texts.UiText("Channel", "%1, column \"%2\": %3")
+        .arg(where, columnText, imported.errorReason);
 }
 
 }  // namespace
@@ -161,20 +176,11 @@ ChannelPasteResult PasteChannelRows(ChannelTable& table, const RadioData& data, 
 
     RadioData scratch = data;
     table.SaveInto(scratch.image);
-    const CsvImportResult imported = ImportChannelsCsv(csv::WriteRecords(csvRecords), scratch);
-    if (!imported.ok) {
-        // "line N" of the CSV built here is the (N - 1)th pasted channel.
-        static const QRegularExpression line(QStringLiteral("^line (\\d+)"));
-        QString error = imported.error;
-        const QRegularExpressionMatch match = line.match(error);
-        if (match.hasMatch()) {
-            const int number = match.captured(1).toInt();
-            error.replace(0, match.capturedLength(),
-                          number >= 2 ? QStringLiteral("channel %1").arg(firstRow + number - 2)
-                                      : QStringLiteral("header line"));
-        }
-        return {false, error, {}};
-    }
+    CsvImportOptions options;
+    options.texts = table.texts();  // the reasons in the user's language
+    const CsvImportResult imported =
+        ImportChannelsCsv(csv::WriteRecords(csvRecords), scratch, options);
+    if (!imported.ok) return {false, PasteErrorText(imported, firstRow, table.texts()), {}};
     table.TakeChannels(scratch.image, result.rows);
     return result;
 }

@@ -4,6 +4,7 @@
 #include "codecs/number_text.h"
 #include "codecs/tone.h"
 #include "codecs/tone_table.h"
+#include "editors/channel/band_texts.h"
 
 namespace qv {
 
@@ -245,21 +246,33 @@ QString ChannelTable::ToneEntry(const Tone& tone) const {
 
 // ---- The rules of the table ----
 
-std::optional<int> ChannelTable::TypedFrequencyUnits(const QString& text) const {
-    if (text.isEmpty()) return std::nullopt;
-    return NormalizeFrequencyUnits(ReadNumber(text, texts_.locale()), data_);
+double ChannelTable::TypedMegahertz(const QString& text) const {
+    return ReadNumber(text, texts_.locale());
 }
 
-void ChannelTable::SetRxFrequency(int row, const QString& text) {
-    SetRxFrequencyUnits(row, TypedFrequencyUnits(text));
+bool ChannelTable::InBand(double megahertz) const {
+    return FrequencyInBand(megahertz, data_);
 }
 
-void ChannelTable::SetRxFrequencyUnits(int row, std::optional<int> units) {
-    if (!IsChannelRow(row)) return;
+QString ChannelTable::FrequencyRefusal(const QString& text) const {
+    if (text.isEmpty() || InBand(TypedMegahertz(text))) return QString();
+    return TypedOutOfBandText(text, data_, texts_);
+}
+
+bool ChannelTable::SetRxFrequency(int row, const QString& text) {
+    if (text.isEmpty()) return SetRxFrequencyUnits(row, std::nullopt);
+    const double megahertz = TypedMegahertz(text);
+    if (!InBand(megahertz)) return false;
+    return SetRxFrequencyUnits(row, NormalizeFrequencyUnits(megahertz, data_));
+}
+
+bool ChannelTable::SetRxFrequencyUnits(int row, std::optional<int> units) {
+    if (!IsChannelRow(row)) return false;
+    if (units && !InBand(static_cast<double>(*units) / kUnitsPerMHz)) return false;
     EditScope edit(*this, QStringLiteral("RX Freq."));
     if (!units) {
         ClearRow(row);
-        return;
+        return true;
     }
     const int rx = NormalizeFrequencyUnits(static_cast<double>(*units) / kUnitsPerMHz, data_);
     ChannelRecord& record = RowOf(row).record;
@@ -270,6 +283,7 @@ void ChannelTable::SetRxFrequencyUnits(int row, std::optional<int> units) {
         if (record.mode == ChannelMode::Simplex) record.tx = rx;
     }
     RowChanged(row);
+    return true;
 }
 
 void ChannelTable::ClearRow(int row) {
@@ -298,12 +312,16 @@ void ChannelTable::MakeNewChannel(int row, int rxUnits) {
     WriteNewChannelBytes(data_.image, row);
 }
 
-void ChannelTable::SetTxFrequency(int row, const QString& text) {
-    SetTxFrequencyUnits(row, TypedFrequencyUnits(text));
+bool ChannelTable::SetTxFrequency(int row, const QString& text) {
+    if (text.isEmpty()) return SetTxFrequencyUnits(row, std::nullopt);
+    const double megahertz = TypedMegahertz(text);
+    if (!InBand(megahertz)) return false;
+    return SetTxFrequencyUnits(row, NormalizeFrequencyUnits(megahertz, data_));
 }
 
-void ChannelTable::SetTxFrequencyUnits(int row, std::optional<int> units) {
-    if (!IsChannelRow(row)) return;
+bool ChannelTable::SetTxFrequencyUnits(int row, std::optional<int> units) {
+    if (!IsChannelRow(row)) return false;
+    if (units && !InBand(static_cast<double>(*units) / kUnitsPerMHz)) return false;
     EditScope edit(*this, QStringLiteral("TX Freq."));
     ChannelRecord& record = RowOf(row).record;
     if (!units) {
@@ -314,6 +332,7 @@ void ChannelTable::SetTxFrequencyUnits(int row, std::optional<int> units) {
         record.tx = NormalizeFrequencyUnits(static_cast<double>(*units) / kUnitsPerMHz, data_);
     }
     RowChanged(row);
+    return true;
 }
 
 void ChannelTable::DeriveMode(int row) {
@@ -378,14 +397,13 @@ CellEditor ChannelTable::EditorFor(int row, int column) const {
     }
 }
 
-void ChannelTable::CommitFrequency(int row, int column, const QString& text) {
-    if (column == kColRxFreq) {
-        SetRxFrequency(row, text);
-    } else if (column == kColTxFreq) {
-        EditScope edit(*this, QStringLiteral("TX Freq."));
-        SetTxFrequency(row, text);
-        DeriveMode(row);
-    }
+bool ChannelTable::CommitFrequency(int row, int column, const QString& text) {
+    if (column == kColRxFreq) return SetRxFrequency(row, text);
+    if (column != kColTxFreq) return false;
+    EditScope edit(*this, QStringLiteral("TX Freq."));
+    if (!SetTxFrequency(row, text)) return false;
+    DeriveMode(row);
+    return true;
 }
 
 void ChannelTable::CommitName(int row, const QString& text) {
@@ -533,8 +551,7 @@ bool ChannelTable::SetCellAsUser(int row, int column, const QString& text) {
         case CellEditor::None:
             return false;
         case CellEditor::Frequency:
-            CommitFrequency(row, column, text);
-            return true;
+            return CommitFrequency(row, column, text);
         case CellEditor::Name: {
             QString name;
             for (QChar c : text) {
@@ -567,8 +584,9 @@ void ChannelTable::DeleteChannels(const QList<int>& rows) {
     }
 }
 
-void ChannelTable::TakeChannels(const RadioImage& from, const QList<int>& rows) {
-    EditScope edit(*this, QStringLiteral("Paste"));
+void ChannelTable::TakeChannels(const RadioImage& from, const QList<int>& rows,
+                                const QString& what) {
+    EditScope edit(*this, what);
     for (int row : rows) {
         if (!IsChannelRow(row)) continue;
         for (int i = 0; i < kCreatedRecordBytes; ++i) {

@@ -84,15 +84,21 @@ public:
     // nothing when any character is refused.
     std::optional<QString> AcceptedFrequencyText(const QString& text) const;
 
+    // Why a typed frequency cannot be stored, in the language of the texts: it lies outside the
+    // band ("4461 MHz is outside this radio's band, 400.00000 to 480.00000 MHz"). Empty for a
+    // text that can be stored (an empty text deletes).
+    QString FrequencyRefusal(const QString& text) const;
+
     // ---- The rules of the table ----
     // Empty text clears the row (the channel is deleted at the next save). Otherwise the text is
     // cleaned up with NormalizeFrequency; an empty row becomes a new channel with its defaults
     // (and its bytes 12-14 and five-byte slot are written into the image at once); on a Simplex
-    // row the TX frequency follows.
-    void SetRxFrequency(int row, const QString& text);
+    // row the TX frequency follows. A frequency outside the band is refused: false, nothing
+    // changed.
+    bool SetRxFrequency(int row, const QString& text);
     // Empty text empties both TX cells; otherwise the cleaned-up frequency, and None as TX tone
-    // when there was none.
-    void SetTxFrequency(int row, const QString& text);
+    // when there was none. A frequency outside the band is refused: false, nothing changed.
+    bool SetTxFrequency(int row, const QString& text);
     // Mode from the channel: RX only without TX frequency, Simplex when TX equals RX in
     // frequency and tone, otherwise Repeater; then ApplyMode with the Mode column to return to.
     void DeriveMode(int row);
@@ -108,8 +114,9 @@ public:
     CellEditor EditorFor(int row, int column) const;
     // The choices of the option editor of a column (Scan, Busy Lock, Reverse Burst, Talk Around).
     QStringList OptionList(int column) const { return channel::OptionList(column, texts_); }
-    // A committed frequency editor: the RX rule, or the TX rule followed by DeriveMode.
-    void CommitFrequency(int row, int column, const QString& text);
+    // A committed frequency editor: the RX rule, or the TX rule followed by DeriveMode. False,
+    // and nothing changed, for a frequency outside the band.
+    bool CommitFrequency(int row, int column, const QString& text);
     // A committed name editor (six characters at most).
     void CommitName(int row, const QString& text);
     // A committed tone or option editor. Only a changed choice is stored, and an RX tone chosen
@@ -124,15 +131,19 @@ public:
 
     // Sets a cell as a user who typed or chose the text would, through the same editor rules.
     // Returns false and changes nothing when that cell opens no editor for this row (an empty
-    // row takes only its RX frequency first) or the text is not a choice of the cell. Tone cells
+    // row takes only its RX frequency first), the text is not a choice of the cell or a
+    // frequency outside the band. Tone cells
     // take a list entry ("1 - 67.0Hz") or the tone part alone ("67.0Hz", "D023N"); option cells
     // also take the texts a loaded cell shows ("Carrier"); names keep characters 32-122 only.
     bool SetCellAsUser(int row, int column, const QString& text);
     // ---- The same rules for typed values (the CSV import), whatever the UI language ----
-    // Frequencies in 10 Hz units are put on the raster and into the band as a typed text is
-    // (NormalizeFrequencyUnits); none clears the row, or empties both TX cells.
-    void SetRxFrequencyUnits(int row, std::optional<int> units);
-    void SetTxFrequencyUnits(int row, std::optional<int> units);
+    // Frequencies in 10 Hz units are put on the raster as a typed text is
+    // (NormalizeFrequencyUnits); none clears the row, or empties both TX cells. One outside the
+    // band (FrequencyInBand) is refused: false, nothing changed.
+    bool SetRxFrequencyUnits(int row, std::optional<int> units);
+    bool SetTxFrequencyUnits(int row, std::optional<int> units);
+    // Whether a frequency can be stored in this table's band.
+    bool InBand(double megahertz) const;
     // Whether the tone list of the last Display offers the tone; None always counts.
     bool HasToneChoice(const Tone& tone) const;
     // A tone for a tone cell that opens an editor, as the tone editor stores a choice: only a
@@ -151,7 +162,9 @@ public:
     void DeleteChannels(const QList<int>& rows);
     // Replaces the given rows with the channels of another image (same tone list), in one edit;
     // the image bytes a created channel writes come along.
-    void TakeChannels(const RadioImage& from, const QList<int>& rows);
+    // `what` names the edit ("Paste", "Import").
+    void TakeChannels(const RadioImage& from, const QList<int>& rows,
+                      const QString& what = QStringLiteral("Paste"));
 
     // Name characters the editor accepts: codes 32 to 122.
     static bool IsNameCharacter(QChar c) { return c.unicode() >= 32 && c.unicode() <= 122; }
@@ -192,8 +205,8 @@ private:
     ChannelRow& RowOf(int row) { return rows_[Slot(row)]; }
     const ChannelRow& RowOf(int row) const { return rows_[Slot(row)]; }
 
-    // A typed frequency in 10 Hz units, on the raster and in the band; nothing for an empty text.
-    std::optional<int> TypedFrequencyUnits(const QString& text) const;
+    // A typed frequency as the number it reads.
+    double TypedMegahertz(const QString& text) const;
     void LoadRow(int row, const RadioImage& image);
     void ClearRow(int row);
     void MakeNewChannel(int row, int rxUnits);

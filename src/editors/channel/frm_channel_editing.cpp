@@ -26,6 +26,8 @@ bool IsAsciiLetter(QChar c) {
 }  // namespace
 
 void FrmChannel::EditCell() {
+    // An editor kept open for a refused frequency is finished first (retyped, or Esc).
+    if (grid_->RefusedEditor()) return;
     if (table_->EditorFor(curRow_, curCol_) == CellEditor::None) return;
     grid_->edit(table_->IndexOf(curRow_, curCol_));
 }

@@ -5,6 +5,7 @@
 
 #include "editors/channel/channel_table.h"
 #include "editors/channel/csv/changed_fields.h"
+#include "editors/channel/csv/channel_numbers.h"
 #include "editors/channel/csv/common_csv.h"
 #include "editors/channel/csv/csv_cells.h"
 #include "editors/channel/csv/csv_text.h"
@@ -54,8 +55,80 @@ CsvImportResult Failed(const QString& error, CsvFormat format) {
     CsvImportResult result;
     result.ok = false;
     result.error = error;
+    result.errorReason = error;
     result.format = format;
     return result;
+}
+
+CsvImportResult Failed(const csv::CsvError& error, CsvFormat format, const UiTexts& texts) {
+    CsvImportResult result = Failed(error.Text(texts), format);
+    result.errorLine = error.line;
+    result.errorColumn = error.column;
+    result.errorReason = error.reason;
+    return result;
+}
+
+// What an import says beyond its error: Power and Mode not applied (the first row that gives
+// other ones, and every AM row), names cut to six characters.
+class ImportNotes {
+public:
+    explicit ImportNotes(const UiTexts& texts) : texts_(texts) {}
+
+    void Applied(const csv::CommonRow& row, const ChannelRecord& channel) {
+        const csv::ChannelRow& cells = row.row;
+        const bool named = !where_.isEmpty() && csv::IsAmRow(row);
+        if ((where_.isEmpty() && csv::PowerOrModeDiffers(row, channel)) || named) {
+            QStringList said;
+            if (!named && !row.power.isEmpty())
+                said << QStringLiteral("Power \"%1\"").arg(row.power);
+            if (!row.mode.isEmpty()) said << QStringLiteral("Mode \"%1\"").arg(row.mode);
+            where_ << Line(cells.line, said.join(", "));
+        }
+        if (!cells.nameAsWritten.isEmpty()) {
+            shortened_ << Line(cells.line,
+                               texts_.UiText("ChannelCsv", "\"%1\" stored as \"%2\"")
+                                   .arg(cells.nameAsWritten, cells.cells.value(kColName)));
+        }
+    }
+
+    void Into(CsvImportResult& result) const {
+        result.shortenedNames = shortened_;
+        if (!shortened_.isEmpty()) {
+            result.namesNote =
+                texts_.UiText("ChannelCsv", "Names longer than six characters are cut to six: %1")
+                    .arg(shortened_.join("; "));
+        }
+        if (where_.isEmpty()) return;
+        result.powerOrModeNotApplied = true;
+        result.noteWhere = where_.join("; ");
+        result.note = texts_
+                          .UiText("ChannelCsv",
+                                  "Power and Mode are not applied: this radio's power and "
+                                  "bandwidth are fixed (%1)")
+                          .arg(result.noteWhere);
+    }
+
+private:
+    QString Line(int line, const QString& text) const {
+        return texts_.UiText("ChannelCsv", "line %1: %2").arg(QString::number(line), text);
+    }
+
+    const UiTexts& texts_;
+    QStringList where_;
+    QStringList shortened_;
+};
+
+// The channel each row of a common-format plan goes to: the one chosen for it, the next free one
+// (renumbered) or its Location. A row given none is left out.
+csv::MaybeError TargetOf(const csv::CommonRow& row, const CsvImportOptions& options,
+                         csv::ChannelNumbers& numbers, int& channel) {
+    const int line = row.row.line;
+    if (!options.chosen.isEmpty()) {
+        channel = options.chosen.value(line, 0);
+        return std::nullopt;
+    }
+    if (options.renumber) return numbers.Next(line, QStringLiteral("Frequency"), channel);
+    return numbers.Take(row.location, line, QStringLiteral("Location"), channel);
 }
 
 }  // namespace
@@ -104,17 +177,31 @@ CsvImportResult ImportChannelsCsv(const QByteArray& csvText, RadioData& data,
                                           : QString()),
                       CsvFormat::Native);
     }
-    if (csv::MaybeError wide = CheckRowWidths(records)) return Failed(wide->Text(), *format);
+    const UiTexts& texts = options.texts;
+    if (csv::MaybeError wide = CheckRowWidths(records)) return Failed(*wide, *format, texts);
 
+    const bool common = *format == CsvFormat::Common;
+    const bool skipUnusable = common && options.skipUnusable && options.chosen.isEmpty();
     std::vector<csv::CommonRow> rows;
-    if (*format == CsvFormat::Native) {
+    if (!common) {
         std::vector<csv::ChannelRow> nativeRows;
         if (csv::MaybeError bad = csv::ReadNativeRows(records, nativeRows)) {
-            return Failed(bad->Text(), *format);
+            return Failed(*bad, *format, texts);
         }
-        for (const csv::ChannelRow& row : nativeRows) rows.push_back({row, {}, {}});
-    } else if (csv::MaybeError bad = csv::ReadCommonRows(records, options.renumber, rows)) {
-        return Failed(bad->Text(), *format);
+        for (const csv::ChannelRow& row : nativeRows) rows.push_back({row, {}, {}, {}, {}});
+    } else {
+        if (csv::MaybeError bad = csv::ReadCommonRows(records, texts, rows)) {
+            return Failed(*bad, *format, texts);
+        }
+        if (!options.renumber && options.chosen.isEmpty() &&
+            !csv::HasLocationColumn(records.front())) {
+            return Failed(csv::CsvError{records.front().line,
+                                        {},
+                                        texts.UiText("ChannelCsv",
+                                                     "there is no column \"Location\"; fill the "
+                                                     "channels in file order instead (renumber)")},
+                          *format, texts);
+        }
     }
 
     RadioData scratch = data;
@@ -125,24 +212,40 @@ CsvImportResult ImportChannelsCsv(const QByteArray& csvText, RadioData& data,
 
     CsvImportResult result;
     result.format = *format;
-    for (const csv::CommonRow& row : rows) {
+    ImportNotes notes(texts);
+    csv::ChannelNumbers numbers(texts);
+    for (csv::CommonRow& row : rows) {
+        if (common) {
+            csv::MaybeError problem = TargetOf(row, options, numbers, row.row.channel);
+            if (!problem && row.row.channel == 0) continue;  // not chosen
+            if (!problem) problem = row.problem;
+            if (problem) {
+                if (!skipUnusable) return Failed(*problem, *format, texts);
+                numbers.Release(row.row.channel);
+                result.skipped << problem->Text(texts);
+                continue;
+            }
+        }
         const csv::ChannelRow& cells = row.row;
-        if (csv::MaybeError bad = csv::ApplyChannelRow(table, scratch, cells)) {
-            return Failed(bad->Text(), *format);
+        const ChannelTableState untouched = table.State();
+        if (csv::MaybeError bad = csv::ApplyChannelRow(table, scratch, cells, texts)) {
+            if (!skipUnusable) return Failed(*bad, *format, texts);
+            // The part of the row already applied goes, and so does its claim on the channel.
+            table.RestoreState(untouched);
+            numbers.Release(cells.channel);
+            result.skipped << bad->Text(texts);
+            continue;
         }
-        if (!result.powerOrModeNotApplied &&
-            csv::PowerOrModeDiffers(row, table.Record(cells.channel))) {
-            result.powerOrModeNotApplied = true;
-            QStringList said;
-            if (!row.power.isEmpty()) said << QStringLiteral("Power \"%1\"").arg(row.power);
-            if (!row.mode.isEmpty()) said << QStringLiteral("Mode \"%1\"").arg(row.mode);
-            result.noteWhere = QStringLiteral("line %1: %2").arg(cells.line).arg(said.join(", "));
-            result.note = QStringLiteral(
-                              "Power and Mode are not applied: this radio's power and "
-                              "bandwidth are fixed (%1)")
-                              .arg(result.noteWhere);
-        }
+        ++result.rowsImported;
+        if (common) notes.Applied(row, table.Record(cells.channel));
     }
+    if (skipUnusable && result.rowsImported == 0) {
+        CsvImportResult refused = Failed(
+            texts.UiText("ChannelCsv", "no row of the plan can be stored in this radio"), *format);
+        refused.skipped = result.skipped;
+        return refused;
+    }
+    notes.Into(result);
 
     // Only what the plan changed reaches the image; every other byte stays as it was.
     table.SaveData();
@@ -152,6 +255,13 @@ CsvImportResult ImportChannelsCsv(const QByteArray& csvText, RadioData& data,
     }
     data.image = image;
     return result;
+}
+
+QStringList CsvImportResult::Notes() const {
+    QStringList notes;
+    if (powerOrModeNotApplied) notes << note;
+    if (!shortenedNames.isEmpty()) notes << namesNote;
+    return notes;
 }
 
 }  // namespace qv

@@ -12,27 +12,29 @@ MaybeError ChannelNumbers::Take(const QString& text, int line, const QString& co
     bool isNumber = false;
     channel = text.trimmed().toInt(&isNumber);
     if (!isNumber || channel < kFirstChannel || channel > kLastChannel) {
-        return CsvError{line, column,
-                        QStringLiteral("\"%1\" is not a channel number from 1 to 16").arg(text)};
+        return CsvError{
+            line, column,
+            texts_.UiText("ChannelCsv", "\"%1\" is not a channel number from 1 to 16").arg(text)};
     }
     if (lineOf_.contains(channel)) {
-        return CsvError{line, column,
-                        QStringLiteral("channel %1 is already on line %2")
-                            .arg(channel)
-                            .arg(lineOf_.value(channel))};
+        return CsvError{
+            line, column,
+            texts_.UiText("ChannelCsv", "channel %1 is already on line %2")
+                .arg(QString::number(channel), QString::number(lineOf_.value(channel)))};
     }
     lineOf_.insert(channel, line);
     return std::nullopt;
 }
 
 MaybeError ChannelNumbers::Next(int line, const QString& column, int& channel) {
-    if (next_ > kLastChannel) {
-        return CsvError{line, column,
-                        QStringLiteral("the radio has 16 channels and this is the 17th")};
+    for (channel = kFirstChannel; channel <= kLastChannel; ++channel) {
+        if (lineOf_.contains(channel)) continue;
+        lineOf_.insert(channel, line);
+        return std::nullopt;
     }
-    channel = next_++;
-    lineOf_.insert(channel, line);
-    return std::nullopt;
+    return CsvError{
+        line, column,
+        texts_.UiText("ChannelCsv", "the radio has 16 channels and the rows before took them all")};
 }
 
 }  // namespace qv::csv

@@ -2,10 +2,10 @@
 
 #include <QHash>
 #include <QRegularExpression>
+#include <algorithm>
 #include <cmath>
 
 #include "editors/channel/channel_table.h"
-#include "editors/channel/csv/channel_numbers.h"
 #include "editors/channel/csv/csv_cells.h"
 #include "editors/channel/csv/csv_words.h"
 
@@ -68,8 +68,9 @@ QString MegahertzText(long long hertz) {
 // Maps the cells of one common row; `record` and `columns` stay the caller's.
 class CommonRowReader {
 public:
-    CommonRowReader(const CommonColumns& columns, const Record& record, ChannelRow& row)
-        : columns_(columns), record_(record), row_(row) {}
+    CommonRowReader(const CommonColumns& columns, const Record& record, const UiTexts& texts,
+                    ChannelRow& row)
+        : columns_(columns), record_(record), texts_(texts), row_(row) {}
 
     MaybeError Read();
 
@@ -78,6 +79,11 @@ private:
     CsvError Error(const QString& column, const QString& reason) const {
         return {record_.line, column, reason};
     }
+    CsvError NotMegahertz(const QString& column, const QString& text) const {
+        return Error(column,
+                     texts_.UiText("ChannelCsv", "\"%1\" is not a frequency in MHz").arg(text));
+    }
+    void ReadName();
     MaybeError ReadTransmitFrequency(const QString& rx);
     MaybeError ReadTones();
     MaybeError Ctcss(const char* column, int tableColumn);
@@ -86,6 +92,7 @@ private:
 
     const CommonColumns& columns_;
     const Record& record_;
+    const UiTexts& texts_;
     ChannelRow& row_;
     QString polarity_;
 };
@@ -94,11 +101,8 @@ MaybeError CommonRowReader::Read() {
     row_.tonesAsGiven = true;
     const QString rx = Cell("Frequency");
     row_.Set(kColRxFreq, rx, "Frequency");
-    if (!DecimalPattern().match(rx).hasMatch()) {
-        return Error("Frequency", QStringLiteral("\"%1\" is not a frequency in MHz").arg(rx));
-    }
-    // Names are taken exactly as written, blanks included, as the native format takes them.
-    if (columns_.Has("Name")) row_.Set(kColName, columns_.RawCell(record_, "Name"), "Name");
+    if (!DecimalPattern().match(rx).hasMatch()) return NotMegahertz("Frequency", rx);
+    ReadName();
     if (MaybeError error = ReadTransmitFrequency(rx)) return error;
     if (MaybeError error = ReadTones()) return error;
     // "off" has no transmit side, so the TX half of a TSQL or DTCS tone has nothing to go with.
@@ -119,9 +123,7 @@ MaybeError CommonRowReader::ReadTransmitFrequency(const QString& rx) {
     } else if (duplex == "off") {
         row_.Set(kColTxFreq, QString(), "Duplex");
     } else if (duplex == "+" || duplex == "-" || duplex == "split") {
-        if (!DecimalPattern().match(offset).hasMatch()) {
-            return Error("Offset", QStringLiteral("\"%1\" is not a frequency in MHz").arg(offset));
-        }
+        if (!DecimalPattern().match(offset).hasMatch()) return NotMegahertz("Offset", offset);
         if (duplex == "split") {
             row_.Set(kColTxFreq, offset, "Offset");
             return std::nullopt;
@@ -130,20 +132,20 @@ MaybeError CommonRowReader::ReadTransmitFrequency(const QString& rx) {
         const long long offsetHz = std::llround(offset.toDouble() * kHzPerMHz);
         const long long txHz = duplex == "+" ? rxHz + offsetHz : rxHz - offsetHz;
         if (txHz <= 0) {
-            return Error("Offset", QStringLiteral("Frequency - Offset is below zero"));
+            return Error("Offset", texts_.UiText("ChannelCsv", "Frequency - Offset is below zero"));
         }
         row_.Set(kColTxFreq, MegahertzText(txHz), "Offset");
     } else {
-        return Error(
-            "Duplex",
-            QStringLiteral("\"%1\" is not one of: (empty), +, -, split, off").arg(Cell("Duplex")));
+        return Error("Duplex",
+                     texts_.UiText("ChannelCsv", "\"%1\" is not one of: (empty), +, -, split, off")
+                         .arg(Cell("Duplex")));
     }
     return std::nullopt;
 }
 
 MaybeError CommonRowReader::Ctcss(const char* column, int tableColumn) {
     if (!columns_.Has(column)) {
-        return Error("Tone", QStringLiteral("\"%1\" needs the column \"%2\"")
+        return Error("Tone", texts_.UiText("ChannelCsv", "\"%1\" needs the column \"%2\"")
                                  .arg(Cell("Tone"), QString::fromLatin1(column)));
     }
     row_.Set(tableColumn, Cell(column), column);
@@ -156,7 +158,7 @@ MaybeError CommonRowReader::Dcs(const char* column, QChar polarity, int tableCol
     static const QRegularExpression code(QStringLiteral("^[0-9A-F]{1,3}$"));
     const QString text = Cell(column);
     if (!code.match(text.toUpper()).hasMatch()) {
-        return Error(column, QStringLiteral("\"%1\" is not a DCS code").arg(text));
+        return Error(column, texts_.UiText("ChannelCsv", "\"%1\" is not a DCS code").arg(text));
     }
     // R (reversed) is what this radio calls inverted, I.
     const QString tone =
@@ -175,8 +177,8 @@ MaybeError CommonRowReader::ReadTones() {
     const QString tone = Cell("Tone").toLower();
     const bool usesDcs = tone == "dtcs" || tone == "cross";
     if (usesDcs && !polarities.match(polarity_).hasMatch()) {
-        return Error("DtcsPolarity",
-                     QStringLiteral("\"%1\" is not two letters N or R").arg(Cell("DtcsPolarity")));
+        return Error("DtcsPolarity", texts_.UiText("ChannelCsv", "\"%1\" is not two letters N or R")
+                                         .arg(Cell("DtcsPolarity")));
     }
     if (tone.isEmpty()) {
         row_.Set(kColTxTone, QString(), "Tone");
@@ -201,8 +203,10 @@ MaybeError CommonRowReader::ReadTones() {
         const QString rxKind = cross.section("->", 1);
         const QStringList kinds = {"", "tone", "dtcs"};
         if (!cross.contains("->") || !kinds.contains(txKind) || !kinds.contains(rxKind)) {
-            return Error("CrossMode", QStringLiteral("\"%1\" is not a cross mode such as "
-                                                     "Tone->Tone, DTCS->, ->Tone, Tone->DTCS")
+            return Error("CrossMode", texts_
+                                          .UiText("ChannelCsv",
+                                                  "\"%1\" is not a cross mode such as Tone->Tone, "
+                                                  "DTCS->, ->Tone, Tone->DTCS")
                                           .arg(Cell("CrossMode")));
         }
         MaybeError error;
@@ -215,9 +219,26 @@ MaybeError CommonRowReader::ReadTones() {
         if (rxKind == "dtcs") error = Dcs("RxDtcsCode", polarity_[1], kColRxTone);
         return error;
     }
-    return Error("Tone", QStringLiteral("\"%1\" is not a tone mode this radio can hold "
-                                        "(empty, Tone, TSQL, DTCS, Cross)")
+    return Error("Tone", texts_
+                             .UiText("ChannelCsv",
+                                     "\"%1\" is not a tone mode this radio can hold "
+                                     "(empty, Tone, TSQL, DTCS, Cross)")
                              .arg(Cell("Tone")));
+}
+
+// Names are taken exactly as written, blanks included, as the native format takes them. Other
+// programs allow longer names than this radio's six characters: such a name is cut to six when
+// the radio can store its characters (one it cannot store is refused with the row).
+void CommonRowReader::ReadName() {
+    if (!columns_.Has("Name")) return;
+    const QString name = columns_.RawCell(record_, "Name");
+    const bool storable = std::all_of(name.begin(), name.end(), ChannelTable::IsNameCharacter);
+    if (name.size() <= ChannelTable::kNameMaxLength || !storable) {
+        row_.Set(kColName, name, "Name");
+        return;
+    }
+    row_.Set(kColName, name.left(ChannelTable::kNameMaxLength), "Name", name);
+    row_.nameAsWritten = name;
 }
 
 MaybeError CommonRowReader::ReadSkip() {
@@ -229,7 +250,9 @@ MaybeError CommonRowReader::ReadSkip() {
     } else if (skip == "S") {
         row_.Set(kColScan, OptionWord(kColScan, 0), "Skip");
     } else {
-        return Error("Skip", QStringLiteral("\"%1\" is not one of: (empty), S").arg(Cell("Skip")));
+        return Error(
+            "Skip",
+            texts_.UiText("ChannelCsv", "\"%1\" is not one of: (empty), S").arg(Cell("Skip")));
     }
     return std::nullopt;
 }
@@ -321,35 +344,32 @@ bool IsCommonHeader(const QStringList& header) {
     return false;
 }
 
-MaybeError ReadCommonRows(const std::vector<Record>& records, bool renumber,
-                          std::vector<CommonRow>& rows) {
-    const Record& header = records.front();
+bool HasLocationColumn(const Record& header) {
     CommonColumns columns;
-    if (MaybeError error = columns.Read(header)) return error;
-    if (!columns.Has("Location") && !renumber) {
-        return CsvError{header.line,
-                        {},
-                        "there is no column \"Location\"; fill the channels in file order "
-                        "instead (renumber)"};
-    }
-    ChannelNumbers numbers;
+    return !columns.Read(header) && columns.Has("Location");
+}
+
+MaybeError ReadCommonRows(const std::vector<Record>& records, const UiTexts& texts,
+                          std::vector<CommonRow>& rows) {
+    CommonColumns columns;
+    if (MaybeError error = columns.Read(records.front())) return error;
     for (std::size_t i = 1; i < records.size(); ++i) {
         const Record& record = records[i];
         // A row without a frequency holds no channel (an empty memory of another radio).
         if (columns.Cell(record, "Frequency").isEmpty()) continue;
         CommonRow row;
         row.row.line = record.line;
-        const QString numberColumn = columns.Has("Location") ? "Location" : "Frequency";
-        MaybeError error = renumber ? numbers.Next(record.line, numberColumn, row.row.channel)
-                                    : numbers.Take(columns.Cell(record, "Location"), record.line,
-                                                   "Location", row.row.channel);
-        if (error) return error;
-        if (MaybeError mapped = CommonRowReader(columns, record, row.row).Read()) return mapped;
+        row.location = columns.Cell(record, "Location");
+        row.problem = CommonRowReader(columns, record, texts, row.row).Read();
         row.power = columns.Cell(record, "Power");
         row.mode = columns.Cell(record, "Mode");
         rows.push_back(row);
     }
     return std::nullopt;
+}
+
+bool IsAmRow(const CommonRow& row) {
+    return row.mode.compare("AM", Qt::CaseInsensitive) == 0;
 }
 
 bool PowerOrModeDiffers(const CommonRow& row, const ChannelRecord& record) {

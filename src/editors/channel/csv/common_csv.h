@@ -23,15 +23,24 @@ bool IsCommonHeader(const QStringList& header);
 
 // A row of the common format as native cells, with what this radio does not apply.
 struct CommonRow {
-    ChannelRow row;
-    QString power;  // "5.0W", "High", ...: describes the source radio
-    QString mode;   // "FM", "NFM", ...
+    ChannelRow row;    // its channel is 0 until the caller gives it one
+    QString location;  // as the file writes it ("" without the column)
+    QString power;     // "5.0W", "High", ...: describes the source radio
+    QString mode;      // "FM", "NFM", "AM", ...
+    // Why the row cannot be read into cells (a Duplex or tone mode this radio has no use for).
+    MaybeError problem;
 };
 
-// The rows that hold a channel (a Frequency), each given its channel: Location, or with
-// `renumber` the next channel in file order.
-MaybeError ReadCommonRows(const std::vector<Record>& records, bool renumber,
+// Every row that holds a channel (a Frequency), in file order, each with its own problem, so
+// that a caller may refuse the file at the first one or leave such rows out. Only an error of
+// the file as a whole (a column twice) is returned. Reasons are in the language of `texts`.
+MaybeError ReadCommonRows(const std::vector<Record>& records, const UiTexts& texts,
                           std::vector<CommonRow>& rows);
+// Whether the header has the column "Location".
+bool HasLocationColumn(const Record& header);
+
+// Whether the row says the source radio used AM, which this radio does not receive.
+bool IsAmRow(const CommonRow& row);
 
 // Whether Power and Mode say something other than the channel has: this radio's power and
 // bandwidth are fixed, so they are not applied.

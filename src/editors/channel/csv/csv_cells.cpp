@@ -190,14 +190,17 @@ bool SameAsRecord(int column, const CellValue& cell, const ChannelRecord& record
     }
 }
 
-QString NameProblem(const QString& name) {
-    if (name.size() > ChannelTable::kNameMaxLength) {
-        return QStringLiteral("\"%1\" is longer than 6 characters").arg(name);
-    }
+QString NameProblem(const QString& name, const UiTexts& texts) {
+    // The characters first: a name another program cuts to six still needs them.
     for (QChar c : name) {
         if (!ChannelTable::IsNameCharacter(c)) {
-            return QStringLiteral("\"%1\" cannot be part of a name (codes 32 to 122 only)").arg(c);
+            return texts
+                .UiText("ChannelCsv", "\"%1\" cannot be part of a name (codes 32 to 122 only)")
+                .arg(c);
         }
+    }
+    if (name.size() > ChannelTable::kNameMaxLength) {
+        return texts.UiText("ChannelCsv", "\"%1\" is longer than 6 characters").arg(name);
     }
     return QString();
 }

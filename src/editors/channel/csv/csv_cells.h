@@ -9,6 +9,7 @@
 #include <optional>
 
 #include "codecs/channel_record.h"
+#include "language/ui_language.h"
 
 namespace qv::csv {
 
@@ -50,7 +51,7 @@ CellRead ReadCell(int column, const QString& text);
 bool SameAsRecord(int column, const CellValue& cell, const ChannelRecord& record);
 
 // Whether the channel editor can store a name: at most 6 characters with codes 32 to 122; the
-// reason when it cannot.
-QString NameProblem(const QString& name);
+// reason when it cannot, in the language of the texts.
+QString NameProblem(const QString& name, const UiTexts& texts = UiTexts());
 
 }  // namespace qv::csv

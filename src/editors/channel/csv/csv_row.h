@@ -7,6 +7,8 @@
 #include <QString>
 #include <optional>
 
+#include "language/ui_language.h"
+
 namespace qv::csv {
 
 struct ChannelRow {
@@ -26,6 +28,10 @@ struct ChannelRow {
     // a changed RX tone on a Simplex channel is set back to what the row says.
     bool tonesAsGiven = false;
 
+    // The name as the file writes it, when it was longer than the radio's six characters and
+    // has been cut to them (the common format); "" otherwise.
+    QString nameAsWritten;
+
     bool Has(int column) const { return cells.contains(column); }
     void Set(int column, const QString& text, const QString& source,
              const QString& sourceText = QString()) {
@@ -39,15 +45,19 @@ struct ChannelRow {
     }
 };
 
-// "line 4, column "RX CTCSS/DCS": ..." or, without a column, "line 4: ...".
+// "line 4, column "RX CTCSS/DCS": ..." or, without a column, "line 4: ...", in the language of
+// the texts (the reason is written in it already; the column is the file's own name).
 struct CsvError {
     int line = 0;
     QString column;
     QString reason;
 
-    QString Text() const {
-        if (column.isEmpty()) return QStringLiteral("line %1: %2").arg(line).arg(reason);
-        return QStringLiteral("line %1, column \"%2\": %3").arg(line).arg(column, reason);
+    QString Text(const UiTexts& texts = UiTexts()) const {
+        if (column.isEmpty()) {
+            return texts.UiText("ChannelCsv", "line %1: %2").arg(QString::number(line), reason);
+        }
+        return texts.UiText("ChannelCsv", "line %1, column \"%2\": %3")
+            .arg(QString::number(line), column, reason);
     }
 };
 

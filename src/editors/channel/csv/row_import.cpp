@@ -3,6 +3,7 @@
 #include <array>
 
 #include "codecs/frequency.h"
+#include "editors/channel/band_texts.h"
 #include "editors/channel/channel_table.h"
 #include "editors/channel/csv/csv_cells.h"
 #include "editors/channel/csv/csv_words.h"
@@ -22,8 +23,9 @@ constexpr std::array<int, 4> kOptionColumns = {kColScan, kColBusyLock, kColRever
 
 class RowImport {
 public:
-    RowImport(ChannelTable& table, const RadioData& band, const ChannelRow& row)
-        : table_(table), band_(band), row_(row) {}
+    RowImport(ChannelTable& table, const RadioData& band, const ChannelRow& row,
+              const UiTexts& texts)
+        : table_(table), band_(band), row_(row), texts_(texts) {}
 
     MaybeError Apply();
 
@@ -46,14 +48,18 @@ private:
         return {row_.line, row_.sources.value(column, ColumnName(column)), reason};
     }
     CsvError NotInToneList(int column) const {
-        return Error(column, QStringLiteral("\"%1\" is not in the tone list (standard tones and "
-                                            "the customized tones of this image)")
+        return Error(column, texts_
+                                 .UiText("ChannelCsv",
+                                         "\"%1\" is not in the tone list (standard tones and "
+                                         "the customized tones of this image)")
                                  .arg(row_.SourceText(column)));
     }
+    MaybeError OutOfBand(int column) const;
 
     ChannelTable& table_;
     const RadioData& band_;
     const ChannelRow& row_;
+    const UiTexts& texts_;
     std::array<CellValue, kTableColumns> values_;
     std::array<bool, kTableColumns> changed_{};
 };
@@ -76,11 +82,26 @@ MaybeError RowImport::ReadCells() {
             !table_.HasToneChoice(cell.value.tone)) {
             return NotInToneList(column);
         }
-        if (column == kColName && !NameProblem(cell.value.name).isEmpty()) {
-            return Error(column, NameProblem(cell.value.name));
+        if (column == kColRxFreq || column == kColTxFreq) {
+            if (MaybeError error = OutOfBand(column)) return error;
+        }
+        if (column == kColName && !NameProblem(cell.value.name, texts_).isEmpty()) {
+            return Error(column, NameProblem(cell.value.name, texts_));
         }
     }
     return std::nullopt;
+}
+
+// A changed frequency must lie in the band: clamping it to the edge would store a frequency
+// nobody chose. A TX frequency the common format worked out from Duplex and Offset is named as
+// the TX frequency, since its column holds something else.
+MaybeError RowImport::OutOfBand(int column) const {
+    const CellValue& value = Value(column);
+    if (value.blank || FrequencyInBand(value.megahertz, band_)) return std::nullopt;
+    const QString text =
+        value.exactUnits ? FrequencyText(*value.exactUnits, QLocale::c()) : row_.SourceText(column);
+    const bool computed = column == kColTxFreq && row_.tonesAsGiven;
+    return Error(column, PlanOutOfBandText(text, computed, band_, texts_));
 }
 
 // A frequency cell in 10 Hz units, put on the raster and into the band; none when empty.
@@ -186,8 +207,9 @@ MaybeError RowImport::CheckFixedColumns() {
 
 }  // namespace
 
-MaybeError ApplyChannelRow(ChannelTable& table, const RadioData& band, const ChannelRow& row) {
-    return RowImport(table, band, row).Apply();
+MaybeError ApplyChannelRow(ChannelTable& table, const RadioData& band, const ChannelRow& row,
+                           const UiTexts& texts) {
+    return RowImport(table, band, row, texts).Apply();
 }
 
 }  // namespace qv::csv

@@ -13,7 +13,10 @@ class ChannelTable;
 
 namespace qv::csv {
 
-// `band` gives the band limits frequencies are brought into.
-MaybeError ApplyChannelRow(ChannelTable& table, const RadioData& band, const ChannelRow& row);
+// `band` gives the band limits frequencies must lie in: a changed frequency outside them is
+// refused, never moved to the band edge. Reasons are in the language of `texts`. On an error
+// the table may hold part of the row: the caller drops or restores it.
+MaybeError ApplyChannelRow(ChannelTable& table, const RadioData& band, const ChannelRow& row,
+                           const UiTexts& texts = UiTexts());
 
 }  // namespace qv::csv
