@@ -310,6 +310,34 @@
         <source>Communication Port</source>
         <translation>通信端口</translation>
     </message>
+    <message>
+        <source>Find My Cable</source>
+        <translation>查找写频线</translation>
+    </message>
+    <message>
+        <source>Unplug the cable, press Find My Cable, then plug the cable in.</source>
+        <translation>请先拔下写频线，按“查找写频线”，然后插上写频线。</translation>
+    </message>
+    <message>
+        <source>Plug the cable in now. Watching for %1 s...</source>
+        <translation>请现在插上写频线。正在等待 %1 秒...</translation>
+    </message>
+    <message>
+        <source>A device appeared (%1), but none of COM1 to COM16 stands for it: give it one of these numbers in the Device Manager.</source>
+        <translation>出现了一个设备（%1），但 COM1 至 COM16 中没有端口对应它：请在设备管理器中为它指定其中一个端口号。</translation>
+    </message>
+    <message>
+        <source>A device appeared (%1), but none of COM1 to COM16 stands for it: name it in Radio.INI, section [Ports], as COMn=%1.</source>
+        <translation>出现了一个设备（%1），但 COM1 至 COM16 中没有端口对应它：请在 Radio.INI 的 [Ports] 节中以 COMn=%1 指定它。</translation>
+    </message>
+    <message>
+        <source>Your cable is on COM%1: %2.</source>
+        <translation>写频线在 COM%1 上：%2。</translation>
+    </message>
+    <message>
+        <source>No new serial device appeared. Check the cable&apos;s plug, unplug the cable, press Find My Cable and plug it in again.</source>
+        <translation>没有出现新的串口设备。请检查写频线插头：拔下写频线，按“查找写频线”，然后重新插上。</translation>
+    </message>
 </context>
 <context>
     <name>Common</name>
@@ -655,6 +683,48 @@ Put its channels into channels 1, 2, 3, ... in file order?
     <message>
         <source>Export Channel List (PDF)...</source>
         <translation>导出信道表 (PDF)...</translation>
+    </message>
+</context>
+<context>
+    <name>PortAdvice</name>
+    <message>
+        <source>You may not open %1: it belongs to the group &quot;%2&quot;. Add yourself with &quot;sudo usermod -aG %2 $USER&quot;, then log out and log in again.</source>
+        <translation>您无权打开 %1：它属于用户组“%2”。请用“sudo usermod -aG %2 $USER”把自己加入该组，然后注销并重新登录。</translation>
+    </message>
+    <message>
+        <source>Only its owner &quot;%2&quot; may open %1: ask the administrator to give you access to it (the package&apos;s rule does so for common programming cables).</source>
+        <translation>只有其所有者“%2”可以打开 %1：请让管理员为您开放访问权限（本软件安装包中的规则会为常见写频线开放权限）。</translation>
+    </message>
+    <message>
+        <source>Another program holds %1: close any other programming program or terminal program that uses it, then try again.</source>
+        <translation>另一个程序正在占用 %1：请关闭正在使用它的其他写频软件或终端程序，然后重试。</translation>
+    </message>
+    <message>
+        <source>Another program holds %1: close it. A modem manager (ModemManager) or a braille-display service (brltty) often takes a freshly plugged USB adapter: stop it, then plug the cable in again.</source>
+        <translation>另一个程序正在占用 %1：请关闭它。调制解调器管理服务（ModemManager）或盲文显示服务（brltty）常会占用刚插入的 USB 适配器：请停止该服务，然后重新插入写频线。</translation>
+    </message>
+    <message>
+        <source>No cable is plugged in, or it is on another port: use Find My Cable in Communication Port &gt; Port Selection.</source>
+        <translation>未插入写频线，或写频线在另一个端口上：请使用“通讯端口 &gt; 端口选择”中的“查找写频线”。</translation>
+    </message>
+    <message>
+        <source>No cable is plugged in, or it is on another port: &quot;qv730-cli ports&quot; lists the ports and their devices.</source>
+        <translation>未插入写频线，或写频线在另一个端口上：“qv730-cli ports”会列出各端口及其设备。</translation>
+    </message>
+    <message>
+        <source>The cable was unplugged or the adapter reset: check the plug and press Retry.</source>
+        <translation>写频线已被拔出或适配器已复位：请检查插头，然后按“重试”。</translation>
+    </message>
+    <message>
+        <source>The cable was unplugged or the adapter reset: check the plug and run the command again.</source>
+        <translation>写频线已被拔出或适配器已复位：请检查插头，然后重新运行命令。</translation>
+    </message>
+</context>
+<context>
+    <name>PortDescription</name>
+    <message>
+        <source>serial number %1</source>
+        <translation>序列号 %1</translation>
     </message>
 </context>
 <context>
