@@ -55,6 +55,8 @@ FrmComPort::FrmComPort(AppContext& context, QWidget* parent) : QDialog(parent), 
     lblFindCable->setObjectName("lblFindCable");
     lblFindCable->setWordWrap(true);
     lblFindCable->setMinimumWidth(TwipsToPixels(kStatusWidthTwips));
+    // Room for two lines, so the list does not move when a longer answer comes.
+    lblFindCable->setMinimumHeight(2 * lblFindCable->fontMetrics().lineSpacing());
     auto* find = new QHBoxLayout;
     find->addWidget(cmdFindCable, 0, Qt::AlignTop);
     find->addWidget(lblFindCable, 1);
