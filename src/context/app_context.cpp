@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/port_enumerator.h"
 #include "platform/serial_port_map.h"
 
 namespace qv {
@@ -12,10 +13,22 @@ AppContext::AppContext(QString appFolder, UiTexts& texts, Prompts& prompts, Port
       texts_(texts),
       prompts_(prompts),
       portProbe_(portProbe),
-      openUrl_(std::move(openUrl)) {}
+      openUrl_(std::move(openUrl)),
+      portEnumerator_(&SystemPortEnumerator::Instance()),
+      serialAdapters_(MakeSystemSerialAdapter) {}
 
 void AppContext::OpenUrl(const QString& url) const {
     if (openUrl_) openUrl_(url);
+}
+
+std::unique_ptr<SerialAdapter> AppContext::MakeSerialAdapter() const {
+    return serialAdapters_();
+}
+
+void AppContext::UseSerialPorts(const PortEnumerator& enumerator, SerialAdapterFactory adapters) {
+    portEnumerator_ = &enumerator;
+    serialAdapters_ =
+        adapters ? std::move(adapters) : SerialAdapterFactory(MakeSystemSerialAdapter);
 }
 
 void AppContext::SetComPort(int port) {

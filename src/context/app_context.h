@@ -7,13 +7,16 @@
 #include <QString>
 #include <cstdint>
 #include <functional>
+#include <memory>
 
 #include "language/ui_language.h"
 #include "link/link_timing.h"
+#include "platform/serial_adapter.h"
 
 namespace qv {
 
 class Prompts;
+class PortEnumerator;
 class PortProbe;
 
 using UrlOpener = std::function<void(const QString& url)>;
@@ -36,11 +39,17 @@ public:
     PortProbe& portProbe() const { return portProbe_; }
     void OpenUrl(const QString& url) const;
 
+    // The machine's serial ports: which devices are present and how one is opened. The
+    // system's own unless a test puts in others.
+    const PortEnumerator& portEnumerator() const { return *portEnumerator_; }
+    std::unique_ptr<SerialAdapter> MakeSerialAdapter() const;
+    void UseSerialPorts(const PortEnumerator& enumerator, SerialAdapterFactory adapters);
+
     // The clone dialog's receive timing, read from Radio.INI at start-up.
     LinkTiming linkTiming;
 
-    // The serial port used for cloning, 1 to 16. 1 at start-up, changed only by the port dialog,
-    // not stored between runs.
+    // The serial port used for cloning, 1 to 16: at start-up the last port a transfer completed
+    // on (1 before the first), changed by the port dialog.
     std::uint8_t ComPort() const { return comPort_; }
     void SetComPort(int port);
 
@@ -50,6 +59,8 @@ private:
     Prompts& prompts_;
     PortProbe& portProbe_;
     UrlOpener openUrl_;
+    const PortEnumerator* portEnumerator_;
+    SerialAdapterFactory serialAdapters_;
     std::uint8_t comPort_ = kStartComPort;
 };
 

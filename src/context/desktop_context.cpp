@@ -5,6 +5,6 @@
 namespace qv {
 
 DesktopContext::DesktopContext(const QString& appFolder)
-    : portProbe_(appFolder), context_(appFolder, texts_, prompts_, portProbe_, OpenInBrowser) {}
+    : context_(appFolder, texts_, prompts_, portProbe_, OpenInBrowser) {}
 
 }  // namespace qv

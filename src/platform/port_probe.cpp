@@ -4,7 +4,6 @@
 #include <QThread>
 
 #include "platform/serial_link.h"
-#include "platform/serial_port_map.h"
 
 namespace qv {
 
@@ -15,20 +14,23 @@ constexpr int kProbeWaitMs = 200;
 
 }  // namespace
 
-bool SerialPortProbe::PortUsable(int port) {
-    // Only whether the port opens matters here, so its failure text is never shown.
+PortError SerialPortProbe::TestPort(int, const QString& device) {
+    // The port dialog shows the reason beside the port in its own language; the system's text is
+    // shown as the system gives it.
     const UiTexts texts;
-    SerialLink link(texts);
-    if (!link.Open(PortDeviceName(port, iniFolder_), PortTestLineSettings(), 0, false)) {
-        return false;
-    }
+    SerialLink link(texts, adapters_ ? adapters_() : nullptr);
+    if (!link.Open(device, PortTestLineSettings(), 0, false)) return link.LastError();
     QElapsedTimer sent;
     sent.start();
-    if (!link.Write(QByteArray(kProbeText)) || !link.WaitWritten(kProbeWaitMs)) return false;
+    if (!link.Write(QByteArray(kProbeText)) || !link.WaitWritten(kProbeWaitMs)) {
+        PortError error = link.LastError();
+        if (!error.Failed()) error = {PortProblem::Other, device, link.ErrorText(), {}};
+        return error;
+    }
     // The dialog waits for the port before it goes on to the next one.
     while (sent.elapsed() < kProbeWaitMs) QThread::msleep(5);
     link.Close();
-    return true;
+    return {};
 }
 
 }  // namespace qv

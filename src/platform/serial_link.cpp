@@ -44,7 +44,8 @@ std::optional<SerialSettings> ParseSerialSettings(const QString& text) {
     return settings;
 }
 
-SerialLink::SerialLink(const UiTexts& texts) : texts_(texts) {}
+SerialLink::SerialLink(const UiTexts& texts, std::unique_ptr<SerialAdapter> adapter)
+    : port_(adapter ? std::move(adapter) : MakeSystemSerialAdapter()), texts_(texts) {}
 
 SerialLink::~SerialLink() {
     Close();
@@ -52,7 +53,10 @@ SerialLink::~SerialLink() {
 
 bool SerialLink::Failed(const QString& text) {
     errorText_ = text;
-    if (port_.isOpen()) port_.close();
+    const QSerialPort::SerialPortError error = port_->Error();
+    port_->Close();
+    const DeviceState state = port_->Inspect(device_);
+    openError_ = {ClassifyOpenFailure(device_, error, state), device_, text, state};
     return false;
 }
 
@@ -60,73 +64,72 @@ bool SerialLink::Open(const QString& device, const QString& settingsText, int re
                       bool raiseRequestToSend) {
     Close();
     errorText_.clear();
+    openError_ = {};
+    device_ = device;
     if (device.isEmpty()) {
         return Failed(texts_.UiText("SerialLink", "There is no serial device for this port."));
     }
     const auto settings = ParseSerialSettings(settingsText);
     if (!settings) {
-        return Failed(texts_.UiText("SerialLink", "Invalid port settings: %1").arg(settingsText));
+        const QString text =
+            texts_.UiText("SerialLink", "Invalid port settings: %1").arg(settingsText);
+        Failed(text);
+        openError_.problem = PortProblem::Other;
+        return false;
     }
-    port_.setPortName(device);
-    port_.setReadBufferSize(receiveBufferBytes);
-    port_.clearError();
-    if (!port_.open(QIODevice::ReadWrite)) return Failed(port_.errorString());
-    if (!port_.setBaudRate(settings->baudRate) || !port_.setParity(settings->parity) ||
-        !port_.setDataBits(settings->dataBits) || !port_.setStopBits(settings->stopBits) ||
-        !port_.setFlowControl(QSerialPort::NoFlowControl)) {
-        return Failed(port_.errorString());
-    }
-    port_.clear(QSerialPort::AllDirections);
-    if (raiseRequestToSend && !port_.setRequestToSend(true)) {
-        if (port_.error() != QSerialPort::UnsupportedOperationError) {
-            return Failed(port_.errorString());
+    if (!port_->Open(device, receiveBufferBytes)) return Failed(port_->ErrorString());
+    if (!port_->Configure(*settings)) return Failed(port_->ErrorString());
+    port_->Clear(QSerialPort::AllDirections);
+    if (raiseRequestToSend && !port_->SetRequestToSend(true)) {
+        if (port_->Error() != QSerialPort::UnsupportedOperationError) {
+            return Failed(port_->ErrorString());
         }
     }
-    port_.clearError();
+    port_->ClearError();
     return true;
 }
 
 void SerialLink::Close() {
-    if (port_.isOpen()) port_.close();
+    port_->Close();
 }
 
 bool SerialLink::IsOpen() const {
-    return port_.isOpen();
+    return port_->IsOpen();
 }
 
 bool SerialLink::Write(const QByteArray& bytes) {
     // A failed write leaves the port open: the transfer may be retried on it.
-    bool written = port_.isOpen() && port_.write(bytes) == bytes.size();
-    // Pass the bytes on now rather than at the next turn of the event loop.
-    if (written) port_.flush();
-    written = written && !HasFailed();
-    if (!written) errorText_ = port_.errorString();
+    const bool written = port_->IsOpen() && port_->Write(bytes) == bytes.size() && !HasFailed();
+    if (!written) errorText_ = port_->ErrorString();
     return written;
 }
 
 bool SerialLink::WaitWritten(int msecs) {
-    if (port_.bytesToWrite() == 0) return true;
-    return port_.waitForBytesWritten(msecs);
+    if (port_->BytesToWrite() == 0) return true;
+    return port_->WaitForBytesWritten(msecs);
 }
 
 QByteArray SerialLink::TakeAll() {
-    if (!port_.isOpen()) return {};
-    // Take in what the device holds even when the event loop has not yet looked.
-    port_.waitForReadyRead(0);
-    if (port_.error() == QSerialPort::TimeoutError) port_.clearError();
-    return port_.readAll();
+    if (!port_->IsOpen()) return {};
+    return port_->ReadAvailable();
 }
 
 void SerialLink::DiscardInput() {
-    if (!port_.isOpen()) return;
-    port_.clear(QSerialPort::Input);
-    port_.readAll();
+    if (!port_->IsOpen()) return;
+    port_->Clear(QSerialPort::Input);
 }
 
 bool SerialLink::HasFailed() const {
-    const auto error = port_.error();
+    const auto error = port_->Error();
     return error != QSerialPort::NoError && error != QSerialPort::TimeoutError &&
            error != QSerialPort::UnsupportedOperationError;
+}
+
+PortError SerialLink::LastError() const {
+    if (openError_.Failed()) return openError_;
+    if (!HasFailed()) return {};
+    const DeviceState state = port_->Inspect(device_);
+    return {ClassifyTransferFailure(port_->Error(), state), device_, port_->ErrorString(), state};
 }
 
 }  // namespace qv

@@ -4,21 +4,16 @@
 #pragma once
 
 #include <QByteArray>
-#include <QSerialPort>
 #include <QString>
+#include <memory>
 #include <optional>
 
 #include "language/ui_language.h"
 #include "platform/byte_channel.h"
+#include "platform/port_error.h"
+#include "platform/serial_adapter.h"
 
 namespace qv {
-
-struct SerialSettings {
-    qint32 baudRate = 9600;
-    QSerialPort::Parity parity = QSerialPort::NoParity;
-    QSerialPort::DataBits dataBits = QSerialPort::Data8;
-    QSerialPort::StopBits stopBits = QSerialPort::OneStop;
-};
 
 // "baud,parity,data bits,stop bits" with parity N, E, O, M or S and stop bits 1, 1.5 or 2.
 std::optional<SerialSettings> ParseSerialSettings(const QString& text);
@@ -36,9 +31,10 @@ constexpr int kCloneTransmitBufferBytes = 512;  // no frame comes near it
 class SerialLink : public ByteChannel {
 public:
     // Its own failures are described in the language of `texts`, kept by reference so that a
-    // language switch reaches a link that lives as long as its window.
-    explicit SerialLink(const UiTexts& texts);
-    explicit SerialLink(UiTexts&& texts) = delete;
+    // language switch reaches a link that lives as long as its window. The port is the system's
+    // unless `adapter` gives another.
+    explicit SerialLink(const UiTexts& texts, std::unique_ptr<SerialAdapter> adapter = nullptr);
+    SerialLink(UiTexts&& texts, std::unique_ptr<SerialAdapter> adapter = nullptr) = delete;
     ~SerialLink() override;
     SerialLink(const SerialLink&) = delete;
     SerialLink& operator=(const SerialLink&) = delete;
@@ -63,15 +59,20 @@ public:
     // True once the port reported an error since it was opened.
     bool HasFailed() const override;
     QString ErrorText() const { return errorText_; }
-
-    QSerialPort& port() { return port_; }
+    // Why the last Open failed, or why the open port failed since: the case, the device and the
+    // system's text. PortProblem::None while all is well.
+    PortError LastError() const;
+    // The device last opened or tried.
+    const QString& Device() const { return device_; }
 
 private:
     bool Failed(const QString& text);
 
-    QSerialPort port_;
+    std::unique_ptr<SerialAdapter> port_;
     const UiTexts& texts_;
+    QString device_;
     QString errorText_;
+    PortError openError_;
 };
 
 }  // namespace qv

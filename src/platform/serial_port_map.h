@@ -6,6 +6,10 @@
 
 #include <QString>
 #include <QStringList>
+#include <optional>
+#include <vector>
+
+#include "platform/port_enumerator.h"
 
 namespace qv {
 
@@ -15,10 +19,25 @@ constexpr int kLastComPort = 16;
 // The devices present in the order ports are numbered when Radio.INI names none.
 QStringList OrderedSerialDevices(QStringList deviceNames);
 
-// The device of port n, or "" when there is none. `iniFolder` holds Radio.INI.
-QString PortDeviceName(int port, const QString& iniFolder);
+// One of COM1 to COM16 and the device behind it.
+struct PortEntry {
+    int port = 0;
+    QString device;                        // "" when the port has none
+    std::optional<SerialDeviceInfo> info;  // what the system reports of it, when it lists it
+};
+
+// COM1 to COM16 in one look at the system. `iniFolder` holds Radio.INI.
+std::vector<PortEntry> ListPorts(
+    const QString& iniFolder, const PortEnumerator& enumerator = SystemPortEnumerator::Instance());
+// The port whose device `device` is, or 0 when no port names it.
+int PortOfDevice(const std::vector<PortEntry>& ports, const SerialDeviceInfo& device);
+
+// The device of port n, or "" when there is none.
+QString PortDeviceName(int port, const QString& iniFolder,
+                       const PortEnumerator& enumerator = SystemPortEnumerator::Instance());
 // The devices of COM1 to COM16 in one look at the system ("" where there is none).
-QStringList PortDeviceNames(const QString& iniFolder);
+QStringList PortDeviceNames(const QString& iniFolder,
+                            const PortEnumerator& enumerator = SystemPortEnumerator::Instance());
 
 // The port number of a "COMn" text (any case, n from 1 to 16), or 0.
 int ComPortNumber(const QString& text);
@@ -27,7 +46,8 @@ int ComPortNumber(const QString& text);
 bool LooksLikeComPort(const QString& text);
 
 // What a user typed for a port: "COMn" is looked up as above, anything else is a device path.
-QString ResolvePortArgument(const QString& text, const QString& iniFolder);
+QString ResolvePortArgument(const QString& text, const QString& iniFolder,
+                            const PortEnumerator& enumerator = SystemPortEnumerator::Instance());
 
 // How messages name a port: "COM3 (/dev/ttyUSB0)", or "COM3" alone where the device has that name
 // (Windows) or there is none.

@@ -48,4 +48,21 @@ bool SetUserList(const QString& valueName, const QStringList& list) {
     return store.status() == QSettings::NoError;
 }
 
+namespace {
+const QString kLastComPortValue = QStringLiteral("ComPort");
+}  // namespace
+
+int GetLastComPort() {
+    bool number = false;
+    const int port = UserStore().value(kLastComPortValue).toString().toInt(&number);
+    return number && port >= 1 && port <= 16 ? port : 0;
+}
+
+bool SetLastComPort(int port) {
+    QSettings store = UserStore();
+    store.setValue(kLastComPortValue, port);
+    store.sync();
+    return store.status() == QSettings::NoError;
+}
+
 }  // namespace qv

@@ -1,6 +1,6 @@
 // The settings store: the value "Language" kept between runs, under the organisation "QV" and
 // the application "QV-730" (the registry on Windows, ~/.config/QV/QV-730.conf elsewhere), and the
-// user's own lists beside it (the recent files).
+// user's own values beside it (the recent files, the port of the last complete transfer).
 #pragma once
 
 #include <QString>
@@ -17,5 +17,10 @@ bool SetRegValue(const QString& valueName, const QString& text);
 // every platform: a normal user cannot write the machine-wide key on Windows.
 QStringList GetUserList(const QString& valueName);
 bool SetUserList(const QString& valueName, const QStringList& list);
+
+// The port the last complete transfer used ("ComPort", in the user's store): 1 to 16, or 0 when
+// none is stored or the stored value is no port.
+int GetLastComPort();
+bool SetLastComPort(int port);
 
 }  // namespace qv

@@ -80,7 +80,9 @@ void MainWindow::StartUp() {
     if (const auto language = LanguageFromStored(GetRegValue(kLanguageValue))) {
         context_.SetLanguage(*language);
         ApplyQtTranslations();
-        context_.SetComPort(kStartComPort);
+        // The port the last complete transfer used, so a cable found once is found again.
+        const int lastPort = GetLastComPort();
+        context_.SetComPort(lastPort ? lastPort : kStartComPort);
     } else {
         context_.SetLanguage(Language::English);
         context_.prompts().Message(this, {QStringLiteral("Overflow"), AppTitle(),

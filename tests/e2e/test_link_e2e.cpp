@@ -4,6 +4,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSerialPort>
 #include <QtTest>
 
 #include "context/desktop_context.h"
@@ -13,6 +14,8 @@
 #include "link/dialogs/frm_clone.h"
 #include "link/dialogs/frm_com_port.h"
 #include "platform/ini_file.h"
+#include "platform/serial_port_map.h"
+#include "platform/settings_store.h"
 #include "radio_sim_process.h"
 #include "support/test_context.h"
 
@@ -158,6 +161,14 @@ private slots:
                                         << "COM3 (/nonexistent/ttyQV): No such file or directory";
         QTest::newRow("port with no device") << QStringList{} << "COM16"
                                              << "no serial device";
+        // A port error adds what to do about it.
+        const QString noCable =
+            "\nqv730-cli: No cable is plugged in, or it is on another port: \"qv730-cli ports\" "
+            "lists the ports and their devices.\n";
+        QTest::newRow("missing device, advice") << QStringList{} << "COM3"
+                                                << "No such file or directory" + noCable;
+        QTest::newRow("port with no device, advice") << QStringList{} << "COM16"
+                                                     << "no serial device for this port" + noCable;
         QTest::newRow("no such port") << QStringList{} << "com17"
                                       << "qv730-cli: COM17 is not a port (COM1 to COM16)\n";
     }
@@ -182,8 +193,11 @@ private slots:
         RadioData data;
         data.image = Template();
         FrmClone dialog(data, services.context);
+        QVERIFY(SetLastComPort(7));
         QCOMPARE(RunDialog(dialog, CloneMode::Read), int(QDialog::Accepted));
         QVERIFY(dialog.property("Finished").toBool());
+        // The port that worked is the one the next start preselects.
+        QCOMPARE(GetLastComPort(), 1);
         QCOMPARE(dialog.findChild<QProgressBar*>("Prg1")->value(), 100);
         QCOMPARE(prompts.messages.size(), size_t(1));
         QCOMPARE(prompts.messages[0].text, QString("Reading Complete!"));
@@ -334,12 +348,76 @@ private slots:
         QCOMPARE(FramesOf(radio.Stop()).size(), framesAtClose);
     }
 
+    // Another program holds the radio's port: the command line says so and what to do.
+    void cliSaysAnotherProgramHoldsThePort() {
+        RadioSimProcess radio({});
+        WriteRadioIni(radio.path());
+        QSerialPort other(radio.path());
+        QVERIFY(other.open(QIODevice::ReadWrite));
+        const CliRun run = RunCli({"read", "--port", "COM1", "-o", work_.filePath("never.tw"),
+                                   "--ini-dir", work_.path()});
+        QCOMPARE(run.exitCode, 1);
+        QVERIFY2(run.errors.startsWith("qv730-cli: COM1 (" + radio.path() + "): "),
+                 qPrintable(run.errors));
+        QVERIFY2(run.errors.contains("\nqv730-cli: Another program holds " + radio.path() +
+                                     ": close it. A modem manager (ModemManager)"),
+                 qPrintable(run.errors));
+    }
+
+    // The cable pulled out under a transfer (the virtual radio stopped): the command line and
+    // the dialog name the port, the system's text and what to do.
+    void cablePulledMidTransfer() {
+        {
+            // Polls of 50 ms, as shipped: a paced reply is whole by the next poll even on a
+            // busy machine.
+            RadioSimProcess radio({"--pace"});
+            WriteRadioIni(radio.path(), 50, 40);
+            QProcess cli;
+            cli.start(BinPath("qv730-cli"),
+                      {"read", "--port", "COM1", "-o", work_.filePath("never.tw"), "--ini-dir",
+                       work_.path()});
+            QTRY_VERIFY_WITH_TIMEOUT(FramesOf(radio.Log()).size() >= 2, 20000);
+            radio.Stop();
+            QVERIFY(cli.waitForFinished(60000));
+            const QString errors = QString::fromLocal8Bit(cli.readAllStandardError());
+            QCOMPARE(cli.exitCode(), 1);
+            QVERIFY2(errors.contains("qv730-cli: COM1 (" + radio.path() + "): Connection Fail!\n"),
+                     qPrintable(errors));
+            QVERIFY2(errors.endsWith("\nqv730-cli: The cable was unplugged or the adapter reset: "
+                                     "check the plug and run the command again.\n"),
+                     qPrintable(errors));
+            QVERIFY(!QFile::exists(work_.filePath("never.tw")));
+        }
+        RadioSimProcess radio({"--pace"});
+        WriteRadioIni(radio.path());
+        test::TestContext services(work_.path());
+        RadioData data;
+        data.image = Template();
+        FrmClone dialog(data, services.context);
+        QTimer watch;
+        connect(&watch, &QTimer::timeout, &dialog, [&] {
+            if (FramesOf(radio.Log()).size() >= 2) {
+                watch.stop();
+                radio.Stop();
+            }
+        });
+        watch.start(5);
+        QCOMPARE(RunDialog(dialog, CloneMode::Read, 50, 40), int(QDialog::Rejected));
+        QCOMPARE(services.prompts.messages.size(), size_t(1));
+        const QString text = services.prompts.messages[0].text;
+        QVERIFY2(text.startsWith("Connection Fail!\nCOM1 (" + radio.path() + "): "),
+                 qPrintable(text));
+        QVERIFY2(text.endsWith("\nThe cable was unplugged or the adapter reset: check the plug "
+                               "and press Retry."),
+                 qPrintable(text));
+    }
+
     void portTestSendsAti1AndGreysOutMissingPorts() {
         RadioSimProcess radio({});
         WriteRadioIni(radio.path());
-        SerialPortProbe probe(work_.path());
-        QVERIFY(probe.PortUsable(1));
-        QVERIFY(!probe.PortUsable(3));
+        SerialPortProbe probe;
+        QVERIFY(probe.PortUsable(1, PortDeviceName(1, work_.path())));
+        QVERIFY(!probe.PortUsable(3, PortDeviceName(3, work_.path())));
         QTRY_VERIFY(radio.Log().contains("bytes: 41 54 49 31 0D"));
 
         // The program's own context: the real probe over the ports of this Radio.INI.

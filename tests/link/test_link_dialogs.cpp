@@ -11,7 +11,9 @@
 #include "link/clone.h"
 #include "link/dialogs/frm_clone.h"
 #include "link/dialogs/frm_com_port.h"
+#include "platform/cable_finder.h"
 #include "platform/ini_file.h"
+#include "platform/settings_store.h"
 #include "support/test_context.h"
 
 using namespace qv;
@@ -155,10 +157,12 @@ private slots:
                  std::vector<int>({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16}));
         for (int i = 0; i < 16; ++i) {
             auto* option = Child<QRadioButton>(dialog, QString("Option1_%1").arg(i));
-            QCOMPARE(option->text(), QString("COM%1").arg(i + 1));
+            // A port with no device is captioned with its name alone.
+            if (i != 1) QCOMPARE(option->text(), QString("COM%1").arg(i + 1));
             QCOMPARE(option->isEnabled(), i == 1 || i == 4);
         }
         QCOMPARE(Child<QRadioButton>(dialog, "Option1_1")->toolTip(), QString("/dev/ttyFAKE2"));
+        QCOMPARE(Child<QRadioButton>(dialog, "Option1_1")->text(), QString("COM2 — /dev/ttyFAKE2"));
         // COM1 cannot be used, yet it is the port in use and stays selected.
         QVERIFY(Child<QRadioButton>(dialog, "Option1_0")->isChecked());
         // Every opening tests the ports again.
@@ -206,6 +210,184 @@ private slots:
         QCOMPARE(int(services.context.ComPort()), 4);
     }
 
+    // Each port names its device and what the system says of it; a device that cannot be opened
+    // says why, with the advice in its tool tip.
+    void portDialogNamesEachDevice_data() {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QString>("cable");
+        QTest::addColumn<QString>("advice");
+        QTest::newRow("English")
+            << int(Language::English)
+            << "COM1 — /dev/ttyUSB0 — USB2.0-Serial (QinHeng Electronics, USB 1A86:7523, "
+               "serial number A1B2)"
+            << "sudo usermod -aG dialout $USER";
+        QTest::newRow("Chinese")
+            << int(Language::Chinese)
+            << "COM1 — /dev/ttyUSB0 — USB2.0-Serial (QinHeng Electronics, USB 1A86:7523, "
+               "序列号 A1B2)"
+            << "然后注销并重新登录";
+    }
+    void portDialogNamesEachDevice() {
+        QFETCH(int, language);
+        QFETCH(QString, advice);
+        test::TestContext services;
+        services.context.SetLanguage(static_cast<Language>(language));
+        services.ports.devices = {{"ttyS0", "/dev/ttyS0", "", "", "", {}, {}},
+                                  test::UsbDevice("ttyUSB0", "USB2.0-Serial", 0x1a86, 0x7523,
+                                                  "QinHeng Electronics", "A1B2")};
+        services.portProbe.usable = {1};
+        services.portProbe.problems[2] = {PortProblem::PermissionDenied, "/dev/ttyS0",
+                                          "Permission denied",
+                                          DeviceState{true, false, "root", "dialout", true}};
+        FrmComPort dialog(services.context);
+        dialog.show();
+        auto* cable = Child<QRadioButton>(dialog, "Option1_0");
+        QTEST(cable->text(), "cable");
+        QVERIFY(cable->isEnabled());
+        auto* refused = Child<QRadioButton>(dialog, "Option1_1");
+        QCOMPARE(refused->text(), QString("COM2 — /dev/ttyS0 — Permission denied"));
+        QVERIFY(!refused->isEnabled());
+        QVERIFY2(refused->toolTip().contains(advice), qPrintable(refused->toolTip()));
+        QCOMPARE(Child<QRadioButton>(dialog, "Option1_2")->text(), QString("COM3"));
+        QVERIFY(!Child<QRadioButton>(dialog, "Option1_2")->isEnabled());
+    }
+
+    // Find My Cable, the timer driven by hand: the device that appears while the dialog watches
+    // is selected, whether the cable was out when the button was pressed or was pulled and
+    // plugged in again afterwards.
+    void findMyCableSelectsThePortOfTheDeviceThatAppeared_data() {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<bool>("pluggedAtStart");
+        QTest::addColumn<bool>("opens");
+        QTest::addColumn<QString>("watching");
+        QTest::addColumn<QString>("found");
+        const QString cable = "/dev/ttyUSB0 — USB2.0-Serial (USB 1A86:7523)";
+        QTest::newRow("plugged in after the button")
+            << int(Language::English) << false << true
+            << "Plug the cable in now. Watching for 10 s..."
+            << "Your cable is on COM1: " + cable + ".";
+        QTest::newRow("pulled and plugged in again")
+            << int(Language::English) << true << true
+            << "Plug the cable in now. Watching for 10 s..."
+            << "Your cable is on COM1: " + cable + ".";
+        QTest::newRow("found but refused")
+            << int(Language::English) << false << false
+            << "Plug the cable in now. Watching for 10 s..."
+            << "Your cable is on COM1: " + cable +
+                   ".\nCOM1 (/dev/ttyUSB0): Permission denied\nYou may not open /dev/ttyUSB0: it "
+                   "belongs to the group \"dialout\". Add yourself with \"sudo usermod -aG dialout "
+                   "$USER\", then log out and log in again.";
+        QTest::newRow("Chinese") << int(Language::Chinese) << false << true
+                                 << "请现在插上写频线。正在等待 10 秒..."
+                                 << "写频线在 COM1 上：" + cable + "。";
+    }
+    void findMyCableSelectsThePortOfTheDeviceThatAppeared() {
+        QFETCH(int, language);
+        QFETCH(bool, pluggedAtStart);
+        QFETCH(bool, opens);
+        const SerialDeviceInfo other{"ttyS0", "/dev/ttyS0", "", "", "", {}, {}};
+        const SerialDeviceInfo cable = test::UsbDevice("ttyUSB0", "USB2.0-Serial", 0x1a86, 0x7523);
+        test::TestContext services;
+        services.context.SetLanguage(static_cast<Language>(language));
+        services.context.SetComPort(5);
+        services.ports.devices = {other};
+        if (pluggedAtStart) services.ports.devices << cable;
+        services.portProbe.usable = {2};
+        if (opens) services.portProbe.usable.insert(1);
+        services.portProbe.problems[1] = {PortProblem::PermissionDenied, "/dev/ttyUSB0",
+                                          "Permission denied",
+                                          DeviceState{true, false, "root", "dialout", true}};
+        FrmComPort dialog(services.context);
+        dialog.show();
+        auto* find = Child<QPushButton>(dialog, "cmdFindCable");
+        auto* status = Child<QLabel>(dialog, "lblFindCable");
+        find->click();
+        QVERIFY(!find->isEnabled());
+        QVERIFY(Child<QTimer>(dialog, "TmrFindCable")->isActive());
+        QTEST(status->text(), "watching");
+        auto* finder = dialog.findChild<CableFinder*>("CableFinder");
+        finder->Poll();  // nothing new yet
+        QVERIFY(finder->Watching());
+        if (pluggedAtStart) {
+            services.ports.devices = {other};  // pulled out
+            finder->Poll();
+            QVERIFY(finder->Watching());
+        }
+        services.ports.devices = {other, cable};
+        const size_t askedBefore = services.portProbe.asked.size();
+        finder->Poll();
+        QVERIFY(!finder->Watching());
+        QVERIFY(find->isEnabled());
+        // The ports are listed and tested again: the new adapter is COM1 now, USB adapters first.
+        QCOMPARE(services.portProbe.asked.size(), askedBefore + 16);
+        QVERIFY(Child<QRadioButton>(dialog, "Option1_0")->isChecked());
+        QCOMPARE(Child<QRadioButton>(dialog, "Option1_1")->text(), QString("COM2 — /dev/ttyS0"));
+        QTEST(status->text(), "found");
+        dialog.accept();
+        QCOMPARE(int(services.context.ComPort()), 1);
+    }
+
+    void findMyCableWhenNothingAppears_data() {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("English") << int(Language::English)
+                                 << "No new serial device appeared. Check the cable's plug, unplug "
+                                    "the cable, press Find My Cable and plug it in again.";
+        QTest::newRow("Chinese")
+            << int(Language::Chinese)
+            << "没有出现新的串口设备。请检查写频线插头：拔下写频线，按“查找写频线”，"
+               "然后重新插上。";
+    }
+    void findMyCableWhenNothingAppears() {
+        QFETCH(int, language);
+        test::TestContext services;
+        services.context.SetLanguage(static_cast<Language>(language));
+        services.context.SetComPort(3);
+        services.ports.devices = {test::UsbDevice("ttyUSB0", "USB2.0-Serial", 0x1a86, 0x7523)};
+        FrmComPort dialog(services.context);
+        dialog.show();
+        Child<QPushButton>(dialog, "cmdFindCable")->click();
+        auto* finder = dialog.findChild<CableFinder*>("CableFinder");
+        int polls = 0;
+        while (finder->Watching() && polls < 1000) {
+            finder->Poll();
+            ++polls;
+        }
+        // The dialog watches for ten seconds, four looks a second.
+        QCOMPARE(polls, CableFinder::kWatchMs / CableFinder::kPollMs);
+        QTEST(Child<QLabel>(dialog, "lblFindCable")->text(), "text");
+        QVERIFY(Child<QPushButton>(dialog, "cmdFindCable")->isEnabled());
+        QVERIFY(!Child<QTimer>(dialog, "TmrFindCable")->isActive());
+        QVERIFY(Child<QRadioButton>(dialog, "Option1_2")->isChecked());
+    }
+
+    void findMyCableWhenNoPortStandsForTheDevice() {
+        QByteArray ini = "[Ports]\n";
+        for (int port = 1; port <= 16; ++port)
+            ini +=
+                "COM" + QByteArray::number(port) + "=/dev/ttyS" + QByteArray::number(port) + "\n";
+        RadioIniFolder folder(ini);
+        test::TestContext services(folder.dir.path());
+        FrmComPort dialog(services.context);
+        dialog.show();
+        Child<QPushButton>(dialog, "cmdFindCable")->click();
+        services.ports.devices = {test::UsbDevice("ttyUSB0", "USB2.0-Serial", 0x1a86, 0x7523)};
+        dialog.findChild<CableFinder*>("CableFinder")->Poll();
+        QCOMPARE(Child<QLabel>(dialog, "lblFindCable")->text(),
+                 QString("A device appeared (/dev/ttyUSB0), but none of COM1 to COM16 stands for "
+                         "it: name it in Radio.INI, section [Ports], as COMn=/dev/ttyUSB0."));
+    }
+
+    // Closing the dialog stops the watch.
+    void closingStopsFindMyCable() {
+        test::TestContext services;
+        FrmComPort dialog(services.context);
+        dialog.show();
+        Child<QPushButton>(dialog, "cmdFindCable")->click();
+        dialog.reject();
+        QVERIFY(!dialog.findChild<CableFinder*>("CableFinder")->Watching());
+    }
+
     void comPortStaysWithinOneToSixteen() {
         test::TestContext services;
         QCOMPARE(int(services.context.ComPort()), 1);
@@ -220,12 +402,19 @@ private slots:
         QTest::addColumn<QString>("title");
         QTest::addColumn<QString>("ok");
         QTest::addColumn<QString>("cancel");
-        QTest::newRow("English") << 0 << "Communication Port"
-                                 << "&OK"
-                                 << "&Cancel";
+        QTest::addColumn<QString>("find");
+        QTest::addColumn<QString>("hint");
+        QTest::newRow("English")
+            << 0 << "Communication Port"
+            << "&OK"
+            << "&Cancel"
+            << "Find My Cable"
+            << "Unplug the cable, press Find My Cable, then plug the cable in.";
         QTest::newRow("Chinese") << 1 << "通信端口"
                                  << "确定(&O)"
-                                 << "取消(&C)";
+                                 << "取消(&C)"
+                                 << "查找写频线"
+                                 << "请先拔下写频线，按“查找写频线”，然后插上写频线。";
     }
     void portDialogTexts() {
         QFETCH(int, language);
@@ -237,6 +426,8 @@ private slots:
         QTEST(Child<QGroupBox>(dialog, "Frame1")->title(), "title");
         QTEST(Child<QPushButton>(dialog, "Command1_0")->text(), "ok");
         QTEST(Child<QPushButton>(dialog, "Command1_1")->text(), "cancel");
+        QTEST(Child<QPushButton>(dialog, "cmdFindCable")->text(), "find");
+        QTEST(Child<QLabel>(dialog, "lblFindCable")->text(), "hint");
     }
 };
 

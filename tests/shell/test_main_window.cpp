@@ -20,6 +20,7 @@
 #include "editors/memory_map/memory_map_model.h"
 #include "language/ui_language.h"
 #include "link/dialogs/frm_clone.h"
+#include "platform/settings_store.h"
 #include "shell/frm_about.h"
 #include "shell/frm_tree_view.h"
 #include "shell/main_bar.h"
@@ -44,6 +45,7 @@ class TestMainWindow : public QObject {
     Q_OBJECT
 private slots:
     void startUpState();
+    void startUpPreselectsThePortOfTheLastTransfer();
     void startUpLanguage_data();
     void startUpLanguage();
     void startUpReadsLinkTiming();
@@ -60,6 +62,18 @@ private slots:
     void exitStoresTheOpenEditorsAndTheLanguage();
     void aboutBoxShowsTheVersionAndOpensTheWebPage();
 };
+
+// The port of the last complete transfer is the one in use at the next start; none stored, or a
+// stored value that is no port, gives COM1.
+void TestMainWindow::startUpPreselectsThePortOfTheLastTransfer() {
+    ShellFixture shell;
+    QCOMPARE(int(shell.services.context.ComPort()), 1);
+    for (const auto& [stored, port] : {std::pair{3, 3}, {16, 16}, {17, 1}, {0, 1}}) {
+        QVERIFY(qv::SetLastComPort(stored));
+        shell.window = std::make_unique<qv::MainWindow>(shell.services.context);
+        QCOMPARE(int(shell.services.context.ComPort()), port);
+    }
+}
 
 void TestMainWindow::startUpState() {
     ShellFixture shell;

@@ -1,6 +1,8 @@
-// A port probe for tests: the ports named usable, and a record of every port asked about.
+// A port probe for tests: the ports named usable, the reasons given for others, and a record of
+// every port asked about.
 #pragma once
 
+#include <map>
 #include <set>
 #include <vector>
 
@@ -11,10 +13,15 @@ namespace qv {
 class ScriptedPortProbe : public PortProbe {
 public:
     std::set<int> usable;
+    std::map<int, PortError> problems;  // why a port that is not usable fails (default: no device)
     std::vector<int> asked;
-    bool PortUsable(int port) override {
+    PortError TestPort(int port, const QString& device) override {
         asked.push_back(port);
-        return usable.count(port) > 0;
+        if (usable.count(port)) return {};
+        if (const auto problem = problems.find(port); problem != problems.end()) {
+            return problem->second;
+        }
+        return {PortProblem::NoDevice, device, {}, {}};
     }
 };
 

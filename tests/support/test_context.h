@@ -1,10 +1,14 @@
-// An application context for a test: scripted prompts, a scripted port probe and a browser that
-// only records the addresses it was asked to open, over a folder of the test's choosing.
+// An application context for a test: scripted prompts, a scripted port probe, a browser that
+// only records the addresses it was asked to open, and the test's own list of serial devices
+// (none until it adds some), over a folder of the test's choosing. Ports open the system's
+// devices unless `portFault` makes them fail.
 #pragma once
 
 #include <QStringList>
+#include <optional>
 
 #include "context/app_context.h"
+#include "support/fake_serial.h"
 #include "support/scripted_port_probe.h"
 #include "support/scripted_prompts.h"
 
@@ -14,7 +18,12 @@ class TestContext {
 public:
     explicit TestContext(const QString& appFolder = QString())
         : context(appFolder, texts, prompts, portProbe,
-                  [this](const QString& url) { openedUrls << url; }) {}
+                  [this](const QString& url) { openedUrls << url; }) {
+        context.UseSerialPorts(ports, [this]() -> std::unique_ptr<SerialAdapter> {
+            if (portFault) return std::make_unique<FaultySerialAdapter>(*portFault);
+            return MakeSystemSerialAdapter();
+        });
+    }
     TestContext(const TestContext&) = delete;
     TestContext& operator=(const TestContext&) = delete;
 
@@ -22,6 +31,8 @@ public:
     ScriptedPrompts prompts;
     ScriptedPortProbe portProbe;
     QStringList openedUrls;
+    FakePortEnumerator ports;
+    std::optional<PortFault> portFault;
     AppContext context;
 };
 

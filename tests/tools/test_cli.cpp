@@ -1,8 +1,12 @@
 // qv730-cli as a user runs it: outputs, exit codes, and that a failure writes nothing.
+#include <fcntl.h>
+#include <stdlib.h>
+#include <unistd.h>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QSerialPort>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -36,6 +40,26 @@ QByteArray ReadAll(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+// A pseudo-terminal standing in for a serial device while it lives: its path opens like a port.
+class PseudoTerminal {
+public:
+    PseudoTerminal() : master_(posix_openpt(O_RDWR | O_NOCTTY)) {
+        if (master_ >= 0 && grantpt(master_) == 0 && unlockpt(master_) == 0) {
+            path_ = QString::fromLocal8Bit(ptsname(master_));
+        }
+    }
+    ~PseudoTerminal() {
+        if (master_ >= 0) close(master_);
+    }
+    PseudoTerminal(const PseudoTerminal&) = delete;
+    PseudoTerminal& operator=(const PseudoTerminal&) = delete;
+    QString path() const { return path_; }
+
+private:
+    int master_;
+    QString path_;
+};
+
 }  // namespace
 
 class TestCli : public QObject {
@@ -43,6 +67,7 @@ class TestCli : public QObject {
 private slots:
     void init() { dir = std::make_unique<QTemporaryDir>(); }
     void dumpPrintsEveryRow();
+    void portsListsEachDeviceAndWhetherItOpens();
     void unpackThenPackRoundTrips();
     void infoShowsChannelsAndSettingsInWords();
     void errorsAreOneLineAndWriteNothing_data();
@@ -178,6 +203,43 @@ void TestCli::exportPdfWritesTheChannelList() {
     QCOMPARE(qv::test::PdfPageCount(pdf), 1);
     const QString text = qv::test::PdfText(pdf);
     for (const QString& word : words) QVERIFY2(text.contains(word), qPrintable(word + "\n" + text));
+}
+
+// ports: the ports Radio.INI names and whether each opens now, with what to do for those that
+// do not. COM4 on are the machine's own devices, whatever they are.
+void TestCli::portsListsEachDeviceAndWhetherItOpens() {
+    PseudoTerminal free, held;
+    QVERIFY(!free.path().isEmpty() && !held.path().isEmpty());
+    QFile ini(dir->filePath("Radio.INI"));
+    QVERIFY(ini.open(QIODevice::WriteOnly));
+    ini.write(QString("[Ports]\nCOM1=%1\nCOM2=/nonexistent/ttyQV\nCOM3=%2\n")
+                  .arg(free.path(), held.path())
+                  .toUtf8());
+    ini.close();
+    // Another program has COM3 open.
+    QSerialPort other(held.path());
+    QVERIFY(other.open(QIODevice::ReadWrite));
+
+    const Run run = Cli({"ports", "--ini-dir", dir->path()});
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY2(run.err.isEmpty(), qPrintable(run.err));
+    const QStringList lines = run.out.split('\n');
+    QVERIFY2(lines[0].simplified() == "port device description USB id serial number opens",
+             qPrintable(lines[0]));
+    QVERIFY2(lines[1].simplified() == "COM1 " + free.path() + " yes", qPrintable(lines[1]));
+    QVERIFY2(lines[2].simplified() == "COM2 /nonexistent/ttyQV no: No such file or directory",
+             qPrintable(lines[2]));
+    QVERIFY2(lines[3].startsWith("COM3") && lines[3].contains(" no: "), qPrintable(lines[3]));
+    QVERIFY2(run.out.contains("\nCOM2: No cable is plugged in, or it is on another port: "
+                              "\"qv730-cli ports\" lists the ports and their devices.\n"),
+             qPrintable(run.out));
+    QVERIFY2(run.out.contains("\nCOM3: Another program holds " + held.path() + ": close it."),
+             qPrintable(run.out));
+    // Once the other program lets go, COM3 opens.
+    other.close();
+    const Run again = Cli({"ports", "--ini-dir", dir->path()});
+    QVERIFY2(again.out.split('\n')[3].simplified() == "COM3 " + held.path() + " yes",
+             qPrintable(again.out));
 }
 
 void TestCli::helpAndVersion() {

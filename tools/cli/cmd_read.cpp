@@ -31,10 +31,7 @@ int RunRead(const QStringList& args) {
     if (!request) return 1;
 
     const CloneResult result = RunClone(data.image, *request);
-    if (!result.ok) {
-        const QString port = PortLabelOf(parser.value("port"), request->device);
-        return Fail(QStringLiteral("%1: %2").arg(port, result.error));
-    }
+    if (!result.ok) return FailTransfer(parser.value("port"), *request, result);
     const SaveResult saved = SaveFile(out, data.image);
     if (!saved.ok) return Fail(QStringLiteral("%1: %2").arg(out, saved.error));
     std::fprintf(stderr, "Reading Complete!\n");

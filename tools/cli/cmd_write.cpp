@@ -24,10 +24,7 @@ int RunWrite(const QStringList& args) {
     if (!request) return 1;
 
     const CloneResult result = RunClone(data.image, *request);
-    if (!result.ok) {
-        const QString port = PortLabelOf(parser.value("port"), request->device);
-        return Fail(QStringLiteral("%1: %2").arg(port, result.error));
-    }
+    if (!result.ok) return FailTransfer(parser.value("port"), *request, result);
     std::fprintf(stderr, "Writing Complete!\n");
     return 0;
 }

@@ -11,6 +11,7 @@
 #include "link/clone.h"
 #include "link/driver/clone_session.h"
 #include "link/driver/link_settings.h"
+#include "platform/port_advice.h"
 #include "platform/serial_port_map.h"
 
 namespace qv::cli {
@@ -43,7 +44,11 @@ inline QString PortDevice(const QString& port, const QString& iniFolder) {
         return {};
     }
     const QString device = ResolvePortArgument(port, iniFolder);
-    if (device.isEmpty()) Fail(QStringLiteral("%1: no serial device for this port").arg(port));
+    if (device.isEmpty()) {
+        Fail(QStringLiteral("%1: no serial device for this port").arg(port));
+        const PortError none{PortProblem::NoDevice, device, {}, {}};
+        Fail(PortAdvice(none, UiTexts(), AdviceReader::CommandLine));
+    }
     return device;
 }
 
@@ -51,6 +56,22 @@ inline QString PortDevice(const QString& port, const QString& iniFolder) {
 inline QString PortLabelOf(const QString& port, const QString& device) {
     const int number = ComPortNumber(port);
     return number ? PortLabel(number, device) : device;
+}
+
+// A failed transfer: "COM3 (/dev/ttyUSB0): <why>", and where the port itself failed, its own text
+// when that is not the line already printed, then the advice. Returns 1.
+inline int FailTransfer(const QString& port, const CloneRequest& request,
+                        const CloneResult& result) {
+    const QString label = PortLabelOf(port, request.device);
+    Fail(QStringLiteral("%1: %2").arg(label, result.error));
+    const PortError& portError = result.portError;
+    if (!portError.Failed()) return 1;
+    if (portError.systemText != result.error) {
+        Fail(QStringLiteral("%1: %2").arg(label, portError.systemText));
+    }
+    const QString advice = PortAdvice(portError, request.texts, AdviceReader::CommandLine);
+    if (!advice.isEmpty()) Fail(advice);
+    return 1;
 }
 
 // Progress on stderr, one line for every tenth of the way.

@@ -12,7 +12,9 @@
 #include "context/app_context.h"
 #include "language/ui_language.h"
 #include "platform/desktop/prompts.h"
+#include "platform/port_advice.h"
 #include "platform/serial_port_map.h"
+#include "platform/settings_store.h"
 #include "widgets/twips.h"
 
 namespace qv {
@@ -25,7 +27,7 @@ constexpr int kButtonWidthTwips = 1200;
 }  // namespace
 
 FrmClone::FrmClone(RadioData& data, AppContext& context, QWidget* parent)
-    : QDialog(parent), context_(context), port_(context.texts()) {
+    : QDialog(parent), context_(context), port_(context.texts(), context.MakeSerialAdapter()) {
     setObjectName("frmClone");
     setModal(true);
 
@@ -87,15 +89,21 @@ void FrmClone::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
 }
 
-void FrmClone::Start() {
+bool FrmClone::OpenPort() {
     port_.Close();
-    const QString device = PortDeviceName(context_.ComPort(), context_.AppFolder());
-    if (!port_.Open(device, CloneLineSettings(), kCloneReceiveBufferBytes)) {
-        // "COM3 (/dev/ttyUSB0): No such file or directory": which port, then why.
-        const QString text =
-            PortLabel(context_.ComPort(), device) + QStringLiteral(": ") + port_.ErrorText();
-        context_.prompts().Message(this,
-                                   {text, AppTitle(), PromptIcon::Exclamation, PromptButtons::Ok});
+    const QString device =
+        PortDeviceName(context_.ComPort(), context_.AppFolder(), context_.portEnumerator());
+    if (port_.Open(device, CloneLineSettings(), kCloneReceiveBufferBytes)) return true;
+    // "COM3 (/dev/ttyUSB0): Permission denied": which port, then why, then what to do.
+    const QString text = PortErrorMessage(PortLabel(context_.ComPort(), device), port_.LastError(),
+                                          context_.texts(), AdviceReader::Program);
+    context_.prompts().Message(this,
+                               {text, AppTitle(), PromptIcon::Exclamation, PromptButtons::Ok});
+    return false;
+}
+
+void FrmClone::Start() {
+    if (!OpenPort()) {
         reject();
         return;
     }
@@ -110,6 +118,8 @@ void FrmClone::OnProgress(double percent) {
 }
 
 void FrmClone::OnCompleted() {
+    // The next start preselects the port that worked.
+    SetLastComPort(context_.ComPort());
     const QString text = Reading() ? context_.texts().UiText("CloneDialog", "Reading Complete!")
                                    : context_.texts().UiText("CloneDialog", "Writing Complete!");
     context_.prompts().Message(this,
@@ -118,11 +128,26 @@ void FrmClone::OnCompleted() {
 }
 
 void FrmClone::OnFailed() {
+    QString text = context_.texts().UiText("CloneDialog", "Connection Fail!");
+    // A port that failed under the transfer (a cable pulled out) is named with what to do; it is
+    // closed at once so that the adapter, plugged in again, gets its old device name back.
+    const PortError portError = port_.LastError();
+    if (portError.Failed()) {
+        port_.Close();
+        text += QLatin1Char('\n') +
+                PortErrorMessage(PortLabel(context_.ComPort(), portError.device), portError,
+                                 context_.texts(), AdviceReader::Program);
+    }
     const PromptAnswer answer = context_.prompts().Message(
-        this, {context_.texts().UiText("CloneDialog", "Connection Fail!"), AppTitle(),
-               PromptIcon::Critical, PromptButtons::RetryCancel, PromptAnswer::Retry});
+        this,
+        {text, AppTitle(), PromptIcon::Critical, PromptButtons::RetryCancel, PromptAnswer::Retry});
     if (answer == PromptAnswer::Retry && isVisible()) {
-        // The port stays open; the transfer starts over from the handshake and the first row.
+        // The transfer starts over from the handshake and the first row, on the port that stayed
+        // open or, after a port failure, on the port opened again.
+        if (portError.Failed() && !OpenPort()) {
+            reject();
+            return;
+        }
         driver_->Begin();
         return;
     }

@@ -60,6 +60,8 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    // Opens port ComPort; on failure tells the user why and what to do, and returns false.
+    bool OpenPort();
     void OnCompleted();
     void OnFailed();
     void OnProgress(double percent);

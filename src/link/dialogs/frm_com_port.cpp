@@ -4,6 +4,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShowEvent>
@@ -11,16 +12,18 @@
 
 #include "context/app_context.h"
 #include "language/ui_language.h"
+#include "platform/cable_finder.h"
+#include "platform/port_advice.h"
+#include "platform/port_description.h"
 #include "platform/port_probe.h"
-#include "platform/serial_port_map.h"
 #include "widgets/twips.h"
 
 namespace qv {
 
 namespace {
 
-constexpr int kColumns = 4;
 constexpr int kButtonWidthTwips = 1200;
+constexpr int kStatusWidthTwips = 7200;
 
 }  // namespace
 
@@ -31,13 +34,32 @@ FrmComPort::FrmComPort(AppContext& context, QWidget* parent) : QDialog(parent), 
     Frame1 = new QGroupBox(this);
     Frame1->setObjectName("Frame1");
     options_ = new QButtonGroup(this);
-    auto* grid = new QGridLayout(Frame1);
+    // One port a line: a port's device and its description need the width.
+    auto* list = new QVBoxLayout(Frame1);
     for (int i = 0; i < int(Option1.size()); ++i) {
         Option1[i] = new QRadioButton(QStringLiteral("COM%1").arg(i + 1), Frame1);
         Option1[i]->setObjectName(QStringLiteral("Option1_%1").arg(i));
         options_->addButton(Option1[i], i);
-        grid->addWidget(Option1[i], i / kColumns, i % kColumns);
+        list->addWidget(Option1[i]);
     }
+
+    finder_ = new CableFinder(context_.portEnumerator(), this);
+    connect(finder_, &CableFinder::appeared, this, &FrmComPort::OnCableAppeared);
+    connect(finder_, &CableFinder::nothingAppeared, this, &FrmComPort::OnNothingAppeared);
+    connect(finder_, &CableFinder::watching, this, &FrmComPort::OnWatching);
+    cmdFindCable = new QPushButton(this);
+    cmdFindCable->setObjectName("cmdFindCable");
+    cmdFindCable->setAutoDefault(false);
+    connect(cmdFindCable, &QPushButton::clicked, this, &FrmComPort::FindCable);
+    lblFindCable = new QLabel(this);
+    lblFindCable->setObjectName("lblFindCable");
+    lblFindCable->setWordWrap(true);
+    lblFindCable->setMinimumWidth(TwipsToPixels(kStatusWidthTwips));
+    // Room for two lines, so the list does not move when a longer answer comes.
+    lblFindCable->setMinimumHeight(2 * lblFindCable->fontMetrics().lineSpacing());
+    auto* find = new QHBoxLayout;
+    find->addWidget(cmdFindCable, 0, Qt::AlignTop);
+    find->addWidget(lblFindCable, 1);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -53,6 +75,7 @@ FrmComPort::FrmComPort(AppContext& context, QWidget* parent) : QDialog(parent), 
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Frame1);
+    layout->addLayout(find);
     layout->addLayout(buttons);
 }
 
@@ -62,26 +85,107 @@ void FrmComPort::showEvent(QShowEvent* event) {
 }
 
 void FrmComPort::FormLoad() {
-    const QString title = context_.texts().UiText("ComPortDialog", "Communication Port");
+    const UiTexts& texts = context_.texts();
+    const QString title = texts.UiText("ComPortDialog", "Communication Port");
     setWindowTitle(title);
     Frame1->setTitle(title);
-    Command1[0]->setText(context_.texts().UiText("Common", "&OK"));
-    Command1[1]->setText(context_.texts().UiText("Common", "&Cancel"));
-    const QStringList devices = PortDeviceNames(context_.AppFolder());
-    for (int i = 0; i < int(Option1.size()); ++i) {
-        const int port = i + 1;
-        Option1[i]->setText(QStringLiteral("COM%1").arg(port));
-        Option1[i]->setToolTip(devices.value(i));
-        Option1[i]->setEnabled(context_.portProbe().PortUsable(port));
-    }
+    Command1[0]->setText(texts.UiText("Common", "&OK"));
+    Command1[1]->setText(texts.UiText("Common", "&Cancel"));
+    cmdFindCable->setText(texts.UiText("ComPortDialog", "Find My Cable"));
+    cmdFindCable->setEnabled(true);
+    finder_->Stop();
+    lblFindCable->setText(texts.UiText(
+        "ComPortDialog", "Unplug the cable, press Find My Cable, then plug the cable in."));
+    RefreshPorts();
     // The port in use stays selected even when it cannot be opened now.
     Option1[context_.ComPort() - 1]->setChecked(true);
+}
+
+void FrmComPort::RefreshPorts() {
+    const UiTexts& texts = context_.texts();
+    ports_ = ListPorts(context_.AppFolder(), context_.portEnumerator());
+    for (int i = 0; i < int(Option1.size()); ++i) {
+        const PortEntry& entry = ports_[i];
+        problems_[i] = context_.portProbe().TestPort(entry.port, entry.device);
+        const PortError& problem = problems_[i];
+        QString caption = PortCaption(entry, texts);
+        QString tip = entry.device;
+        // A device that is there but cannot be opened says why, and what to do about it.
+        if (problem.Failed() && !entry.device.isEmpty() && !problem.systemText.isEmpty()) {
+            caption += QStringLiteral(" \u2014 ") + problem.systemText;
+            const QString advice = PortAdvice(problem, texts, AdviceReader::Program);
+            tip += QLatin1Char('\n') + problem.systemText;
+            if (!advice.isEmpty()) tip += QLatin1Char('\n') + advice;
+        }
+        Option1[i]->setText(caption);
+        Option1[i]->setToolTip(tip);
+        Option1[i]->setEnabled(!problem.Failed());
+    }
+}
+
+void FrmComPort::FindCable() {
+    cmdFindCable->setEnabled(false);
+    finder_->Start();
+}
+
+void FrmComPort::OnWatching(int remainingMs) {
+    const int seconds = (remainingMs + 999) / 1000;
+    lblFindCable->setText(
+        context_.texts()
+            .UiText("ComPortDialog", "Plug the cable in now. Watching for %1 s...")
+            .arg(seconds));
+}
+
+void FrmComPort::OnCableAppeared(const SerialDeviceInfo& device) {
+    const UiTexts& texts = context_.texts();
+    cmdFindCable->setEnabled(true);
+    RefreshPorts();
+    const int port = PortOfDevice(ports_, device);
+    if (!port) {
+#ifdef Q_OS_WIN
+        const char* outside = QT_TRANSLATE_NOOP(
+            "ComPortDialog",
+            "A device appeared (%1), but none of COM1 to COM16 stands for it: give it one of "
+            "these numbers in the Device Manager.");
+#else
+        const char* outside = QT_TRANSLATE_NOOP(
+            "ComPortDialog",
+            "A device appeared (%1), but none of COM1 to COM16 stands for it: name it in "
+            "Radio.INI, section [Ports], as COMn=%1.");
+#endif
+        lblFindCable->setText(texts.UiText("ComPortDialog", outside).arg(device.systemLocation));
+        return;
+    }
+    Option1[port - 1]->setChecked(true);
+    const PortEntry& entry = ports_[port - 1];
+    QString found = texts.UiText("ComPortDialog", "Your cable is on COM%1: %2.")
+                        .arg(port)
+                        .arg(PortDeviceText(entry, texts));
+    const PortError& problem = problems_[port - 1];
+    if (problem.Failed()) {
+        found += QLatin1Char('\n') + PortErrorMessage(PortLabel(port, entry.device), problem, texts,
+                                                      AdviceReader::Program);
+    }
+    lblFindCable->setText(found);
+}
+
+void FrmComPort::OnNothingAppeared() {
+    cmdFindCable->setEnabled(true);
+    lblFindCable->setText(context_.texts().UiText(
+        "ComPortDialog",
+        "No new serial device appeared. Check the cable's plug, unplug the cable, press Find My "
+        "Cable and plug it in again."));
 }
 
 void FrmComPort::accept() {
     const int selected = options_->checkedId();
     if (selected >= 0) context_.SetComPort(selected + 1);
     QDialog::accept();
+}
+
+void FrmComPort::done(int result) {
+    finder_->Stop();
+    QDialog::done(result);
 }
 
 }  // namespace qv

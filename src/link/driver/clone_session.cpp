@@ -21,7 +21,7 @@ CloneResult RunClone(RadioImage& image, const CloneRequest& request) {
     engine.RecvLimit = request.timing.RecvLimit;
 
     if (!port.Open(request.device, CloneLineSettings(), kCloneReceiveBufferBytes)) {
-        return {false, port.ErrorText()};
+        return {false, port.ErrorText(), port.LastError()};
     }
     QEventLoop loop;
     if (request.progress)
@@ -31,9 +31,10 @@ CloneResult RunClone(RadioImage& image, const CloneRequest& request) {
     driver.Begin();
     const bool ok = loop.exec() == 0;
     driver.Stop();
+    const PortError portError = port.LastError();
     port.Close();
-    if (ok) return {true, {}};
-    return {false, request.texts.UiText("CloneDialog", "Connection Fail!")};
+    if (ok) return {true, {}, {}};
+    return {false, request.texts.UiText("CloneDialog", "Connection Fail!"), portError};
 }
 
 }  // namespace qv

@@ -10,6 +10,7 @@
 #include "language/ui_language.h"
 #include "link/clone.h"
 #include "link/link_timing.h"
+#include "platform/port_error.h"
 
 namespace qv {
 
@@ -26,6 +27,7 @@ struct CloneRequest {
 struct CloneResult {
     bool ok = false;
     QString error;  // the port's own description, or "Connection Fail!" in the language of `texts`
+    PortError portError;  // why the port failed, when it did (not opened, or gone mid-transfer)
 };
 
 // Runs the transfer on the calling thread's event loop. A read changes the image only when it

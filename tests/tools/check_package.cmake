@@ -1,0 +1,23 @@
+# Builds the Debian package from this build and checks with dpkg-deb that it installs the
+# programming-cable udev rule under /usr/lib/udev/rules.d and says so in its description.
+file(REMOVE_RECURSE ${WORK_DIR})
+file(MAKE_DIRECTORY ${WORK_DIR})
+execute_process(COMMAND ${CPACK} -G DEB --config ${CONFIG} -B ${WORK_DIR}
+    RESULT_VARIABLE built OUTPUT_VARIABLE log ERROR_VARIABLE log)
+if(NOT built EQUAL 0)
+    message(FATAL_ERROR "cpack failed:\n${log}")
+endif()
+file(GLOB packages ${WORK_DIR}/*.deb)
+list(LENGTH packages count)
+if(NOT count EQUAL 1)
+    message(FATAL_ERROR "expected one package in ${WORK_DIR}, found: ${packages}")
+endif()
+execute_process(COMMAND ${DPKG_DEB} -c ${packages} OUTPUT_VARIABLE contents RESULT_VARIABLE listed)
+if(NOT listed EQUAL 0 OR NOT contents MATCHES "\\./usr/lib/udev/rules\\.d/60-qv730-programming-cable\\.rules")
+    message(FATAL_ERROR "the package does not install the udev rule:\n${contents}")
+endif()
+execute_process(COMMAND ${DPKG_DEB} -I ${packages} OUTPUT_VARIABLE info)
+if(NOT info MATCHES "udev rule" OR NOT info MATCHES "postinst")
+    message(FATAL_ERROR "the package does not describe the udev rule or lacks its postinst:\n${info}")
+endif()
+file(REMOVE_RECURSE ${WORK_DIR})
