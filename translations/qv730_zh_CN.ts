@@ -106,24 +106,12 @@
 <context>
     <name>Channel</name>
     <message>
-        <source>Undo</source>
-        <translation>撤销</translation>
-    </message>
-    <message>
-        <source>Redo</source>
-        <translation>重做</translation>
-    </message>
-    <message>
         <source>Copy</source>
         <translation>复制</translation>
     </message>
     <message>
         <source>Paste</source>
         <translation>粘贴</translation>
-    </message>
-    <message>
-        <source>Delete channels</source>
-        <translation>删除信道</translation>
     </message>
     <message>
         <source>The channels cannot be pasted: %1</source>
@@ -232,6 +220,14 @@
     <message>
         <source>CTCSS/DCS</source>
         <translation>亚音</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>剪切</translation>
+    </message>
+    <message>
+        <source>Delete Channels</source>
+        <translation>删除信道</translation>
     </message>
 </context>
 <context>
@@ -656,6 +652,34 @@ Put its channels into channels 1, 2, 3, ... in file order?
         <source>Export Channel List (PDF)...</source>
         <translation>导出信道表 (PDF)...</translation>
     </message>
+    <message>
+        <source>Edit</source>
+        <translation>编辑</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>撤销</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>重做</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>剪切(&amp;T)</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>复制(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>粘贴(&amp;P)</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Channels</source>
+        <translation>删除信道(&amp;D)</translation>
+    </message>
 </context>
 <context>
     <name>Prompts</name>
@@ -777,6 +801,49 @@ Put its channels into channels 1, 2, 3, ... in file order?
     <message>
         <source>Side Button Function Settings</source>
         <translation>侧键功能设置</translation>
+    </message>
+</context>
+<context>
+    <name>Undo</name>
+    <message>
+        <source>Paste Channels</source>
+        <translation>粘贴信道</translation>
+    </message>
+    <message>
+        <source>Cut Channels</source>
+        <translation>剪切信道</translation>
+    </message>
+    <message>
+        <source>Delete Channels</source>
+        <translation>删除信道</translation>
+    </message>
+    <message>
+        <source>Type in Channel %1 %2</source>
+        <translation>输入信道 %1 的%2</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>撤销</translation>
+    </message>
+    <message>
+        <source>Undo %1</source>
+        <translation>撤销%1</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>重做</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>重做%1</translation>
+    </message>
+    <message>
+        <source>Memory Map</source>
+        <translation>内存表</translation>
+    </message>
+    <message>
+        <source>Import Channels</source>
+        <translation>导入信道</translation>
     </message>
 </context>
 </TS>

@@ -1,5 +1,6 @@
 // MDIForm1's file commands: New, Open, Save and the channel plan's CSV export and import. Open
-// first offers to save the user's unsaved changes; New asks before it clears them.
+// first offers to save the user's unsaved changes; New asks before it clears them. A loaded file
+// starts the undo history afresh; a save keeps it and marks where the file stands in it.
 #include <QFile>
 
 #include "context/app_context.h"
@@ -27,6 +28,7 @@ bool MainWindow::LoadFile(const QString& path) {
                                     PromptIcon::Critical, PromptButtons::Ok});
         return false;
     }
+    history_->Reset();  // another document: nothing of the last one to undo
     RefreshAll();
     return true;
 }
@@ -70,6 +72,7 @@ bool MainWindow::SaveFileAs() {
     // Only a file written to its last byte holds the user's data: now the image counts as saved.
     currentFileName_ = path;
     data_.CopyToBaseline();
+    history_->MarkSaved();  // undoing back to here is the file again; the history stays
     RememberFile(currentFileName_);
     return true;
 }
@@ -127,7 +130,10 @@ void MainWindow::ImportChannels() {
             if (answer == PromptAnswer::Cancel) return;
             options.renumber = answer == PromptAnswer::Yes;
         }
-        result = ImportChannelsCsv(csv, data_, options);
+        // The whole import is one undo step; a refused one changes nothing and makes none.
+        PushDocumentEdit(
+            [](const UiTexts& texts) { return texts.UiText("Undo", "Import Channels"); },
+            [&] { result = ImportChannelsCsv(csv, data_, options); });
     }
     if (!result.ok) {
         context_.prompts().Message(
@@ -136,7 +142,7 @@ void MainWindow::ImportChannels() {
                    AppTitle(), PromptIcon::Critical, PromptButtons::Ok});
         return;
     }
-    RefreshAll();  // the editors show the imported channels; they count as unsaved changes
+    // The editors show the imported channels; they count as unsaved changes.
     if (result.powerOrModeNotApplied) {
         context_.prompts().Message(
             this, {context_.texts().UiText(

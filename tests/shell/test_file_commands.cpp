@@ -10,6 +10,7 @@
 #include "data/data_file.h"
 #include "editors/channel/frm_channel.h"
 #include "language/ui_language.h"
+#include "shell/command_actions.h"
 #include "shell/main_bar.h"
 #include "shell_fixture.h"
 
@@ -34,7 +35,7 @@ private slots:
     void openRejectsBadFilesWithTheirTitles();
     void channelPlanExportAndImport();
     void commonChannelPlanAsksForRenumbering();
-    void replacingTheDataClearsTheChannelUndoHistory();
+    void replacingTheDataClearsTheUndoHistory();
 };
 
 void TestFileCommands::newAsksAndCancelIsTheDefault() {
@@ -328,15 +329,14 @@ void TestFileCommands::commonChannelPlanAsksForRenumbering() {
 }
 
 QTEST_MAIN(TestFileCommands)
-void TestFileCommands::replacingTheDataClearsTheChannelUndoHistory() {
+void TestFileCommands::replacingTheDataClearsTheUndoHistory() {
     ShellFixture shell;
     qv::MainWindow& window = shell.Window();
-    auto* channels = static_cast<qv::FrmChannel*>(window.EditorOf(Editor::Channel));
-    QUndoStack& history = channels->UndoStack();
+    QUndoStack& history = window.History().Stack();
     const QString path = shell.Folder() + "/plan.tw";
     QVERIFY(qv::SaveFile(path, window.Data().image).ok);
 
-    // New, Open and the language switch each leave nothing to undo.
+    // New and Open each leave nothing to undo; the language switch keeps the history.
     QVERIFY(Channels(window).SetCellAsUser(1, 3, "450"));
     QCOMPARE(history.count(), 1);
     shell.prompts.answers = {PromptAnswer::Ok};
@@ -352,8 +352,9 @@ void TestFileCommands::replacingTheDataClearsTheChannelUndoHistory() {
 
     QVERIFY(Channels(window).SetCellAsUser(1, 3, "450"));
     window.SwitchLanguage(qv::Language::Chinese);
-    QCOMPARE(history.count(), 0);
-    QCOMPARE(Channels(window).Cell(1, 3), QString("450.00000"));  // the edit itself stays
+    QCOMPARE(history.count(), 1);
+    QCOMPARE(Channels(window).Cell(1, 3), QString("450.00000"));
+    QCOMPARE(window.Commands().Action("miUndo")->text(), QString("撤销输入信道 1 的接收频率"));
 }
 
 #include "test_file_commands.moc"
