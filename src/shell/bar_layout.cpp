@@ -11,6 +11,7 @@ const std::vector<BandSpec>& BuiltInBarLayout() {
          QT_TRANSLATE_NOOP("MainBar", "Menu Bar"),
          BandKind::MenuBar,
          {{"miFile", QT_TRANSLATE_NOOP("MainBar", "File")},
+          {"miEditMenu", QT_TRANSLATE_NOOP("MainBar", "Edit")},
           {"miModel", QT_TRANSLATE_NOOP("MainBar", "&Model")},
           {"miEdit", QT_TRANSLATE_NOOP("MainBar", "Radio Settings")},
           {"miSet", QT_TRANSLATE_NOOP("MainBar", "Communication Port")},
@@ -32,6 +33,17 @@ const std::vector<BandSpec>& BuiltInBarLayout() {
           {"miExportPdf", QT_TRANSLATE_NOOP("MainBar", "Export Channel List (PDF)...")},
           {"miPrint", QT_TRANSLATE_NOOP("MainBar", "&Print")},
           {"miExit", QT_TRANSLATE_NOOP("MainBar", "E&xit"), true}}},
+        // The document's own editing, apart from "miEdit" (the radio settings editors): the undo
+        // history and the channel grid's whole-channel commands.
+        {"miEditMenu",
+         QT_TRANSLATE_NOOP("MainBar", "Edit"),
+         BandKind::Menu,
+         {{"miUndo", QT_TRANSLATE_NOOP("MainBar", "Undo")},
+          {"miRedo", QT_TRANSLATE_NOOP("MainBar", "Redo")},
+          {"miCut", QT_TRANSLATE_NOOP("MainBar", "Cu&t"), true},
+          {"miCopy", QT_TRANSLATE_NOOP("MainBar", "&Copy")},
+          {"miPaste", QT_TRANSLATE_NOOP("MainBar", "&Paste")},
+          {"miDeleteChannels", QT_TRANSLATE_NOOP("MainBar", "&Delete Channels")}}},
         {"miProgram",
          QT_TRANSLATE_NOOP("MainBar", "&Program"),
          BandKind::Menu,
@@ -100,8 +112,9 @@ const std::vector<BandSpec>& BuiltInBarLayout() {
 
 const char* DropDownBandOf(const char* toolName) {
     if (std::strcmp(toolName, "miWindows") == 0) return "miWindow";
-    static const char* const kSameName[] = {"miFile",    "miModel", "miEdit", "miSet",
-                                            "miProgram", "miView",  "miHelp", "miLanguage"};
+    static const char* const kSameName[] = {"miFile", "miEditMenu", "miModel",
+                                            "miEdit", "miSet",      "miProgram",
+                                            "miView", "miHelp",     "miLanguage"};
     for (const char* name : kSameName) {
         if (std::strcmp(toolName, name) == 0) return name;
     }

@@ -1,5 +1,5 @@
-// The built-in layout of the main window's bar: named bands holding named tools. The dispatcher
-// knows a tool only by its name, so the same name in two bands is the same command.
+// The built-in layout of the main window's bar: named bands holding named tools. A tool is a
+// command by its name (CommandActions), so the same name in two bands is the same action.
 #pragma once
 
 #include <vector>

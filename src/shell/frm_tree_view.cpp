@@ -5,6 +5,7 @@
 #include <QVBoxLayout>
 
 #include "language/ui_language.h"
+#include "shell/command_actions.h"
 
 namespace qv {
 
@@ -15,14 +16,15 @@ constexpr int kKeyRole = Qt::UserRole;
 struct NodeSpec {
     const char* key;
     const char* text;
+    const char* command;  // the command a click triggers
 };
 
 // The editors under the root, in this order.
 const NodeSpec kChildren[] = {
-    {"Item2", QT_TRANSLATE_NOOP("TreeView", "General Settings")},
-    {"Item9", QT_TRANSLATE_NOOP("TreeView", "Audio Settings")},
-    {"Item10", QT_TRANSLATE_NOOP("TreeView", "Channels")},
-    {"Item11", QT_TRANSLATE_NOOP("TreeView", "Side Button Function Settings")},
+    {"Item2", QT_TRANSLATE_NOOP("TreeView", "General Settings"), "miCommonSet"},
+    {"Item9", QT_TRANSLATE_NOOP("TreeView", "Audio Settings"), "miAudio"},
+    {"Item10", QT_TRANSLATE_NOOP("TreeView", "Channels"), "miChannel"},
+    {"Item11", QT_TRANSLATE_NOOP("TreeView", "Side Button Function Settings"), "miKeySet"},
 };
 
 }  // namespace
@@ -48,8 +50,19 @@ FrmTreeView::FrmTreeView(const UiTexts& texts, QWidget* parent)
     RefreshFace();
 
     connect(tree_, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) {
-        emit NodeClicked(item->data(0, kKeyRole).toString());
+        const QString key = item->data(0, kKeyRole).toString();
+        if (const QString command = CommandOf(key); commands_ && !command.isEmpty()) {
+            commands_->Trigger(command);
+        }
+        emit NodeClicked(key);
     });
+}
+
+QString FrmTreeView::CommandOf(const QString& key) {
+    for (const NodeSpec& node : kChildren) {
+        if (key == QLatin1String(node.key)) return QString::fromLatin1(node.command);
+    }
+    return {};
 }
 
 void FrmTreeView::RefreshFace() {

@@ -1,5 +1,6 @@
 // FrmTreeView: the navigation tree in the band "BandTree". Five nodes under the product name; a
-// click on an editor's node opens that editor through the main window.
+// click on an editor's node triggers the command that opens that editor ("Item2" is
+// "miCommonSet"), the same action the menu shows.
 #pragma once
 
 #include <QWidget>
@@ -11,11 +12,17 @@ class QTreeWidgetItem;
 
 namespace qv {
 
+class CommandActions;
+
 class FrmTreeView : public QWidget {
     Q_OBJECT
 public:
     explicit FrmTreeView(const UiTexts& texts, QWidget* parent = nullptr);
 
+    // The commands a click on a node triggers.
+    void SetCommands(const CommandActions* commands) { commands_ = commands; }
+    // The command of a node's key, "" for the root and any other key.
+    static QString CommandOf(const QString& key);
     // The node texts in the current language; keys, selection and expansion stay.
     void RefreshFace();
     QTreeWidgetItem* Node(const QString& key) const;
@@ -28,6 +35,7 @@ signals:
 private:
     const UiTexts& texts_;
     QTreeWidget* tree_;
+    const CommandActions* commands_ = nullptr;
 };
 
 }  // namespace qv

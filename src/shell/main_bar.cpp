@@ -13,6 +13,7 @@
 
 #include "language/ui_language.h"
 #include "shell/bar_layout.h"
+#include "shell/command_actions.h"
 
 namespace qv {
 
@@ -31,37 +32,10 @@ protected:
     }
 };
 
-QIcon ToolIcon(const QString& tool) {
-    QStyle* style = QApplication::style();
-    if (tool == "miNew") return style->standardIcon(QStyle::SP_FileIcon);
-    if (tool == "miOpen") return style->standardIcon(QStyle::SP_DialogOpenButton);
-    if (tool == "miSave") return style->standardIcon(QStyle::SP_DialogSaveButton);
-    if (tool == "miPrint") return style->standardIcon(QStyle::SP_FileDialogDetailedView);
-    if (tool == "miRead") return style->standardIcon(QStyle::SP_ArrowDown);
-    if (tool == "miWrite") return style->standardIcon(QStyle::SP_ArrowUp);
-    if (tool == "miAbout") return style->standardIcon(QStyle::SP_MessageBoxInformation);
-    return {};
-}
-
-// The usual keys of a desktop program, on the menu entries only: the same key on the tool bar's
-// copy of a tool would make it ambiguous, and Qt would then run neither.
-QKeySequence ToolShortcut(const QString& tool) {
-    if (tool == "miNew") return QKeySequence::New;
-    if (tool == "miOpen") return QKeySequence::Open;
-    if (tool == "miSave") return QKeySequence::Save;
-    if (tool == "miPrintList") return QKeySequence::Print;
-    return {};
-}
-
-bool IsCheckable(const QString& tool) {
-    return tool == "miTreeView" || tool == "miToolBar" || tool == "miStatusBar" ||
-           tool == "miChinese" || tool == "miEnglish";
-}
-
 }  // namespace
 
-MainBar::MainBar(QMainWindow* window, const UiTexts& texts)
-    : QObject(window), texts_(texts), window_(window) {
+MainBar::MainBar(QMainWindow* window, CommandActions& commands, const UiTexts& texts)
+    : QObject(window), texts_(texts), commands_(commands), window_(window) {
     setObjectName("MainBar");
     Build();
     ApplyLayout();
@@ -106,19 +80,17 @@ void MainBar::Build() {
             }
         }
         for (const ToolSpec& entry : band.tools) {
-            auto* action = new QAction(host);
-            action->setObjectName(entry.name);
-            action->setCheckable(IsCheckable(entry.name));
-            if (band.kind == BandKind::ToolBar) action->setIcon(ToolIcon(entry.name));
-            if (band.kind == BandKind::Menu) action->setShortcut(ToolShortcut(entry.name));
+            QAction* action = nullptr;
             if (const char* dropDown = DropDownBandOf(entry.name);
                 dropDown && band.kind != BandKind::ToolBar && menus_.contains(dropDown) &&
                 QString(dropDown) != band.name) {
-                action->setMenu(menus_.value(dropDown));
+                // An entry that drops a menu down: the menu's own entry, named by the tool.
+                action = menus_.value(dropDown)->menuAction();
+                action->setObjectName(entry.name);
             } else {
-                const QString name = entry.name;
-                connect(action, &QAction::triggered, this, [this, name] { emit ToolClick(name); });
+                action = commands_.Action(entry.name);
             }
+            if (!action) continue;  // no command of that name: the layout test names it
             if (entry.separatorBefore) {
                 auto* separator = new QAction(host);
                 separator->setSeparator(true);
@@ -131,8 +103,10 @@ void MainBar::Build() {
 }
 
 void MainBar::ApplyLayout() {
+    commands_.Retranslate();
     for (const BandSpec& band : BuiltInBarLayout()) {
         for (const ToolSpec& entry : band.tools) {
+            if (!DropDownBandOf(entry.name)) continue;  // the commands caption themselves
             if (QAction* action = tools_.value(Key(band.name, entry.name))) {
                 action->setText(texts_.UiText("MainBar", entry.caption));
             }

@@ -1,6 +1,7 @@
 // MainBar: the menu bar, the tool bar and the docked tree band of the main window, addressed the
 // way the commands address them: a band by name, a tool of a band by name. Built from the built-in
-// layout on a QMenuBar, a QToolBar and a QDockWidget.
+// layout on a QMenuBar, a QToolBar and a QDockWidget; a tool is the command's own action, so the
+// same command in two bands is one action.
 #pragma once
 
 #include <QHash>
@@ -18,14 +19,18 @@ class QWidget;
 
 namespace qv {
 
+class CommandActions;
+
 class MainBar : public QObject {
     Q_OBJECT
 public:
-    MainBar(QMainWindow* window, const UiTexts& texts);
+    MainBar(QMainWindow* window, CommandActions& commands, const UiTexts& texts);
 
     // Sets every caption of the built-in layout in the current language.
     void ApplyLayout();
 
+    // The action of a tool of a band: the command's action, or the entry that drops a menu
+    // down; nullptr when the band holds no such tool.
     QAction* Tool(const QString& band, const QString& tool) const;
     bool HasBand(const QString& band) const;
     void SetToolChecked(const QString& band, const QString& tool, bool checked);
@@ -42,11 +47,11 @@ public:
     QDockWidget* TreeDock() const { return treeDock_; }
 
 signals:
-    void ToolClick(const QString& toolName);
     void BandClose(const QString& bandName);
 
 private:
     const UiTexts& texts_;
+    CommandActions& commands_;
 
     void Build();
     QString Key(const QString& band, const QString& tool) const { return band + '/' + tool; }

@@ -5,7 +5,6 @@
 #include <QDate>
 #include <QDir>
 #include <QDockWidget>
-#include <QHash>
 #include <QLabel>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -28,12 +27,11 @@
 #include "language/ui_language.h"
 #include "link/clone.h"
 #include "link/dialogs/frm_clone.h"
-#include "link/dialogs/frm_com_port.h"
 #include "link/driver/link_settings.h"
 #include "platform/desktop/prompts.h"
 #include "platform/settings_store.h"
 #include "shell/bar_layout.h"
-#include "shell/frm_about.h"
+#include "shell/command_actions.h"
 #include "shell/frm_tree_view.h"
 #include "shell/main_bar.h"
 #include "shell/startup_rules.h"
@@ -55,17 +53,14 @@ MainWindow::MainWindow(AppContext& context) : context_(context) {
     mdi_ = new QMdiArea(this);
     mdi_->setObjectName("MdiArea");
     setCentralWidget(mdi_);
-    bar_ = new MainBar(this, context_.texts());
+    history_ = new DocumentHistory(data_, context_.texts(), this);
+    commands_ = new CommandActions(this, context_.texts());
+    BindCommands();
+    bar_ = new MainBar(this, *commands_, context_.texts());
     bar_->TreeDock()->hide();  // the tree is docked by the first RefreshAll
-    connect(bar_, &MainBar::ToolClick, this, &MainWindow::MainBar_ToolClick);
     connect(bar_, &MainBar::BandClose, this, &MainWindow::OnBandClose);
     tree_ = new FrmTreeView(context_.texts(), this);
-    connect(tree_, &FrmTreeView::NodeClicked, this, [this](const QString& key) {
-        if (key == "Item2") ShowSetting();
-        if (key == "Item9") ShowAudio();
-        if (key == "Item10") ShowChannel();
-        if (key == "Item11") ShowKey();
-    });
+    tree_->SetCommands(commands_);
     BuildStatusBar();
     resize(1100, 700);
     resizeDocks({bar_->TreeDock()}, {240}, Qt::Horizontal);
@@ -73,7 +68,10 @@ MainWindow::MainWindow(AppContext& context) : context_(context) {
     StartUp();
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() {
+    // The editors go while the history their stores are steps of still exists.
+    delete mdi_;
+}
 
 void MainWindow::StartUp() {
     // The language from the settings store; a stored number that is not a byte is reported.
@@ -106,53 +104,6 @@ void MainWindow::StartUp() {
     ShowChannel();
 }
 
-void MainWindow::MainBar_ToolClick(const QString& tool) {
-    using Command = void (*)(MainWindow&);
-    // The command of each tool, by its exact name. Every other tool (miClose, the Window menu,
-    // miModelInfo, miInit, miPrint and the signalling editors) does nothing.
-    static const QHash<QString, Command> commands = {
-        {"miNew", [](MainWindow& w) { w.NewFile(); }},
-        {"miOpen", [](MainWindow& w) { w.OpenFile(); }},
-        {"miSave", [](MainWindow& w) { w.SaveCommand(); }},
-        {"miExit",
-         [](MainWindow& w) {
-             w.SaveAll();
-             w.close();
-         }},
-        {"miChannel", [](MainWindow& w) { w.ShowChannel(); }},
-        {"miCommonSet", [](MainWindow& w) { w.ShowSetting(); }},
-        {"miKeySet", [](MainWindow& w) { w.ShowKey(); }},
-        {"miRead", [](MainWindow& w) { w.ReadCommand(); }},
-        {"miWrite",
-         [](MainWindow& w) {
-             w.SaveAll();
-             w.WriteCommand();
-         }},
-        {"miTreeView", [](MainWindow& w) { w.ToggleView(kViewTree); }},
-        {"miToolBar", [](MainWindow& w) { w.ToggleView(kViewToolBar); }},
-        {"miStatusBar", [](MainWindow& w) { w.ToggleView(kViewStatusBar); }},
-        {"miAbout", [](MainWindow& w) { (new FrmAbout(w.context_, &w))->exec(); }},
-        {"miComPort",
-         [](MainWindow& w) {
-             FrmComPort ports(w.context_, &w);
-             ports.exec();
-         }},
-        {"miChinese", [](MainWindow& w) { w.SwitchLanguage(Language::Chinese); }},
-        {"miEnglish", [](MainWindow& w) { w.SwitchLanguage(Language::English); }},
-        {"miAudio", [](MainWindow& w) { w.ShowAudio(); }},
-        {"miCustomizedSignal", [](MainWindow& w) { w.ShowCustomizedSignal(); }},
-        // Beyond the radio's own commands: the channel plan as a spreadsheet file.
-        {"miExportCsv", [](MainWindow& w) { w.ExportChannels(); }},
-        {"miExportCsvCommon", [](MainWindow& w) { w.ExportChannels(CsvFormat::Common); }},
-        {"miImportCsv", [](MainWindow& w) { w.ImportChannels(); }},
-        // The channel list on paper.
-        {"miPrintList", [](MainWindow& w) { w.PrintChannelList(); }},
-        {"miExportPdf", [](MainWindow& w) { w.ExportChannelListPdf(); }},
-    };
-    if (const auto command = commands.find(tool); command != commands.end()) (*command)(*this);
-    UpdateModifiedMark();
-}
-
 void MainWindow::ToggleView(int bit) {
     viewFlags_ ^= bit;
     UpdateView();
@@ -166,12 +117,13 @@ void MainWindow::OnBandClose(const QString& bandName) {
 
 void MainWindow::SaveAll() {
     for (int i = 0; i < kEditorCount; ++i) {
-        if (EditorVisible(Editor(i))) editors_[i]->SaveData();
+        if (EditorVisible(Editor(i))) editors_[i]->StoreAsStep();
     }
 }
 
 void MainWindow::RefreshAll() {
     bar_->ApplyLayout();
+    history_->Retranslate();  // the steps' names and the Undo and Redo entries
     CheckLanguageTools();
     bar_->HostWindow("BandTree", "frmTreeView", tree_);
     UpdateView();
@@ -262,8 +214,17 @@ EditorWindow* MainWindow::CreateEditor(Editor editor) {
             window = new FrmKey(data_, context_.texts());
             break;
         case Editor::Channel: {
-            auto* channel = new FrmChannel(data_, context_);
+            auto* channel = new FrmChannel(data_, context_, history_);
             connect(channel, &FrmChannel::MemoryMapRequested, this, &MainWindow::ShowMemoryMap);
+            // The grid's context menu offers the Edit menu's own actions.
+            channel->UseEditActions({commands_->Action("miUndo"), commands_->Action("miRedo"),
+                                     commands_->Action("miCut"), commands_->Action("miCopy"),
+                                     commands_->Action("miPaste"),
+                                     commands_->Action("miDeleteChannels")});
+            connect(channel, &FrmChannel::RowSelectionChanged, this,
+                    &MainWindow::UpdateEditActions);
+            connect(channel, &QObject::destroyed, this, &MainWindow::UpdateEditActions,
+                    Qt::QueuedConnection);
             window = channel;
             break;
         }
@@ -271,6 +232,7 @@ EditorWindow* MainWindow::CreateEditor(Editor editor) {
             window = new FrmCustomizedSignal(data_, context_.texts());
             break;
     }
+    window->SetHistory(history_);
     const QSize size = window->size();
     QMdiSubWindow* sub = mdi_->addSubWindow(window);
     sub->setAttribute(
@@ -292,6 +254,8 @@ void MainWindow::ShowMemoryMap() {
         findChild<FrmMemoryMap*>(QStringLiteral("frmMemoryMap"), Qt::FindDirectChildrenOnly);
     if (!map) {
         map = new FrmMemoryMap(data_, this);
+        map->SetHistory(history_);
+        connect(map, &FrmMemoryMap::Stored, this, &MainWindow::ShowRestoredData);
         map->show();
     }
     map->raise();
@@ -310,6 +274,7 @@ void MainWindow::ShowEditor(Editor editor) {
     FitFrame(window);
     window->Frame()->raise();
     if (auto* sub = qobject_cast<QMdiSubWindow*>(window->Frame())) mdi_->setActiveSubWindow(sub);
+    UpdateEditActions();
 }
 
 void MainWindow::ReadCommand() {
@@ -323,11 +288,14 @@ void MainWindow::ReadCommand() {
     ForgetFile();
     data_.CopyToBaseline();
     data_.LoadBandLimits();
+    history_->Reset();  // the radio's data is a new document
     RefreshAll();
 }
 
 void MainWindow::WriteCommand() {
     PrepareImageForWrite(data_.image);
+    // The write's own bytes are no change of the user's: no undo takes them back.
+    history_->Adopt();
     clone_->SetFirstRow(kWriteFirstRow);
     clone_->SetLastRow(kWriteLastRow);
     clone_->SetCloneMode(CloneMode::Write);

@@ -1,15 +1,18 @@
-// MDIForm1: the main window. It owns the radio data, starts and ends the program, dispatches the
-// commands of its bar by tool name and shows one editor window at a time.
+// MDIForm1: the main window. It owns the radio data and its undo history, starts and ends the
+// program, offers every command as an action (menus, tool bar and tree trigger the same one) and
+// shows one editor window at a time.
 #pragma once
 
 #include <QMainWindow>
 #include <QPointer>
 #include <array>
 #include <functional>
+#include <vector>
 
 #include "data/data_file.h"
 #include "data/radio_image.h"
 #include "editors/channel/csv/channel_csv.h"
+#include "editors/common/document_history.h"
 #include "language/ui_language.h"
 
 class QLabel;
@@ -21,7 +24,9 @@ class QTranslator;
 namespace qv {
 
 class AppContext;
+class CommandActions;
 class EditorWindow;
+class FrmChannel;
 class FrmClone;
 class FrmTreeView;
 class MainBar;
@@ -46,12 +51,25 @@ public:
     explicit MainWindow(AppContext& context);
     ~MainWindow() override;
 
-    // The dispatcher: runs the command of a tool by its name.
-    void MainBar_ToolClick(const QString& toolName);
-    void OnBandClose(const QString& bandName);
+    // A command and what it does; its action is the tool of the same name.
+    struct Command {
+        const char* name;
+        void (*run)(MainWindow&);
+    };
+    // Every command, by its exact tool name. Those of commands this program does not offer
+    // (miClose, the Window menu, miModelInfo, miInit, miPrint, the signalling editors) do
+    // nothing.
+    static const std::vector<Command>& CommandTable();
 
-    // Stores every open editor into the image. The baseline moves only when a file is loaded,
-    // the radio read or the image saved, so what is stored here still counts as unsaved.
+    // Triggers the command's action by its tool name, as a click does. False for a name that is
+    // no command (nothing runs).
+    bool MainBar_ToolClick(const QString& toolName);
+    void OnBandClose(const QString& bandName);
+    CommandActions& Commands() { return *commands_; }
+
+    // Stores every open editor into the image, each as one undo step named after it when that
+    // changed bytes. The baseline moves only when a file is loaded, the radio read or the image
+    // saved, so what is stored here still counts as unsaved.
     void SaveAll();
     void RefreshAll();
     void HideAll();
@@ -103,6 +121,15 @@ public:
     // edit that Undo takes back.
     void ImportChannels();
 
+    // ---- The document's undo history ----
+    // Runs a change of the image as one undo step named `name` (what the open editors still hold
+    // is stored first, as steps of their own) and shows the result in the open editors. False
+    // when the change wrote no byte: no step. Every change of the whole document (the CSV
+    // import) goes through here.
+    bool PushDocumentEdit(const DocumentHistory::StepName& name,
+                          const std::function<void()>& change);
+    DocumentHistory& History() { return *history_; }
+
     void ReadCommand();
     void WriteCommand();
 
@@ -130,6 +157,12 @@ private:
     void ChooseAndImport(const QByteArray& csv, PlanChoice& plan);
     bool ImportInto(const QByteArray& csv, const CsvImportOptions& options);
     void ShowImportFailure(const QString& error);
+    void BindCommands();
+    // The open editors show the image again after an undo, a redo or the memory map's OK.
+    void ShowRestoredData();
+    FrmChannel* VisibleChannelEditor() const;
+    // Cut, Copy, Paste and Delete Channels work on the channel grid while it is shown.
+    void UpdateEditActions();
     // The Save command: the open editors stored, then SaveFileAs. True when the file was saved.
     bool SaveCommand();
     void ShowEditor(Editor editor);
@@ -153,6 +186,8 @@ private:
 
     AppContext& context_;
     RadioData data_;
+    DocumentHistory* history_ = nullptr;
+    CommandActions* commands_ = nullptr;
     MainBar* bar_ = nullptr;
     QMdiArea* mdi_ = nullptr;
     FrmTreeView* tree_ = nullptr;

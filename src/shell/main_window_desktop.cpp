@@ -2,6 +2,7 @@
 // title with the file's name and the modified mark, and the channel list on paper.
 #include <QDir>
 #include <QFileInfo>
+#include <QUndoStack>
 
 #include "context/app_context.h"
 #include "editors/common/editor_window.h"
@@ -22,6 +23,8 @@ void MainWindow::SetUpDesktop() {
     connect(recent_, &RecentFilesMenu::OpenRequested, this, &MainWindow::OpenRecentFile);
     new FileDropFilter(this, [this](const QString& path) { OpenPath(path); });
     mark_ = new ModifiedMark(this, [this] { UpdateModifiedMark(); });
+    // Every step taken, undone or redone changes what the title's mark says.
+    connect(&history_->Stack(), &QUndoStack::indexChanged, mark_, &ModifiedMark::Schedule);
 }
 
 bool MainWindow::LoadTemplate() {
@@ -34,6 +37,7 @@ bool MainWindow::LoadTemplate() {
                    LoadFailureTitle(status), PromptIcon::Critical, PromptButtons::Ok});
         return false;
     }
+    history_->Reset();  // the template starts a new document
     RefreshAll();
     return true;
 }
@@ -95,9 +99,7 @@ bool MainWindow::ImageWithEditsModified() {
 }
 
 void MainWindow::StoreOpenEditors() {
-    for (int i = 0; i < kEditorCount; ++i) {
-        if (EditorVisible(Editor(i))) editors_[i]->SaveData();
-    }
+    SaveAll();
 }
 
 QString MainWindow::PageFileName() const {

@@ -1,5 +1,6 @@
 // MDIForm1's file commands: New, Open, Save and the channel plan's CSV export and import. Open
-// first offers to save the user's unsaved changes; New asks before it clears them.
+// first offers to save the user's unsaved changes; New asks before it clears them. A loaded file
+// starts the undo history afresh; a save keeps it and marks where the file stands in it.
 #include <QFile>
 
 #include "context/app_context.h"
@@ -7,7 +8,6 @@
 #include "data/data_file.h"
 #include "editors/channel/csv/channel_csv.h"
 #include "editors/channel/csv/plan_choice.h"
-#include "editors/channel/frm_channel.h"
 #include "editors/channel/plan_choice_dialog.h"
 #include "language/ui_language.h"
 #include "platform/desktop/prompts.h"
@@ -30,6 +30,7 @@ bool MainWindow::LoadFile(const QString& path) {
                                     PromptIcon::Critical, PromptButtons::Ok});
         return false;
     }
+    history_->Reset();  // another document: nothing of the last one to undo
     RefreshAll();
     return true;
 }
@@ -73,6 +74,7 @@ bool MainWindow::SaveFileAs() {
     // Only a file written to its last byte holds the user's data: now the image counts as saved.
     currentFileName_ = path;
     data_.CopyToBaseline();
+    history_->MarkSaved();  // undoing back to here is the file again; the history stays
     RememberFile(currentFileName_);
     return true;
 }
@@ -152,20 +154,16 @@ void MainWindow::ChooseAndImport(const QByteArray& csv, PlanChoice& plan) {
 }
 
 bool MainWindow::ImportInto(const QByteArray& csv, const CsvImportOptions& options) {
-    RadioData imported = data_;
-    const CsvImportResult result = ImportChannelsCsv(csv, imported, options);
+    // The whole import is one undo step; a refused one changes nothing and makes none.
+    CsvImportResult result;
+    PushDocumentEdit([](const UiTexts& texts) { return texts.UiText("Undo", "Import Channels"); },
+                     [&] { result = ImportChannelsCsv(csv, data_, options); });
     if (!result.ok) {
         ShowImportFailure(result.error);
         return false;
     }
-    // The channel editor takes the channels as one edit, which Undo takes back whole.
+    // The imported channels are shown; they count as unsaved changes.
     ShowChannel();
-    if (auto* channels = qobject_cast<FrmChannel*>(EditorOf(Editor::Channel))) {
-        QList<int> rows;
-        for (int row = 1; row <= channel::kChannelRows; ++row) rows << row;
-        channels->Table().TakeChannels(imported.image, rows, QStringLiteral("Import"));
-    }
-    UpdateModifiedMark();
     QStringList notes;
     if (result.powerOrModeNotApplied) {
         notes << context_.texts().UiText("FileCommands",

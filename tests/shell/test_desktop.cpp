@@ -123,15 +123,15 @@ void TestDesktop::modifiedMarkFollowsTheEditorsWithoutTouchingTheImage() {
     QVERIFY(window.OpenPath(DataFile(shell, "plan.tw")));
     const qv::RadioImage image = window.Data().image;
 
-    QVERIFY(Channels(window).SetCellAsUser(1, 1, "EDIT"));  // only in the grid
+    QVERIFY(Channels(window).SetCellAsUser(1, 1, "EDIT"));  // stored into the image as made
     window.UpdateModifiedMark();
     QVERIFY(window.isWindowModified());
-    QCOMPARE(window.Data().image, image);  // looking did not store anything
-    QVERIFY(!window.Data().ImageModified());
+    QVERIFY(window.Data().ImageModified());
 
     QVERIFY(Channels(window).SetCellAsUser(1, 1, ""));  // back to what the file holds
     window.UpdateModifiedMark();
     QVERIFY(!window.isWindowModified());
+    QCOMPARE(window.Data().image, image);
 
     // Another editor's controls count the same way; the open editor holds what would be saved,
     // so its control wins over a byte poked underneath it.
@@ -360,7 +360,8 @@ void TestDesktop::newOpenSaveHaveTheirShortcuts() {
           std::tuple{"miSave", "&Save", Qt::Key_S}}) {
         QCOMPARE(bar.Tool("miFile", tool)->shortcut(), QKeySequence(Qt::CTRL | key));
         QCOMPARE(bar.Tool("miFile", tool)->text(), QString(caption));
-        QVERIFY(bar.Tool("ToolBar", tool)->shortcut().isEmpty());  // one owner per key
+        // One action in both bands, so the key has one owner.
+        QCOMPARE(bar.Tool("ToolBar", tool), bar.Tool("miFile", tool));
     }
 
     QCOMPARE(bar.Tool("miFile", "miPrintList")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));

@@ -13,6 +13,7 @@
 #include "data/data_file.h"
 #include "editors/channel/frm_channel.h"
 #include "language/ui_language.h"
+#include "shell/command_actions.h"
 #include "shell/main_bar.h"
 #include "shell_fixture.h"
 
@@ -37,7 +38,7 @@ private slots:
     void openRejectsBadFilesWithTheirTitles();
     void channelPlanExportAndImport();
     void commonChannelPlanAsksForRenumbering();
-    void replacingTheDataClearsTheChannelUndoHistory();
+    void replacingTheDataClearsTheUndoHistory();
     void aPlanThatDoesNotFitIsChosenFrom();
     void cancellingTheChoiceChangesNothing();
 };
@@ -372,11 +373,11 @@ void TestFileCommands::aPlanThatDoesNotFitIsChosenFrom() {
     ShellFixture shell;
     qv::MainWindow& window = shell.Window();
     window.MainBar_ToolClick("miChinese");
-    auto* channels = static_cast<qv::FrmChannel*>(window.EditorOf(Editor::Channel));
+    QUndoStack& history = window.History().Stack();
     QVERIFY(Channels(window).SetCellAsUser(5, 1, "MINE"));  // an edit before the import
     window.SaveAll();
     const qv::RadioImage before = window.Data().image;
-    const int steps = channels->UndoStack().count();
+    const int steps = history.count();
 
     shell.prompts.openNames = {WriteLargePlan(shell.Folder())};
     bool looked = false;
@@ -422,8 +423,9 @@ void TestFileCommands::aPlanThatDoesNotFitIsChosenFrom() {
              QString("超过六个字符的名称已截为六个字符：\n第 4 行：“National Simp”存为“Nation”"));
     // One edit: Undo gives back the channels as they were before the import, the edit before
     // it stays.
-    QCOMPARE(channels->UndoStack().count(), steps + 1);
-    channels->UndoStack().undo();
+    QCOMPARE(history.count(), steps + 1);
+    QCOMPARE(history.undoText(), QString("导入信道"));
+    history.undo();
     window.SaveAll();
     QCOMPARE(window.Data().image, before);
     QCOMPARE(table.Cell(5, 1), QString("MINE"));
@@ -432,7 +434,6 @@ void TestFileCommands::aPlanThatDoesNotFitIsChosenFrom() {
 void TestFileCommands::cancellingTheChoiceChangesNothing() {
     ShellFixture shell;
     qv::MainWindow& window = shell.Window();
-    auto* channels = static_cast<qv::FrmChannel*>(window.EditorOf(Editor::Channel));
     window.SaveAll();
     const qv::RadioImage before = window.Data().image;
     shell.prompts.openNames = {WriteLargePlan(shell.Folder())};
@@ -445,21 +446,20 @@ void TestFileCommands::cancellingTheChoiceChangesNothing() {
     });
     window.MainBar_ToolClick("miImportCsv");
     QVERIFY(shell.prompts.messages.empty());
-    QCOMPARE(channels->UndoStack().count(), 0);
+    QCOMPARE(window.History().Stack().count(), 0);
     window.SaveAll();
     QCOMPARE(window.Data().image, before);
 }
 
 QTEST_MAIN(TestFileCommands)
-void TestFileCommands::replacingTheDataClearsTheChannelUndoHistory() {
+void TestFileCommands::replacingTheDataClearsTheUndoHistory() {
     ShellFixture shell;
     qv::MainWindow& window = shell.Window();
-    auto* channels = static_cast<qv::FrmChannel*>(window.EditorOf(Editor::Channel));
-    QUndoStack& history = channels->UndoStack();
+    QUndoStack& history = window.History().Stack();
     const QString path = shell.Folder() + "/plan.tw";
     QVERIFY(qv::SaveFile(path, window.Data().image).ok);
 
-    // New, Open and the language switch each leave nothing to undo.
+    // New and Open each leave nothing to undo; the language switch keeps the history.
     QVERIFY(Channels(window).SetCellAsUser(1, 3, "450"));
     QCOMPARE(history.count(), 1);
     shell.prompts.answers = {PromptAnswer::Ok};
@@ -475,8 +475,9 @@ void TestFileCommands::replacingTheDataClearsTheChannelUndoHistory() {
 
     QVERIFY(Channels(window).SetCellAsUser(1, 3, "450"));
     window.SwitchLanguage(qv::Language::Chinese);
-    QCOMPARE(history.count(), 0);
-    QCOMPARE(Channels(window).Cell(1, 3), QString("450.00000"));  // the edit itself stays
+    QCOMPARE(history.count(), 1);
+    QCOMPARE(Channels(window).Cell(1, 3), QString("450.00000"));
+    QCOMPARE(window.Commands().Action("miUndo")->text(), QString("撤销输入信道 1 的接收频率"));
 }
 
 #include "test_file_commands.moc"

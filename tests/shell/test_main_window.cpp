@@ -162,7 +162,7 @@ void TestMainWindow::showingAnotherEditorStoresTheOpenOne() {
     ShellFixture shell;
     qv::MainWindow& window = shell.Window();
     QVERIFY(Channels(window).SetCellAsUser(1, 1, "HOME"));
-    QCOMPARE(int(window.Data().image[0x110]), 0xFF);  // still only in the grid
+    QCOMPARE(int(window.Data().image[0x110]), int('H'));  // the grid stores as it is edited
     window.MainBar_ToolClick("miCommonSet");
     QCOMPARE(int(window.Data().image[0x110]), int('H'));
     QVERIFY(OnlyVisible(window, Editor::Setting));

@@ -22,6 +22,7 @@ public:
 
     void RefreshAll() override;
     void SaveData() override;
+    DocumentHistory::StepName StepName() const override { return &AudioSettingsModel::TitleText; }
 
     void Display();
     void LoadData();

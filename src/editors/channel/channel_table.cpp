@@ -73,7 +73,7 @@ constexpr BusyLock kBusyLockChoices[] = {BusyLock::Off, BusyLock::Carrier, BusyL
 // Gathers everything one user action changes into one edited() notice.
 class ChannelTable::EditScope {
 public:
-    EditScope(ChannelTable& table, QString what) : table_(table), what_(std::move(what)) {
+    EditScope(ChannelTable& table, ChannelEdit what) : table_(table), what_(what) {
         table_.BeginEdit();
     }
     ~EditScope() { table_.EndEdit(what_); }
@@ -82,8 +82,16 @@ public:
 
 private:
     ChannelTable& table_;
-    QString what_;
+    ChannelEdit what_;
 };
+
+namespace {
+
+ChannelEdit CellEdit(int row, int column) {
+    return {ChannelEdit::Kind::Cell, row, column};
+}
+
+}  // namespace
 
 ChannelTable::ChannelTable(RadioData& data, const UiTexts& texts, QObject* parent)
     : QAbstractTableModel(parent), data_(data), texts_(texts) {
@@ -269,7 +277,7 @@ bool ChannelTable::SetRxFrequency(int row, const QString& text) {
 bool ChannelTable::SetRxFrequencyUnits(int row, std::optional<int> units) {
     if (!IsChannelRow(row)) return false;
     if (units && !InBand(static_cast<double>(*units) / kUnitsPerMHz)) return false;
-    EditScope edit(*this, QStringLiteral("RX Freq."));
+    EditScope edit(*this, CellEdit(row, kColRxFreq));
     if (!units) {
         ClearRow(row);
         return true;
@@ -322,7 +330,7 @@ bool ChannelTable::SetTxFrequency(int row, const QString& text) {
 bool ChannelTable::SetTxFrequencyUnits(int row, std::optional<int> units) {
     if (!IsChannelRow(row)) return false;
     if (units && !InBand(static_cast<double>(*units) / kUnitsPerMHz)) return false;
-    EditScope edit(*this, QStringLiteral("TX Freq."));
+    EditScope edit(*this, CellEdit(row, kColTxFreq));
     ChannelRecord& record = RowOf(row).record;
     if (!units) {
         record.tx.reset();
@@ -337,7 +345,7 @@ bool ChannelTable::SetTxFrequencyUnits(int row, std::optional<int> units) {
 
 void ChannelTable::DeriveMode(int row) {
     if (!IsChannelRow(row)) return;
-    EditScope edit(*this, QStringLiteral("Mode"));
+    EditScope edit(*this, CellEdit(row, kColMode));
     ChannelRecord& record = RowOf(row).record;
     record.mode = DeriveChannelMode(record);
     ApplyMode(record.mode, row, kColMode);
@@ -345,7 +353,7 @@ void ChannelTable::DeriveMode(int row) {
 
 void ChannelTable::ApplyMode(ChannelMode mode, int row, int column) {
     if (!IsChannelRow(row)) return;
-    EditScope edit(*this, QStringLiteral("Mode"));
+    EditScope edit(*this, CellEdit(row, kColMode));
     ChannelRow& target = RowOf(row);
     switch (mode) {
         case ChannelMode::Simplex:
@@ -400,7 +408,7 @@ CellEditor ChannelTable::EditorFor(int row, int column) const {
 bool ChannelTable::CommitFrequency(int row, int column, const QString& text) {
     if (column == kColRxFreq) return SetRxFrequency(row, text);
     if (column != kColTxFreq) return false;
-    EditScope edit(*this, QStringLiteral("TX Freq."));
+    EditScope edit(*this, CellEdit(row, kColTxFreq));
     if (!SetTxFrequency(row, text)) return false;
     DeriveMode(row);
     return true;
@@ -425,7 +433,7 @@ void ChannelTable::CommitChoice(int row, int column, const QString& text,
         if (IsCtcssDcsBusyLock(text)) choice = 2;
     }
     if (choice < 0) return;
-    EditScope edit(*this, HeaderText(column, texts_));
+    EditScope edit(*this, CellEdit(row, column));
     SetChoice(row, column, choice);
     if (column == kColBusyLock) {
         // The cell shows the chosen word until the next load shows the stored value's.
@@ -439,7 +447,7 @@ void ChannelTable::SetChoice(int row, int column, int choice) {
         case kColRxTone:
         case kColTxTone: {
             const Tone tone = toneChoices_[static_cast<std::size_t>(choice)];
-            ChangeChannel(row, HeaderText(column, texts_), [&](ChannelRecord& record) {
+            ChangeChannel(row, column, [&](ChannelRecord& record) {
                 if (column == kColTxTone) {
                     record.txTone = tone;
                     return;
@@ -468,9 +476,9 @@ void ChannelTable::SetChoice(int row, int column, int choice) {
 }
 
 template <typename Change>
-bool ChannelTable::ChangeChannel(int row, const QString& what, Change change) {
+bool ChannelTable::ChangeChannel(int row, int column, Change change) {
     if (!IsChannelRow(row) || Record(row).IsEmpty()) return false;
-    EditScope edit(*this, what);
+    EditScope edit(*this, CellEdit(row, column));
     change(RowOf(row).record);
     RowChanged(row);
     return true;
@@ -494,27 +502,26 @@ bool ChannelTable::SetTone(int row, int column, const Tone& tone) {
 }
 
 bool ChannelTable::SetScan(int row, bool scan) {
-    return ChangeChannel(row, HeaderText(kColScan, texts_),
-                         [&](ChannelRecord& record) { record.scan = scan; });
+    return ChangeChannel(row, kColScan, [&](ChannelRecord& record) { record.scan = scan; });
 }
 
 bool ChannelTable::SetBusyLock(int row, BusyLock busyLock) {
-    return ChangeChannel(row, HeaderText(kColBusyLock, texts_),
+    return ChangeChannel(row, kColBusyLock,
                          [&](ChannelRecord& record) { record.busyLock = busyLock; });
 }
 
 bool ChannelTable::SetReverseBurst(int row, bool on) {
-    return ChangeChannel(row, HeaderText(kColReverseBurst, texts_),
+    return ChangeChannel(row, kColReverseBurst,
                          [&](ChannelRecord& record) { record.reverseBurst = on; });
 }
 
 bool ChannelTable::SetTalkAround(int row, bool on) {
-    return ChangeChannel(row, HeaderText(kColTalkAround, texts_),
+    return ChangeChannel(row, kColTalkAround,
                          [&](ChannelRecord& record) { record.talkAround = on; });
 }
 
 bool ChannelTable::SetName(int row, const QByteArray& name) {
-    return ChangeChannel(row, QStringLiteral("CH Name"),
+    return ChangeChannel(row, kColName,
                          [&](ChannelRecord& record) { record.name = name.left(kNameMaxLength); });
 }
 
@@ -578,15 +585,14 @@ bool ChannelTable::SetCellAsUser(int row, int column, const QString& text) {
 }
 
 void ChannelTable::DeleteChannels(const QList<int>& rows) {
-    EditScope edit(*this, QStringLiteral("Delete"));
+    EditScope edit(*this, {ChannelEdit::Kind::Delete, 0, 0});
     for (int row : rows) {
         if (IsChannelRow(row) && !Record(row).IsEmpty()) ClearRow(row);
     }
 }
 
-void ChannelTable::TakeChannels(const RadioImage& from, const QList<int>& rows,
-                                const QString& what) {
-    EditScope edit(*this, what);
+void ChannelTable::TakeChannels(const RadioImage& from, const QList<int>& rows) {
+    EditScope edit(*this, {ChannelEdit::Kind::Paste, 0, 0});
     for (int row : rows) {
         if (!IsChannelRow(row)) continue;
         for (int i = 0; i < kCreatedRecordBytes; ++i) {
@@ -601,7 +607,7 @@ void ChannelTable::TakeChannels(const RadioImage& from, const QList<int>& rows,
     }
 }
 
-// ---- Undo support ----
+// ---- Edits ----
 
 ChannelTableState ChannelTable::State() const {
     ChannelTableState state;
@@ -627,7 +633,7 @@ void ChannelTable::BeginEdit() {
     if (editDepth_++ == 0 && bulkDepth_ == 0) editBefore_ = State();
 }
 
-void ChannelTable::EndEdit(const QString& what) {
+void ChannelTable::EndEdit(const ChannelEdit& what) {
     if (--editDepth_ != 0 || bulkDepth_ != 0) return;
     if (!(editBefore_ == State())) emit edited(editBefore_, what);
 }

@@ -41,6 +41,16 @@ struct ChannelTableState {
     bool operator==(const ChannelTableState&) const = default;
 };
 
+// What one user edit of the table was, to name its undo step: a cell of a channel (the cell the
+// user edited, whatever else its rules changed), or whole channels pasted or deleted.
+struct ChannelEdit {
+    enum class Kind { Cell, Paste, Delete };
+    Kind kind = Kind::Cell;
+    int row = 0;     // the channel of a cell edit
+    int column = 0;  // the table column of a cell edit
+    bool operator==(const ChannelEdit&) const = default;
+};
+
 class ChannelTable : public QAbstractTableModel {
     Q_OBJECT
 public:
@@ -162,17 +172,16 @@ public:
     void DeleteChannels(const QList<int>& rows);
     // Replaces the given rows with the channels of another image (same tone list), in one edit;
     // the image bytes a created channel writes come along.
-    // `what` names the edit ("Paste", "Import").
-    void TakeChannels(const RadioImage& from, const QList<int>& rows,
-                      const QString& what = QStringLiteral("Paste"));
+    void TakeChannels(const RadioImage& from, const QList<int>& rows);
 
     // Name characters the editor accepts: codes 32 to 122.
     static bool IsNameCharacter(QChar c) { return c.unicode() >= 32 && c.unicode() <= 122; }
     static constexpr int kNameMaxLength = 6;
 
-    // ---- Undo support ----
+    // Everything an edit can change, to compare before and after.
     ChannelTableState State() const;
-    // Puts rows and creation bytes back as they were; sends no edited().
+    // Puts rows and creation bytes back as they were, sending no edited(): an import that
+    // refuses one row of a plan takes back what that row had already changed.
     void RestoreState(const ChannelTableState& state);
 
     // ---- Qt model ----
@@ -193,7 +202,7 @@ public:
 signals:
     // A user's edit changed the table; before is the state it had. One notice per edit, however
     // many rules it ran.
-    void edited(const qv::ChannelTableState& before, const QString& what);
+    void edited(const qv::ChannelTableState& before, const qv::ChannelEdit& what);
     // The rules ask the grid to make this cell current.
     void currentCellRequested(int row, int column);
 
@@ -213,14 +222,14 @@ private:
     void SetChoice(int row, int column, int choice);
     // Runs change on the record of a row with a channel, as one edit.
     template <typename Change>
-    bool ChangeChannel(int row, const QString& what, Change change);
+    bool ChangeChannel(int row, int column, Change change);
     // The index in the tone list of the tone, 0 (None) when it is not listed.
     int ToneChoice(const Tone& tone) const;
     QString ToneEntry(const Tone& tone) const;
     int FindToneEntry(const QString& text) const;
     void RowChanged(int row);
     void BeginEdit();
-    void EndEdit(const QString& what);
+    void EndEdit(const ChannelEdit& what);
 
     RadioData& data_;
     const UiTexts& texts_;

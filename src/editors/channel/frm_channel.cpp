@@ -6,7 +6,6 @@
 #include <QLabel>
 #include <QPainter>
 #include <QStyleOptionHeader>
-#include <QUndoStack>
 #include <QVBoxLayout>
 
 #include "context/app_context.h"
@@ -26,13 +25,20 @@ constexpr int kModeColumnTwips = 1100;
 
 }  // namespace
 
-FrmChannel::FrmChannel(RadioData& data, const AppContext& context, QWidget* parent)
+FrmChannel::FrmChannel(RadioData& data, const AppContext& context, DocumentHistory* history,
+                       QWidget* parent)
     : EditorWindow(parent), data_(data), context_(context) {
     setObjectName(QStringLiteral("frmChannel"));
     resize(TwipsToPixels(kWindowWidthTwips), TwipsToPixels(kWindowHeightTwips));
 
     table_ = new ChannelTable(data_, context_.texts(), this);
-    undoStack_ = new QUndoStack(this);
+    if (!history) {
+        // On its own the window is the document: its history, undone in its own grid.
+        history = new DocumentHistory(data_, context_.texts(), this);
+        history->SetStorePending([this] { CommitOpenEditor(); });
+        connect(history, &DocumentHistory::Restored, this, &FrmChannel::ShowRestoredData);
+    }
+    SetHistory(history);
 
     lblTitle_ = new QLabel(this);
     lblTitle_->setObjectName(QStringLiteral("lblTitle_0"));
@@ -44,6 +50,7 @@ FrmChannel::FrmChannel(RadioData& data, const AppContext& context, QWidget* pare
     BuildDelegates();
     BuildHiddenKeys();
     BuildRowActions();
+    if (history->parent() == this) BuildOwnActions();
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(2, 2, 2, 2);
@@ -51,7 +58,8 @@ FrmChannel::FrmChannel(RadioData& data, const AppContext& context, QWidget* pare
     layout->addWidget(lblTitle_);
     layout->addWidget(grid_, 1);
 
-    connect(table_, &ChannelTable::edited, this, &FrmChannel::OnTableEdited);
+    connect(table_, &ChannelTable::edited, this,
+            [this](const ChannelTableState&, const ChannelEdit& what) { OnTableEdited(what); });
     RefreshAll();
 }
 
@@ -127,8 +135,21 @@ void FrmChannel::RefreshAll() {
     // An open editor is dropped unstored by the table's reset: the data it edited is replaced.
     Display();
     LoadData();
-    undoStack_->clear();
-    undoStack_->setClean();
+    // The document's history stays (the main window starts it afresh when it replaces the
+    // data); a window on its own is its document, and a load starts its history afresh.
+    if (History() && History()->parent() == this) History()->Reset();
+}
+
+void FrmChannel::ShowRestoredData() {
+    const int row = curRow_;
+    const int column = curCol_;
+    Display();
+    LoadData();
+    SetCurrentCell(row, column);
+}
+
+DocumentHistory::StepName FrmChannel::StepName() const {
+    return &WindowTitle;
 }
 
 void FrmChannel::Display() {
@@ -142,7 +163,7 @@ void FrmChannel::Display() {
 void FrmChannel::LoadData() {
     table_->LoadData();
     SetCurrentCell(1, 1);
-    deleteAction_->setEnabled(false);  // the reset dropped any row selection
+    emit RowSelectionChanged(false);  // the reset dropped any row selection
 }
 
 void FrmChannel::SaveData() {

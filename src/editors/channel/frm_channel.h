@@ -1,6 +1,7 @@
 // The channel window: the 16 channels in ChannelGrid, edited cell by cell through the grid's
-// item delegates, stored into the image by SaveData (also when the window closes). Every change
-// in the grid can be undone; whole channels are copied, pasted and deleted as rows.
+// item delegates. Every change of the grid is stored into the image as it is made and becomes
+// one named step of the document's undo history; whole channels are cut, copied, pasted and
+// deleted as rows.
 #pragma once
 
 #include <QString>
@@ -20,27 +21,45 @@ namespace qv {
 class AppContext;
 class ChannelGridView;
 
+// The actions the grid's context menu offers, in this order: the main window's Edit menu
+// entries, or the window's own when it stands alone.
+struct ChannelEditActions {
+    QAction* undo = nullptr;
+    QAction* redo = nullptr;
+    QAction* cut = nullptr;
+    QAction* copy = nullptr;
+    QAction* paste = nullptr;
+    QAction* deleteChannels = nullptr;
+};
+
 class FrmChannel : public EditorWindow {
     Q_OBJECT
 public:
     // The template key stores into the context's application folder and reports through its
-    // prompts.
-    FrmChannel(RadioData& data, const AppContext& context, QWidget* parent = nullptr);
+    // prompts. The edits become steps of `history`, the document's; without one the window keeps
+    // a history of its own, with its own undo, redo and row actions on the grid's keys.
+    FrmChannel(RadioData& data, const AppContext& context, DocumentHistory* history = nullptr,
+               QWidget* parent = nullptr);
     ~FrmChannel() override;
 
     // Captions, headers and the tone list in the current language, then the 16 channels from the
     // image. An editor still open is closed without storing: the data it edited is replaced.
-    // The undo history starts afresh.
     void RefreshAll() override;
+    // The same, keeping the current cell: an undo or redo changed the image.
+    void ShowRestoredData() override;
     // Commits the open editor, then stores every row into the image.
     void SaveData() override;
+    DocumentHistory::StepName StepName() const override;
     // The committed cells only: a cell editor stays open with what is typed in it.
     void StoreFinishedEdits() override { table_->SaveData(); }
     void Display();
     void LoadData();
 
     ChannelTable& Table() { return *table_; }
-    QUndoStack& UndoStack() { return *undoStack_; }
+    QUndoStack& UndoStack() { return History()->Stack(); }
+    // The grid's context menu shows these actions from now on (the main window's Edit menu);
+    // the window's own are dropped. The caller runs them.
+    void UseEditActions(const ChannelEditActions& actions);
     // The current cell of the grid, in table coordinates (row 1-16, column 1-12).
     int CurRow() const { return curRow_; }
     int CurCol() const { return curCol_; }
@@ -62,8 +81,14 @@ public:
     bool PasteRowsText(const QString& text);
     // Deletes the channels of the selected rows.
     void DeleteSelectedRows();
+    // Copies the selected channels, then deletes them, as one step.
+    void CutRows();
+    // Whether whole channels are selected (Cut and Delete Channels work on them).
+    bool HasSelectedRows() const { return !SelectedRows().isEmpty(); }
 
 signals:
+    // Whole channels became selected, or no longer are.
+    void RowSelectionChanged(bool rowsSelected);
     // Ctrl+Shift+Alt+M: the service key of the memory map, which belongs to the main window.
     void MemoryMapRequested();
 
@@ -76,6 +101,7 @@ private:
     void BuildDelegates();
     void BuildHiddenKeys();
     void BuildRowActions();
+    void BuildOwnActions();
     void UpdateRowActionTexts();
 
     void OnCurrentChanged(const QModelIndex& current);
@@ -83,7 +109,7 @@ private:
     void OnEnterInEditor(int row, int column);
     bool HandleGridKey(QKeyEvent* event);
     bool PaintCorner(QWidget* corner);
-    void OnTableEdited(const ChannelTableState& before, const QString& what);
+    void OnTableEdited(const ChannelEdit& what);
 
     void SetCurrentCell(int row, int column);
     void RedirectCurrentCell();
@@ -94,14 +120,11 @@ private:
     RadioData& data_;
     const AppContext& context_;
     ChannelTable* table_ = nullptr;
-    QUndoStack* undoStack_ = nullptr;
     QLabel* lblTitle_ = nullptr;
     ChannelGridView* grid_ = nullptr;
-    QAction* undoAction_ = nullptr;
-    QAction* redoAction_ = nullptr;
-    QAction* copyAction_ = nullptr;
-    QAction* pasteAction_ = nullptr;
-    QAction* deleteAction_ = nullptr;
+    ChannelEditActions own_;  // the window's own actions while it stands alone
+    QAction* separator_ = nullptr;
+    bool cutting_ = false;  // the delete of a cut names its step "Cut Channels"
 
     int curRow_ = 1;
     int curCol_ = 1;

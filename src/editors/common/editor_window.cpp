@@ -13,4 +13,12 @@ void EditorWindow::CloseEditor() {
     Frame()->close();
 }
 
+void EditorWindow::StoreAsStep() {
+    if (!history_) {
+        SaveData();
+        return;
+    }
+    history_->Change(StepName(), [this] { SaveData(); });
+}
+
 }  // namespace qv

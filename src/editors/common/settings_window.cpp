@@ -54,8 +54,9 @@ SettingsWindow::SettingsWindow(const QString& objectName, Buttons buttons, const
         buttonRow_ = new QHBoxLayout;
         buttonRow_->addStretch(1);
         outer->addLayout(buttonRow_);
+        // OK is one step of the document's undo history, named after the window.
         connect(ok_, &QPushButton::clicked, this, [this] {
-            SaveData();
+            StoreAsStep();
             CloseEditor();
         });
         connect(cancel_, &QPushButton::clicked, this, [this] { CloseEditor(); });

@@ -22,6 +22,7 @@ public:
     void RefreshAll() override;
     // Stores the boxes; a box still being edited is checked as if the user had left it.
     void SaveData() override;
+    DocumentHistory::StepName StepName() const override { return &CustomizedToneModel::TitleText; }
     void StoreFinishedEdits() override;
 
     void Display();

@@ -21,6 +21,7 @@ public:
 
     void RefreshAll() override;
     void SaveData() override;
+    DocumentHistory::StepName StepName() const override { return &SideButtonModel::TitleText; }
 
     void Display();
     void LoadData();

@@ -215,7 +215,15 @@ void FrmMemoryMap::LeaveAddressBox() {
 
 void FrmMemoryMap::StoreAndClose() {
     delegate_->CommitOpenEditor();
-    model_->Store(data_.image);
+    if (history_) {
+        // What an editor still holds is a step of its own, before the map's.
+        history_->StorePending();
+        history_->Change([](const UiTexts& texts) { return texts.UiText("Undo", "Memory Map"); },
+                         [this] { model_->Store(data_.image); });
+    } else {
+        model_->Store(data_.image);
+    }
+    emit Stored();
     close();
 }
 

@@ -4,10 +4,12 @@
 // when closed.
 #pragma once
 
+#include <QPointer>
 #include <QString>
 #include <QWidget>
 
 #include "data/radio_image.h"
+#include "editors/common/document_history.h"
 
 class QKeyEvent;
 class QLabel;
@@ -28,6 +30,14 @@ public:
     explicit FrmMemoryMap(RadioData& data, QWidget* parent = nullptr);
 
     MemoryMapModel& Model() { return *model_; }
+    // OK becomes one step of the document's undo history, "Memory Map".
+    void SetHistory(DocumentHistory* history) { history_ = history; }
+
+signals:
+    // OK wrote the table into the image.
+    void Stored();
+
+public:
     // Makes the cell current and opens the cell editor over it with the cell's text.
     void EditCell(int row, int column);
 
@@ -45,6 +55,7 @@ private:
     void StoreAndClose();
 
     RadioData& data_;
+    QPointer<DocumentHistory> history_;
     MemoryMapModel* model_ = nullptr;
     QTableView* msgMemory_ = nullptr;
     MemoryMapDelegate* delegate_ = nullptr;

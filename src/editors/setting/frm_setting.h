@@ -22,6 +22,7 @@ public:
 
     void RefreshAll() override;
     void SaveData() override;
+    DocumentHistory::StepName StepName() const override { return &GeneralSettingsModel::TitleText; }
 
     // Captions and option lists in the current language.
     void Display();
