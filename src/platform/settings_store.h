@@ -18,4 +18,8 @@ bool SetRegValue(const QString& valueName, const QString& text);
 QStringList GetUserList(const QString& valueName);
 bool SetUserList(const QString& valueName, const QStringList& list);
 
+// A choice the user made (a check box of the write dialog), `fallback` while none is stored.
+bool GetUserFlag(const QString& valueName, bool fallback);
+bool SetUserFlag(const QString& valueName, bool on);
+
 }  // namespace qv

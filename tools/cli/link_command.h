@@ -11,6 +11,7 @@
 #include "link/clone.h"
 #include "link/driver/clone_session.h"
 #include "link/driver/link_settings.h"
+#include "link/driver/radio_backups.h"
 #include "platform/serial_port_map.h"
 
 namespace qv::cli {
@@ -25,6 +26,16 @@ inline QCommandLineOption IniDirOption() {
             "the folder of the Radio.INI that gives the timing and the ports (default: the "
             "program's folder)",
             "FOLDER"};
+}
+
+inline QCommandLineOption BackupDirOption() {
+    return {"backup-dir",
+            "where the radio's backups are kept (default: the program's backups folder, as "
+            "File > Open Radio Backup opens it)",
+            "DIR"};
+}
+inline QString BackupFolder(const QCommandLineParser& parser) {
+    return parser.isSet("backup-dir") ? parser.value("backup-dir") : DefaultBackupFolder();
 }
 
 // The folder whose Radio.INI gives the timing and the [Ports] names.
