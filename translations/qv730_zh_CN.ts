@@ -491,7 +491,7 @@
     </message>
     <message>
         <source>%1 and %2</source>
-        <translation>%1和%2</translation>
+        <translation>%1和 %2</translation>
     </message>
 </context>
 <context>
