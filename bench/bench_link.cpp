@@ -14,6 +14,7 @@
 
 #include "link/clone.h"
 #include "link/driver/clone_session.h"
+#include "platform/serial_link.h"
 
 namespace {
 
@@ -112,6 +113,46 @@ BENCHMARK(BM_PacedWrite)
     ->Arg(50)
     ->Arg(20)
     ->Iterations(3)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+
+// One radio written as the write dialog does it, on a port held open: the plain write (exactly the
+// protocol's 54 frames), with the backup read first, with the read-back check after, and with
+// both. Sessions in a row wait SessionGap[ms] (500 as shipped) for the radio to leave its clone
+// mode; the argument picks the check boxes: bit 0 backup, bit 1 verify.
+void BM_PacedWriteSequence(benchmark::State& state) {
+    PacedRadio radio;
+    if (radio.path().isEmpty()) {
+        state.SkipWithError("qv730-radiosim did not start");
+        return;
+    }
+    const qv::UiTexts texts;
+    qv::SerialLink port(texts);
+    if (!port.Open(radio.path(), qv::CloneLineSettings(), qv::kCloneReceiveBufferBytes)) {
+        state.SkipWithError(qPrintable(port.ErrorText()));
+        return;
+    }
+    qv::RadioImage plan;
+    qv::PrepareImageForWrite(plan);
+    qv::WriteOptions options;
+    options.backupFirst = state.range(0) & 1;
+    options.verify = state.range(0) & 2;
+    options.backupFolder = QDir::temp().filePath("qv730-bench-backups");
+    const qv::LinkTiming timing;  // as shipped: 50 ms polls, 40 polls, 500 ms between sessions
+    options.sessionGapMs = timing.SessionGapMs;
+    for (auto _ : state) {
+        const qv::WriteRun run = qv::RunWriteSequence(port, plan, options, timing);
+        if (!qv::Succeeded(run.verdict)) state.SkipWithError("the write failed");
+    }
+    QDir(options.backupFolder).removeRecursively();
+}
+BENCHMARK(BM_PacedWriteSequence)
+    ->ArgName("backup1_verify2")
+    ->Arg(0)
+    ->Arg(1)
+    ->Arg(2)
+    ->Arg(3)
+    ->Iterations(2)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
 

@@ -438,6 +438,82 @@
             <source>Connection Fail!</source>
             <translation>通讯出错!</translation>
         </message>
+        <message>
+            <source>Back up the radio first</source>
+            <translation>写入前备份对讲机</translation>
+        </message>
+        <message>
+            <source>Verify after writing</source>
+            <translation>写入后校验</translation>
+        </message>
+        <message>
+            <source>The backup could not be saved:</source>
+            <translation>无法保存备份：</translation>
+        </message>
+        <message>
+            <source>Backing up the radio...</source>
+            <translation>正在备份对讲机...</translation>
+        </message>
+        <message>
+            <source>Writing: %1 change</source>
+            <translation>写入中：%1有改动</translation>
+        </message>
+        <message>
+            <source>Verifying...</source>
+            <translation>校验中...</translation>
+        </message>
+        <message>
+            <source>Writing Complete! The radio was read back and holds what was written.</source>
+            <translation>写频完成！已回读校验，对讲机中的数据与写入的一致。</translation>
+        </message>
+        <message>
+            <source>... and %1 more</source>
+            <translation>……另有 %1 项</translation>
+        </message>
+        <message>
+            <source>Not verified: the radio holds other data than was written.</source>
+            <translation>校验失败：对讲机中的数据与写入的不一致。</translation>
+        </message>
+        <message>
+            <source>Written, but not verified: the radio did not answer the read-back.</source>
+            <translation>已写入，但未校验：对讲机没有响应回读。</translation>
+        </message>
+        <message>
+            <source>The radio's backup could not be saved, so nothing was written.</source>
+            <translation>无法保存对讲机备份，因此未写入任何数据。</translation>
+        </message>
+        <message>
+            <source>1 radio written and verified</source>
+            <translation>已写入并校验 1 台对讲机</translation>
+        </message>
+        <message>
+            <source>%1 radios written and verified</source>
+            <translation>已写入并校验 %1 台对讲机</translation>
+        </message>
+        <message>
+            <source>1 radio written</source>
+            <translation>已写入 1 台对讲机</translation>
+        </message>
+        <message>
+            <source>%1 radios written</source>
+            <translation>已写入 %1 台对讲机</translation>
+        </message>
+        <message>
+            <source>radio %1</source>
+            <translation>第 %1 台</translation>
+        </message>
+        <message>
+            <source>Failed: %1</source>
+            <translation>失败：%1</translation>
+        </message>
+        <message>
+            <source>, </source>
+            <translation>、</translation>
+        </message>
+        <message>
+            <source>Connect the next radio, then press OK.</source>
+            <translation>请连接下一台对讲机，然后按【确定】。</translation>
+        </message>
     </context>
     <context>
         <name>ComPortDialog</name>
@@ -851,6 +927,14 @@ Put its channels into channels 1, 2, 3, ... in file order?
             <source>&amp;Delete Channels</source>
             <translation>删除信道(&amp;D)</translation>
         </message>
+        <message>
+            <source>Open Radio Backup...</source>
+            <translation>打开对讲机备份...</translation>
+        </message>
+        <message>
+            <source>Compare With File...</source>
+            <translation>与文件比较...</translation>
+        </message>
     </context>
     <context>
         <name>PlanChoice</name>
@@ -962,6 +1046,10 @@ Put its channels into channels 1, 2, 3, ... in file order?
         <message>
             <source>Retry</source>
             <translation>重试</translation>
+        </message>
+        <message>
+            <source>Write Another Radio</source>
+            <translation>写入下一台</translation>
         </message>
     </context>
     <context>
@@ -1104,6 +1192,68 @@ Put its channels into channels 1, 2, 3, ... in file order?
         <message>
             <source>Import Channels</source>
             <translation>导入信道</translation>
+        </message>
+    </context>
+    <context>
+        <name>Backups</name>
+        <message>
+            <source>Compare With File</source>
+            <translation>与文件比较</translation>
+        </message>
+        <message>
+            <source>The data in the program and %1 are the same.</source>
+            <translation>程序中的数据与 %1 相同。</translation>
+        </message>
+        <message>
+            <source>From the data in the program to %1 (%2 differ):</source>
+            <translation>从程序中的数据到 %1（%2有差别）：</translation>
+        </message>
+        <message>
+            <source>&amp;Close</source>
+            <translation>关闭(&amp;C)</translation>
+        </message>
+        <message>
+            <source>Open Radio Backup</source>
+            <translation>打开对讲机备份</translation>
+        </message>
+    </context>
+    <context>
+        <name>Differences</name>
+        <message>
+            <source>(empty)</source>
+            <translation>（空）</translation>
+        </message>
+        <message>
+            <source>Channel %1 %2: %3 -&gt; %4</source>
+            <translation>信道 %1 %2：%3 -&gt; %4</translation>
+        </message>
+        <message>
+            <source>%1, %2: %3 -&gt; %4</source>
+            <translation>%1，%2：%3 -&gt; %4</translation>
+        </message>
+        <message>
+            <source>Row %1: %2</source>
+            <translation>第 %1 行：%2</translation>
+        </message>
+        <message>
+            <source>1 channel</source>
+            <translation>1 个信道</translation>
+        </message>
+        <message>
+            <source>%1 channels</source>
+            <translation>%1 个信道</translation>
+        </message>
+        <message>
+            <source>1 setting</source>
+            <translation>1 项设置</translation>
+        </message>
+        <message>
+            <source>%1 settings</source>
+            <translation>%1 项设置</translation>
+        </message>
+        <message>
+            <source>%1 and %2</source>
+            <translation>%1和 %2</translation>
         </message>
     </context>
 </TS>

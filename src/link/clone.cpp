@@ -96,7 +96,7 @@ CloneStep CloneEngine::SendTick() {
         step.frame = ReadRowFrame(currentRow_);
         expectedLength_ = kReadReplyLength;
     } else {
-        step.frame = WriteRowFrame(image_, currentRow_);
+        step.frame = WriteRowFrame(*image_, currentRow_);
         expectedLength_ = kWriteReplyLength;
     }
     if (currentRow_ == kEndRow) {
@@ -174,7 +174,7 @@ CloneStep CloneEngine::Complete() {
     // Every row of the read has arrived: now, and only now, they replace the image's rows.
     for (int row = 0; row < kRowCount; ++row) {
         if (!stagedRows_.test(static_cast<std::size_t>(row))) continue;
-        std::copy_n(staged_.data() + row * kRowSize, kRowSize, image_.data() + row * kRowSize);
+        std::copy_n(staged_.data() + row * kRowSize, kRowSize, image_->data() + row * kRowSize);
     }
     stagedRows_.reset();
     finished_ = true;

@@ -68,7 +68,12 @@ struct CloneStep {
 // once the transfer has completed. A read that fails or is cancelled leaves the image as it was.
 class CloneEngine {
 public:
-    explicit CloneEngine(RadioImage& image) : image_(image) {}
+    explicit CloneEngine(RadioImage& image) : image_(&image) {}
+
+    // The image the next transfer writes from or reads into (kept by reference, as the one given
+    // to the constructor). A backup or a read-back goes into an image of its own this way.
+    void SetImage(RadioImage& image) { image_ = &image; }
+    RadioImage& Image() const { return *image_; }
 
     // Set by the caller before every transfer.
     std::int16_t FirstRow = kReadFirstRow;
@@ -108,7 +113,7 @@ private:
     // A data row the image holds; anything else ends the transfer with the End frame.
     std::int16_t Bounded(std::int16_t row) const;
 
-    RadioImage& image_;
+    RadioImage* image_;
     RadioImage staged_;  // the rows a read received so far, by their place in the image
     std::bitset<kRowCount> stagedRows_;
     bool finished_ = false;

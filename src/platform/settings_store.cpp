@@ -65,4 +65,15 @@ bool SetLastComPort(int port) {
     return store.status() == QSettings::NoError;
 }
 
+bool GetUserFlag(const QString& valueName, bool fallback) {
+    return UserStore().value(valueName, fallback).toBool();
+}
+
+bool SetUserFlag(const QString& valueName, bool on) {
+    QSettings store = UserStore();
+    store.setValue(valueName, on);
+    store.sync();
+    return store.status() == QSettings::NoError;
+}
+
 }  // namespace qv

@@ -22,5 +22,8 @@ bool SetUserList(const QString& valueName, const QStringList& list);
 // none is stored or the stored value is no port.
 int GetLastComPort();
 bool SetLastComPort(int port);
+// A choice the user made (a check box of the write dialog), `fallback` while none is stored.
+bool GetUserFlag(const QString& valueName, bool fallback);
+bool SetUserFlag(const QString& valueName, bool on);
 
 }  // namespace qv

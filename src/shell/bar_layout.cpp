@@ -26,6 +26,8 @@ const std::vector<BandSpec>& BuiltInBarLayout() {
           {"miClose", QT_TRANSLATE_NOOP("MainBar", "&Close")},
           {"miOpen", QT_TRANSLATE_NOOP("MainBar", "&Open")},
           {"miSave", QT_TRANSLATE_NOOP("MainBar", "&Save")},
+          {"miOpenBackup", QT_TRANSLATE_NOOP("MainBar", "Open Radio Backup..."), true},
+          {"miCompare", QT_TRANSLATE_NOOP("MainBar", "Compare With File...")},
           {"miExportCsv", QT_TRANSLATE_NOOP("MainBar", "Export Channels (CSV)..."), true},
           {"miExportCsvCommon", QT_TRANSLATE_NOOP("MainBar", "Export Channels (Common CSV)...")},
           {"miImportCsv", QT_TRANSLATE_NOOP("MainBar", "Import Channels (CSV)...")},

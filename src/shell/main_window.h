@@ -133,6 +133,13 @@ public:
     void ReadCommand();
     void WriteCommand();
 
+    // ---- Trusting a write (main_window_backups.cpp) ----
+    // The Open command in the folder of the radio's backups.
+    void OpenRadioBackup();
+    // A window listing what differs from the data in the program (open editors included) to a
+    // chosen file, such as a backup.
+    void CompareWithFile();
+
     RadioData& Data() { return data_; }
     MainBar& Bar() { return *bar_; }
     FrmTreeView* TreeView() const { return tree_; }

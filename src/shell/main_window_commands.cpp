@@ -49,6 +49,9 @@ const std::vector<MainWindow::Command>& MainWindow::CommandTable() {
         {"miExportCsv", [](MainWindow& w) { w.ExportChannels(); }},
         {"miExportCsvCommon", [](MainWindow& w) { w.ExportChannels(CsvFormat::Common); }},
         {"miImportCsv", [](MainWindow& w) { w.ImportChannels(); }},
+        // The radio's backups and what differs from a file.
+        {"miOpenBackup", [](MainWindow& w) { w.OpenRadioBackup(); }},
+        {"miCompare", [](MainWindow& w) { w.CompareWithFile(); }},
         // The channel list on paper.
         {"miPrintList", [](MainWindow& w) { w.PrintChannelList(); }},
         {"miExportPdf", [](MainWindow& w) { w.ExportChannelListPdf(); }},

@@ -1,6 +1,7 @@
 // The radio link end to end over a pseudo-terminal: qv730-cli and the real clone and port dialogs
 // against the virtual radio, compared byte for byte with the radio's image, and the failure
 // paths the radio can be told to cause.
+#include <QCheckBox>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -13,6 +14,7 @@
 #include "link/clone.h"
 #include "link/dialogs/frm_clone.h"
 #include "link/dialogs/frm_com_port.h"
+#include "link/driver/radio_backups.h"
 #include "platform/ini_file.h"
 #include "platform/serial_port_map.h"
 #include "platform/settings_store.h"
@@ -68,14 +70,32 @@ QStringList ExpectedReadFrames() {
 struct CliRun {
     int exitCode = -1;
     QString errors;
+    QString output;
 };
 
-CliRun RunCli(const QStringList& arguments) {
+CliRun RunCli(const QStringList& arguments, const QByteArray& input = {}) {
     QProcess cli;
     cli.start(BinPath("qv730-cli"), arguments);
-    cli.waitForFinished(60000);
+    cli.write(input);
+    cli.closeWriteChannel();
+    cli.waitForFinished(120000);
     return {cli.exitStatus() == QProcess::NormalExit ? cli.exitCode() : -1,
-            QString::fromLocal8Bit(cli.readAllStandardError())};
+            QString::fromLocal8Bit(cli.readAllStandardError()),
+            QString::fromLocal8Bit(cli.readAllStandardOutput())};
+}
+
+// The backups in a folder, oldest first, as the images they hold.
+std::vector<RadioImage> BackupsIn(const QString& folder) {
+    std::vector<RadioImage> images;
+    for (const QString& file : BackupFiles(folder)) images.push_back(LoadRaw(file));
+    return images;
+}
+
+// A radio of its own: the template with rows 1 to 26 marked by `seed`.
+RadioImage RadioNumbered(int seed) {
+    RadioImage image = Template();
+    for (int a = 0x10; a < 0x1B0; ++a) image[a] = static_cast<std::uint8_t>(a * seed + seed);
+    return image;
 }
 
 }  // namespace
@@ -92,17 +112,31 @@ class TestLinkE2e : public QObject {
                                     "COM3=/nonexistent/ttyQV\n"));
     }
 
-    // The clone dialog as the main window runs it: properties set, shown with exec(), OK pressed.
-    int RunDialog(FrmClone& dialog, CloneMode mode, int interval = 5, int limit = 200) {
+    // The clone dialog as the main window runs it: properties set, shown with exec(), the write's
+    // check boxes set as the user would, OK pressed. Backups go to `backups` of the test.
+    int RunDialog(FrmClone& dialog, CloneMode mode, int interval = 5, int limit = 200,
+                  bool backupFirst = false, bool verify = false) {
         const bool reading = mode == CloneMode::Read;
         dialog.setProperty("FirstRow", 1);
         dialog.setProperty("LastRow", reading ? 26 : 63);
         dialog.setProperty("CloneMode", int(mode));
         dialog.setProperty("RecvInterval", interval);
         dialog.setProperty("RecvLimit", limit);
-        QTimer::singleShot(0, &dialog,
-                           [&dialog] { dialog.findChild<QPushButton*>("Command1")->click(); });
+        if (dialog.BackupFolder() == DefaultBackupFolder()) dialog.SetBackupFolder(NewFolder());
+        QTimer::singleShot(0, &dialog, [&dialog, backupFirst, verify] {
+            dialog.findChild<QCheckBox*>("ChkBackup")->setChecked(backupFirst);
+            dialog.findChild<QCheckBox*>("ChkVerify")->setChecked(verify);
+            dialog.findChild<QPushButton*>("Command1")->click();
+        });
         return dialog.exec();
+    }
+
+    // An empty folder of this test for backups.
+    QString NewFolder() {
+        static int made = 0;
+        const QString folder = work_.filePath(QString("backups-%1").arg(++made));
+        QDir().mkpath(folder);
+        return folder;
     }
 
 private slots:
@@ -117,10 +151,16 @@ private slots:
         QVERIFY(!radio.path().isEmpty());
         WriteRadioIni(radio.path());
         const QString out = work_.filePath("read.tw");
-        const CliRun run = RunCli({"read", "--port", "COM1", "-o", out, "--ini-dir", work_.path()});
+        const QString backups = NewFolder();
+        const CliRun run = RunCli({"read", "--port", "COM1", "-o", out, "--ini-dir", work_.path(),
+                                   "--backup-dir", backups});
         QVERIFY2(run.exitCode == 0, qPrintable(run.errors));
         QVERIFY(run.errors.contains("Reading... 100%"));
         const RadioImage read = LoadRaw(out);
+        // Every complete read is kept as a backup, whatever becomes of OUT.tw.
+        const std::vector<RadioImage> kept = BackupsIn(backups);
+        QCOMPARE(kept.size(), std::size_t(1));
+        QVERIFY(kept[0] == read);
         QVERIFY(RowsEqual(read, Pattern(), 1, 26));
         QVERIFY(RowsEqual(read, Template(), 0, 0));
         QVERIFY(RowsEqual(read, Template(), 27, kRowCount - 1));
@@ -132,8 +172,9 @@ private slots:
         QVERIFY(!radio.path().isEmpty());
         WriteRadioIni(radio.path());
         // A device path works as well as COMn.
-        const CliRun run =
-            RunCli({"write", "--port", radio.path(), patternFile_, "--ini-dir", work_.path()});
+        // Without backup and check, the same 54 frames as ever.
+        const CliRun run = RunCli({"write", "--port", radio.path(), patternFile_, "--ini-dir",
+                                   work_.path(), "--no-backup"});
         QVERIFY2(run.exitCode == 0, qPrintable(run.errors));
         const QStringList log = radio.Stop();
         QCOMPARE(FramesOf(log).size(), 54);
@@ -206,6 +247,10 @@ private slots:
         QVERIFY(RowsEqual(data.image, Pattern(), 1, 26));
         QVERIFY(RowsEqual(data.image, Template(), 27, kRowCount - 1));
         QCOMPARE(FramesOf(radio.Stop()), ExpectedReadFrames());
+        const std::vector<RadioImage> kept = BackupsIn(dialog.BackupFolder());
+        QCOMPARE(kept.size(), std::size_t(1));
+        QVERIFY(kept[0] == data.image);
+        QCOMPARE(dialog.LastBackupPath(), BackupFiles(dialog.BackupFolder()).first());
     }
 
     void dialogWritesTheRadio() {
@@ -410,6 +455,194 @@ private slots:
         QVERIFY2(text.endsWith("\nThe cable was unplugged or the adapter reset: check the plug "
                                "and press Retry."),
                  qPrintable(text));
+    }
+
+    // A write read back: a radio that keeps a row wrong, or does not answer the read-back, is
+    // never reported as written and verified, on the command line or in the dialog.
+    void aWriteIsReadBackAndCompared_data() {
+        QTest::addColumn<QStringList>("radioSwitches");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("verdict");
+        QTest::addColumn<int>("icon");
+        QTest::newRow("good radio")
+            << QStringList{} << 0
+            << "Writing Complete! The radio was read back and holds what was written."
+            << int(PromptIcon::Information);
+        // Write frame 5 is row 5, channel 5's record.
+        QTest::newRow("a row stored wrong")
+            << QStringList{"--corrupt-write", "5"} << 2
+            << "Not verified: the radio holds other data than was written."
+            << int(PromptIcon::Critical);
+        // The row copy the radio keeps (row 38 is the 27th row written) counts as much.
+        QTest::newRow("a copied row stored wrong")
+            << QStringList{"--corrupt-write", "27"} << 2
+            << "Not verified: the radio holds other data than was written."
+            << int(PromptIcon::Critical);
+        // Backup 28 frames, write 54: frame 83 is the read-back's handshake.
+        QTest::newRow("silent read-back")
+            << QStringList{"--silent-from", "83"} << 3
+            << "Written, but not verified: the radio did not answer the read-back."
+            << int(PromptIcon::Exclamation);
+        QTest::newRow("read-back stops midway")
+            << QStringList{"--stop-mid-reply", "90"} << 3
+            << "Written, but not verified: the radio did not answer the read-back."
+            << int(PromptIcon::Exclamation);
+    }
+    void aWriteIsReadBackAndCompared() {
+        QFETCH(QStringList, radioSwitches);
+        QFETCH(QString, verdict);
+        for (const bool inDialog : {false, true}) {
+            RadioSimProcess radio(radioSwitches);
+            WriteRadioIni(radio.path(), 5, 20);
+            RadioImage sent = Pattern();
+            PrepareImageForWrite(sent);
+            QString backups;
+            if (!inDialog) {
+                backups = NewFolder();
+                const CliRun run = RunCli({"write", "--port", "COM1", patternFile_, "--verify",
+                                           "--backup-dir", backups, "--ini-dir", work_.path()});
+                QTEST(run.exitCode, "exitCode");
+                QVERIFY2(run.errors.contains(verdict), qPrintable(run.errors));
+                QVERIFY2(run.errors.contains("Changes on this radio: "), qPrintable(run.errors));
+                // The pattern's row 5 is no channel the editor can show: its byte is named.
+                if (radioSwitches.contains("--corrupt-write") && radioSwitches.last() == "5") {
+                    QVERIFY2(run.errors.contains("Row 005: 0050 "), qPrintable(run.errors));
+                }
+            } else {
+                test::TestContext services(work_.path());
+                RadioData data;
+                data.image = sent;
+                FrmClone dialog(data, services.context);
+                backups = NewFolder();
+                dialog.SetBackupFolder(backups);
+                services.prompts.answers = {PromptAnswer::Ok};
+                const int result = RunDialog(dialog, CloneMode::Write, 5, 20, true, true);
+                QFETCH(int, exitCode);
+                QCOMPARE(result, exitCode == 0 ? int(QDialog::Accepted) : int(QDialog::Rejected));
+                QCOMPARE(services.prompts.messages.size(), size_t(1));
+                const PromptRequest& message = services.prompts.messages[0];
+                QVERIFY2(message.text.startsWith(verdict), qPrintable(message.text));
+                QTEST(int(message.icon), "icon");
+                QCOMPARE(message.buttons, exitCode == 0 ? PromptButtons::OkAnotherRadio
+                                                        : PromptButtons::RetryCancel);
+                QVERIFY(data.image == sent);
+            }
+            // What the radio held before is kept, whatever the write did to it.
+            const std::vector<RadioImage> kept = BackupsIn(backups);
+            QCOMPARE(kept.size(), std::size_t(1));
+            QVERIFY(RowsEqual(kept[0], Template(), 1, 26));
+            // Backup, write and read-back: three sessions.
+            QCOMPARE(FramesOf(radio.Stop()).filter("handshake").size(), 3);
+        }
+    }
+
+    void cliWritesThreeRadiosInARow() {
+        QStringList images;
+        for (int seed : {3, 5, 7}) {
+            images << "--image" << work_.filePath(QString("radio%1.tw").arg(seed));
+            QVERIFY(SaveFile(images.last(), RadioNumbered(seed)).ok);
+        }
+        const QString saved = work_.filePath("three.tw");
+        RadioSimProcess radio(images + QStringList{"--swap-after-sessions", "3", "--save", saved});
+        WriteRadioIni(radio.path(), 5, 20);
+        const QString backups = NewFolder();
+        // Enter twice, then the end of the input: three radios.
+        const CliRun run = RunCli({"write", "--port", "COM1", patternFile_, "--verify", "--repeat",
+                                   "--backup-dir", backups, "--ini-dir", work_.path()},
+                                  "\n\n");
+        QVERIFY2(run.exitCode == 0, qPrintable(run.errors));
+        QVERIFY2(run.errors.contains("3 radios written and verified"), qPrintable(run.errors));
+        radio.Stop();
+        RadioImage sent = Pattern();
+        PrepareImageForWrite(sent);
+        const std::vector<RadioImage> kept = BackupsIn(backups);
+        QCOMPARE(kept.size(), std::size_t(3));
+        int n = 0;
+        for (int seed : {3, 5, 7}) {
+            // Each radio's own backup, and each radio holding the plan.
+            QVERIFY(RowsEqual(kept[std::size_t(n)], RadioNumbered(seed), 1, 26));
+            const RadioImage held = LoadRaw(work_.filePath(QString("three-%1.tw").arg(++n)));
+            QVERIFY(RowsEqual(held, sent, 1, 26) && RowsEqual(held, sent, 38, 63));
+        }
+    }
+
+    void cliRepeatNamesTheRadioThatFailed() {
+        // Radio 2's first row (write frame 53) is stored wrong.
+        RadioSimProcess radio({"--swap-after-sessions", "3", "--corrupt-write", "53"});
+        WriteRadioIni(radio.path(), 5, 20);
+        const CliRun run = RunCli({"write", "--port", "COM1", patternFile_, "--verify", "--repeat",
+                                   "--backup-dir", NewFolder(), "--ini-dir", work_.path()},
+                                  "\n\n");
+        QCOMPARE(run.exitCode, 1);
+        QVERIFY2(run.errors.contains("2 radios written and verified\nFailed: radio 2"),
+                 qPrintable(run.errors));
+    }
+
+    void dialogWritesThreeRadiosInARow() {
+        QStringList images;
+        for (int seed : {3, 5, 7}) {
+            images << "--image" << work_.filePath(QString("radio%1.tw").arg(seed));
+            QVERIFY(SaveFile(images.last(), RadioNumbered(seed)).ok);
+        }
+        // Radio 2's first row (write frame 53) is stored wrong; the user puts it aside.
+        RadioSimProcess radio(images +
+                              QStringList{"--swap-after-sessions", "3", "--corrupt-write", "53"});
+        WriteRadioIni(radio.path(), 5, 20);
+        test::TestContext services(work_.path());
+        ScriptedPrompts& prompts = services.prompts;
+        prompts.answers = {PromptAnswer::AnotherRadio,
+                           PromptAnswer::Ok,  // radio 1 verified
+                           PromptAnswer::AnotherRadio,
+                           PromptAnswer::Ok,  // radio 2 differs
+                           PromptAnswer::AnotherRadio,
+                           PromptAnswer::Ok,   // radio 3 verified
+                           PromptAnswer::Ok};  // radio 4 verified
+        RadioData data;
+        data.image = Pattern();
+        PrepareImageForWrite(data.image);
+        FrmClone dialog(data, services.context);
+        const QString backups = NewFolder();
+        dialog.SetBackupFolder(backups);
+        QCOMPARE(RunDialog(dialog, CloneMode::Write, 5, 20, true, true), int(QDialog::Accepted));
+        QCOMPARE(prompts.messages.size(), size_t(7));
+        QCOMPARE(prompts.messages[1].text, QString("Connect the next radio, then press OK."));
+        QCOMPARE(prompts.messages[2].buttons, PromptButtons::RetryAnotherRadioCancel);
+        QVERIFY(prompts.messages[2].text.startsWith("Not verified"));
+        QVERIFY2(
+            prompts.messages[6].text.endsWith("3 radios written and verified\nFailed: radio 2"),
+            qPrintable(prompts.messages[6].text));
+        QCOMPARE(dialog.Tally().verdicts.size(), std::size_t(4));
+        // Each radio's backup, the fourth being radio 1's image again.
+        const std::vector<RadioImage> kept = BackupsIn(backups);
+        QCOMPARE(kept.size(), std::size_t(4));
+        QVERIFY(RowsEqual(kept[0], RadioNumbered(3), 1, 26));
+        QVERIFY(RowsEqual(kept[1], RadioNumbered(5), 1, 26));
+        QVERIFY(RowsEqual(kept[2], RadioNumbered(7), 1, 26));
+    }
+
+    void cliDiffSaysWhatDiffers() {
+        const QString templateFile = work_.filePath("template.tw");
+        QVERIFY(SaveFile(templateFile, Template()).ok);
+        RadioImage squelch = Template();
+        squelch[0x182] = squelch[0x182] == 5 ? 3 : 5;
+        const QString squelchFile = work_.filePath("squelch.tw");
+        QVERIFY(SaveFile(squelchFile, squelch).ok);
+
+        const CliRun same = RunCli({"diff", templateFile, templateFile});
+        QCOMPARE(same.exitCode, 0);
+        QCOMPARE(same.output, QString());
+        const CliRun differ = RunCli({"diff", templateFile, squelchFile});
+        QCOMPARE(differ.exitCode, 1);
+        QCOMPARE(differ.output, QString("General Settings, Squelch Level: %1 -> %2\n")
+                                    .arg(Template()[0x182])
+                                    .arg(squelch[0x182]));
+        const CliRun chinese = RunCli({"diff", "--lang", "zh", templateFile, squelchFile});
+        QCOMPARE(chinese.exitCode, 1);
+        QVERIFY(!chinese.output.contains("General Settings"));
+        const CliRun missing = RunCli({"diff", templateFile, work_.filePath("none.tw")});
+        QCOMPARE(missing.exitCode, 2);
+        QVERIFY(missing.errors.contains("Incorrect File Type."));
+        QCOMPARE(RunCli({"diff", templateFile}).exitCode, 2);
     }
 
     void portTestSendsAti1AndGreysOutMissingPorts() {

@@ -2,6 +2,7 @@
 // channel in the grid, save a file, open it again, write the radio; the radio's memory then
 // holds what the program sent, byte for byte.
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
@@ -15,6 +16,7 @@
 #include "data/data_file.h"
 #include "e2e_files.h"
 #include "editors/channel/frm_channel.h"
+#include "link/dialogs/frm_clone.h"
 #include "radio_sim_process.h"
 #include "shell/main_window.h"
 #include "support/next_modal.h"
@@ -108,12 +110,26 @@ void TestProgramE2e::readEditSaveOpenWrite() {
     QCOMPARE(window.windowTitle(), QString("QV-730 - edited.tw[*]"));
     QVERIFY(!window.isWindowModified());
 
-    // Write: rows 1-26 and their copy in rows 38-63 reach the radio.
+    // Write: rows 1-26 and their copy in rows 38-63 reach the radio, after a backup of what it
+    // held, and are read back (both on as the program starts).
     PressOkOnCloneDialog();
     prompts.answers = {qv::PromptAnswer::Ok};
     window.MainBar_ToolClick("miWrite");
-    QCOMPARE(prompts.messages.back().text, QString("Writing Complete!"));
+    QCOMPARE(prompts.messages.back().text,
+             QString("Writing Complete! The radio was read back and holds what was written."));
     QVERIFY(window.isWindowModified());  // the preparation for writing is not in the file
+    const QString backup = window.Clone()->LastBackupPath();
+    QVERIFY(qv::test::RowsEqual(LoadOrFail(backup).baseline, radio.image, 1, 26));
+
+    // File > Open Radio Backup opens the Open dialog in the backups folder.
+    prompts.openNames = {backup};
+    prompts.answers = {qv::PromptAnswer::No};  // the write's preparation is unsaved
+    window.MainBar_ToolClick("miOpenBackup");
+    QCOMPARE(QDir(prompts.fileRequests.back().fileName).absolutePath(),
+             QDir(window.Clone()->BackupFolder()).absolutePath());
+    QVERIFY(qv::test::RowsEqual(window.Data().image, radio.image, 1, 26));
+    prompts.openNames = {saved};
+    window.MainBar_ToolClick("miOpen");
 
     // A complete read: the data is the radio's now, no longer the file's the title named. The
     // write's preparation is unsaved, so the read asks first; No lets it replace the data.
@@ -123,10 +139,12 @@ void TestProgramE2e::readEditSaveOpenWrite() {
     QCOMPARE(prompts.messages.back().text, QString("Reading Complete!"));
     QCOMPARE(window.windowTitle(), QString("QV-730"));
     const QStringList log = sim.Stop();
-    QVERIFY(log.size() >= 28 + 54);
+    QVERIFY(log.size() >= 28 + 28 + 54 + 54);
     const qv::RadioData after = LoadOrFail(folder.filePath("radio-after.tw"));
     QVERIFY(qv::test::RowsEqual(after.image, window.Data().image, 1, 26));
-    QVERIFY(qv::test::RowsEqual(after.image, window.Data().image, 38, 63));
+    // Rows 38-63 hold the copy of rows 1-26 the write sent.
+    QVERIFY(std::equal(after.image.data() + 38 * 16, after.image.data() + 64 * 16,
+                       after.image.data() + 16));
     QCOMPARE(qv::DecodeChannelName(after.image, 3), QString("HILL3"));
     QCOMPARE(int(after.image[0x182]), 7);
     QVERIFY(qv::test::RowsEqual(after.image, radio.image, 0, 0));  // nothing else was sent

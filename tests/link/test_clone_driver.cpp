@@ -9,38 +9,13 @@
 #include "platform/byte_channel.h"
 #include "support/bytes.h"
 #include "support/fake_radio.h"
+#include "support/scripted_line.h"
 
 using namespace qv;
 
 namespace {
 
-// A line whose far end is a fake radio: every frame written is answered at once, unless the
-// line is told to refuse writes, to fail, or to stay silent.
-class ScriptedLine : public ByteChannel {
-public:
-    test::FakeRadio radio;
-    QList<QByteArray> written;
-    bool refuseWrites = false;
-    bool failed = false;
-    bool silent = false;
-    int discards = 0;
-
-    bool Write(const QByteArray& bytes) override {
-        if (refuseWrites) return false;
-        written << bytes;
-        if (!silent) pending_ += radio.Answer(bytes);
-        return true;
-    }
-    QByteArray TakeAll() override { return std::exchange(pending_, {}); }
-    void DiscardInput() override {
-        ++discards;
-        pending_.clear();
-    }
-    bool HasFailed() const override { return failed; }
-
-private:
-    QByteArray pending_;
-};
+using test::ScriptedLine;
 
 struct Rig {
     RadioData data;

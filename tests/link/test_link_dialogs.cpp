@@ -1,5 +1,6 @@
 // The clone and port dialogs without a radio: their texts in both languages, their properties,
 // the port error path, and the port choice with ports that can or cannot be used.
+#include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QProgressBar>
@@ -89,6 +90,49 @@ private slots:
         QVERIFY(Child<QPushButton>(dialog, "Command1")->isEnabled());
         QVERIFY(dialog.findChild<QTimer*>("TmrSend"));
         QVERIFY(dialog.findChild<QTimer*>("TmrReceive"));
+    }
+
+    // The write's two check boxes: shown for a write only, in the UI language, on at first, and
+    // remembered in the settings store for the next showing (and the next start).
+    void writeCheckBoxesAreRemembered_data() {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QString>("backupText");
+        QTest::addColumn<QString>("verifyText");
+        QTest::newRow("English") << 0 << "Back up the radio first"
+                                 << "Verify after writing";
+        QTest::newRow("Chinese") << 1 << "写入前备份对讲机"
+                                 << "写入后校验";
+    }
+    void writeCheckBoxesAreRemembered() {
+        QFETCH(int, language);
+        QTemporaryDir config;
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, config.path());
+        RadioData data;
+        test::TestContext services;
+        services.context.SetLanguage(static_cast<qv::Language>(language));
+        {
+            FrmClone dialog(data, services.context);
+            dialog.SetCloneMode(CloneMode::Write);
+            dialog.show();
+            auto* backup = Child<QCheckBox>(dialog, "ChkBackup");
+            auto* verify = Child<QCheckBox>(dialog, "ChkVerify");
+            QTEST(backup->text(), "backupText");
+            QTEST(verify->text(), "verifyText");
+            QVERIFY(backup->isVisible() && backup->isChecked());
+            QVERIFY(verify->isVisible() && verify->isChecked());
+            verify->setFocus();
+            QTest::keyClick(verify, Qt::Key_Space);  // keyboard only
+            QVERIFY(!verify->isChecked());
+            dialog.hide();
+            dialog.SetCloneMode(CloneMode::Read);
+            dialog.show();
+            QVERIFY(!backup->isVisible() && !verify->isVisible());
+        }
+        FrmClone later(data, services.context);
+        later.SetCloneMode(CloneMode::Write);
+        later.show();
+        QVERIFY(Child<QCheckBox>(later, "ChkBackup")->isChecked());
+        QVERIFY(!Child<QCheckBox>(later, "ChkVerify")->isChecked());
     }
 
     void clonePropertiesAreKept() {

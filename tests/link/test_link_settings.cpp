@@ -119,29 +119,38 @@ private slots:
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<int>("interval");
         QTest::addColumn<int>("limit");
+        QTest::addColumn<int>("gap");
         QTest::newRow("as shipped")
-            << QByteArray("[Setup]\nComInterval[ms]=50\nComRecvCount =40\n") << 50 << 40;
+            << QByteArray("[Setup]\nComInterval[ms]=50\nComRecvCount =40\n") << 50 << 40 << 500;
         QTest::newRow("rounded") << QByteArray(
-                                        "[Setup]\nComInterval[ms]=12.5\nComRecvCount =13.5\n")
-                                 << 12 << 14;
-        QTest::newRow("missing keys") << QByteArray("[Setup]\n") << 50 << 40;
+                                        "[Setup]\nComInterval[ms]=12.5\nComRecvCount =13.5\n"
+                                        "SessionGap[ms]=250.5\n")
+                                 << 12 << 14 << 250;
+        QTest::newRow("missing keys") << QByteArray("[Setup]\n") << 50 << 40 << 500;
         QTest::newRow("not numbers")
-            << QByteArray("[Setup]\nComInterval[ms]=x\nComRecvCount =y\n") << 50 << 40;
-        QTest::newRow("zero interval, zero polls")
-            << QByteArray("[Setup]\nComInterval[ms]=0\nComRecvCount =0\n") << 50 << 0;
-        QTest::newRow("negative") << QByteArray("[Setup]\nComInterval[ms]=-5\nComRecvCount =-1\n")
-                                  << 50 << 40;
+            << QByteArray("[Setup]\nComInterval[ms]=x\nComRecvCount =y\nSessionGap[ms]=z\n") << 50
+            << 40 << 500;
+        QTest::newRow("zero interval, zero polls, no gap")
+            << QByteArray("[Setup]\nComInterval[ms]=0\nComRecvCount =0\nSessionGap[ms]=0\n") << 50
+            << 0 << 0;
+        QTest::newRow("negative")
+            << QByteArray("[Setup]\nComInterval[ms]=-5\nComRecvCount =-1\nSessionGap[ms]=-1\n")
+            << 50 << 40 << 500;
         QTest::newRow("out of range")
-            << QByteArray("[Setup]\nComInterval[ms]=70000\nComRecvCount =99999\n") << 50 << 40;
+            << QByteArray(
+                   "[Setup]\nComInterval[ms]=70000\nComRecvCount =99999\nSessionGap[ms]=40000\n")
+            << 50 << 40 << 500;
     }
     void readLinkTiming() {
         QFETCH(QByteArray, content);
         QFETCH(int, interval);
         QFETCH(int, limit);
+        QFETCH(int, gap);
         const IniFolder ini(content);
         const LinkTiming timing = ReadLinkTiming(ini.path());
         QCOMPARE(int(timing.RecvInterval), interval);
         QCOMPARE(int(timing.RecvLimit), limit);
+        QCOMPARE(timing.SessionGapMs, gap);
     }
 
     void shippedRadioIniAndMissingFile() {
@@ -149,6 +158,7 @@ private slots:
         const LinkTiming shipped = ReadLinkTiming(QCoreApplication::applicationDirPath());
         QCOMPARE(int(shipped.RecvInterval), 50);
         QCOMPARE(int(shipped.RecvLimit), 40);
+        QCOMPARE(shipped.SessionGapMs, 500);
         QTemporaryDir empty;
         const LinkTiming fallback = ReadLinkTiming(empty.path());
         QCOMPARE(int(fallback.RecvInterval), 50);

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "cli_command.h"
+#include "compare/printable_text.h"
 #include "editors/audio/audio_settings_model.h"
 #include "editors/channel/channel_table.h"
 #include "editors/customized/customized_tone_model.h"
@@ -14,23 +15,6 @@ namespace qv::cli {
 namespace {
 
 const QString kUsage = QStringLiteral("info FILE.tw");
-
-// A name read from a radio may hold any byte; control bytes would break the table, so they are
-// shown as \x12 (and a backslash as \\, so that the text reads back one way only).
-QString PrintableName(const QString& name) {
-    QString printable;
-    for (QChar c : name) {
-        const char16_t code = c.unicode();
-        if (code == u'\\') {
-            printable += QStringLiteral("\\\\");
-        } else if (code < 0x20 || (code >= 0x7F && code <= 0xA0) || code == 0xAD) {
-            printable += QStringLiteral("\\x%1").arg(int(code), 2, 16, QChar(u'0'));
-        } else {
-            printable += c;
-        }
-    }
-    return printable;
-}
 
 void PrintChannels(QTextStream& out, RadioData& data, const UiTexts& texts) {
     ChannelTable table(data, texts);
@@ -46,7 +30,7 @@ void PrintChannels(QTextStream& out, RadioData& data, const UiTexts& texts) {
         if (table.IsEmptyChannel(row)) {
             texts = QStringList{texts[channel::kColNumber]};
         } else {
-            texts[channel::kColName] = PrintableName(texts[channel::kColName]);
+            texts[channel::kColName] = PrintableText(texts[channel::kColName]);
         }
         rows.push_back(texts);
     }

@@ -11,6 +11,7 @@
 #include "link/clone.h"
 #include "link/driver/clone_session.h"
 #include "link/driver/link_settings.h"
+#include "link/driver/radio_backups.h"
 #include "platform/port_advice.h"
 #include "platform/serial_port_map.h"
 
@@ -26,6 +27,16 @@ inline QCommandLineOption IniDirOption() {
             "the folder of the Radio.INI that gives the timing and the ports (default: the "
             "program's folder)",
             "FOLDER"};
+}
+
+inline QCommandLineOption BackupDirOption() {
+    return {"backup-dir",
+            "where the radio's backups are kept (default: the program's backups folder, as "
+            "File > Open Radio Backup opens it)",
+            "DIR"};
+}
+inline QString BackupFolder(const QCommandLineParser& parser) {
+    return parser.isSet("backup-dir") ? parser.value("backup-dir") : DefaultBackupFolder();
 }
 
 // The folder whose Radio.INI gives the timing and the [Ports] names.
@@ -58,19 +69,25 @@ inline QString PortLabelOf(const QString& port, const QString& device) {
     return number ? PortLabel(number, device) : device;
 }
 
+// After a failure line: where the port itself failed, its own text when that is not the line
+// already printed, then the advice.
+inline void PrintPortAdvice(const QString& label, const PortError& portError,
+                            const QString& alreadyPrinted, const UiTexts& texts) {
+    if (!portError.Failed()) return;
+    if (portError.systemText != alreadyPrinted) {
+        Fail(QStringLiteral("%1: %2").arg(label, portError.systemText));
+    }
+    const QString advice = PortAdvice(portError, texts, AdviceReader::CommandLine);
+    if (!advice.isEmpty()) Fail(advice);
+}
+
 // A failed transfer: "COM3 (/dev/ttyUSB0): <why>", and where the port itself failed, its own text
 // when that is not the line already printed, then the advice. Returns 1.
 inline int FailTransfer(const QString& port, const CloneRequest& request,
                         const CloneResult& result) {
     const QString label = PortLabelOf(port, request.device);
     Fail(QStringLiteral("%1: %2").arg(label, result.error));
-    const PortError& portError = result.portError;
-    if (!portError.Failed()) return 1;
-    if (portError.systemText != result.error) {
-        Fail(QStringLiteral("%1: %2").arg(label, portError.systemText));
-    }
-    const QString advice = PortAdvice(portError, request.texts, AdviceReader::CommandLine);
-    if (!advice.isEmpty()) Fail(advice);
+    PrintPortAdvice(label, result.portError, result.error, request.texts);
     return 1;
 }
 

@@ -103,6 +103,20 @@ int Fail(const QString& message) {
     return 1;
 }
 
+// Where radio n is saved when it is disconnected: FILE-n.tw beside FILE.tw.
+QString SavePathOf(const QString& savePath, int radioNumber) {
+    QString stem = savePath;
+    if (stem.endsWith(QStringLiteral(".tw"), Qt::CaseInsensitive)) stem.chop(3);
+    return QStringLiteral("%1-%2.tw").arg(stem).arg(radioNumber);
+}
+
+int SaveRadio(FILE* log, const QString& path, const qv::RadioImage& image) {
+    const qv::SaveResult saved = qv::SaveFile(path, image);
+    if (!saved.ok) return Fail(QStringLiteral("%1: %2").arg(path, saved.error));
+    Log(log, QStringLiteral("saved %1").arg(path));
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -113,10 +127,16 @@ int main(int argc, char* argv[]) {
         "A virtual QV-730 radio on a pseudo-terminal. Prints the port to open on its first line,\n"
         "then one line for every frame received. Stop it with Ctrl+C or SIGTERM.");
     parser.addHelpOption();
-    const QCommandLineOption image("image", "Answer from this .tw file (default: default.tw).",
-                                   "FILE.tw");
-    const QCommandLineOption save("save", "Save the image to this .tw file when stopped.",
-                                  "FILE.tw");
+    const QCommandLineOption image(
+        "image",
+        "Answer from this .tw file (default: default.tw). Given more than once, radio n holds "
+        "the n-th image (see --swap-after-sessions), starting over after the last.",
+        "FILE.tw");
+    const QCommandLineOption save(
+        "save",
+        "Save the image to this .tw file when stopped. A radio disconnected before (see "
+        "--swap-after-sessions) is saved beside it as FILE-n.tw, n its number from 1.",
+        "FILE.tw");
     const QCommandLineOption link("link", "Also make PATH a symbolic link to the port.", "PATH");
     const QCommandLineOption pace("pace", "Send and take bytes at the pace of 9600 baud.");
     const QCommandLineOption silent("silent", "Never answer.");
@@ -128,15 +148,33 @@ int main(int argc, char* argv[]) {
     const QCommandLineOption stop("stop-mid-reply",
                                   "The reply to frame N stops after its first part.", "N");
     const QCommandLineOption answerFrom("answer-from", "Frames before frame N get no answer.", "N");
-    parser.addOptions({image, save, link, pace, silent, wrong, split, pause, stop, answerFrom});
+    const QCommandLineOption silentFrom("silent-from",
+                                        "Frame N and every later frame get no answer.", "N");
+    const QCommandLineOption corrupt(
+        "corrupt-write",
+        "The row of the N-th write frame (counting write frames only, from 1) is acknowledged but "
+        "stored with one byte changed.",
+        "N");
+    const QCommandLineOption swap(
+        "swap-after-sessions",
+        "After every K sessions (a handshake to its End frame) another radio is connected: it "
+        "holds the next --image as it was at the start.",
+        "K");
+    parser.addOptions({image, save, link, pace, silent, wrong, split, pause, stop, answerFrom,
+                       silentFrom, corrupt, swap});
     parser.process(app);
 
-    qv::RadioData data;
-    const QString imagePath = parser.isSet(image)
-                                  ? parser.value(image)
-                                  : QDir(app.applicationDirPath()).filePath("default.tw");
-    if (qv::LoadFile(imagePath, data) != qv::LoadStatus::Ok) {
-        return Fail(QStringLiteral("%1: %2").arg(imagePath, qv::LoadFailureText(qv::UiTexts())));
+    QStringList imagePaths = parser.values(image);
+    if (imagePaths.isEmpty()) imagePaths << QDir(app.applicationDirPath()).filePath("default.tw");
+    std::vector<qv::RadioImage> images;
+    for (const QString& imagePath : imagePaths) {
+        qv::RadioData data;
+        if (qv::LoadFile(imagePath, data) != qv::LoadStatus::Ok) {
+            return Fail(
+                QStringLiteral("%1: %2").arg(imagePath, qv::LoadFailureText(qv::UiTexts())));
+        }
+        // The image exactly as stored, before any band-limit repair.
+        images.push_back(data.baseline);
     }
 
     qv::sim::Misbehaviour misbehaviour;
@@ -146,8 +184,10 @@ int main(int argc, char* argv[]) {
     misbehaviour.splitPauseMs = parser.value(pause).toInt();
     misbehaviour.stopMidReply = parser.value(stop).toInt();
     misbehaviour.answerFrom = parser.value(answerFrom).toInt();
-    // The image exactly as stored, before any band-limit repair.
-    qv::sim::VirtualRadio radio(data.baseline, misbehaviour);
+    misbehaviour.silentFrom = parser.value(silentFrom).toInt();
+    misbehaviour.corruptWrite = parser.value(corrupt).toInt();
+    misbehaviour.sessionsPerRadio = parser.value(swap).toInt();
+    qv::sim::VirtualRadio radio(std::move(images), misbehaviour);
 
     qv::sim::PseudoTerminal pty;
     std::string error;
@@ -169,6 +209,7 @@ int main(int argc, char* argv[]) {
     FILE* log = stdout;
     Log(log, QString::fromStdString(pty.slavePath));
 
+    int status = 0;
     Line line(pty.master, parser.isSet(pace));
     Nanoseconds lastByteAt = Now();
     while (!g_stop) {
@@ -196,17 +237,17 @@ int main(int argc, char* argv[]) {
                 line.Send(result.reply.second);
             }
         }
-    }
-
-    int status = 0;
-    if (parser.isSet(save)) {
-        const qv::SaveResult saved = qv::SaveFile(parser.value(save), radio.image());
-        if (saved.ok) {
-            Log(log, QStringLiteral("saved %1").arg(parser.value(save)));
-        } else {
-            status = Fail(QStringLiteral("%1: %2").arg(parser.value(save), saved.error));
+        if (radio.SwapDue()) {
+            // The radio just disconnected is kept before the next one takes its place.
+            if (parser.isSet(save)) {
+                status |= SaveRadio(log, SavePathOf(parser.value(save), radio.RadioNumber()),
+                                    radio.image());
+            }
+            Log(log, QStringLiteral("radio %1 connected").arg(radio.ConnectNextRadio()));
         }
     }
+
+    if (parser.isSet(save)) status |= SaveRadio(log, parser.value(save), radio.image());
     if (!linkPath.isEmpty()) QFile::remove(linkPath);
     qv::sim::ClosePseudoTerminal(pty);
     return status;

@@ -94,13 +94,21 @@ FrameResult VirtualRadio::Answer(const QByteArray& frame) {
             reply[0] = 'W';
             reply.append(reinterpret_cast<const char*>(image_.data() + address), inImage);
             break;
-        case 'W':
+        case 'W': {
             result.log = QStringLiteral("write %1 %2").arg(Address(address), Hex(frame.mid(4)));
-            std::copy_n(frame.constData() + 4, std::min<int>(inImage, frame.size() - 4),
-                        image_.data() + address);
+            if (!inCloneMode_) break;
+            QByteArray row = frame.mid(4, std::min<int>(inImage, frame.size() - 4));
+            if (++writeFrames_ == misbehaviour_.corruptWrite && !row.isEmpty()) {
+                // The radio acknowledges the row but keeps one byte of it wrong.
+                row[0] = static_cast<char>(static_cast<std::uint8_t>(row[0]) + 1);
+                result.log += QStringLiteral(" | stored with one byte changed");
+            }
+            std::copy_n(row.constData(), row.size(), image_.data() + address);
             reply = QByteArray(1, kAck);
             break;
+        }
         default:
+            if (inCloneMode_) ++sessionsOnRadio_;
             inCloneMode_ = false;
             result.log = QStringLiteral("end");
             break;
@@ -123,8 +131,22 @@ FrameResult VirtualRadio::Answer(const QByteArray& frame) {
     return result;
 }
 
+bool VirtualRadio::SwapDue() const {
+    return misbehaviour_.sessionsPerRadio > 0 && sessionsOnRadio_ >= misbehaviour_.sessionsPerRadio;
+}
+
+int VirtualRadio::ConnectNextRadio() {
+    ++radio_;
+    image_ = images_[std::size_t(radio_ - 1) % images_.size()];
+    sessionsOnRadio_ = 0;
+    inCloneMode_ = false;
+    pending_.clear();
+    return radio_;
+}
+
 Reply VirtualRadio::Shaped(int number, QByteArray reply) const {
     if (reply.isEmpty() || misbehaviour_.silent || number < misbehaviour_.answerFrom) return {};
+    if (misbehaviour_.silentFrom > 0 && number >= misbehaviour_.silentFrom) return {};
     if (number == misbehaviour_.wrongFirstByte) reply[0] = kNak;
     const int splitAt =
         reply.size() > kSplitReadReplyAt ? kSplitReadReplyAt : int((reply.size() + 1) / 2);

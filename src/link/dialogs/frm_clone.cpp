@@ -1,5 +1,6 @@
 #include "link/dialogs/frm_clone.h"
 
+#include <QCheckBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QProgressBar>
@@ -9,8 +10,10 @@
 #include <QVBoxLayout>
 #include <cmath>
 
+#include "compare/image_differences.h"
 #include "context/app_context.h"
 #include "language/ui_language.h"
+#include "link/driver/radio_backups.h"
 #include "platform/desktop/prompts.h"
 #include "platform/port_advice.h"
 #include "platform/serial_port_map.h"
@@ -24,10 +27,18 @@ namespace {
 constexpr int kWidthTwips = 5400;
 constexpr int kButtonWidthTwips = 1200;
 
+// The write dialog's check boxes as the settings store keeps them; both are on at first.
+const char* const kBackupFirstValue = "BackupBeforeWrite";
+const char* const kVerifyValue = "VerifyAfterWrite";
+
 }  // namespace
 
 FrmClone::FrmClone(RadioData& data, AppContext& context, QWidget* parent)
-    : QDialog(parent), context_(context), port_(context.texts(), context.MakeSerialAdapter()) {
+    : QDialog(parent),
+      data_(data),
+      context_(context),
+      port_(context.texts(), context.MakeSerialAdapter()),
+      backupFolder_(DefaultBackupFolder()) {
     setObjectName("frmClone");
     setModal(true);
 
@@ -36,6 +47,7 @@ FrmClone::FrmClone(RadioData& data, AppContext& context, QWidget* parent)
     TmrReceive = new QTimer(this);
     TmrReceive->setObjectName("TmrReceive");
     driver_ = new CloneDriver(data.image, port_, *TmrSend, *TmrReceive, this);
+    sequence_ = new WriteSequence(*driver_, this);
     SetRecvInterval(context_.linkTiming.RecvInterval);
     SetRecvLimit(context_.linkTiming.RecvLimit);
 
@@ -44,6 +56,10 @@ FrmClone::FrmClone(RadioData& data, AppContext& context, QWidget* parent)
     Prg1 = new QProgressBar(this);
     Prg1->setObjectName("Prg1");
     Prg1->setRange(0, 100);
+    ChkBackup = new QCheckBox(this);
+    ChkBackup->setObjectName("ChkBackup");
+    ChkVerify = new QCheckBox(this);
+    ChkVerify->setObjectName("ChkVerify");
     Command1 = new QPushButton(this);
     Command1->setObjectName("Command1");
     Command2 = new QPushButton(this);
@@ -61,27 +77,60 @@ FrmClone::FrmClone(RadioData& data, AppContext& context, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Label1);
     layout->addWidget(Prg1);
+    layout->addWidget(ChkBackup);
+    layout->addWidget(ChkVerify);
     layout->addSpacing(6);
     layout->addLayout(buttons);
     setMinimumWidth(TwipsToPixels(kWidthTwips));
 
     connect(Command1, &QPushButton::clicked, this, &FrmClone::Start);
     connect(Command2, &QPushButton::clicked, this, &FrmClone::reject);
-    connect(driver_, &CloneDriver::progressChanged, this, &FrmClone::OnProgress);
-    connect(driver_, &CloneDriver::completed, this, &FrmClone::OnCompleted);
-    connect(driver_, &CloneDriver::failed, this, &FrmClone::OnFailed);
+    connect(ChkBackup, &QCheckBox::toggled, this, &FrmClone::RememberChoices);
+    connect(ChkVerify, &QCheckBox::toggled, this, &FrmClone::RememberChoices);
+    connect(driver_, &CloneDriver::progressChanged, this, [this](double percent) {
+        if (Reading()) OnProgress(percent);
+    });
+    connect(driver_, &CloneDriver::completed, this, [this] {
+        if (Reading()) OnCompleted();
+    });
+    connect(driver_, &CloneDriver::failed, this, [this] {
+        if (Reading()) OnFailed();
+    });
+    connect(sequence_, &WriteSequence::progressChanged, this, &FrmClone::OnProgress);
+    connect(sequence_, &WriteSequence::stepStarted, this, &FrmClone::OnStepStarted);
+    connect(sequence_, &WriteSequence::finished, this, &FrmClone::OnWriteFinished);
     Display();
 }
 
 void FrmClone::Display() {
-    setWindowTitle(Reading() ? context_.texts().UiText("CloneDialog", "Read Data From Radio")
-                             : context_.texts().UiText("CloneDialog", "Write Data To Radio"));
-    Command1->setText(context_.texts().UiText("CloneDialog", "&Ok"));
-    Command2->setText(context_.texts().UiText("Common", "&Cancel"));
-    Label1->setText(context_.texts().UiText("CloneDialog", "Press [OK] to Begin"));
+    const UiTexts& texts = context_.texts();
+    setWindowTitle(Reading() ? texts.UiText("CloneDialog", "Read Data From Radio")
+                             : texts.UiText("CloneDialog", "Write Data To Radio"));
+    Command1->setText(texts.UiText("CloneDialog", "&Ok"));
+    Command2->setText(texts.UiText("Common", "&Cancel"));
+    Label1->setText(texts.UiText("CloneDialog", "Press [OK] to Begin"));
     Prg1->setValue(0);
     // Every showing of the dialog can start one transfer.
     Command1->setEnabled(true);
+    // The check boxes belong to a write; they show what the user chose last time.
+    ChkBackup->setText(texts.UiText("CloneDialog", "Back up the radio first"));
+    ChkVerify->setText(texts.UiText("CloneDialog", "Verify after writing"));
+    {
+        const QSignalBlocker backupBlocker(ChkBackup);
+        const QSignalBlocker verifyBlocker(ChkVerify);
+        ChkBackup->setChecked(GetUserFlag(kBackupFirstValue, true));
+        ChkVerify->setChecked(GetUserFlag(kVerifyValue, true));
+    }
+    for (QCheckBox* box : {ChkBackup, ChkVerify}) {
+        box->setVisible(!Reading());
+        box->setEnabled(true);
+    }
+    adjustSize();
+}
+
+void FrmClone::RememberChoices() {
+    SetUserFlag(kBackupFirstValue, ChkBackup->isChecked());
+    SetUserFlag(kVerifyValue, ChkVerify->isChecked());
 }
 
 void FrmClone::showEvent(QShowEvent* event) {
@@ -107,10 +156,44 @@ void FrmClone::Start() {
         reject();
         return;
     }
-    Label1->setText(Reading() ? context_.texts().UiText("CloneDialog", "Reading...")
-                              : context_.texts().UiText("CloneDialog", "Writting...  "));
-    driver_->Begin();
     Command1->setEnabled(false);
+    if (Reading()) {
+        Label1->setText(context_.texts().UiText("CloneDialog", "Reading..."));
+        CloneEngine& engine = driver_->engine();
+        engine.SetImage(data_.image);
+        engine.CloneMode = mode_;
+        engine.FirstRow = firstRow_;
+        engine.LastRow = lastRow_;
+        driver_->Begin();
+        return;
+    }
+    ChkBackup->setEnabled(false);
+    ChkVerify->setEnabled(false);
+    tally_ = RadioTally{};
+    tally_.verify = ChkVerify->isChecked();
+    StartRadio();
+}
+
+void FrmClone::StartRadio() {
+    WriteOptions options;
+    options.backupFirst = ChkBackup->isChecked();
+    options.verify = ChkVerify->isChecked();
+    options.sessionGapMs = context_.linkTiming.SessionGapMs;
+    options.backupFolder = backupFolder_;
+    Prg1->setValue(0);
+    sequence_->Start(data_.image, options);
+}
+
+void FrmClone::OnStepStarted(RadioStep step) {
+    QString changes;
+    if (step == RadioStep::Write && sequence_->HasBackup()) {
+        lastBackupPath_ = sequence_->BackupPath();
+        // What this write changes on the radio whose backup was just read.
+        changes = ChangeCountText(
+            DescribeDifferences(sequence_->Backup(), sequence_->Plan(), context_.texts()),
+            context_.texts());
+    }
+    Label1->setText(StepText(step, context_.texts(), changes));
 }
 
 void FrmClone::OnProgress(double percent) {
@@ -120,24 +203,35 @@ void FrmClone::OnProgress(double percent) {
 void FrmClone::OnCompleted() {
     // The next start preselects the port that worked.
     SetLastComPort(context_.ComPort());
-    const QString text = Reading() ? context_.texts().UiText("CloneDialog", "Reading Complete!")
-                                   : context_.texts().UiText("CloneDialog", "Writing Complete!");
+    QString text = context_.texts().UiText("CloneDialog", "Reading Complete!");
+    // Every complete read is kept, whether or not the user saves it.
+    const BackupResult backup = SaveBackup(backupFolder_, data_.image);
+    if (backup.ok) {
+        lastBackupPath_ = backup.path;
+    } else {
+        text += QStringLiteral("\n\n") +
+                context_.texts().UiText("CloneDialog", "The backup could not be saved:") +
+                QStringLiteral("\n") + backup.error;
+    }
     context_.prompts().Message(this,
                                {text, AppTitle(), PromptIcon::Information, PromptButtons::Ok});
     accept();
 }
 
-void FrmClone::OnFailed() {
-    QString text = context_.texts().UiText("CloneDialog", "Connection Fail!");
+QString FrmClone::PortFailureText(const PortError& portError) {
+    if (!portError.Failed()) return QString();
     // A port that failed under the transfer (a cable pulled out) is named with what to do; it is
     // closed at once so that the adapter, plugged in again, gets its old device name back.
+    port_.Close();
+    return QLatin1Char('\n') + PortErrorMessage(PortLabel(context_.ComPort(), portError.device),
+                                                portError, context_.texts(),
+                                                AdviceReader::Program);
+}
+
+void FrmClone::OnFailed() {
     const PortError portError = port_.LastError();
-    if (portError.Failed()) {
-        port_.Close();
-        text += QLatin1Char('\n') +
-                PortErrorMessage(PortLabel(context_.ComPort(), portError.device), portError,
-                                 context_.texts(), AdviceReader::Program);
-    }
+    const QString text =
+        context_.texts().UiText("CloneDialog", "Connection Fail!") + PortFailureText(portError);
     const PromptAnswer answer = context_.prompts().Message(
         this,
         {text, AppTitle(), PromptIcon::Critical, PromptButtons::RetryCancel, PromptAnswer::Retry});
@@ -154,7 +248,84 @@ void FrmClone::OnFailed() {
     reject();
 }
 
+void FrmClone::OnWriteFinished(WriteVerdict verdict) {
+    const UiTexts& texts = context_.texts();
+    if (Succeeded(verdict)) {
+        // The next start preselects the port that worked.
+        SetLastComPort(context_.ComPort());
+        tally_.verdicts.push_back(verdict);
+        QString text = VerdictText(verdict, texts);
+        if (tally_.verdicts.size() > 1) text += QStringLiteral("\n\n") + TallyText(tally_, texts);
+        const PromptAnswer answer = context_.prompts().Message(
+            this, {text, AppTitle(), PromptIcon::Information, PromptButtons::OkAnotherRadio});
+        if (answer != PromptAnswer::AnotherRadio || !isVisible()) {
+            accept();
+            return;
+        }
+        // The port stays open; the same data goes onto the radio connected next.
+        const PromptAnswer next = context_.prompts().Message(
+            this,
+            {NextRadioText(texts), AppTitle(), PromptIcon::Information, PromptButtons::OkCancel});
+        if (next != PromptAnswer::Ok || !isVisible()) {
+            accept();
+            return;
+        }
+        StartRadio();
+        return;
+    }
+
+    QStringList differences;
+    if (verdict == WriteVerdict::Differs) {
+        differences = DescribeDifferences(sequence_->Plan(), sequence_->ReadBack(), texts).Lines();
+    }
+    const bool connectionFailed =
+        verdict == WriteVerdict::BackupFailed || verdict == WriteVerdict::WriteFailed;
+    // Once a radio of this plan is done, a failed one may be put aside for the next.
+    const bool inRun = !tally_.verdicts.empty();
+    // A port that failed under the transfer is named with what to do, and opened again for
+    // whatever comes next.
+    const PortError portError = port_.LastError();
+    const QString text = VerdictText(verdict, texts, differences, sequence_->BackupError()) +
+                         (connectionFailed ? PortFailureText(portError) : QString());
+    const PromptAnswer answer = context_.prompts().Message(
+        this, {text, AppTitle(),
+               connectionFailed || verdict == WriteVerdict::Differs ? PromptIcon::Critical
+                                                                    : PromptIcon::Exclamation,
+               inRun ? PromptButtons::RetryAnotherRadioCancel : PromptButtons::RetryCancel,
+               PromptAnswer::Retry});
+    if (!isVisible()) return;
+    if (answer != PromptAnswer::Cancel && connectionFailed && portError.Failed() && !OpenPort()) {
+        reject();
+        return;
+    }
+    if (answer == PromptAnswer::Retry) {
+        sequence_->Retry();
+        return;
+    }
+    tally_.verdicts.push_back(verdict);
+    if (answer == PromptAnswer::AnotherRadio) {
+        const PromptAnswer next = context_.prompts().Message(
+            this,
+            {NextRadioText(texts), AppTitle(), PromptIcon::Information, PromptButtons::OkCancel});
+        if (next == PromptAnswer::Ok && isVisible()) {
+            StartRadio();
+            return;
+        }
+    }
+    EndRun();
+}
+
+void FrmClone::EndRun() {
+    if (tally_.verdicts.size() > 1) {
+        context_.prompts().Message(this, {TallyText(tally_, context_.texts()), AppTitle(),
+                                          PromptIcon::Information, PromptButtons::Ok});
+    }
+    // A write that did not end verified on every radio is no success.
+    reject();
+}
+
 void FrmClone::done(int result) {
+    sequence_->Stop();
     driver_->Stop();
     port_.Close();
     QDialog::done(result);

@@ -1,14 +1,21 @@
 // frmClone: the modal dialog that reads the image from the radio or writes it to the radio. The
 // caller sets the rows and the mode, shows it with exec() and the user starts with OK; the
 // transfer runs as a chain of TmrSend / TmrReceive ticks, so Cancel works at any moment.
+// Every complete read is kept as a backup. A write first reads the radio and keeps that as a
+// backup, then writes, then reads the radio back and compares (each step can be turned off with
+// its check box, remembered in the settings store); after a good write the same data can go onto
+// the next radio on the open port.
 #pragma once
 
 #include <QDialog>
 
 #include "data/radio_image.h"
 #include "link/driver/clone_driver.h"
+#include "link/driver/write_sequence.h"
+#include "link/driver/write_texts.h"
 #include "platform/serial_link.h"
 
+class QCheckBox;
 class QLabel;
 class QProgressBar;
 class QPushButton;
@@ -31,12 +38,12 @@ public:
     // The port, its device and the receive timing come from `context`.
     FrmClone(RadioData& data, AppContext& context, QWidget* parent = nullptr);
 
-    int FirstRow() const { return driver_->engine().FirstRow; }
-    void SetFirstRow(int row) { driver_->engine().FirstRow = static_cast<std::int16_t>(row); }
-    int LastRow() const { return driver_->engine().LastRow; }
-    void SetLastRow(int row) { driver_->engine().LastRow = static_cast<std::int16_t>(row); }
-    qv::CloneMode CloneMode() const { return driver_->engine().CloneMode; }
-    void SetCloneMode(qv::CloneMode mode) { driver_->engine().CloneMode = mode; }
+    int FirstRow() const { return firstRow_; }
+    void SetFirstRow(int row) { firstRow_ = static_cast<std::int16_t>(row); }
+    int LastRow() const { return lastRow_; }
+    void SetLastRow(int row) { lastRow_ = static_cast<std::int16_t>(row); }
+    qv::CloneMode CloneMode() const { return mode_; }
+    void SetCloneMode(qv::CloneMode mode) { mode_ = mode; }
     // The property's number: 1 reads, any other number writes.
     int CloneModeNumber() const { return int(CloneMode()); }
     void SetCloneModeNumber(int mode) {
@@ -54,6 +61,14 @@ public:
     // OK: opens port ComPort and begins the transfer.
     void Start();
 
+    // Where backups go: the user's backups folder unless a test says otherwise.
+    void SetBackupFolder(const QString& folder) { backupFolder_ = folder; }
+    const QString& BackupFolder() const { return backupFolder_; }
+    // The backup of the last complete read, or of the last radio before its write ("" if none).
+    const QString& LastBackupPath() const { return lastBackupPath_; }
+    // The radios of the write that ran last, by their order.
+    const RadioTally& Tally() const { return tally_; }
+
     void done(int result) override;
 
 protected:
@@ -64,18 +79,39 @@ private:
     bool OpenPort();
     void OnCompleted();
     void OnFailed();
+    // When the port itself failed: closes it and gives the lines that name it and say what to do
+    // (beginning with a line break), else "".
+    QString PortFailureText(const PortError& portError);
     void OnProgress(double percent);
+    void StartRadio();
+    void OnStepStarted(RadioStep step);
+    void OnWriteFinished(WriteVerdict verdict);
+    // After the user gave up on a radio: the tally when several radios were written, then close.
+    void EndRun();
+    void RememberChoices();
     bool Reading() const { return CloneMode() == qv::CloneMode::Read; }
 
+    RadioData& data_;
     AppContext& context_;
+    // Set by the caller before every transfer. A write runs its own sessions (backup, write,
+    // read-back) through the same engine, so the dialog keeps them rather than the engine.
+    std::int16_t firstRow_ = kReadFirstRow;
+    std::int16_t lastRow_ = kReadLastRow;
+    qv::CloneMode mode_ = qv::CloneMode::Read;
     QTimer* TmrSend;
     QTimer* TmrReceive;
     QLabel* Label1;
     QProgressBar* Prg1;
+    QCheckBox* ChkBackup;  // "Back up the radio first"
+    QCheckBox* ChkVerify;  // "Verify after writing"
     QPushButton* Command1;
     QPushButton* Command2;
     SerialLink port_;  // opened by OK, closed when the dialog closes
     CloneDriver* driver_;
+    WriteSequence* sequence_;
+    RadioTally tally_;
+    QString backupFolder_;
+    QString lastBackupPath_;
 };
 
 }  // namespace qv

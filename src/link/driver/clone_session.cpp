@@ -37,4 +37,33 @@ CloneResult RunClone(RadioImage& image, const CloneRequest& request) {
     return {false, request.texts.UiText("CloneDialog", "Connection Fail!"), portError};
 }
 
+WriteRun RunWriteSequence(ByteChannel& line, const RadioImage& plan, const WriteOptions& options,
+                          const LinkTiming& timing,
+                          const std::function<void(RadioStep, double)>& progress) {
+    QTimer sendTimer;
+    QTimer receiveTimer;
+    RadioImage unused;
+    CloneDriver driver(unused, line, sendTimer, receiveTimer);
+    driver.engine().RecvInterval = timing.RecvInterval;
+    driver.engine().RecvLimit = timing.RecvLimit;
+    WriteSequence sequence(driver);
+    QEventLoop loop;
+    if (progress) {
+        QObject::connect(&sequence, &WriteSequence::progressChanged,
+                         [&](double percent) { progress(sequence.Step(), percent); });
+    }
+    QObject::connect(&sequence, &WriteSequence::finished, &loop, [&loop] { loop.exit(0); });
+    sequence.Start(plan, options);
+    loop.exec();
+    sequence.Stop();
+    WriteRun run;
+    run.verdict = sequence.Verdict();
+    run.hasBackup = sequence.HasBackup();
+    run.backup = sequence.Backup();
+    run.backupPath = sequence.BackupPath();
+    run.backupError = sequence.BackupError();
+    run.readBack = sequence.ReadBack();
+    return run;
+}
+
 }  // namespace qv

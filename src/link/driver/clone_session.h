@@ -9,7 +9,9 @@
 #include "data/radio_image.h"
 #include "language/ui_language.h"
 #include "link/clone.h"
+#include "link/driver/write_sequence.h"
 #include "link/link_timing.h"
+#include "platform/byte_channel.h"
 #include "platform/port_error.h"
 
 namespace qv {
@@ -33,5 +35,19 @@ struct CloneResult {
 // Runs the transfer on the calling thread's event loop. A read changes the image only when it
 // completed; a failed one leaves it as it was.
 CloneResult RunClone(RadioImage& image, const CloneRequest& request);
+
+// One radio's write as the user asked for it (backup, write, read-back), on a line its owner
+// keeps open, so that several radios can be written in a row on one port.
+struct WriteRun {
+    WriteVerdict verdict = WriteVerdict::WriteFailed;
+    bool hasBackup = false;
+    RadioImage backup;    // what the radio held, when a backup was made
+    QString backupPath;   // where it was saved
+    QString backupError;  // why it could not be saved
+    RadioImage readBack;  // the plan with the written rows as the read-back found them
+};
+WriteRun RunWriteSequence(ByteChannel& line, const RadioImage& plan, const WriteOptions& options,
+                          const LinkTiming& timing,
+                          const std::function<void(RadioStep, double)>& progress = {});
 
 }  // namespace qv

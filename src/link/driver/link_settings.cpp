@@ -15,6 +15,7 @@ namespace {
 const QString kSetupSection = QStringLiteral("Setup");
 const QString kIntervalKey = QStringLiteral("ComInterval[ms]");
 const QString kRecvCountKey = QStringLiteral("ComRecvCount ");
+const QString kSessionGapKey = QStringLiteral("SessionGap[ms]");
 
 }  // namespace
 
@@ -41,6 +42,8 @@ LinkTiming ReadLinkTiming(const QString& folder) {
     if (interval && *interval >= 1) timing.RecvInterval = *interval;
     const auto limit = TimingNumber(GetIniValue(kSetupSection, kRecvCountKey, file));
     if (limit && *limit >= 0) timing.RecvLimit = *limit;
+    const auto gap = TimingNumber(GetIniValue(kSetupSection, kSessionGapKey, file));
+    if (gap && *gap >= 0) timing.SessionGapMs = *gap;
     return timing;
 }
 

@@ -15,9 +15,9 @@ namespace qv {
 // halves to the even neighbour, that fits a signed 16-bit integer. Nothing for any other text.
 std::optional<std::int16_t> TimingNumber(const QString& text);
 
-// "ComInterval[ms]" and "ComRecvCount " of section [Setup] of Radio.INI in `folder`. A missing
-// file or key, a text that is not a number, an interval below 1 ms or a negative count falls
-// back to 50 ms and 40 polls.
+// "ComInterval[ms]", "ComRecvCount " and "SessionGap[ms]" of section [Setup] of Radio.INI in
+// `folder`. A missing file or key, a text that is not a number, an interval below 1 ms or a
+// negative count or gap falls back to 50 ms, 40 polls and 500 ms.
 LinkTiming ReadLinkTiming(const QString& folder);
 
 }  // namespace qv

@@ -52,6 +52,17 @@ std::vector<ButtonText> ButtonsOf(PromptButtons buttons) {
                      QT_TRANSLATE_NOOP("Prompts", "Retry")},
                     {PromptAnswer::Cancel, QMessageBox::RejectRole,
                      QT_TRANSLATE_NOOP("Prompts", "Cancel")}};
+        case PromptButtons::OkAnotherRadio:
+            return {{PromptAnswer::Ok, QMessageBox::AcceptRole, QT_TRANSLATE_NOOP("Prompts", "OK")},
+                    {PromptAnswer::AnotherRadio, QMessageBox::ActionRole,
+                     QT_TRANSLATE_NOOP("Prompts", "Write Another Radio")}};
+        case PromptButtons::RetryAnotherRadioCancel:
+            return {{PromptAnswer::Retry, QMessageBox::AcceptRole,
+                     QT_TRANSLATE_NOOP("Prompts", "Retry")},
+                    {PromptAnswer::AnotherRadio, QMessageBox::ActionRole,
+                     QT_TRANSLATE_NOOP("Prompts", "Write Another Radio")},
+                    {PromptAnswer::Cancel, QMessageBox::RejectRole,
+                     QT_TRANSLATE_NOOP("Prompts", "Cancel")}};
     }
     return {};
 }

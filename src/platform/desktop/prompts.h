@@ -12,8 +12,16 @@ class QWidget;
 namespace qv {
 
 enum class PromptIcon { None, Information, Exclamation, Critical, Question };
-enum class PromptButtons { Ok, OkCancel, YesNoCancel, RetryCancel };
-enum class PromptAnswer { Ok, Cancel, Yes, No, Retry };
+// OkAnotherRadio and RetryAnotherRadioCancel add "Write Another Radio" (answer AnotherRadio).
+enum class PromptButtons {
+    Ok,
+    OkCancel,
+    YesNoCancel,
+    RetryCancel,
+    OkAnotherRadio,
+    RetryAnotherRadioCancel
+};
+enum class PromptAnswer { Ok, Cancel, Yes, No, Retry, AnotherRadio };
 
 struct PromptRequest {
     QString text;
