@@ -288,7 +288,7 @@
         <translation>读取中...</translation>
     </message>
     <message>
-        <source>Writting...  </source>
+        <source>Writing...</source>
         <translation>写入中...</translation>
     </message>
     <message>
@@ -510,7 +510,7 @@ Put its channels into channels 1, 2, 3, ... in file order?
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation>退出&amp;X)</translation>
+        <translation>退出(&amp;X)</translation>
     </message>
     <message>
         <source>&amp;Program</source>

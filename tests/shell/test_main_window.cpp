@@ -231,6 +231,7 @@ void TestMainWindow::languageSwitchKeepsEnteredValues() {
     QCOMPARE(window.TreeView()->Tree0()->currentItem(), selected);
     QCOMPARE(window.Bar().Tool("Menu Bar", "miFile")->text(), QString("文件"));
     QCOMPARE(window.Bar().Tool("miFile", "miNew")->text(), QString("新建(&N)"));
+    QCOMPARE(window.Bar().Tool("miFile", "miExit")->text(), QString("退出(&X)"));
     QVERIFY(window.Bar().Tool("miLanguage", "miChinese")->isChecked());
     QVERIFY(!window.Bar().Tool("miLanguage", "miEnglish")->isChecked());
     const QString date = window.findChild<QLabel*>("StatusBar_Date")->text();

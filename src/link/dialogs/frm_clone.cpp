@@ -100,7 +100,7 @@ void FrmClone::Start() {
         return;
     }
     Label1->setText(Reading() ? context_.texts().UiText("CloneDialog", "Reading...")
-                              : context_.texts().UiText("CloneDialog", "Writting...  "));
+                              : context_.texts().UiText("CloneDialog", "Writing..."));
     driver_->Begin();
     Command1->setEnabled(false);
 }
