@@ -1,5 +1,6 @@
 // MDIForm1's file commands: New, Open, Save and the channel plan's CSV export and import. Open
 // first offers to save the user's unsaved changes; New asks before it clears them.
+#include <QDir>
 #include <QFile>
 
 #include "context/app_context.h"
@@ -22,9 +23,10 @@ const char* const kCsvFilter = "CSV Files (*.csv)";
 bool MainWindow::LoadFile(const QString& path) {
     const LoadStatus status = qv::LoadFile(path, data_);
     if (status != LoadStatus::Ok) {
-        context_.prompts().Message(this,
-                                   {LoadFailureText(context_.texts()), LoadFailureTitle(status),
-                                    PromptIcon::Critical, PromptButtons::Ok});
+        // The second line says which file was refused, as for the start-up template.
+        context_.prompts().Message(
+            this, {LoadFailureText(context_.texts()) + '\n' + QDir::toNativeSeparators(path),
+                   LoadFailureTitle(status), PromptIcon::Critical, PromptButtons::Ok});
         return false;
     }
     RefreshAll();

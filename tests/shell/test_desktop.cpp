@@ -205,7 +205,8 @@ void TestDesktop::openPathOfABadFileKeepsWhatWasThere() {
     const qv::RadioImage image = window.Data().image;
     for (const QString& bad : {shell.Folder() + "/Radio.INI", shell.Folder() + "/missing.tw"}) {
         QVERIFY(!window.OpenPath(bad));
-        QCOMPARE(shell.prompts.messages.back().text, QString("Incorrect File Type."));
+        QCOMPARE(shell.prompts.messages.back().text,
+                 "Incorrect File Type.\n" + QDir::toNativeSeparators(bad));
         QCOMPARE(window.Data().image, image);
         QCOMPARE(window.windowTitle(), QString("QV-730"));
         QVERIFY(window.RecentFiles()->Files().isEmpty());

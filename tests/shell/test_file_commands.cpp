@@ -218,14 +218,23 @@ void TestFileCommands::openRejectsBadFilesWithTheirTitles() {
     file.write(reinterpret_cast<const char*>(plain.data()), qint64(plain.size()));
     file.close();
 
-    shell.prompts.openNames = {wrongMarker, shell.Folder() + "/missing.tw",
+    // Each refusal names the file on its second line, in either language.
+    const QStringList files = {wrongMarker, shell.Folder() + "/missing.tw",
                                shell.Folder() + "/Radio.INI"};
-    for (const char* title : {"QV-730", "QV-730", "Error"}) {
-        window.MainBar_ToolClick("miOpen");
-        QCOMPARE(shell.prompts.messages.back().text, QString("Incorrect File Type."));
-        QCOMPARE(shell.prompts.messages.back().title, QString(title));
-        QCOMPARE(shell.prompts.messages.back().icon, qv::PromptIcon::Critical);
-        QCOMPARE(window.Data().image, before);
+    const QStringList titles = {"QV-730", "QV-730", "Error"};
+    for (const char* language : {"miEnglish", "miChinese"}) {
+        window.MainBar_ToolClick(language);
+        const QString firstLine =
+            QString(language) == "miChinese" ? "文件类型不正确。" : "Incorrect File Type.";
+        for (int i = 0; i < files.size(); ++i) {
+            shell.prompts.openNames = {files[i]};
+            window.MainBar_ToolClick("miOpen");
+            QCOMPARE(shell.prompts.messages.back().text,
+                     firstLine + '\n' + QDir::toNativeSeparators(files[i]));
+            QCOMPARE(shell.prompts.messages.back().title, titles[i]);
+            QCOMPARE(shell.prompts.messages.back().icon, qv::PromptIcon::Critical);
+            QCOMPARE(window.Data().image, before);
+        }
     }
     QVERIFY(!QFile::exists(shell.Folder() + "/missing.tw"));
 }
