@@ -48,6 +48,7 @@ QIcon ToolIcon(const QString& tool) {
 QKeySequence ToolShortcut(const QString& tool) {
     if (tool == "miNew") return QKeySequence::New;
     if (tool == "miOpen") return QKeySequence::Open;
+    if (tool == "miClose") return QKeySequence(Qt::CTRL | Qt::Key_W);
     if (tool == "miSave") return QKeySequence::Save;
     if (tool == "miPrintList") return QKeySequence::Print;
     return {};

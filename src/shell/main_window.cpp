@@ -11,6 +11,7 @@
 #include <QLocale>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QStatusBar>
 #include <QStyle>
 #include <QTime>
@@ -106,11 +107,12 @@ void MainWindow::StartUp() {
 
 void MainWindow::MainBar_ToolClick(const QString& tool) {
     using Command = void (*)(MainWindow&);
-    // The command of each tool, by its exact name. Every other tool (miClose, the Window menu,
+    // The command of each tool, by its exact name. Every other tool (the Window menu,
     // miModelInfo, miInit, miPrint and the signalling editors) does nothing.
     static const QHash<QString, Command> commands = {
         {"miNew", [](MainWindow& w) { w.NewFile(); }},
         {"miOpen", [](MainWindow& w) { w.OpenFile(); }},
+        {"miClose", [](MainWindow& w) { w.CloseActiveEditor(); }},
         {"miSave", [](MainWindow& w) { w.SaveCommand(); }},
         {"miExit",
          [](MainWindow& w) {
@@ -274,6 +276,17 @@ EditorWindow* MainWindow::CreateEditor(Editor editor) {
     sub->setAttribute(
         Qt::WA_DeleteOnClose);  // closing discards the window; the next show builds it anew
     sub->setWindowIcon(windowIcon());
+    // File > Close owns Ctrl+W and stores the editor first; the same key on the sub-window's own
+    // menu would make it ambiguous, and Qt would then run neither.
+    if (QMenu* system = sub->systemMenu()) {
+        for (QAction* action : system->actions()) {
+            if (action->shortcuts().contains(QKeySequence(Qt::CTRL | Qt::Key_W))) {
+                QList<QKeySequence> keys = action->shortcuts();
+                keys.removeAll(QKeySequence(Qt::CTRL | Qt::Key_W));
+                action->setShortcuts(keys);
+            }
+        }
+    }
     // The sub-window takes the size the editor chose for itself, plus its own frame and title.
     QStyle* style = sub->style();
     const int frame = style->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, nullptr, sub);
@@ -281,6 +294,16 @@ EditorWindow* MainWindow::CreateEditor(Editor editor) {
     sub->resize(size.width() + 2 * frame, size.height() + title + frame);
     editors_[Index(editor)] = window;
     return window;
+}
+
+void MainWindow::CloseActiveEditor() {
+    // At most one editor is shown at a time; what it holds is kept, as the channel editor's own
+    // close box keeps it.
+    for (int i = 0; i < kEditorCount; ++i) {
+        if (!EditorVisible(Editor(i))) continue;
+        editors_[i]->SaveData();
+        editors_[i]->CloseEditor();
+    }
 }
 
 void MainWindow::ShowMemoryMap() {

@@ -60,6 +60,8 @@ public:
     void ShowKey() { ShowEditor(Editor::Key); }
     void ShowChannel() { ShowEditor(Editor::Channel); }
     void ShowCustomizedSignal() { ShowEditor(Editor::CustomizedSignal); }
+    // File > Close: stores the open editor's fields into the image and closes its window.
+    void CloseActiveEditor();
     // The channel editor's service key: the memory map, opened once and brought forward.
     void ShowMemoryMap();
     void SwitchLanguage(Language language);

@@ -14,6 +14,7 @@
 #include <QToolBar>
 #include <QTreeWidget>
 
+#include "codecs/channel_name.h"
 #include "data/data_file.h"
 #include "editors/channel/frm_channel.h"
 #include "editors/memory_map/frm_memory_map.h"
@@ -55,6 +56,8 @@ private slots:
     void viewTogglesAndBandClose();
     void hiddenToolsStayHidden();
     void toolsThatDoNothing();
+    void fileCloseClosesTheOpenEditorAndKeepsItsData_data();
+    void fileCloseClosesTheOpenEditorAndKeepsItsData();
     void readThatFailsChangesNothing();
     void writePreparesTheCopyRows();
     void exitStoresTheOpenEditorsAndTheLanguage();
@@ -296,14 +299,54 @@ void TestMainWindow::toolsThatDoNothing() {
     qv::MainWindow& window = shell.Window();
     QVERIFY(Channels(window).SetCellAsUser(2, 1, "PEND"));
     const qv::RadioImage before = window.Data().image;
-    for (const char* tool : {"miClose", "miPrint", "miModelInfo", "miInit", "miScan", "miEmergency",
-                             "miDTMF", "mi5Tone", "miEmbed", "miCascade", "miTileH", "miTileV",
-                             "miArrange", "miCloseAll", "MiChannel"}) {
+    for (const char* tool :
+         {"miPrint", "miModelInfo", "miInit", "miScan", "miEmergency", "miDTMF", "mi5Tone",
+          "miEmbed", "miCascade", "miTileH", "miTileV", "miArrange", "miCloseAll", "MiChannel"}) {
         window.MainBar_ToolClick(tool);
         QVERIFY2(OnlyVisible(window, Editor::Channel), tool);
     }
     QCOMPARE(window.Data().image, before);
     QCOMPARE(Channels(window).Cell(2, 1), QString("PEND"));
+    QVERIFY(shell.prompts.messages.empty());
+}
+
+void TestMainWindow::fileCloseClosesTheOpenEditorAndKeepsItsData_data() {
+    QTest::addColumn<QString>("languageTool");
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("English") << "miEnglish"
+                             << "&Close";
+    QTest::newRow("Chinese") << "miChinese"
+                             << "关闭(&C)";
+}
+
+// Ctrl+W on the real window, as a user presses it: the editor shown goes, what it held stays.
+void TestMainWindow::fileCloseClosesTheOpenEditorAndKeepsItsData() {
+    QFETCH(QString, languageTool);
+    QFETCH(QString, caption);
+    ShellFixture shell;
+    qv::MainWindow& window = shell.Window();
+    window.MainBar_ToolClick(languageTool);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QAction* close = window.Bar().Tool("miFile", "miClose");
+    QCOMPARE(close->text(), caption);
+    QCOMPARE(close->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_W));
+
+    QVERIFY(Channels(window).SetCellAsUser(2, 1, "KEPT"));  // in the grid only
+    QTest::keyClick(&window, Qt::Key_W, Qt::ControlModifier);
+    QVERIFY(!window.EditorVisible(Editor::Channel));
+    QCOMPARE(qv::DecodeChannelName(window.Data().image, 2), QString("KEPT"));
+
+    window.MainBar_ToolClick("miCommonSet");
+    auto* squelch = window.EditorOf(Editor::Setting)->findChild<QComboBox*>("Combo1_15");
+    squelch->setCurrentIndex(3);
+    window.MainBar_ToolClick("miClose");
+    QVERIFY(!window.EditorVisible(Editor::Setting));
+    QCOMPARE(int(window.Data().image[0x182]), 3);
+    QVERIFY(shell.prompts.messages.empty());
+
+    // With no editor open, Close does nothing.
+    window.MainBar_ToolClick("miClose");
     QVERIFY(shell.prompts.messages.empty());
 }
 
