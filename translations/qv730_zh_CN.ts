@@ -359,14 +359,6 @@
 <context>
     <name>FileCommands</name>
     <message>
-        <source>All data will be cleared.</source>
-        <translation>所有数据将被清空。</translation>
-    </message>
-    <message>
-        <source>Alert!</source>
-        <translation>警告!</translation>
-    </message>
-    <message>
         <source>File has been modified, save it now?</source>
         <translation>文件已被修改，是否保存？</translation>
     </message>

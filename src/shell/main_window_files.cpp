@@ -1,5 +1,5 @@
-// MDIForm1's file commands: New, Open, Save and the channel plan's CSV export and import. Open
-// first offers to save the user's unsaved changes; New asks before it clears them.
+// MDIForm1's file commands: New, Open, Save and the channel plan's CSV export and import. New and
+// Open first offer to save the user's unsaved changes.
 #include <QDir>
 #include <QFile>
 
@@ -43,11 +43,9 @@ bool MainWindow::SaveFile(const QString& path) {
 }
 
 void MainWindow::NewFile() {
-    const PromptAnswer answer = context_.prompts().Message(
-        this, {context_.texts().UiText("FileCommands", "All data will be cleared."),
-               context_.texts().UiText("FileCommands", "Alert!"), PromptIcon::Exclamation,
-               PromptButtons::OkCancel, PromptAnswer::Cancel});
-    if (answer != PromptAnswer::Ok) return;
+    // The same question as Open, Read and Exit: unsaved changes are saved, dropped or keep
+    // what is there. Without unsaved changes nothing is lost, so nothing is asked, as for Open.
+    if (!ConfirmUnsavedChanges()) return;
     if (!LoadTemplate()) return;
     RefreshAll();
     ForgetFile();  // the template is no file of the user's

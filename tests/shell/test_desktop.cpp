@@ -111,7 +111,6 @@ void TestDesktop::titleNamesTheFileOpenedOrSaved() {
     // The language does not change it; New goes back to the bare title.
     window.MainBar_ToolClick("miChinese");
     QCOMPARE(window.windowTitle(), QString("QV-730 - copy.tw[*]"));
-    shell.prompts.answers = {PromptAnswer::Ok};
     window.MainBar_ToolClick("miNew");
     QCOMPARE(window.windowTitle(), QString("QV-730"));
     QVERIFY(!window.isWindowModified());
@@ -376,8 +375,9 @@ void TestDesktop::newOpenSaveHaveTheirShortcuts() {
     QTest::keyClick(&window, Qt::Key_S, Qt::ControlModifier);
     QCOMPARE(shell.prompts.fileRequests.size(), std::size_t(2));
     QCOMPARE(shell.prompts.fileRequests[1].fileName, QString("Untitled.tw"));
+    window.Data().image[0x0800] ^= 1;  // an unsaved change
     QTest::keyClick(&window, Qt::Key_N, Qt::ControlModifier);
-    QCOMPARE(shell.prompts.messages.back().text, QString("All data will be cleared."));
+    QCOMPARE(shell.prompts.messages.back().text, QString("File has been modified, save it now?"));
 }
 
 void TestDesktop::channelListEntriesInBothLanguages() {

@@ -21,8 +21,9 @@ using qv::test::ShellFixture;
 class TestFileCommands : public QObject {
     Q_OBJECT
 private slots:
-    void newAsksAndCancelIsTheDefault();
-    void newReloadsTheTemplate();
+    void newOffersToSaveUnsavedChanges_data();
+    void newOffersToSaveUnsavedChanges();
+    void newWithoutChangesAsksNothing();
     void saveAlwaysAsksForANameAndOffersTheCurrentOne();
     void saveFailureNamesTheFileInTheUiLanguage_data();
     void saveFailureNamesTheFileInTheUiLanguage();
@@ -35,39 +36,74 @@ private slots:
     void channelPlanExportAndImport();
     void commonChannelPlanAsksForRenumbering();
     void replacingTheDataClearsTheChannelUndoHistory();
+    void dialogsStartWhereTheUserLastWas_data();
+    void dialogsStartWhereTheUserLastWas();
 };
 
-void TestFileCommands::newAsksAndCancelIsTheDefault() {
-    ShellFixture shell;
-    qv::MainWindow& window = shell.Window();
-    QVERIFY(Channels(window).SetCellAsUser(1, 3, "450"));
-    window.MainBar_ToolClick("miSave");  // store the grid (the save dialog is cancelled)
-    shell.prompts.answers = {PromptAnswer::Cancel};
-    window.MainBar_ToolClick("miNew");
-    const qv::PromptRequest& asked = shell.prompts.messages.back();
-    QCOMPARE(asked.text, QString("All data will be cleared."));
-    QCOMPARE(asked.title, QString("Alert!"));
-    QCOMPARE(asked.buttons, qv::PromptButtons::OkCancel);
-    QCOMPARE(asked.icon, qv::PromptIcon::Exclamation);
-    QCOMPARE(asked.defaultButton, PromptAnswer::Cancel);
-    QCOMPARE(Channels(window).Cell(1, 3), QString("450.00000"));
-
-    shell.services.context.SetLanguage(qv::Language::Chinese);
-    window.MainBar_ToolClick("miNew");
-    QCOMPARE(shell.prompts.messages.back().text, QString("所有数据将被清空。"));
-    QCOMPARE(shell.prompts.messages.back().title, QString("警告!"));
+void TestFileCommands::newOffersToSaveUnsavedChanges_data() {
+    QTest::addColumn<QString>("languageTool");
+    QTest::addColumn<QString>("question");
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("saveNameGiven");
+    QTest::addColumn<bool>("cleared");
+    const QString english = "File has been modified, save it now?";
+    const QString chinese = "文件已被修改，是否保存？";
+    QTest::newRow("Cancel keeps everything")
+        << "miEnglish" << english << int(PromptAnswer::Cancel) << false << false;
+    QTest::newRow("No clears") << "miEnglish" << english << int(PromptAnswer::No) << false << true;
+    QTest::newRow("Yes saves, then clears")
+        << "miEnglish" << english << int(PromptAnswer::Yes) << true << true;
+    QTest::newRow("Yes with a cancelled save keeps everything")
+        << "miEnglish" << english << int(PromptAnswer::Yes) << false << false;
+    QTest::newRow("Chinese, No clears")
+        << "miChinese" << chinese << int(PromptAnswer::No) << false << true;
+    QTest::newRow("Chinese, Yes saves, then clears")
+        << "miChinese" << chinese << int(PromptAnswer::Yes) << true << true;
 }
 
-void TestFileCommands::newReloadsTheTemplate() {
+// New asks the question Open, Read and Exit ask, and nothing after it: no second question.
+void TestFileCommands::newOffersToSaveUnsavedChanges() {
+    QFETCH(QString, languageTool);
+    QFETCH(QString, question);
+    QFETCH(int, answer);
+    QFETCH(bool, saveNameGiven);
+    QFETCH(bool, cleared);
+    ShellFixture shell;
+    qv::MainWindow& window = shell.Window();
+    window.MainBar_ToolClick(languageTool);
+    const qv::RadioImage fresh = window.Data().image;
+    QVERIFY(Channels(window).SetCellAsUser(1, 3, "450"));  // in the grid only
+    const QString savePath = shell.Folder() + "/before.tw";
+    shell.prompts.answers = {PromptAnswer(answer)};
+    if (saveNameGiven) shell.prompts.saveNames = {savePath};
+    window.MainBar_ToolClick("miNew");
+
+    QCOMPARE(shell.prompts.messages.size(), std::size_t(1));
+    const qv::PromptRequest& asked = shell.prompts.messages[0];
+    QCOMPARE(asked.text, question);
+    QCOMPARE(asked.title, QString("QV-730"));
+    QCOMPARE(asked.buttons, qv::PromptButtons::YesNoCancel);
+    QCOMPARE(asked.icon, qv::PromptIcon::Exclamation);
+    QCOMPARE(QFile::exists(savePath), saveNameGiven);
+    if (saveNameGiven) {
+        qv::RadioData saved;
+        QCOMPARE(qv::LoadFile(savePath, saved), qv::LoadStatus::Ok);
+        QVERIFY(saved.image != fresh);  // the edit reached the file before New cleared it
+    }
+    QCOMPARE(Channels(window).Cell(1, 3), cleared ? QString("446.00625") : QString("450.00000"));
+    QCOMPARE(window.Data().image == fresh, cleared);
+    if (cleared) QVERIFY(!window.Data().ImageModified());
+}
+
+void TestFileCommands::newWithoutChangesAsksNothing() {
     ShellFixture shell;
     qv::MainWindow& window = shell.Window();
     const qv::RadioImage fresh = window.Data().image;
-    QVERIFY(Channels(window).SetCellAsUser(1, 3, "450"));
-    window.SaveAll();
-    shell.prompts.answers = {PromptAnswer::Ok};
+    window.Data().image[0x0800] ^= 0x11;  // a byte no editor holds
+    window.Data().CopyToBaseline();       // as after a Read: nothing unsaved
     window.MainBar_ToolClick("miNew");
+    QVERIFY(shell.prompts.messages.empty());
     QCOMPARE(window.Data().image, fresh);
-    QCOMPARE(Channels(window).Cell(1, 3), QString("446.00625"));
     QCOMPARE(window.CurrentFileName(), QString("Untitled.tw"));
 }
 
@@ -348,7 +384,7 @@ void TestFileCommands::replacingTheDataClearsTheChannelUndoHistory() {
     // New, Open and the language switch each leave nothing to undo.
     QVERIFY(Channels(window).SetCellAsUser(1, 3, "450"));
     QCOMPARE(history.count(), 1);
-    shell.prompts.answers = {PromptAnswer::Ok};
+    shell.prompts.answers = {PromptAnswer::No};
     window.MainBar_ToolClick("miNew");
     QCOMPARE(history.count(), 0);
 
