@@ -38,6 +38,7 @@
 #include "shell/frm_tree_view.h"
 #include "shell/main_bar.h"
 #include "shell/startup_rules.h"
+#include "shell/window_title.h"
 
 namespace qv {
 
@@ -91,7 +92,7 @@ void MainWindow::StartUp() {
     context_.linkTiming = ReadLinkTiming(context_.AppFolder());
     // The caption, every view shown, an untitled file, the folder the template comes from, and
     // the bars as their layout has them with the current language checked.
-    setWindowTitle(AppTitle());
+    setWindowTitle(MainWindowTitle(QString()));
     viewFlags_ = kViewTree | kViewToolBar | kViewStatusBar;
     currentFileName_ = QStringLiteral("Untitled.tw");
     appPath_ = AppPathFrom(QDir::toNativeSeparators(context_.AppFolder()));

@@ -78,8 +78,8 @@ void MainWindow::ForgetFile() {
 }
 
 void MainWindow::UpdateModifiedMark() {
-    // Without a file in the title there is no "[*]" to show the mark in.
-    setWindowModified(!titleFile_.isEmpty() && ImageWithEditsModified());
+    // With or without a file in the title: after a Read or New the data is just as unsaved.
+    setWindowModified(ImageWithEditsModified());
 }
 
 bool MainWindow::ImageWithEditsModified() {

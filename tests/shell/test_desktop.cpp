@@ -74,6 +74,7 @@ class TestDesktop : public QObject {
 private slots:
     void titleNamesTheFileOpenedOrSaved();
     void modifiedMarkFollowsTheEditorsWithoutTouchingTheImage();
+    void modifiedMarkNeedsNoFileName();
     void modifiedMarkComesWithTheKeyThatCommitsACell();
     void openPathAsksFirst_data();
     void openPathAsksFirst();
@@ -95,7 +96,7 @@ private slots:
 void TestDesktop::titleNamesTheFileOpenedOrSaved() {
     ShellFixture shell;
     qv::MainWindow& window = shell.Window();
-    QCOMPARE(window.windowTitle(), QString("QV-730"));
+    QCOMPARE(window.windowTitle(), QString("QV-730[*]"));
     QVERIFY(window.OpenPath(DataFile(shell, "plan.tw")));
     QCOMPARE(window.windowTitle(), QString("QV-730 - plan.tw[*]"));
     QVERIFY(!window.isWindowModified());
@@ -112,7 +113,7 @@ void TestDesktop::titleNamesTheFileOpenedOrSaved() {
     window.MainBar_ToolClick("miChinese");
     QCOMPARE(window.windowTitle(), QString("QV-730 - copy.tw[*]"));
     window.MainBar_ToolClick("miNew");
-    QCOMPARE(window.windowTitle(), QString("QV-730"));
+    QCOMPARE(window.windowTitle(), QString("QV-730[*]"));
     QVERIFY(!window.isWindowModified());
 }
 
@@ -148,6 +149,22 @@ void TestDesktop::modifiedMarkFollowsTheEditorsWithoutTouchingTheImage() {
     window.Data().image[0x0011] ^= 1;  // a byte no open editor holds
     window.UpdateModifiedMark();
     QVERIFY(window.isWindowModified());
+}
+
+// After the start, New or a Read the title names no file, and edits are still unsaved.
+void TestDesktop::modifiedMarkNeedsNoFileName() {
+    ShellFixture shell;
+    qv::MainWindow& window = shell.Window();
+    QVERIFY(window.OpenPath(DataFile(shell, "plan.tw")));
+    window.MainBar_ToolClick("miNew");
+    QCOMPARE(window.windowTitle(), QString("QV-730[*]"));
+    QVERIFY(!window.isWindowModified());
+    QVERIFY(Channels(window).SetCellAsUser(1, 1, "EDIT"));
+    window.UpdateModifiedMark();
+    QVERIFY(window.isWindowModified());
+    QVERIFY(Channels(window).SetCellAsUser(1, 1, ""));  // as New left it
+    window.UpdateModifiedMark();
+    QVERIFY(!window.isWindowModified());
 }
 
 void TestDesktop::modifiedMarkComesWithTheKeyThatCommitsACell() {
@@ -207,7 +224,7 @@ void TestDesktop::openPathOfABadFileKeepsWhatWasThere() {
         QCOMPARE(shell.prompts.messages.back().text,
                  "Incorrect File Type.\n" + QDir::toNativeSeparators(bad));
         QCOMPARE(window.Data().image, image);
-        QCOMPARE(window.windowTitle(), QString("QV-730"));
+        QCOMPARE(window.windowTitle(), QString("QV-730[*]"));
         QVERIFY(window.RecentFiles()->Files().isEmpty());
     }
     QVERIFY(!QFile::exists(shell.Folder() + "/missing.tw"));

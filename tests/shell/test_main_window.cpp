@@ -67,7 +67,7 @@ private slots:
 void TestMainWindow::startUpState() {
     ShellFixture shell;
     qv::MainWindow& window = shell.Window();
-    QCOMPARE(window.windowTitle(), QString("QV-730"));
+    QCOMPARE(window.windowTitle(), QString("QV-730[*]"));
     QCOMPARE(window.objectName(), QString("MDIForm1"));
     QCOMPARE(window.ViewFlags(), 7);
     QCOMPARE(window.CurrentFileName(), QString("Untitled.tw"));
