@@ -264,6 +264,10 @@
         <source>The PDF could not be made.</source>
         <translation>无法生成 PDF 文件。</translation>
     </message>
+    <message>
+        <source>Channel list exported to %1</source>
+        <translation>信道表已导出到 %1</translation>
+    </message>
 </context>
 <context>
     <name>CloneDialog</name>
@@ -381,6 +385,10 @@ Put its channels into channels 1, 2, 3, ... in file order?
     <message>
         <source>The file %1 no longer exists. It has been removed from the recent files.</source>
         <translation>文件 %1 已不存在，已从最近的文件中移除。</translation>
+    </message>
+    <message>
+        <source>Channels exported to %1</source>
+        <translation>信道已导出到 %1</translation>
     </message>
 </context>
 <context>

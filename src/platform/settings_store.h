@@ -1,6 +1,6 @@
 // The settings store: the value "Language" kept between runs, under the organisation "QV" and
 // the application "QV-730" (the registry on Windows, ~/.config/QV/QV-730.conf elsewhere), and the
-// user's own lists beside it (the recent files).
+// user's own values beside it (the recent files, the folder last used).
 #pragma once
 
 #include <QString>
@@ -17,5 +17,8 @@ bool SetRegValue(const QString& valueName, const QString& text);
 // every platform: a normal user cannot write the machine-wide key on Windows.
 QStringList GetUserList(const QString& valueName);
 bool SetUserList(const QString& valueName, const QStringList& list);
+// A text kept for the user the same way (the folder last used); "" when missing.
+QString GetUserText(const QString& valueName);
+bool SetUserText(const QString& valueName, const QString& text);
 
 }  // namespace qv

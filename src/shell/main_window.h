@@ -114,7 +114,11 @@ public:
     QMdiArea* MdiArea() const { return mdi_; }
 
     int ViewFlags() const { return viewFlags_; }
+    // The name the last save used ("Untitled.tw" before any).
     QString CurrentFileName() const { return currentFileName_; }
+    // What the save dialog starts on: the open file in its folder, else "Untitled.tw" in the
+    // folder last used.
+    QString OfferedSaveName() const;
     QString AppPath() const { return appPath_; }
 
 protected:
@@ -133,6 +137,8 @@ private:
     void BuildStatusBar();
     void UpdateClock();
     void ToggleView(int bit);
+    // The status bar says a file was written ("... exported to %1", %1 the path).
+    void ShowFinished(const QString& what, const QString& path);
     // main_window_desktop.cpp
     void SetUpDesktop();
     bool LoadTemplate();

@@ -2,6 +2,7 @@
 // Open first offer to save the user's unsaved changes.
 #include <QDir>
 #include <QFile>
+#include <QStatusBar>
 
 #include "context/app_context.h"
 #include "data/atomic_file.h"
@@ -9,6 +10,7 @@
 #include "editors/channel/csv/channel_csv.h"
 #include "language/ui_language.h"
 #include "platform/desktop/prompts.h"
+#include "shell/last_folder.h"
 #include "shell/main_window.h"
 
 namespace qv {
@@ -17,6 +19,8 @@ namespace {
 
 const char* const kFileFilter = "tw Files (*.tw)";
 const char* const kCsvFilter = "CSV Files (*.csv)";
+// How long the status bar says that an export is done.
+constexpr int kFinishedMessageMs = 10000;
 
 }  // namespace
 
@@ -53,8 +57,10 @@ void MainWindow::NewFile() {
 
 void MainWindow::OpenFile() {
     if (!ConfirmUnsavedChanges()) return;
-    const QString path = context_.prompts().OpenFileName(this, {QString(), QString(), kFileFilter});
+    const QString path =
+        context_.prompts().OpenFileName(this, {QString(), LastUsedFolder(), kFileFilter});
     if (path.isEmpty()) return;
+    RememberUsedFolder(path);
     LoadOpenedFile(path);
 }
 
@@ -63,10 +69,18 @@ bool MainWindow::SaveCommand() {
     return SaveFileAs();
 }
 
+QString MainWindow::OfferedSaveName() const {
+    // The file that is open, where it is; data that is no file's yet starts a new one in the
+    // folder last used, rather than offering to overwrite the last file saved.
+    return titleFile_.isEmpty() ? InLastUsedFolder(QStringLiteral("Untitled.tw")) : titleFile_;
+}
+
 bool MainWindow::SaveFileAs() {
     const QString path =
-        context_.prompts().SaveFileName(this, {QString(), currentFileName_, kFileFilter});
-    if (path.isEmpty() || !SaveFile(path)) return false;
+        context_.prompts().SaveFileName(this, {QString(), OfferedSaveName(), kFileFilter});
+    if (path.isEmpty()) return false;
+    RememberUsedFolder(path);
+    if (!SaveFile(path)) return false;
     // Only a file written to its last byte holds the user's data: now the image counts as saved.
     currentFileName_ = path;
     data_.CopyToBaseline();
@@ -90,8 +104,10 @@ void MainWindow::ExportChannels(CsvFormat format) {
     SaveAll();
     const QString offered = format == CsvFormat::Common ? QStringLiteral("channels-common.csv")
                                                         : QStringLiteral("channels.csv");
-    const QString path = context_.prompts().SaveFileName(this, {QString(), offered, kCsvFilter});
+    const QString path =
+        context_.prompts().SaveFileName(this, {QString(), InLastUsedFolder(offered), kCsvFilter});
     if (path.isEmpty()) return;
+    RememberUsedFolder(path);
     const QByteArray csv = ExportChannelsCsv(data_, format);
     const SaveResult saved =
         WriteFileAtomically(path, reinterpret_cast<const std::uint8_t*>(csv.constData()),
@@ -99,13 +115,21 @@ void MainWindow::ExportChannels(CsvFormat format) {
     if (!saved.ok) {
         context_.prompts().Message(this, {SaveFailureText(path, saved.error, context_.texts()),
                                           AppTitle(), PromptIcon::Exclamation, PromptButtons::Ok});
+        return;
     }
+    ShowFinished(context_.texts().UiText("FileCommands", "Channels exported to %1"), path);
+}
+
+void MainWindow::ShowFinished(const QString& what, const QString& path) {
+    statusBar()->showMessage(what.arg(QDir::toNativeSeparators(path)), kFinishedMessageMs);
 }
 
 void MainWindow::ImportChannels() {
     SaveAll();
-    const QString path = context_.prompts().OpenFileName(this, {QString(), QString(), kCsvFilter});
+    const QString path =
+        context_.prompts().OpenFileName(this, {QString(), LastUsedFolder(), kCsvFilter});
     if (path.isEmpty()) return;
+    RememberUsedFolder(path);
     QFile file(path);
     CsvImportResult result;
     if (!file.open(QIODevice::ReadOnly)) {

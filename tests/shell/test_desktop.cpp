@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QDropEvent>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
@@ -391,7 +392,7 @@ void TestDesktop::newOpenSaveHaveTheirShortcuts() {
     QCOMPARE(shell.prompts.fileRequests[0].filter, QString("tw Files (*.tw)"));
     QTest::keyClick(&window, Qt::Key_S, Qt::ControlModifier);
     QCOMPARE(shell.prompts.fileRequests.size(), std::size_t(2));
-    QCOMPARE(shell.prompts.fileRequests[1].fileName, QString("Untitled.tw"));
+    QCOMPARE(QFileInfo(shell.prompts.fileRequests[1].fileName).fileName(), QString("Untitled.tw"));
     window.Data().image[0x0800] ^= 1;  // an unsaved change
     QTest::keyClick(&window, Qt::Key_N, Qt::ControlModifier);
     QCOMPARE(shell.prompts.messages.back().text, QString("File has been modified, save it now?"));

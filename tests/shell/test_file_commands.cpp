@@ -2,6 +2,7 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUndoStack>
@@ -10,6 +11,7 @@
 #include "data/data_file.h"
 #include "editors/channel/frm_channel.h"
 #include "language/ui_language.h"
+#include "shell/last_folder.h"
 #include "shell/main_bar.h"
 #include "shell_fixture.h"
 
@@ -113,8 +115,9 @@ void TestFileCommands::saveAlwaysAsksForANameAndOffersTheCurrentOne() {
     QVERIFY(Channels(window).SetCellAsUser(5, 1, "SAVED"));
     const QString path = shell.Folder() + "/mine.tw";
     shell.prompts.saveNames = {path};
+    const QString offered = qv::InLastUsedFolder("Untitled.tw");  // no file is open
     window.MainBar_ToolClick("miSave");
-    QCOMPARE(shell.prompts.fileRequests.back().fileName, QString("Untitled.tw"));
+    QCOMPARE(shell.prompts.fileRequests.back().fileName, offered);
     QCOMPARE(shell.prompts.fileRequests.back().filter, QString("tw Files (*.tw)"));
     QCOMPARE(window.CurrentFileName(), path);
     qv::RadioData saved;
@@ -194,7 +197,7 @@ void TestFileCommands::openAsksOnlyWhenTheImageChanged() {
     window.MainBar_ToolClick("miOpen");
     QVERIFY(shell.prompts.messages.empty());
     QCOMPARE(shell.prompts.fileRequests.size(), std::size_t(1));
-    QCOMPARE(shell.prompts.fileRequests[0].fileName, QString());
+    QCOMPARE(shell.prompts.fileRequests[0].fileName, qv::LastUsedFolder());
     // Edits still in the grid count as changes.
     QVERIFY(Channels(window).SetCellAsUser(1, 1, "GRID"));
     shell.prompts.answers = {PromptAnswer::No};
@@ -320,8 +323,9 @@ void TestFileCommands::commonChannelPlanAsksForRenumbering() {
     qv::MainWindow& window = shell.Window();
     const QString exported = shell.Folder() + "/common.csv";
     shell.prompts.saveNames = {exported};
+    const QString offered = qv::InLastUsedFolder("channels-common.csv");
     window.MainBar_ToolClick("miExportCsvCommon");
-    QCOMPARE(shell.prompts.fileRequests.back().fileName, QString("channels-common.csv"));
+    QCOMPARE(shell.prompts.fileRequests.back().fileName, offered);
     QFile file(exported);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QVERIFY(file.readAll().startsWith("Location,Name,Frequency,Duplex,Offset,Tone,"));
@@ -370,6 +374,72 @@ void TestFileCommands::commonChannelPlanAsksForRenumbering() {
     QVERIFY(window.Data().ImageModified());
     QCOMPARE(window.Bar().Tool("miFile", "miExportCsvCommon")->text(),
              QString("导出信道 (通用 CSV)..."));
+}
+
+void TestFileCommands::dialogsStartWhereTheUserLastWas_data() {
+    QTest::addColumn<QString>("languageTool");
+    QTest::addColumn<QString>("csvDone");
+    QTest::addColumn<QString>("pdfDone");
+    QTest::newRow("English") << "miEnglish"
+                             << "Channels exported to %1"
+                             << "Channel list exported to %1";
+    QTest::newRow("Chinese") << "miChinese"
+                             << "信道已导出到 %1"
+                             << "信道表已导出到 %1";
+}
+
+// Save starts on the file that is open; Open, the exports and the import start in the folder
+// last used, also after a restart; a finished export says so in the status bar.
+void TestFileCommands::dialogsStartWhereTheUserLastWas() {
+    QFETCH(QString, languageTool);
+    QFETCH(QString, csvDone);
+    QFETCH(QString, pdfDone);
+    ShellFixture shell;
+    QTemporaryDir plans;
+    QTemporaryDir exports;
+    const QString plan = plans.filePath("plan.tw");
+    QVERIFY(qv::SaveFile(plan, shell.Window().Data().image).ok);
+    shell.Window().MainBar_ToolClick(languageTool);
+
+    shell.prompts.openNames = {plan};
+    shell.Window().MainBar_ToolClick("miOpen");
+    QCOMPARE(shell.Window().TitleFile(), plan);
+    shell.Window().MainBar_ToolClick("miSave");  // cancelled
+    QCOMPARE(shell.prompts.fileRequests.back().fileName, plan);
+    shell.Window().MainBar_ToolClick("miOpen");  // cancelled
+    QCOMPARE(shell.prompts.fileRequests.back().fileName, plans.path());
+
+    const QString csv = exports.filePath("club.csv");
+    shell.prompts.saveNames = {csv};
+    shell.Window().MainBar_ToolClick("miExportCsv");
+    QCOMPARE(shell.prompts.fileRequests.back().fileName, plans.filePath("channels.csv"));
+    QVERIFY(QFile::exists(csv));
+    QCOMPARE(shell.Window().statusBar()->currentMessage(),
+             csvDone.arg(QDir::toNativeSeparators(csv)));
+    shell.Window().MainBar_ToolClick("miImportCsv");  // cancelled
+    QCOMPARE(shell.prompts.fileRequests.back().fileName, exports.path());
+    const QString pdf = exports.filePath("plan.pdf");
+    shell.prompts.saveNames = {pdf};
+    shell.Window().MainBar_ToolClick("miExportPdf");
+    QCOMPARE(shell.prompts.fileRequests.back().fileName, pdf);
+    QVERIFY(QFile::exists(pdf));
+    QCOMPARE(shell.Window().statusBar()->currentMessage(),
+             pdfDone.arg(QDir::toNativeSeparators(pdf)));
+    // The file that is open is still where Save starts.
+    shell.Window().MainBar_ToolClick("miSave");
+    QCOMPARE(shell.prompts.fileRequests.back().fileName, plan);
+    QVERIFY(shell.prompts.messages.empty());
+
+    // Data that is no file's yet: a new file in the folder last used.
+    shell.Window().MainBar_ToolClick("miNew");
+    shell.Window().MainBar_ToolClick("miSave");
+    QCOMPARE(shell.prompts.fileRequests.back().fileName, exports.filePath("Untitled.tw"));
+
+    // The next start remembers the folder.
+    shell.window.reset();
+    shell.window = std::make_unique<qv::MainWindow>(shell.services.context);
+    shell.Window().MainBar_ToolClick("miOpen");
+    QCOMPARE(shell.prompts.fileRequests.back().fileName, exports.path());
 }
 
 QTEST_MAIN(TestFileCommands)
