@@ -430,7 +430,7 @@ void TestChannelTable::emptyRxFrequencyDeletesTheChannel() {
     table.CommitFrequency(6, kColRxFreq, "");
     QStringList expected(kTableColumns, QString());
     expected[kColNumber] = "6";
-    expected[kColMode] = "Repeater";  // the Mode cell keeps its text
+    expected[kColMode] = "Simplex";  // as in a freshly opened editor, not the deleted mode
     QCOMPARE(table.RowTexts(6), expected);
     table.SaveData();
     QCOMPARE(Hex(data.image, 6 * 16, 16), QString("FF ").repeated(15) + "FF");

@@ -212,7 +212,7 @@ void TestChannelWindow::emptyListEntryDeletesTheChannel() {
     QTest::keyClick(editor, Qt::Key_Return);
     QStringList expected(kTableColumns, QString());
     expected[0] = "2";
-    expected[kColMode] = "Repeater";
+    expected[kColMode] = "Simplex";  // as in a freshly opened editor, not the deleted mode
     QCOMPARE(window_->Table().RowTexts(2), expected);
     window_->SaveData();
     QCOMPARE(Hex(data_.image, 2 * 16, 4), QStringLiteral("FF FF FF FF"));

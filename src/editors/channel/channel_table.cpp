@@ -273,10 +273,10 @@ void ChannelTable::SetRxFrequencyUnits(int row, std::optional<int> units) {
 }
 
 void ChannelTable::ClearRow(int row) {
+    // An empty row shows what it shows in a freshly opened editor, whatever channel it held:
+    // a Mode left over from a deleted repeater would tell of a channel that is not there.
     ChannelRow& target = RowOf(row);
-    const ChannelMode mode = target.record.mode;  // the Mode cell keeps its text
     target = ChannelRow{};
-    target.record.mode = mode;
     target.txEditable = true;
     RowChanged(row);
 }
@@ -579,7 +579,7 @@ void ChannelTable::TakeChannels(const RadioImage& from, const QList<int>& rows) 
             const int address = kChannelSlotAddress + kChannelSlotSize * row + i;
             data_.image[address] = from[address];
         }
-        LoadRow(row, from);  // an empty row keeps its Mode text, as a cleared row does
+        LoadRow(row, from);
     }
 }
 
