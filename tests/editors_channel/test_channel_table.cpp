@@ -106,7 +106,7 @@ void TestChannelTable::flagByteLoadsAsTexts_data() {
     QTest::newRow("busy lock 1") << int(Language::English) << "01"
                                  << QStringList{"Low", "Narrow", "CTCSS/DCS", "Off", "Yes"};
     QTest::newRow("busy lock 2") << int(Language::English) << "02"
-                                 << QStringList{"Low", "Narrow", "Carrier", "Off", "Yes"};
+                                 << QStringList{"Low", "Narrow", "Carrier Squelch", "Off", "Yes"};
     QTest::newRow("busy lock 3 reads Off")
         << int(Language::English) << "03" << QStringList{"Low", "Narrow", "Off", "Off", "Yes"};
     QTest::newRow("zh all clear") << int(Language::Chinese) << "00"
@@ -114,7 +114,7 @@ void TestChannelTable::flagByteLoadsAsTexts_data() {
     QTest::newRow("zh all set") << int(Language::Chinese) << "3C"
                                 << QStringList{"高", "宽带", "关", "开", "否"};
     QTest::newRow("zh busy lock 1")
-        << int(Language::Chinese) << "01" << QStringList{"低", "窄带", "CTCSS/DCS", "关", "是"};
+        << int(Language::Chinese) << "01" << QStringList{"低", "窄带", "亚音", "关", "是"};
     QTest::newRow("zh busy lock 2")
         << int(Language::Chinese) << "02" << QStringList{"低", "窄带", "载波", "关", "是"};
     QTest::newRow("mode bits ignored")
@@ -531,15 +531,15 @@ void TestChannelTable::rxToneFollowsOnSimplexRowsOnly() {
 
 void TestChannelTable::unchangedOrEmptyChoiceChangesNothing() {
     RadioData data = BlankRadio();
-    PutRecord(data.image, 1, SimplexRecord("02"));  // busy lock "Carrier", not a list entry
+    PutRecord(data.image, 1, SimplexRecord("02"));  // busy lock "Carrier Squelch"
     ChannelTable table(data, texts);
     table.RefreshAll();
     QSignalSpy changes(&table, &ChannelTable::dataChanged);
     table.CommitChoice(1, kColScan, "Yes", "Yes");
-    // The list could not show "Carrier": nothing chosen must not wipe the cell.
-    table.CommitChoice(1, kColBusyLock, "", "Carrier");
+    // Nothing chosen must not wipe the cell.
+    table.CommitChoice(1, kColBusyLock, "", "Carrier Squelch");
     QCOMPARE(changes.count(), 0);
-    QCOMPARE(table.Cell(1, kColBusyLock), QStringLiteral("Carrier"));
+    QCOMPARE(table.Cell(1, kColBusyLock), QStringLiteral("Carrier Squelch"));
     table.SaveData();
     QCOMPARE(int(data.image.at(1, 12) & 0x03), 2);
 }
@@ -555,7 +555,7 @@ void TestChannelTable::busyLockCtcssDcsInChinese() {
     table.SaveData();
     QCOMPARE(int(data.image.at(1, 12) & 0x03), 1);
     table.RefreshAll();
-    QCOMPARE(table.Cell(1, kColBusyLock), QStringLiteral("CTCSS/DCS"));
+    QCOMPARE(table.Cell(1, kColBusyLock), QStringLiteral("亚音"));  // one name, the list's
     table.SaveData();
     QCOMPARE(int(data.image.at(1, 12) & 0x03), 1);
 }

@@ -31,6 +31,8 @@ private slots:
     void frequencyEditorRefusesOtherKeys();
     void escapeLeavesTheChannelAsItWas_data();
     void escapeLeavesTheChannelAsItWas();
+    void busyLockHasOneName_data();
+    void busyLockHasOneName();
 
 private:
     QTableView* Grid() { return window_->findChild<QTableView*>("ChannelGrid"); }
@@ -55,6 +57,17 @@ private:
         for (QChar key : keys) QTest::keyClick(QApplication::focusWidget(), key.toLatin1());
     }
     void Press(Qt::Key key) { QTest::keyClick(QApplication::focusWidget(), key); }
+    template <typename Editor>
+    Editor* Open(const char* name) {
+        for (Editor* editor : window_->findChildren<Editor*>(name)) {
+            if (editor->isVisible()) return editor;
+        }
+        return nullptr;
+    }
+    void UseLanguage(int language) {
+        services_.context.SetLanguage(Language(language));
+        window_->RefreshAll();
+    }
     bool AnyEditorShown() {
         for (const char* name : {"CboFreq", "CboChannel_0", "CboChannel_1", "TxtChannel"}) {
             for (QWidget* editor : window_->findChildren<QWidget*>(name)) {
@@ -229,6 +242,55 @@ void TestChannelTyping::escapeLeavesTheChannelAsItWas() {
     QTest::mouseClick(Grid()->viewport(), Qt::LeftButton, {}, elsewhere.center());
     window_->SaveData();
     QVERIFY(data_.image == before);
+}
+
+void TestChannelTyping::busyLockHasOneName_data() {
+    QTest::addColumn<int>("language");
+    QTest::addColumn<QString>("carrier");
+    QTest::addColumn<QString>("ctcssDcs");
+    QTest::newRow("English") << int(Language::English) << "Carrier Squelch"
+                             << "CTCSS/DCS";
+    QTest::newRow("Chinese") << int(Language::Chinese) << "载波"
+                             << "亚音";
+}
+
+// However a busy lock value got there (loaded, chosen, pasted with the CSV's word), the cell
+// shows the list's name for it and the list opens on it.
+void TestChannelTyping::busyLockHasOneName() {
+    QFETCH(int, language);
+    QFETCH(QString, carrier);
+    QFETCH(QString, ctcssDcs);
+    PutRecord(data_.image, 3, SimplexRecord("2A"));  // busy lock 2
+    PutRecord(data_.image, 4, SimplexRecord("29"));  // busy lock 1
+    UseLanguage(language);
+    QCOMPARE(Shown(3, kColBusyLock), carrier);
+    QCOMPARE(Shown(4, kColBusyLock), ctcssDcs);
+
+    ArrowTo(3, kColBusyLock);
+    Press(Qt::Key_Return);
+    auto* list = Open<QComboBox>("CboChannel_1");
+    QVERIFY(list);
+    QCOMPARE(list->currentIndex(), 1);
+    QCOMPARE(list->currentText(), carrier);
+    Press(Qt::Key_Escape);
+
+    // Chosen from the list, the name stays the same after the data is stored and loaded again.
+    ArrowTo(1, kColBusyLock);
+    Press(Qt::Key_Return);
+    Press(Qt::Key_Down);
+    Press(Qt::Key_Return);
+    QCOMPARE(Shown(1, kColBusyLock), carrier);
+    window_->SaveData();
+    window_->RefreshAll();
+    QCOMPARE(Shown(1, kColBusyLock), carrier);
+
+    // Pasted with the CSV's words, which stay accepted.
+    ArrowTo(5, kColName);
+    QVERIFY(
+        window_->PasteRowsText("No.\tRX Freq.\tBusy Lock\n5\t446.1\tCarrier\n"
+                               "6\t446.2\tCTCSS/DCS\n"));
+    QCOMPARE(Shown(5, kColBusyLock), carrier);
+    QCOMPARE(Shown(6, kColBusyLock), ctcssDcs);
 }
 
 QTEST_MAIN(TestChannelTyping)

@@ -129,7 +129,6 @@ void ChannelTable::LoadRow(int row, const RadioImage& image) {
     if (record.tx)
         record.txTone = toneChoices_.empty() ? Tone{} : toneChoices_[ToneChoice(record.txTone)];
     target.record = record;
-    target.busyLockAsListed = false;
     DeriveMode(row);
 }
 
@@ -170,18 +169,10 @@ QString ChannelTable::Cell(int row, int column) const {
         case kColScan:
             return record.scan ? YesText(texts_) : NoText(texts_);
         case kColBusyLock:
-            if (RowOf(row).busyLockAsListed) {
-                for (int i = 0; i < 3; ++i) {
-                    if (kBusyLockChoices[i] == record.busyLock) return OptionList(column).value(i);
-                }
-            }
-            switch (record.busyLock) {
-                case BusyLock::CtcssDcs:
-                    return LoadedCtcssDcsText();
-                case BusyLock::Carrier:
-                    return CarrierText(texts_);
-                case BusyLock::Off:
-                    break;
+            // One name per value, the option list's, however the value got there: the list
+            // then opens on it.
+            for (int i = 0; i < 3; ++i) {
+                if (kBusyLockChoices[i] == record.busyLock) return OptionList(column).value(i);
             }
             return texts_.Off();
         case kColReverseBurst:
@@ -294,7 +285,6 @@ void ChannelTable::MakeNewChannel(int row, int rxUnits) {
     record.reverseBurst = true;
     record.talkAround = false;
     record.mode = mode;
-    RowOf(row).busyLockAsListed = false;
     WriteNewChannelBytes(data_.image, row);
 }
 
@@ -407,13 +397,7 @@ void ChannelTable::CommitChoice(int row, int column, const QString& text,
         if (IsCtcssDcsBusyLock(text)) choice = 2;
     }
     if (choice < 0) return;
-    EditScope edit(*this, HeaderText(column, texts_));
     SetChoice(row, column, choice);
-    if (column == kColBusyLock) {
-        // The cell shows the chosen word until the next load shows the stored value's.
-        RowOf(row).busyLockAsListed = listed.contains(text);
-        RowChanged(row);
-    }
 }
 
 void ChannelTable::SetChoice(int row, int column, int choice) {

@@ -24,12 +24,10 @@ namespace qv {
 // Which cell editor a cell opens.
 enum class CellEditor { None, Frequency, Name, Tone, Option };
 
-// One row of the table: the channel, whether its TX cells may be edited, and whether its busy
-// lock shows the word of the option list it was chosen from ("Carrier Squelch", "亚音").
+// One row of the table: the channel and whether its TX cells may be edited.
 struct ChannelRow {
     ChannelRecord record;
     bool txEditable = true;
-    bool busyLockAsListed = false;
     bool operator==(const ChannelRow&) const = default;
 };
 
@@ -125,8 +123,8 @@ public:
     // Sets a cell as a user who typed or chose the text would, through the same editor rules.
     // Returns false and changes nothing when that cell opens no editor for this row (an empty
     // row takes only its RX frequency first) or the text is not a choice of the cell. Tone cells
-    // take a list entry ("1 - 67.0Hz") or the tone part alone ("67.0Hz", "D023N"); option cells
-    // also take the texts a loaded cell shows ("Carrier"); names keep characters 32-122 only.
+    // take a list entry ("1 - 67.0Hz") or the tone part alone ("67.0Hz", "D023N"); Busy Lock
+    // also takes the CSV's words ("Carrier", "CTCSS/DCS"); names keep characters 32-122 only.
     bool SetCellAsUser(int row, int column, const QString& text);
     // ---- The same rules for typed values (the CSV import), whatever the UI language ----
     // Frequencies in 10 Hz units are put on the raster and into the band as a typed text is

@@ -48,9 +48,10 @@ QString LowText(const UiTexts& texts);
 QString HighText(const UiTexts& texts);
 QString NarrowText(const UiTexts& texts);
 QString WideText(const UiTexts& texts);
-// What a loaded busy lock of 2 shows: "Carrier" / "载波".
+// The cells show busy lock in the option list's words only; these other names of busy lock 2
+// ("Carrier" / "载波", the CSV's word) and 1 ("CTCSS/DCS" in either language) are still taken
+// when pasted or typed.
 QString CarrierText(const UiTexts& texts);
-// What a loaded busy lock of 1 shows, in both languages.
 inline QString LoadedCtcssDcsText() {
     return QStringLiteral("CTCSS/DCS");
 }
