@@ -41,6 +41,8 @@ private slots:
     void rxToneFollowsOnSimplexRowsOnly();
     void unchangedOrEmptyChoiceChangesNothing();
     void busyLockCtcssDcsInChinese();
+    void typedToneFindsTheToneNotTheEntryNumber_data();
+    void typedToneFindsTheToneNotTheEntryNumber();
     void enterMovesToTheNextEditableColumn_data();
     void enterMovesToTheNextEditableColumn();
     void redirectionAndEditors();
@@ -542,6 +544,40 @@ void TestChannelTable::unchangedOrEmptyChoiceChangesNothing() {
     QCOMPARE(table.Cell(1, kColBusyLock), QStringLiteral("Carrier Squelch"));
     table.SaveData();
     QCOMPARE(int(data.image.at(1, 12) & 0x03), 2);
+}
+
+void TestChannelTable::typedToneFindsTheToneNotTheEntryNumber_data() {
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("entry");
+    QTest::newRow("67, not entry 67") << "C"
+                                      << "67" << 1;
+    QTest::newRow("one digit") << "C"
+                               << "2" << 32;  // 203.5 Hz, the first tone with a 2
+    QTest::newRow("DCS, any case") << "C"
+                                   << "d02" << 39;
+    QTest::newRow("inverted DCS") << "C"
+                                  << "D023I" << 122;
+    QTest::newRow("None") << "C"
+                          << "no" << 0;
+    QTest::newRow("no such tone") << "C"
+                                  << "69.3" << -1;
+    QTest::newRow("decimal comma, typed dot") << "de_DE"
+                                              << "67.0" << 1;
+    QTest::newRow("decimal comma, typed comma") << "de_DE"
+                                                << "71,9" << 2;
+}
+
+void TestChannelTable::typedToneFindsTheToneNotTheEntryNumber() {
+    QFETCH(QString, locale);
+    QFETCH(QString, typed);
+    QFETCH(int, entry);
+    texts.SetLocale(QLocale(locale));
+    RadioData data = BlankRadio();
+    ChannelTable table(data, texts);
+    table.RefreshAll();
+    QCOMPARE(table.ToneEntryTyped(typed), entry);
+    texts.SetLocale(QLocale::c());
 }
 
 void TestChannelTable::busyLockCtcssDcsInChinese() {

@@ -31,6 +31,8 @@ private slots:
     void frequencyEditorRefusesOtherKeys();
     void escapeLeavesTheChannelAsItWas_data();
     void escapeLeavesTheChannelAsItWas();
+    void typingAToneGoesToThatTone_data();
+    void typingAToneGoesToThatTone();
     void busyLockHasOneName_data();
     void busyLockHasOneName();
 
@@ -242,6 +244,55 @@ void TestChannelTyping::escapeLeavesTheChannelAsItWas() {
     QTest::mouseClick(Grid()->viewport(), Qt::LeftButton, {}, elsewhere.center());
     window_->SaveData();
     QVERIFY(data_.image == before);
+}
+
+void TestChannelTyping::typingAToneGoesToThatTone_data() {
+    QTest::addColumn<int>("language");
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<QString>("bytes");  // the RX and TX tone fields, low byte first
+    for (int language : {int(Language::English), int(Language::Chinese)}) {
+        const QString in = language == int(Language::Chinese) ? " (Chinese)" : "";
+        // Entry 67 of the list is "67 - D172N"; typing 67 means the tone, not the position.
+        QTest::newRow(qPrintable("67" + in)) << language << "67"
+                                             << "1 - 67.0Hz"
+                                             << "70 06 70 06";
+        QTest::newRow(qPrintable("67.0" + in)) << language << "67.0"
+                                               << "1 - 67.0Hz"
+                                               << "70 06 70 06";
+        QTest::newRow(qPrintable("250.3" + in)) << language << "250.3"
+                                                << "38 - 250.3Hz"
+                                                << "03 25 03 25";
+        QTest::newRow(qPrintable("D023" + in)) << language << "D023"
+                                               << "39 - D023N"
+                                               << "23 80 23 80";
+        QTest::newRow(qPrintable("d023n" + in)) << language << "d023n"
+                                                << "39 - D023N"
+                                                << "23 80 23 80";
+        QTest::newRow(qPrintable("d754i" + in)) << language << "d754i"
+                                                << "210 - D754I"
+                                                << "54 C7 54 C7";
+    }
+}
+
+// Enter on the RX tone of a Simplex channel, the tone typed, Enter: that tone, and TX follows.
+void TestChannelTyping::typingAToneGoesToThatTone() {
+    QFETCH(int, language);
+    QFETCH(QString, keys);
+    QFETCH(QString, entry);
+    QFETCH(QString, bytes);
+    UseLanguage(language);
+    ArrowTo(1, kColRxTone);
+    Press(Qt::Key_Return);
+    auto* list = Open<QComboBox>("CboChannel_0");
+    QVERIFY(list);
+    Type(keys);
+    QCOMPARE(list->currentText(), entry);
+    Press(Qt::Key_Return);
+    QCOMPARE(Shown(1, kColRxTone), entry);
+    QCOMPARE(Shown(1, kColTxTone), entry);
+    window_->SaveData();
+    QCOMPARE(Hex(data_.image, 16 + 8, 4), bytes);
 }
 
 void TestChannelTyping::busyLockHasOneName_data() {

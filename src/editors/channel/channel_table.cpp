@@ -222,6 +222,21 @@ std::optional<QString> ChannelTable::AcceptedFrequencyText(const QString& text) 
     return accepted;
 }
 
+int ChannelTable::ToneEntryTyped(const QString& typed) const {
+    QString wanted = typed.trimmed();
+    const QString separator = texts_.locale().decimalPoint();
+    wanted.replace(u'.', separator);
+    wanted.replace(u',', separator);
+    if (wanted.isEmpty()) return -1;
+    for (qsizetype i = 0; i < toneList_.size(); ++i) {
+        QStringView tone(toneList_[i]);
+        const qsizetype label = tone.indexOf(u" - ");
+        if (label >= 0) tone = tone.mid(label + 3);
+        if (tone.startsWith(wanted, Qt::CaseInsensitive)) return static_cast<int>(i);
+    }
+    return -1;
+}
+
 int ChannelTable::ToneChoice(const Tone& tone) const {
     for (std::size_t i = 1; i < toneChoices_.size(); ++i) {
         if (toneChoices_[i] == tone) return static_cast<int>(i);

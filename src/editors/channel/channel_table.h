@@ -75,6 +75,11 @@ public:
     bool IsEmptyChannel(int row) const { return IsChannelRow(row) && Record(row).IsEmpty(); }
     // The numbered tone choices of the last Display.
     const QStringList& ToneDisplayList() const { return toneList_; }
+    // The tone list entry whose tone begins with what was typed, for the list's keyboard search:
+    // "67" and "67.0" find 67.0 Hz, "D023" and "d023n" D023N, "n" None; the entry numbers are
+    // labels, never searched. Case is ignored and "." or "," stands for the locale's decimal
+    // separator. -1 when no tone begins so.
+    int ToneEntryTyped(const QString& typed) const;
     // The frequency editor's list: an empty entry, then the eight PMR446 frequencies.
     QStringList FrequencyChoices() const;
     // What the frequency editor lets in: digits and one decimal separator, the user's locale's,
