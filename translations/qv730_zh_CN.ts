@@ -233,6 +233,10 @@
         <source>CTCSS/DCS</source>
         <translation>亚音</translation>
     </message>
+    <message>
+        <source>Make channel %1 a repeater?</source>
+        <translation>将信道 %1 设为中继？</translation>
+    </message>
 </context>
 <context>
     <name>ChannelList</name>

@@ -35,6 +35,8 @@ private slots:
     void typingAToneGoesToThatTone();
     void busyLockHasOneName_data();
     void busyLockHasOneName();
+    void lockedTxCellAsksToMakeARepeater_data();
+    void lockedTxCellAsksToMakeARepeater();
 
 private:
     QTableView* Grid() { return window_->findChild<QTableView*>("ChannelGrid"); }
@@ -96,6 +98,8 @@ void TestChannelTyping::init() {
 
 void TestChannelTyping::cleanup() {
     window_.reset();
+    services_.prompts.messages.clear();
+    services_.prompts.answers.clear();
     services_.texts = UiTexts();  // a test that chose a locale leaves "." for the next
 }
 
@@ -342,6 +346,82 @@ void TestChannelTyping::busyLockHasOneName() {
                                "6\t446.2\tCTCSS/DCS\n"));
     QCOMPARE(Shown(5, kColBusyLock), carrier);
     QCOMPARE(Shown(6, kColBusyLock), ctcssDcs);
+}
+
+void TestChannelTyping::lockedTxCellAsksToMakeARepeater_data() {
+    QTest::addColumn<int>("language");
+    QTest::addColumn<QString>("how");  // "enter", "double-click" or "type"
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<QString>("question");
+    const QString english = "Make channel 1 a repeater?";
+    const QString chinese = "将信道 1 设为中继？";
+    for (const char* how : {"enter", "double-click", "type"}) {
+        QTest::newRow(qPrintable(QString(how) + ", Yes"))
+            << int(Language::English) << how << int(PromptAnswer::Yes) << english;
+        QTest::newRow(qPrintable(QString(how) + ", No"))
+            << int(Language::English) << how << int(PromptAnswer::No) << english;
+        QTest::newRow(qPrintable(QString(how) + ", Yes (Chinese)"))
+            << int(Language::Chinese) << how << int(PromptAnswer::Yes) << chinese;
+    }
+}
+
+// A loaded Simplex channel's TX cells are locked; Enter, a double-click or a key there asks
+// whether the channel is to become a repeater. Yes unlocks them and the Mode follows from what
+// is typed; No leaves the channel as it was.
+void TestChannelTyping::lockedTxCellAsksToMakeARepeater() {
+    QFETCH(int, language);
+    QFETCH(QString, how);
+    QFETCH(int, answer);
+    QFETCH(QString, question);
+    UseLanguage(language);
+    const QString simplex = window_->Table().Cell(1, kColMode);
+    window_->SaveData();  // the image as this editor stores it, untouched by the user
+    const RadioImage before = data_.image;
+    QVERIFY(window_->Table().IsDisplayOnly(1, kColTxFreq));
+    services_.prompts.answers = {PromptAnswer(answer)};
+
+    ArrowTo(1, kColTxFreq);
+    if (how == "enter") {
+        Press(Qt::Key_Return);
+    } else if (how == "double-click") {
+        const QPoint cell = Grid()->visualRect(IndexOf(1, kColTxFreq)).center();
+        QTest::mouseClick(Grid()->viewport(), Qt::LeftButton, {}, cell);
+        QTest::mouseDClick(Grid()->viewport(), Qt::LeftButton, {}, cell);
+    } else {
+        Type("4");
+    }
+    QCOMPARE(services_.prompts.messages.size(), std::size_t(1));
+    QCOMPARE(services_.prompts.messages[0].text, question);
+    QCOMPARE(services_.prompts.messages[0].buttons, PromptButtons::YesNo);
+    if (answer == int(PromptAnswer::No)) {
+        QVERIFY(!AnyEditorShown());
+        QVERIFY(window_->Table().IsDisplayOnly(1, kColTxFreq));
+        window_->SaveData();
+        QVERIFY(data_.image == before);
+        return;
+    }
+    // Yes: the TX frequency editor is open (with the typed key as its first character).
+    QVERIFY(FrequencyEditor());
+    QVERIFY(!window_->Table().IsDisplayOnly(1, kColTxTone));
+    QCOMPARE(Shown(1, kColMode), simplex);  // nothing typed yet
+    if (how != "type") Type("4");
+    Type("41.00625");
+    Press(Qt::Key_Return);
+    QCOMPARE(Shown(1, kColMode), window_->Table().texts().UiText("Channel", "Repeater"));
+    window_->SaveData();
+    QCOMPARE(Hex(data_.image, 16, 8), QStringLiteral("25 06 60 44 25 06 10 44"));
+    QCOMPARE(int(data_.image.at(1, 12) >> 6), 1);  // stored as a repeater
+
+    // A TX tone alone is typed into the TX side too: the Mode follows it.
+    PutRecord(data_.image, 3, SimplexRecord());
+    window_->RefreshAll();
+    services_.prompts.answers = {PromptAnswer::Yes};
+    ArrowTo(3, kColTxTone);
+    Press(Qt::Key_Return);
+    QVERIFY(Open<QComboBox>("CboChannel_0"));
+    Type("67");
+    Press(Qt::Key_Return);
+    QCOMPARE(Shown(3, kColMode), window_->Table().texts().UiText("Channel", "Repeater"));
 }
 
 QTEST_MAIN(TestChannelTyping)

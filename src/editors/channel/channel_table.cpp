@@ -402,7 +402,11 @@ void ChannelTable::CommitChoice(int row, int column, const QString& text,
     if (!IsChannelRow(row) || text.isEmpty() || text == savedText) return;
     if (column == kColRxTone || column == kColTxTone) {
         const int choice = FindToneEntry(text);
-        if (choice >= 0) SetChoice(row, column, choice);
+        if (choice < 0) return;
+        EditScope edit(*this, HeaderText(column, texts_));
+        SetChoice(row, column, choice);
+        // The TX side was typed into, as with a TX frequency: the Mode says what the row now is.
+        if (column == kColTxTone) DeriveMode(row);
         return;
     }
     const QStringList listed = OptionList(column);

@@ -115,9 +115,10 @@ public:
     void CommitFrequency(int row, int column, const QString& text);
     // A committed name editor (six characters at most).
     void CommitName(int row, const QString& text);
-    // A committed tone or option editor. Only a changed choice is stored, and an RX tone chosen
-    // on a Simplex row is given to the TX tone too. An empty choice (the list showed a text that
-    // is none of its entries and the user picked nothing) changes nothing.
+    // A committed tone or option editor. Only a changed choice is stored, an RX tone chosen on a
+    // Simplex row is given to the TX tone too, and a chosen TX tone is followed by DeriveMode. An
+    // empty choice (the list showed a text that is none of its entries and the user picked nothing)
+    // changes nothing.
     void CommitChoice(int row, int column, const QString& text, const QString& savedText);
     // Where Enter in a tone or option editor goes: the next editable column to the right (4 goes
     // to 5, or to 7 without TX frequency; 12 wraps to 1), skipping display-only cells and

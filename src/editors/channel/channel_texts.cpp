@@ -93,6 +93,10 @@ QString CarrierText(const UiTexts& texts) {
     return texts.UiText("Channel", "Carrier");
 }
 
+QString RepeaterQuestion(int channel, const UiTexts& texts) {
+    return texts.UiText("Channel", "Make channel %1 a repeater?").arg(channel);
+}
+
 bool IsCtcssDcsBusyLock(const QString& text) {
     return text == LoadedCtcssDcsText() ||
            text == UiTextIn(Language::Chinese, kContext, kCtcssDcsChoice);

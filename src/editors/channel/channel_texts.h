@@ -58,6 +58,9 @@ inline QString LoadedCtcssDcsText() {
 // The busy-lock choice that stores 1 in either language: "CTCSS/DCS" and "亚音".
 bool IsCtcssDcsBusyLock(const QString& text);
 
+// "Make channel 3 a repeater?", asked before a locked TX cell is opened for editing.
+QString RepeaterQuestion(int channel, const UiTexts& texts);
+
 // The entries of the option list of columns 9 to 12, in list order; empty for other columns.
 QStringList OptionList(int column, const UiTexts& texts);
 

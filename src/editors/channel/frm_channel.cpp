@@ -101,6 +101,7 @@ void FrmChannel::BuildGrid() {
     connect(grid_->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& current) { OnCurrentChanged(current); });
     connect(grid_, &QTableView::clicked, this, &FrmChannel::OnCellClicked);
+    connect(grid_, &QTableView::doubleClicked, this, &FrmChannel::OnCellDoubleClicked);
 }
 
 void FrmChannel::BuildDelegates() {

@@ -80,6 +80,11 @@ private:
 
     void OnCurrentChanged(const QModelIndex& current);
     void OnCellClicked(const QModelIndex& index);
+    void OnCellDoubleClicked(const QModelIndex& index);
+    // The current cell is a TX cell a load locked on an existing channel.
+    bool OnLockedTxCell() const;
+    // "Make channel N a repeater?": on Yes the current row's TX cells are unlocked.
+    bool AskToMakeRepeater();
     void OnEnterInEditor(int row, int column);
     bool HandleGridKey(QKeyEvent* event);
     bool PaintCorner(QWidget* corner);
