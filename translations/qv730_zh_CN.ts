@@ -239,6 +239,165 @@
     </message>
 </context>
 <context>
+    <name>ChannelCsv</name>
+    <message>
+        <source>header line: %1</source>
+        <translation>标题行：%1</translation>
+    </message>
+    <message>
+        <source>channel %1, column &quot;%2&quot;: %3</source>
+        <translation>信道 %1，列“%2”：%3</translation>
+    </message>
+    <message>
+        <source>channel %1: %2</source>
+        <translation>信道 %1：%2</translation>
+    </message>
+    <message>
+        <source>channel %1: the line has %2 fields, too few to reach column &quot;%3&quot; (copied channels have %4)</source>
+        <translation>信道 %1：该行只有 %2 个字段，到不了“%3”列（复制的信道有 %4 个字段）</translation>
+    </message>
+    <message>
+        <source>the text holds no channels</source>
+        <translation>文本中没有信道</translation>
+    </message>
+    <message>
+        <source>the text holds %1 channels; from channel %2 on only %3 fit</source>
+        <translation>文本中有 %1 个信道，从信道 %2 起只能放下 %3 个</translation>
+    </message>
+    <message>
+        <source>the row has %1 cells but the header only %2 (quote a cell that holds a comma)</source>
+        <translation>该行有 %1 个单元格，而标题行只有 %2 个（含逗号的单元格请加引号）</translation>
+    </message>
+    <message>
+        <source>a quoted field is not closed</source>
+        <translation>引号括起的字段没有结束引号</translation>
+    </message>
+    <message>
+        <source>the file holds no header row</source>
+        <translation>文件中没有标题行</translation>
+    </message>
+    <message>
+        <source>the header names neither the channel editor&apos;s columns (No., CH Name, RX Freq., ...) nor those of the common channel CSV (Location, Name, Frequency, ...)</source>
+        <translation>标题行既不是信道编辑器的列（No., CH Name, RX Freq., ...），也不是通用信道 CSV 的列（Location, Name, Frequency, ...）</translation>
+    </message>
+    <message>
+        <source>%1; the cells are separated by &quot;;&quot;, save the file with &quot;,&quot; instead</source>
+        <translation>%1；单元格以“;”分隔，请改用“,”保存文件</translation>
+    </message>
+    <message>
+        <source>Power and Mode are not applied: this radio&apos;s power and bandwidth are fixed (%1)</source>
+        <translation>未导入功率 (Power) 和模式 (Mode)：本机的发射功率和信道带宽是固定的（%1）</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a channel number from 1 to 16</source>
+        <translation>“%1”不是 1 到 16 的信道号</translation>
+    </message>
+    <message>
+        <source>channel %1 is already on line %2</source>
+        <translation>信道 %1 已在第 %2 行</translation>
+    </message>
+    <message>
+        <source>the radio has 16 channels and this is the 17th</source>
+        <translation>对讲机只有 16 个信道，这是第 17 个</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a frequency in MHz</source>
+        <translation>“%1”不是以 MHz 为单位的频率</translation>
+    </message>
+    <message>
+        <source>the column &quot;%1&quot; appears twice</source>
+        <translation>“%1”列出现了两次</translation>
+    </message>
+    <message>
+        <source>Frequency - Offset is below zero</source>
+        <translation>Frequency - Offset 小于零</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not one of: (empty), +, -, split, off</source>
+        <translation>“%1”不是以下之一：（空）、+、-、split、off</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; needs the column &quot;%2&quot;</source>
+        <translation>“%1”需要“%2”列</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a DCS code</source>
+        <translation>“%1”不是数字亚音码</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not two letters N or R</source>
+        <translation>“%1”不是两个字母 N 或 R</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a cross mode such as Tone-&gt;Tone, DTCS-&gt;, -&gt;Tone, Tone-&gt;DTCS</source>
+        <translation>“%1”不是交叉模式，例如 Tone-&gt;Tone、DTCS-&gt;、-&gt;Tone、Tone-&gt;DTCS</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a tone mode this radio can hold (empty, Tone, TSQL, DTCS, Cross)</source>
+        <translation>“%1”不是本机能存储的亚音模式（空、Tone、TSQL、DTCS、Cross）</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not one of: (empty), S</source>
+        <translation>“%1”不是以下之一：（空）、S</translation>
+    </message>
+    <message>
+        <source>there is no column &quot;Location&quot;; fill the channels in file order instead (renumber)</source>
+        <translation>没有“Location”列；请改为按文件顺序放入信道（renumber）</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has more decimals than the tone list (67.0, 71.9, ...)</source>
+        <translation>“%1”的小数位数多于亚音列表（67.0、71.9……）</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a tone (write 67.0, D023N, D023I or None)</source>
+        <translation>“%1”不是亚音（请写 67.0、D023N、D023I 或 None）</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not one of: %2</source>
+        <translation>“%1”不是以下之一：%2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is longer than 6 characters</source>
+        <translation>“%1”超过 6 个字符</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be part of a name (codes 32 to 122 only)</source>
+        <translation>“%1”不能用于信道名称（只允许代码 32 到 122 的字符）</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>第 %1 行：%2</translation>
+    </message>
+    <message>
+        <source>line %1, column &quot;%2&quot;: %3</source>
+        <translation>第 %1 行，列“%2”：%3</translation>
+    </message>
+    <message>
+        <source>there is no column &quot;%1&quot;</source>
+        <translation>没有“%1”列</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not in the tone list (standard tones and the customized tones of this image)</source>
+        <translation>“%1”不在亚音列表中（标准亚音及本数据的自定义亚音）</translation>
+    </message>
+    <message>
+        <source>a channel without %1 has no TX tone</source>
+        <translation>没有%1的信道不能有发射亚音</translation>
+    </message>
+    <message>
+        <source>channel %1 is empty: give its %2 first</source>
+        <translation>信道 %1 为空：请先给出其%2</translation>
+    </message>
+    <message>
+        <source>a channel without %1 is empty and takes no other value</source>
+        <translation>没有%1的信道为空，不能有其他值</translation>
+    </message>
+    <message>
+        <source>the channel editor cannot change this column (the channel has %1)</source>
+        <translation>信道编辑器不能更改此列（该信道为 %1）</translation>
+    </message>
+</context>
+<context>
     <name>ChannelList</name>
     <message>
         <source>QV-730 Channel List</source>
@@ -393,6 +552,14 @@ Put its channels into channels 1, 2, 3, ... in file order?
     <message>
         <source>Channels exported to %1</source>
         <translation>信道已导出到 %1</translation>
+    </message>
+    <message>
+        <source>tw Files (*.tw)</source>
+        <translation>tw 文件 (*.tw)</translation>
+    </message>
+    <message>
+        <source>CSV Files (*.csv)</source>
+        <translation>CSV 文件 (*.csv)</translation>
     </message>
 </context>
 <context>
