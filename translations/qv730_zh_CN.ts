@@ -237,6 +237,14 @@
         <source>Make channel %1 a repeater?</source>
         <translation>将信道 %1 设为中继？</translation>
     </message>
+    <message>
+        <source>Channel table</source>
+        <translation>信道表</translation>
+    </message>
+    <message>
+        <source>The radio stores up to 6 characters: A-Z, a-z, 0-9, space and ! &quot; # $ % &amp; &apos; ( ) * + , - . / : ; &lt; = &gt; ? @ [ \ ] ^ _ `</source>
+        <translation>对讲机的信道名称最多 6 个字符：A-Z、a-z、0-9、空格及 ! " # $ % &amp; ' ( ) * + , - . / : ; &lt; = &gt; ? @ [ \ ] ^ _ `（不能使用中文等其他字符）</translation>
+    </message>
 </context>
 <context>
     <name>ChannelCsv</name>

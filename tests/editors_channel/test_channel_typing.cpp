@@ -3,8 +3,10 @@
 // in any editor leaves the channel as it was. What counts is what reaches the image.
 #include <QApplication>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QTableView>
+#include <QToolTip>
 #include <QtTest>
 #include <memory>
 
@@ -33,6 +35,8 @@ private slots:
     void escapeLeavesTheChannelAsItWas();
     void typingAToneGoesToThatTone_data();
     void typingAToneGoesToThatTone();
+    void nameEditorSaysWhichCharactersTheRadioTakes_data();
+    void nameEditorSaysWhichCharactersTheRadioTakes();
     void busyLockHasOneName_data();
     void busyLockHasOneName();
     void lockedTxCellAsksToMakeARepeater_data();
@@ -297,6 +301,34 @@ void TestChannelTyping::typingAToneGoesToThatTone() {
     QCOMPARE(Shown(1, kColTxTone), entry);
     window_->SaveData();
     QCOMPARE(Hex(data_.image, 16 + 8, 4), bytes);
+}
+
+void TestChannelTyping::nameEditorSaysWhichCharactersTheRadioTakes_data() {
+    QTest::addColumn<int>("language");
+    QTest::addColumn<QString>("begins");
+    QTest::newRow("English") << int(Language::English) << "The radio stores up to 6 characters";
+    QTest::newRow("Chinese") << int(Language::Chinese) << "对讲机的信道名称最多 6 个字符";
+}
+
+// A character the radio cannot store is refused with a word: the tooltip says which it takes.
+void TestChannelTyping::nameEditorSaysWhichCharactersTheRadioTakes() {
+    QFETCH(int, language);
+    QFETCH(QString, begins);
+    UseLanguage(language);
+    ArrowTo(1, kColName);
+    Press(Qt::Key_Return);
+    auto* name = Open<QLineEdit>("TxtChannel");
+    QVERIFY(name);
+    QVERIFY2(name->toolTip().startsWith(begins), qPrintable(name->toolTip()));
+    QTest::keyClick(name, 'A');
+    // A Chinese character arrives as text with no key of its own, as an input method gives it.
+    QKeyEvent chinese(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString::fromUtf8("中"));
+    QApplication::sendEvent(name, &chinese);
+    QTest::keyClick(name, '~');
+    QCOMPARE(name->text(), QStringLiteral("A"));
+    QTRY_VERIFY(QToolTip::isVisible());
+    QCOMPARE(QToolTip::text(), name->toolTip());
+    Press(Qt::Key_Escape);
 }
 
 void TestChannelTyping::busyLockHasOneName_data() {

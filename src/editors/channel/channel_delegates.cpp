@@ -6,8 +6,10 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListView>
+#include <QToolTip>
 
 #include "codecs/tone.h"
+#include "editors/channel/channel_texts.h"
 #include "editors/channel/frequency_validator.h"
 #include "editors/channel/name_validator.h"
 #include "editors/common/cell_editing.h"
@@ -169,6 +171,13 @@ QWidget* NameDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&
     auto* validator = new NameValidator(line);
     validator->SetOriginal(cur);
     line->setValidator(validator);
+    // A character the radio cannot store is refused; the tooltip says which ones it takes, and
+    // shows at once when a key is refused.
+    const QString hint = NameCharactersHint(table_.texts());
+    line->setToolTip(hint);
+    QObject::connect(validator, &NameValidator::Refused, line, [line, hint] {
+        QToolTip::showText(line->mapToGlobal(QPoint(0, line->height())), hint, line);
+    });
     line->setText(cur);
     line->selectAll();
     Prepare(line, index);

@@ -58,6 +58,9 @@ inline QString LoadedCtcssDcsText() {
 // The busy-lock choice that stores 1 in either language: "CTCSS/DCS" and "亚音".
 bool IsCtcssDcsBusyLock(const QString& text);
 
+// The name editor's tooltip: which characters the radio stores in a channel name.
+QString NameCharactersHint(const UiTexts& texts);
+
 // "Make channel 3 a repeater?", asked before a locked TX cell is opened for editing.
 QString RepeaterQuestion(int channel, const UiTexts& texts);
 
