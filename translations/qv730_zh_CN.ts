@@ -957,5 +957,9 @@ Put its channels into channels 1, 2, 3, ... in file order?
         <source>Side Button Function Settings</source>
         <translation>侧键功能设置</translation>
     </message>
+    <message>
+        <source>Navigation</source>
+        <translation>导航</translation>
+    </message>
 </context>
 </TS>

@@ -53,6 +53,8 @@ FrmTreeView::FrmTreeView(const UiTexts& texts, QWidget* parent)
 }
 
 void FrmTreeView::RefreshFace() {
+    // What a screen reader calls the tree, in the user's language.
+    tree_->setAccessibleName(texts_.UiText("TreeView", "Navigation"));
     Node("Root")->setText(0, AppTitle());
     for (const NodeSpec& node : kChildren)
         Node(node.key)->setText(0, texts_.UiText("TreeView", node.text));

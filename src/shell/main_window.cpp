@@ -5,6 +5,7 @@
 #include <QDate>
 #include <QDir>
 #include <QDockWidget>
+#include <QGuiApplication>
 #include <QHash>
 #include <QLabel>
 #include <QLibraryInfo>
@@ -12,6 +13,8 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QResizeEvent>
+#include <QScreen>
 #include <QStatusBar>
 #include <QStyle>
 #include <QTime>
@@ -57,6 +60,7 @@ MainWindow::MainWindow(AppContext& context) : context_(context) {
     mdi_ = new QMdiArea(this);
     mdi_->setObjectName("MdiArea");
     setCentralWidget(mdi_);
+    mdi_->viewport()->installEventFilter(this);
     bar_ = new MainBar(this, context_.texts());
     bar_->TreeDock()->hide();  // the tree is docked by the first RefreshAll
     connect(bar_, &MainBar::ToolClick, this, &MainWindow::MainBar_ToolClick);
@@ -69,13 +73,21 @@ MainWindow::MainWindow(AppContext& context) : context_(context) {
         if (key == "Item11") ShowKey();
     });
     BuildStatusBar();
-    resize(1100, 700);
+    // Wide enough for every column of the channel grid beside the tree, within the screen.
+    QSize size(1280, 760);
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        size = size.boundedTo(screen->availableGeometry().size());
+    }
+    resize(size);
     resizeDocks({bar_->TreeDock()}, {240}, Qt::Horizontal);
     SetUpDesktop();
     StartUp();
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() {
+    // The work area goes with the window; its resizes no longer concern the editors.
+    mdi_->viewport()->removeEventFilter(this);
+}
 
 void MainWindow::StartUp() {
     // The language from the settings store; a stored number that is not a byte is reported.
@@ -307,6 +319,31 @@ void MainWindow::CloseActiveEditor() {
     }
 }
 
+void MainWindow::FillWorkArea(QWidget* frame) {
+    channelFills_ = true;
+    filling_ = true;
+    frame->setGeometry(QRect(QPoint(0, 0), mdi_->viewport()->size()));
+    filling_ = false;
+    frame->removeEventFilter(this);
+    frame->installEventFilter(this);
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    // A channel window that fills the work area keeps filling it as the main window is resized;
+    // once the user has moved or sized it, it stays as the user left it.
+    const bool resized = event->type() == QEvent::Resize;
+    const bool moved = event->type() == QEvent::Move;
+    if ((resized || moved) && mdi_ && EditorVisible(Editor::Channel)) {
+        QWidget* frame = EditorOf(Editor::Channel)->Frame();
+        if (watched == mdi_->viewport() && resized && channelFills_) FillWorkArea(frame);
+        if (watched == frame && !filling_ &&
+            frame->geometry() != QRect(QPoint(0, 0), mdi_->viewport()->size())) {
+            channelFills_ = false;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
 void MainWindow::ShowMemoryMap() {
     // A window of its own beside the editors; there is never more than one, and asking again
     // brings it forward as it is.
@@ -330,6 +367,8 @@ void MainWindow::ShowEditor(Editor editor) {
     window->show();
     window->RefreshAll();
     FitFrame(window);
+    // The channel grid is wide: its window opens filling the work area (FillWorkArea).
+    if (editor == Editor::Channel) FillWorkArea(window->Frame());
     window->Frame()->raise();
     if (auto* sub = qobject_cast<QMdiSubWindow*>(window->Frame())) mdi_->setActiveSubWindow(sub);
 }

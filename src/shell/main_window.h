@@ -123,6 +123,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     QMenu* createPopupMenu() override { return nullptr; }  // bands change only by the commands
 
 private:
@@ -132,6 +133,7 @@ private:
     void ShowEditor(Editor editor);
     EditorWindow* CreateEditor(Editor editor);
     void FitFrame(EditorWindow* window);
+    void FillWorkArea(QWidget* frame);
     void CheckLanguageTools();
     void ApplyQtTranslations();
     void BuildStatusBar();
@@ -170,6 +172,8 @@ private:
     QString titleFile_;
     RecentFilesMenu* recent_ = nullptr;
     ModifiedMark* mark_ = nullptr;
+    bool channelFills_ = false;  // the channel window fills the work area and follows its size
+    bool filling_ = false;
 };
 
 }  // namespace qv

@@ -5,11 +5,15 @@
 #include <QDir>
 #include <QDockWidget>
 #include <QFile>
+#include <QHeaderView>
 #include <QLabel>
+#include <QMdiArea>
 #include <QMenu>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QStatusBar>
+#include <QTableView>
 #include <QTest>
 #include <QToolBar>
 #include <QTreeWidget>
@@ -56,6 +60,8 @@ private slots:
     void viewTogglesAndBandClose();
     void hiddenToolsStayHidden();
     void toolsThatDoNothing();
+    void channelWindowFillsTheWorkAreaWithEveryColumnInView_data();
+    void channelWindowFillsTheWorkAreaWithEveryColumnInView();
     void fileCloseClosesTheOpenEditorAndKeepsItsData_data();
     void fileCloseClosesTheOpenEditorAndKeepsItsData();
     void readThatFailsChangesNothing();
@@ -308,6 +314,50 @@ void TestMainWindow::toolsThatDoNothing() {
     QCOMPARE(window.Data().image, before);
     QCOMPARE(Channels(window).Cell(2, 1), QString("PEND"));
     QVERIFY(shell.prompts.messages.empty());
+}
+
+void TestMainWindow::channelWindowFillsTheWorkAreaWithEveryColumnInView_data() {
+    QTest::addColumn<QString>("languageTool");
+    QTest::addColumn<QString>("gridName");
+    QTest::addColumn<QString>("treeName");
+    QTest::newRow("English") << "miEnglish"
+                             << "Channel table"
+                             << "Navigation";
+    QTest::newRow("Chinese") << "miChinese"
+                             << "信道表"
+                             << "导航";
+}
+
+// The channel window fills the work area and follows it; at the size the program opens with on
+// a 1366 x 768 screen every column is in view. The grid and the tree have accessible names.
+void TestMainWindow::channelWindowFillsTheWorkAreaWithEveryColumnInView() {
+    QFETCH(QString, languageTool);
+    QFETCH(QString, gridName);
+    QFETCH(QString, treeName);
+    ShellFixture shell;
+    qv::MainWindow& window = shell.Window();
+    window.MainBar_ToolClick(languageTool);
+    window.resize(1280, 760);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QWidget* frame = window.EditorOf(Editor::Channel)->Frame();
+    const QRect workArea(QPoint(0, 0), window.MdiArea()->viewport()->size());
+    QTRY_COMPARE(frame->geometry(), workArea);
+    auto* grid = window.findChild<QTableView*>("ChannelGrid");
+    QTRY_VERIFY(!grid->horizontalScrollBar()->isVisible());
+    int columns = grid->verticalHeader()->width();
+    for (int c = 0; c < grid->model()->columnCount(); ++c) columns += grid->columnWidth(c);
+    QVERIFY2(columns <= grid->width(), qPrintable(QString::number(columns)));
+    QCOMPARE(grid->accessibleName(), gridName);
+    QCOMPARE(window.TreeView()->Tree0()->accessibleName(), treeName);
+
+    // It follows the main window while the user has not moved or sized it.
+    window.resize(1366, 740);
+    QTRY_COMPARE(frame->geometry(), QRect(QPoint(0, 0), window.MdiArea()->viewport()->size()));
+    frame->setGeometry(10, 10, 500, 300);
+    window.resize(1200, 700);
+    QTest::qWait(50);
+    QCOMPARE(frame->geometry(), QRect(10, 10, 500, 300));
 }
 
 void TestMainWindow::fileCloseClosesTheOpenEditorAndKeepsItsData_data() {

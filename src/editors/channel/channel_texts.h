@@ -58,6 +58,8 @@ inline QString LoadedCtcssDcsText() {
 // The busy-lock choice that stores 1 in either language: "CTCSS/DCS" and "亚音".
 bool IsCtcssDcsBusyLock(const QString& text);
 
+// The grid's accessible name: "Channel table" / "信道表".
+QString GridAccessibleName(const UiTexts& texts);
 // The name editor's tooltip: which characters the radio stores in a channel name.
 QString NameCharactersHint(const UiTexts& texts);
 

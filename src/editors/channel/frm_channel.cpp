@@ -21,8 +21,6 @@ namespace {
 
 constexpr int kWindowWidthTwips = 12250;
 constexpr int kWindowHeightTwips = 6000;
-// The Mode column has no width of its own; this one holds "Repeater" and "禁止发射".
-constexpr int kModeColumnTwips = 1100;
 
 }  // namespace
 
@@ -58,6 +56,7 @@ FrmChannel::FrmChannel(RadioData& data, const AppContext& context, QWidget* pare
 FrmChannel::~FrmChannel() {
     // The grid goes before the table it shows, with no notice reaching this window meanwhile.
     grid_->removeEventFilter(this);
+    grid_->viewport()->removeEventFilter(this);
     delete grid_;
     grid_ = nullptr;
 }
@@ -89,10 +88,11 @@ void FrmChannel::BuildGrid() {
     columns->setSectionsClickable(false);
     columns->setHighlightSections(false);
     columns->setFixedHeight(rowHeight + 2);
-    for (int column = 1; column < kTableColumns; ++column) {
-        const int twips = ColumnWidthTwips(column);
-        grid_->setColumnWidth(column - 1, TwipsToPixels(twips > 0 ? twips : kModeColumnTwips));
-    }
+    // Widths follow the window and the texts shown (FitColumns).
+    connect(table_, &QAbstractItemModel::dataChanged, this, &FrmChannel::FitColumns);
+    connect(table_, &QAbstractItemModel::modelReset, this, &FrmChannel::FitColumns);
+    connect(table_, &QAbstractItemModel::headerDataChanged, this, &FrmChannel::FitColumns);
+    grid_->viewport()->installEventFilter(this);
 
     // The corner above the channel numbers carries the header "No.".
     if (auto* corner = grid_->findChild<QAbstractButton*>()) corner->installEventFilter(this);
@@ -135,6 +135,8 @@ void FrmChannel::RefreshAll() {
 void FrmChannel::Display() {
     setWindowTitle(WindowTitle(context_.texts()));
     lblTitle_->setText(WindowTitle(context_.texts()));
+    // What a screen reader calls the grid, in the user's language.
+    grid_->setAccessibleName(GridAccessibleName(context_.texts()));
     table_->Display();
     UpdateRowActionTexts();
     if (auto* corner = grid_->findChild<QAbstractButton*>()) corner->update();

@@ -73,6 +73,8 @@ protected:
 
 private:
     void BuildGrid();
+    // Column widths for the grid's width now (frm_channel_columns.cpp).
+    void FitColumns();
     void BuildDelegates();
     void BuildHiddenKeys();
     void BuildRowActions();

@@ -130,6 +130,7 @@ bool FrmChannel::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::Paint && watched == grid_->findChild<QAbstractButton*>()) {
         return PaintCorner(static_cast<QWidget*>(watched));
     }
+    if (event->type() == QEvent::Resize && watched == grid_->viewport()) FitColumns();
     if (event->type() == QEvent::KeyPress && watched == grid_) {
         return HandleGridKey(static_cast<QKeyEvent*>(event));
     }
