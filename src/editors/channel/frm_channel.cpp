@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QStyleOptionHeader>
+#include <QTimer>
 #include <QUndoStack>
 #include <QVBoxLayout>
 
@@ -88,10 +89,16 @@ void FrmChannel::BuildGrid() {
     columns->setSectionsClickable(false);
     columns->setHighlightSections(false);
     columns->setFixedHeight(rowHeight + 2);
-    // Widths follow the window and the texts shown (FitColumns).
-    connect(table_, &QAbstractItemModel::dataChanged, this, &FrmChannel::FitColumns);
-    connect(table_, &QAbstractItemModel::modelReset, this, &FrmChannel::FitColumns);
-    connect(table_, &QAbstractItemModel::headerDataChanged, this, &FrmChannel::FitColumns);
+    // Widths follow the window and the texts shown (FitColumns): once per change of the texts,
+    // however many cells it touched, when the event loop is next idle.
+    fitColumns_ = new QTimer(this);
+    fitColumns_->setSingleShot(true);
+    fitColumns_->setInterval(0);
+    connect(fitColumns_, &QTimer::timeout, this, &FrmChannel::FitColumns);
+    const auto fitLater = [this] { fitColumns_->start(); };
+    connect(table_, &QAbstractItemModel::dataChanged, this, fitLater);
+    connect(table_, &QAbstractItemModel::modelReset, this, fitLater);
+    connect(table_, &QAbstractItemModel::headerDataChanged, this, fitLater);
     grid_->viewport()->installEventFilter(this);
 
     // The corner above the channel numbers carries the header "No.".

@@ -13,6 +13,7 @@ class QAction;
 class QKeyEvent;
 class QLabel;
 class QModelIndex;
+class QTimer;
 class QUndoStack;
 
 namespace qv {
@@ -104,6 +105,7 @@ private:
     QUndoStack* undoStack_ = nullptr;
     QLabel* lblTitle_ = nullptr;
     ChannelGridView* grid_ = nullptr;
+    QTimer* fitColumns_ = nullptr;
     QAction* undoAction_ = nullptr;
     QAction* redoAction_ = nullptr;
     QAction* copyAction_ = nullptr;
