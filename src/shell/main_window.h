@@ -139,8 +139,6 @@ private:
     void BuildStatusBar();
     void UpdateClock();
     void ToggleView(int bit);
-    // A file dialog's filter in the user's language.
-    QString Filter(const char* filter) const;
     // The status bar says a file was written ("... exported to %1", %1 the path).
     void ShowFinished(const QString& what, const QString& path);
     // main_window_desktop.cpp

@@ -17,9 +17,8 @@ namespace qv {
 
 namespace {
 
-// The file dialogs' filters, in the user's language.
-const char* const kFileFilter = QT_TRANSLATE_NOOP("FileCommands", "tw Files (*.tw)");
-const char* const kCsvFilter = QT_TRANSLATE_NOOP("FileCommands", "CSV Files (*.csv)");
+const char* const kFileFilter = "tw Files (*.tw)";
+const char* const kCsvFilter = "CSV Files (*.csv)";
 // How long the status bar says that an export is done.
 constexpr int kFinishedMessageMs = 10000;
 
@@ -59,7 +58,7 @@ void MainWindow::NewFile() {
 void MainWindow::OpenFile() {
     if (!ConfirmUnsavedChanges()) return;
     const QString path =
-        context_.prompts().OpenFileName(this, {QString(), LastUsedFolder(), Filter(kFileFilter)});
+        context_.prompts().OpenFileName(this, {QString(), LastUsedFolder(), kFileFilter});
     if (path.isEmpty()) return;
     RememberUsedFolder(path);
     LoadOpenedFile(path);
@@ -78,7 +77,7 @@ QString MainWindow::OfferedSaveName() const {
 
 bool MainWindow::SaveFileAs() {
     const QString path =
-        context_.prompts().SaveFileName(this, {QString(), OfferedSaveName(), Filter(kFileFilter)});
+        context_.prompts().SaveFileName(this, {QString(), OfferedSaveName(), kFileFilter});
     if (path.isEmpty()) return false;
     RememberUsedFolder(path);
     if (!SaveFile(path)) return false;
@@ -105,8 +104,8 @@ void MainWindow::ExportChannels(CsvFormat format) {
     SaveAll();
     const QString offered = format == CsvFormat::Common ? QStringLiteral("channels-common.csv")
                                                         : QStringLiteral("channels.csv");
-    const QString path = context_.prompts().SaveFileName(
-        this, {QString(), InLastUsedFolder(offered), Filter(kCsvFilter)});
+    const QString path =
+        context_.prompts().SaveFileName(this, {QString(), InLastUsedFolder(offered), kCsvFilter});
     if (path.isEmpty()) return;
     RememberUsedFolder(path);
     const QByteArray csv = ExportChannelsCsv(data_, format);
@@ -121,10 +120,6 @@ void MainWindow::ExportChannels(CsvFormat format) {
     ShowFinished(context_.texts().UiText("FileCommands", "Channels exported to %1"), path);
 }
 
-QString MainWindow::Filter(const char* filter) const {
-    return context_.texts().UiText("FileCommands", filter);
-}
-
 void MainWindow::ShowFinished(const QString& what, const QString& path) {
     statusBar()->showMessage(what.arg(QDir::toNativeSeparators(path)), kFinishedMessageMs);
 }
@@ -132,7 +127,7 @@ void MainWindow::ShowFinished(const QString& what, const QString& path) {
 void MainWindow::ImportChannels() {
     SaveAll();
     const QString path =
-        context_.prompts().OpenFileName(this, {QString(), LastUsedFolder(), Filter(kCsvFilter)});
+        context_.prompts().OpenFileName(this, {QString(), LastUsedFolder(), kCsvFilter});
     if (path.isEmpty()) return;
     RememberUsedFolder(path);
     QFile file(path);
@@ -143,7 +138,6 @@ void MainWindow::ImportChannels() {
     } else {
         const QByteArray csv = file.readAll();
         CsvImportOptions options;
-        options.texts = &context_.texts();  // every detail in the user's language
         if (DetectCsvFormat(csv) == CsvFormat::Common) {
             // A plan from another radio: its Location may mean nothing on a 16-channel radio.
             const PromptAnswer answer = context_.prompts().Message(

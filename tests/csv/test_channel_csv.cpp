@@ -1,7 +1,5 @@
 // Channel plans as CSV: export, import with the channel editor's rules, round trips, and that any
 // error leaves the image exactly as it was.
-#include <QRegularExpression>
-
 #include "codecs/number_text.h"
 #include "csv/csv_test_support.h"
 #include "editors/channel/channel_table.h"
@@ -199,9 +197,8 @@ void TestChannelCsv::importAppliesTheEditorsRules() {
 void TestChannelCsv::changedCellsAloneReachTheImage() {
     qv::RadioData data = Raw(5);  // band 136-174, channels anywhere, unknown tones
     const qv::RadioImage original = data.image;
-    int unclosedQuote = 0;
-    std::vector<qv::csv::Record> records =
-        qv::csv::ReadRecords(qv::ExportChannelsCsv(data), unclosedQuote);
+    QString error;
+    std::vector<qv::csv::Record> records = qv::csv::ReadRecords(qv::ExportChannelsCsv(data), error);
     int named = 0, tuned = 0;
     for (int n = 16; n >= 1; --n) {
         if (records[n].fields[3].isEmpty()) continue;
@@ -402,8 +399,6 @@ void TestChannelCsv::errorsNameLineAndColumnAndChangeNothing_data() {
         << kHeader + good + good << "line 3, column \"No.\": channel 1 is already on line 2";
     QTest::newRow("name too long") << kHeader + Row("1,SEVENCH,,446") << "column \"CH Name\"";
     QTest::newRow("name character above z") << kHeader + Row("1,a{b,,446") << "column \"CH Name\"";
-    QTest::newRow("a cell that looks like a placeholder")
-        << kHeader + Row("1,%1%2%3%4,,446") << "\"%1%2%3%4\" is longer than 6 characters";
     QTest::newRow("frequency not a number") << kHeader + Row("1,,,abc") << "column \"RX Freq.\"";
     QTest::newRow("TX frequency not a number")
         << kHeader + Row("1,,,446,,4x6") << "column \"TX Freq.\"";
@@ -456,18 +451,6 @@ void TestChannelCsv::errorsNameLineAndColumnAndChangeNothing() {
     const qv::CsvImportResult result = qv::ImportChannelsCsv(csv, data);
     QVERIFY(!result.ok);
     QVERIFY2(result.error.contains(error), qPrintable(result.error));
-    QCOMPARE(data.image, before.image);
-
-    // The same refusal in Chinese says all of it in Chinese; only the file's words stay.
-    const qv::UiTexts chinese(qv::Language::Chinese);
-    qv::CsvImportOptions options;
-    options.texts = &chinese;
-    const qv::CsvImportResult zh = qv::ImportChannelsCsv(csv, data, options);
-    QVERIFY(!zh.ok);
-    static const QRegularExpression english("\\b(line|column|channel|the|is|not|has|a)\\b");
-    QVERIFY2(!zh.error.contains(english), qPrintable(zh.error));
-    QVERIFY2(zh.error.contains(QRegularExpression("[\\x{4e00}-\\x{9fff}]")), qPrintable(zh.error));
-    QCOMPARE(zh.failure->line, result.failure->line);
     QCOMPARE(data.image, before.image);
 }
 

@@ -1,9 +1,9 @@
 #include "editors/channel/channel_rows_text.h"
 
+#include <QRegularExpression>
 #include <vector>
 
 #include "editors/channel/csv/channel_csv.h"
-#include "editors/channel/csv/csv_message.h"
 #include "editors/channel/csv/csv_text.h"
 #include "language/ui_language.h"
 
@@ -75,31 +75,6 @@ int HeaderColumn(const QString& name) {
     return -1;
 }
 
-// Where a refused paste went wrong, in the grid's words: line N of the CSV built from the text is
-// the (N - 1)th pasted channel, and a cell's column is named by the grid's header.
-csv::CsvMessage PasteFailure(const csv::CsvError& error, int firstRow) {
-    if (error.line < 2) {
-        return csv::CsvMessage(QT_TRANSLATE_NOOP("ChannelCsv", "header line: %1"))
-            .Arg(error.reason);
-    }
-    const int channel = firstRow + error.line - 2;
-    if (error.tableColumn >= 0) {
-        return csv::CsvMessage(QT_TRANSLATE_NOOP("ChannelCsv", "channel %1, column \"%2\": %3"))
-            .Arg(channel)
-            .Column(error.tableColumn)
-            .Arg(error.reason);
-    }
-    if (!error.column.isEmpty()) {
-        return csv::CsvMessage(QT_TRANSLATE_NOOP("ChannelCsv", "channel %1, column \"%2\": %3"))
-            .Arg(channel)
-            .Arg(error.column)
-            .Arg(error.reason);
-    }
-    return csv::CsvMessage(QT_TRANSLATE_NOOP("ChannelCsv", "channel %1: %2"))
-        .Arg(channel)
-        .Arg(error.reason);
-}
-
 bool IsHeaderLine(const QStringList& fields) {
     for (const QString& field : fields) {
         const int column = HeaderColumn(field.trimmed());
@@ -113,9 +88,8 @@ bool IsHeaderLine(const QStringList& fields) {
 QString ChannelRowsText(const ChannelTable& table, const RadioData& data, const QList<int>& rows) {
     RadioData scratch = data;
     table.SaveInto(scratch.image);
-    int unclosedQuote = 0;
-    const std::vector<csv::Record> records =
-        csv::ReadRecords(ExportChannelsCsv(scratch), unclosedQuote);
+    QString error;
+    const std::vector<csv::Record> records = csv::ReadRecords(ExportChannelsCsv(scratch), error);
     QStringList lines;
     for (std::size_t i = 0; i < records.size(); ++i) {
         // Record 0 is the header line, record n channel n.
@@ -129,11 +103,6 @@ QString ChannelRowsText(const ChannelTable& table, const RadioData& data, const 
 
 ChannelPasteResult PasteChannelRows(ChannelTable& table, const RadioData& data, int firstRow,
                                     const QString& text) {
-    // Everything the paste says is in the grid's language, the columns by the grid's headers.
-    const UiTexts& texts = table.texts();
-    const auto refused = [&texts](const csv::CsvMessage& why) {
-        return ChannelPasteResult{false, why.In(texts), {}};
-    };
     std::vector<QStringList> lines = ReadTabbed(text);
     QStringList header;
     if (!lines.empty() && IsHeaderLine(lines.front())) {
@@ -150,31 +119,26 @@ ChannelPasteResult PasteChannelRows(ChannelTable& table, const RadioData& data, 
         // channel row, and taking it as one would delete the channel it lands on.
         for (std::size_t i = 0; i < lines.size(); ++i) {
             if (lines[i].size() <= kColRxFreq) {
-                return refused(
-                    csv::CsvMessage(QT_TRANSLATE_NOOP("ChannelCsv",
-                                                      "channel %1: the line has %2 "
-                                                      "fields, too few to reach column "
-                                                      "\"%3\" (copied channels have %4)"))
-                        .Arg(firstRow + static_cast<int>(i))
-                        .Arg(static_cast<long long>(lines[i].size()))
-                        .Column(kColRxFreq)
-                        .Arg(kTableColumns));
+                return {false,
+                        QStringLiteral("channel %1: the line has %2 fields, too few to reach "
+                                       "column \"%3\" (copied channels have %4)")
+                            .arg(firstRow + static_cast<int>(i))
+                            .arg(lines[i].size())
+                            .arg(HeaderTextIn(Language::English, kColRxFreq))
+                            .arg(kTableColumns),
+                        {}};
             }
         }
     }
-    if (lines.empty()) {
-        return refused(
-            csv::CsvMessage(QT_TRANSLATE_NOOP("ChannelCsv", "the text holds no channels")));
-    }
+    if (lines.empty()) return {false, QStringLiteral("the text holds no channels"), {}};
     const int room = kChannelRows - firstRow + 1;
     if (static_cast<int>(lines.size()) > room) {
-        return refused(
-            csv::CsvMessage(QT_TRANSLATE_NOOP("ChannelCsv",
-                                              "the text holds %1 channels; from channel %2 on only "
-                                              "%3 fit"))
-                .Arg(lines.size())
-                .Arg(firstRow)
-                .Arg(room));
+        return {false,
+                QStringLiteral("the text holds %1 channels; from channel %2 on only %3 fit")
+                    .arg(lines.size())
+                    .arg(firstRow)
+                    .arg(room),
+                {}};
     }
 
     // The channel numbers are where the rows land, whatever the text says.
@@ -198,7 +162,19 @@ ChannelPasteResult PasteChannelRows(ChannelTable& table, const RadioData& data, 
     RadioData scratch = data;
     table.SaveInto(scratch.image);
     const CsvImportResult imported = ImportChannelsCsv(csv::WriteRecords(csvRecords), scratch);
-    if (!imported.ok) return refused(PasteFailure(*imported.failure, firstRow));
+    if (!imported.ok) {
+        // "line N" of the CSV built here is the (N - 1)th pasted channel.
+        static const QRegularExpression line(QStringLiteral("^line (\\d+)"));
+        QString error = imported.error;
+        const QRegularExpressionMatch match = line.match(error);
+        if (match.hasMatch()) {
+            const int number = match.captured(1).toInt();
+            error.replace(0, match.capturedLength(),
+                          number >= 2 ? QStringLiteral("channel %1").arg(firstRow + number - 2)
+                                      : QStringLiteral("header line"));
+        }
+        return {false, error, {}};
+    }
     table.TakeChannels(scratch.image, result.rows);
     return result;
 }

@@ -25,9 +25,6 @@ constexpr int kLastChannel = kChannelRows;
 // as decimal separator) never reach the file, so the CSV is the same in every language.
 const UiTexts kTableTexts;
 
-// A text shown exactly as it is, words of the file included.
-const char* const kAsItIs = "%1";
-
 std::optional<CsvFormat> FormatOfHeader(const QStringList& header) {
     if (csv::IsNativeHeader(header)) return CsvFormat::Native;
     if (csv::IsCommonHeader(header)) return CsvFormat::Common;
@@ -44,22 +41,19 @@ csv::MaybeError CheckRowWidths(const std::vector<csv::Record>& records) {
             if (fields[field].trimmed().isEmpty()) continue;
             return csv::CsvError{records[i].line,
                                  {},
-                                 csv::CsvMessage(QT_TRANSLATE_NOOP("ChannelCsv",
-                                                                   "the row has %1 cells but the "
-                                                                   "header only %2 (quote a cell "
-                                                                   "that holds a comma)"))
-                                     .Arg(static_cast<long long>(fields.size()))
-                                     .Arg(static_cast<long long>(width))};
+                                 QStringLiteral("the row has %1 cells but the header only %2 "
+                                                "(quote a cell that holds a comma)")
+                                     .arg(fields.size())
+                                     .arg(width)};
         }
     }
     return std::nullopt;
 }
 
-CsvImportResult Failed(const csv::CsvError& error, CsvFormat format, const UiTexts& texts) {
+CsvImportResult Failed(const QString& error, CsvFormat format) {
     CsvImportResult result;
     result.ok = false;
-    result.error = error.Text(texts);
-    result.failure = error;
+    result.error = error;
     result.format = format;
     return result;
 }
@@ -84,60 +78,43 @@ QByteArray ExportChannelsCsv(const RadioData& data, CsvFormat format) {
 }
 
 std::optional<CsvFormat> DetectCsvFormat(const QByteArray& csvText) {
-    int unclosedQuote = 0;
-    const std::vector<csv::Record> records = csv::ReadRecords(csvText, unclosedQuote);
+    QString error;
+    const std::vector<csv::Record> records = csv::ReadRecords(csvText, error);
     if (records.empty()) return std::nullopt;
     return FormatOfHeader(records.front().fields);
 }
 
 CsvImportResult ImportChannelsCsv(const QByteArray& csvText, RadioData& data,
                                   const CsvImportOptions& options) {
-    const UiTexts english;
-    const UiTexts& texts = options.texts ? *options.texts : english;
-    int unclosedQuote = 0;
-    const std::vector<csv::Record> records = csv::ReadRecords(csvText, unclosedQuote);
-    if (unclosedQuote > 0) {
-        return Failed(
-            {unclosedQuote,
-             {},
-             csv::CsvMessage(QT_TRANSLATE_NOOP("ChannelCsv", "a quoted field is not closed"))},
-            CsvFormat::Native, texts);
-    }
-    if (records.empty()) {
-        return Failed(
-            {0,
-             {},
-             csv::CsvMessage(QT_TRANSLATE_NOOP("ChannelCsv", "the file holds no header row"))},
-            CsvFormat::Native, texts);
-    }
+    QString error;
+    const std::vector<csv::Record> records = csv::ReadRecords(csvText, error);
+    if (!error.isEmpty()) return Failed(error, CsvFormat::Native);
+    if (records.empty()) return Failed("the file holds no header row", CsvFormat::Native);
     const std::optional<CsvFormat> format = FormatOfHeader(records.front().fields);
     if (!format) {
         // Spreadsheets set to a comma decimal separator write ";" between cells.
         const bool semicolons =
             records.front().fields.size() == 1 && records.front().fields[0].contains(u';');
-        csv::CsvMessage reason(QT_TRANSLATE_NOOP(
-            "ChannelCsv",
-            "the header names neither the channel editor's columns (No., CH Name, RX Freq., ...) "
-            "nor those of the common channel CSV (Location, Name, Frequency, ...)"));
-        if (semicolons) {
-            reason = csv::CsvMessage(QT_TRANSLATE_NOOP("ChannelCsv",
-                                                       "%1; the cells are separated by \";\", save "
-                                                       "the file with \",\" instead"))
-                         .Arg(reason);
-        }
-        return Failed({records.front().line, {}, reason}, CsvFormat::Native, texts);
+        return Failed(QStringLiteral("line %1: the header names neither the channel editor's "
+                                     "columns (No., CH Name, RX Freq., ...) nor those of the "
+                                     "common channel CSV (Location, Name, Frequency, ...)%2")
+                          .arg(records.front().line)
+                          .arg(semicolons ? QStringLiteral("; the cells are separated by \";\", "
+                                                           "save the file with \",\" instead")
+                                          : QString()),
+                      CsvFormat::Native);
     }
-    if (csv::MaybeError wide = CheckRowWidths(records)) return Failed(*wide, *format, texts);
+    if (csv::MaybeError wide = CheckRowWidths(records)) return Failed(wide->Text(), *format);
 
     std::vector<csv::CommonRow> rows;
     if (*format == CsvFormat::Native) {
         std::vector<csv::ChannelRow> nativeRows;
         if (csv::MaybeError bad = csv::ReadNativeRows(records, nativeRows)) {
-            return Failed(*bad, *format, texts);
+            return Failed(bad->Text(), *format);
         }
         for (const csv::ChannelRow& row : nativeRows) rows.push_back({row, {}, {}});
     } else if (csv::MaybeError bad = csv::ReadCommonRows(records, options.renumber, rows)) {
-        return Failed(*bad, *format, texts);
+        return Failed(bad->Text(), *format);
     }
 
     RadioData scratch = data;
@@ -151,25 +128,19 @@ CsvImportResult ImportChannelsCsv(const QByteArray& csvText, RadioData& data,
     for (const csv::CommonRow& row : rows) {
         const csv::ChannelRow& cells = row.row;
         if (csv::MaybeError bad = csv::ApplyChannelRow(table, scratch, cells)) {
-            return Failed(*bad, *format, texts);
+            return Failed(bad->Text(), *format);
         }
         if (!result.powerOrModeNotApplied &&
             csv::PowerOrModeDiffers(row, table.Record(cells.channel))) {
             result.powerOrModeNotApplied = true;
-            // Power and Mode are the file's column names, quoted as it has them.
             QStringList said;
             if (!row.power.isEmpty()) said << QStringLiteral("Power \"%1\"").arg(row.power);
             if (!row.mode.isEmpty()) said << QStringLiteral("Mode \"%1\"").arg(row.mode);
-            const csv::CsvMessage where =
-                csv::CsvError{cells.line, {}, csv::CsvMessage(kAsItIs).Arg(said.join(", "))}
-                    .Message();
-            result.noteWhere = where.In(texts);
-            result.note = csv::CsvMessage(QT_TRANSLATE_NOOP("ChannelCsv",
-                                                            "Power and Mode are not applied: "
-                                                            "this radio's power and bandwidth "
-                                                            "are fixed (%1)"))
-                              .Arg(where)
-                              .In(texts);
+            result.noteWhere = QStringLiteral("line %1: %2").arg(cells.line).arg(said.join(", "));
+            result.note = QStringLiteral(
+                              "Power and Mode are not applied: this radio's power and "
+                              "bandwidth are fixed (%1)")
+                              .arg(result.noteWhere);
         }
     }
 

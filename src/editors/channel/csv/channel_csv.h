@@ -10,8 +10,6 @@
 #include <optional>
 
 #include "data/radio_image.h"
-#include "editors/channel/csv/csv_row.h"
-#include "language/ui_language.h"
 
 namespace qv {
 
@@ -28,20 +26,15 @@ std::optional<CsvFormat> DetectCsvFormat(const QByteArray& csv);
 struct CsvImportOptions {
     // Common format: rows fill channels 1, 2, ... in file order instead of going to Location.
     bool renumber = false;
-    // The language errors and notes are written in; English when none is given.
-    const UiTexts* texts = nullptr;
 };
 
 struct CsvImportResult {
     bool ok = true;
     QString error;  // "line 4, column "RX CTCSS/DCS": ..." when not ok
-    // The same error as found: its line, the file's column name, the channel table's column and
-    // the reason, for a caller that names the place its own way (the grid's paste).
-    std::optional<csv::CsvError> failure;
     CsvFormat format = CsvFormat::Native;
     // Common format: some row's Power or Mode differs from its channel's; they are not applied
-    // because this radio's power and bandwidth are fixed. `note` says so, once; `noteWhere` is
-    // its part that names the first such row: line 2: Power "5.0W", Mode "FM".
+    // because this radio's power and bandwidth are fixed. `note` says so in English, once;
+    // `noteWhere` is its part that names the first such row: line 2: Power "5.0W", Mode "FM".
     bool powerOrModeNotApplied = false;
     QString note;
     QString noteWhere;

@@ -13,16 +13,13 @@ MaybeError ChannelNumbers::Take(const QString& text, int line, const QString& co
     channel = text.trimmed().toInt(&isNumber);
     if (!isNumber || channel < kFirstChannel || channel > kLastChannel) {
         return CsvError{line, column,
-                        CsvMessage(QT_TRANSLATE_NOOP("ChannelCsv",
-                                                     "\"%1\" is not a channel number from 1 to 16"))
-                            .Arg(text)};
+                        QStringLiteral("\"%1\" is not a channel number from 1 to 16").arg(text)};
     }
     if (lineOf_.contains(channel)) {
-        return CsvError{
-            line, column,
-            CsvMessage(QT_TRANSLATE_NOOP("ChannelCsv", "channel %1 is already on line %2"))
-                .Arg(channel)
-                .Arg(lineOf_.value(channel))};
+        return CsvError{line, column,
+                        QStringLiteral("channel %1 is already on line %2")
+                            .arg(channel)
+                            .arg(lineOf_.value(channel))};
     }
     lineOf_.insert(channel, line);
     return std::nullopt;
@@ -31,8 +28,7 @@ MaybeError ChannelNumbers::Take(const QString& text, int line, const QString& co
 MaybeError ChannelNumbers::Next(int line, const QString& column, int& channel) {
     if (next_ > kLastChannel) {
         return CsvError{line, column,
-                        CsvMessage(QT_TRANSLATE_NOOP(
-                            "ChannelCsv", "the radio has 16 channels and this is the 17th"))};
+                        QStringLiteral("the radio has 16 channels and this is the 17th")};
     }
     channel = next_++;
     lineOf_.insert(channel, line);

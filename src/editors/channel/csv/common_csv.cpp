@@ -24,8 +24,6 @@ const QStringList& CommonHeader() {
 }
 
 constexpr double kHzPerMHz = 1e6;
-const char* const kNotAFrequency =
-    QT_TRANSLATE_NOOP("ChannelCsv", "\"%1\" is not a frequency in MHz");
 
 // The columns of a common-format file by name, any case.
 class CommonColumns {
@@ -38,9 +36,7 @@ public:
                 if (index_.contains(known)) {
                     return CsvError{header.line,
                                     {},
-                                    CsvMessage(QT_TRANSLATE_NOOP("ChannelCsv",
-                                                                 "the column \"%1\" appears twice"))
-                                        .Arg(known)};
+                                    QStringLiteral("the column \"%1\" appears twice").arg(known)};
                 }
                 index_.insert(known, field);
             }
@@ -79,7 +75,7 @@ public:
 
 private:
     QString Cell(const char* name) const { return columns_.Cell(record_, name); }
-    CsvError Error(const QString& column, const CsvMessage& reason) const {
+    CsvError Error(const QString& column, const QString& reason) const {
         return {record_.line, column, reason};
     }
     MaybeError ReadTransmitFrequency(const QString& rx);
@@ -99,7 +95,7 @@ MaybeError CommonRowReader::Read() {
     const QString rx = Cell("Frequency");
     row_.Set(kColRxFreq, rx, "Frequency");
     if (!DecimalPattern().match(rx).hasMatch()) {
-        return Error("Frequency", CsvMessage(kNotAFrequency).Arg(rx));
+        return Error("Frequency", QStringLiteral("\"%1\" is not a frequency in MHz").arg(rx));
     }
     // Names are taken exactly as written, blanks included, as the native format takes them.
     if (columns_.Has("Name")) row_.Set(kColName, columns_.RawCell(record_, "Name"), "Name");
@@ -124,7 +120,7 @@ MaybeError CommonRowReader::ReadTransmitFrequency(const QString& rx) {
         row_.Set(kColTxFreq, QString(), "Duplex");
     } else if (duplex == "+" || duplex == "-" || duplex == "split") {
         if (!DecimalPattern().match(offset).hasMatch()) {
-            return Error("Offset", CsvMessage(kNotAFrequency).Arg(offset));
+            return Error("Offset", QStringLiteral("\"%1\" is not a frequency in MHz").arg(offset));
         }
         if (duplex == "split") {
             row_.Set(kColTxFreq, offset, "Offset");
@@ -134,25 +130,21 @@ MaybeError CommonRowReader::ReadTransmitFrequency(const QString& rx) {
         const long long offsetHz = std::llround(offset.toDouble() * kHzPerMHz);
         const long long txHz = duplex == "+" ? rxHz + offsetHz : rxHz - offsetHz;
         if (txHz <= 0) {
-            return Error("Offset", CsvMessage(QT_TRANSLATE_NOOP(
-                                       "ChannelCsv", "Frequency - Offset is below zero")));
+            return Error("Offset", QStringLiteral("Frequency - Offset is below zero"));
         }
         row_.Set(kColTxFreq, MegahertzText(txHz), "Offset");
     } else {
-        return Error("Duplex", CsvMessage(QT_TRANSLATE_NOOP(
-                                              "ChannelCsv",
-                                              "\"%1\" is not one of: (empty), +, -, split, off"))
-                                   .Arg(Cell("Duplex")));
+        return Error(
+            "Duplex",
+            QStringLiteral("\"%1\" is not one of: (empty), +, -, split, off").arg(Cell("Duplex")));
     }
     return std::nullopt;
 }
 
 MaybeError CommonRowReader::Ctcss(const char* column, int tableColumn) {
     if (!columns_.Has(column)) {
-        return Error("Tone",
-                     CsvMessage(QT_TRANSLATE_NOOP("ChannelCsv", "\"%1\" needs the column \"%2\""))
-                         .Arg(Cell("Tone"))
-                         .Arg(QString::fromLatin1(column)));
+        return Error("Tone", QStringLiteral("\"%1\" needs the column \"%2\"")
+                                 .arg(Cell("Tone"), QString::fromLatin1(column)));
     }
     row_.Set(tableColumn, Cell(column), column);
     return std::nullopt;
@@ -164,9 +156,7 @@ MaybeError CommonRowReader::Dcs(const char* column, QChar polarity, int tableCol
     static const QRegularExpression code(QStringLiteral("^[0-9A-F]{1,3}$"));
     const QString text = Cell(column);
     if (!code.match(text.toUpper()).hasMatch()) {
-        return Error(
-            column,
-            CsvMessage(QT_TRANSLATE_NOOP("ChannelCsv", "\"%1\" is not a DCS code")).Arg(text));
+        return Error(column, QStringLiteral("\"%1\" is not a DCS code").arg(text));
     }
     // R (reversed) is what this radio calls inverted, I.
     const QString tone =
@@ -186,8 +176,7 @@ MaybeError CommonRowReader::ReadTones() {
     const bool usesDcs = tone == "dtcs" || tone == "cross";
     if (usesDcs && !polarities.match(polarity_).hasMatch()) {
         return Error("DtcsPolarity",
-                     CsvMessage(QT_TRANSLATE_NOOP("ChannelCsv", "\"%1\" is not two letters N or R"))
-                         .Arg(Cell("DtcsPolarity")));
+                     QStringLiteral("\"%1\" is not two letters N or R").arg(Cell("DtcsPolarity")));
     }
     if (tone.isEmpty()) {
         row_.Set(kColTxTone, QString(), "Tone");
@@ -212,11 +201,9 @@ MaybeError CommonRowReader::ReadTones() {
         const QString rxKind = cross.section("->", 1);
         const QStringList kinds = {"", "tone", "dtcs"};
         if (!cross.contains("->") || !kinds.contains(txKind) || !kinds.contains(rxKind)) {
-            return Error("CrossMode",
-                         CsvMessage(QT_TRANSLATE_NOOP("ChannelCsv",
-                                                      "\"%1\" is not a cross mode such as "
-                                                      "Tone->Tone, DTCS->, ->Tone, Tone->DTCS"))
-                             .Arg(Cell("CrossMode")));
+            return Error("CrossMode", QStringLiteral("\"%1\" is not a cross mode such as "
+                                                     "Tone->Tone, DTCS->, ->Tone, Tone->DTCS")
+                                          .arg(Cell("CrossMode")));
         }
         MaybeError error;
         if (txKind.isEmpty()) row_.Set(kColTxTone, QString(), "CrossMode");
@@ -228,10 +215,9 @@ MaybeError CommonRowReader::ReadTones() {
         if (rxKind == "dtcs") error = Dcs("RxDtcsCode", polarity_[1], kColRxTone);
         return error;
     }
-    return Error("Tone", CsvMessage(QT_TRANSLATE_NOOP("ChannelCsv",
-                                                      "\"%1\" is not a tone mode this radio can "
-                                                      "hold (empty, Tone, TSQL, DTCS, Cross)"))
-                             .Arg(Cell("Tone")));
+    return Error("Tone", QStringLiteral("\"%1\" is not a tone mode this radio can hold "
+                                        "(empty, Tone, TSQL, DTCS, Cross)")
+                             .arg(Cell("Tone")));
 }
 
 MaybeError CommonRowReader::ReadSkip() {
@@ -243,9 +229,7 @@ MaybeError CommonRowReader::ReadSkip() {
     } else if (skip == "S") {
         row_.Set(kColScan, OptionWord(kColScan, 0), "Skip");
     } else {
-        return Error("Skip",
-                     CsvMessage(QT_TRANSLATE_NOOP("ChannelCsv", "\"%1\" is not one of: (empty), S"))
-                         .Arg(Cell("Skip")));
+        return Error("Skip", QStringLiteral("\"%1\" is not one of: (empty), S").arg(Cell("Skip")));
     }
     return std::nullopt;
 }
@@ -345,9 +329,8 @@ MaybeError ReadCommonRows(const std::vector<Record>& records, bool renumber,
     if (!columns.Has("Location") && !renumber) {
         return CsvError{header.line,
                         {},
-                        CsvMessage(QT_TRANSLATE_NOOP("ChannelCsv",
-                                                     "there is no column \"Location\"; fill the "
-                                                     "channels in file order instead (renumber)"))};
+                        "there is no column \"Location\"; fill the channels in file order "
+                        "instead (renumber)"};
     }
     ChannelNumbers numbers;
     for (std::size_t i = 1; i < records.size(); ++i) {

@@ -37,7 +37,7 @@ QString FrequencyWord(int units) {
     return FrequencyText(units, QLocale::c());
 }
 
-CellRead Refused(const CsvMessage& reason) {
+CellRead Refused(const QString& reason) {
     return {{}, reason};
 }
 
@@ -49,9 +49,7 @@ CellRead ReadFrequency(const QString& text) {
     }
     const QRegularExpressionMatch match = DecimalPattern().match(text);
     if (!match.hasMatch()) {
-        return Refused(
-            CsvMessage(QT_TRANSLATE_NOOP("ChannelCsv", "\"%1\" is not a frequency in MHz"))
-                .Arg(text));
+        return Refused(QStringLiteral("\"%1\" is not a frequency in MHz").arg(text));
     }
     // Read as a typed frequency is read, with "." as the decimal separator.
     value.megahertz = LeadingNumber(text);
@@ -88,10 +86,8 @@ CellRead ReadTone(const QString& typed) {
         const QString fraction = WithoutTrailingZeros(match.captured(2));
         if (fraction.size() > 1) {
             return Refused(
-                CsvMessage(QT_TRANSLATE_NOOP("ChannelCsv",
-                                             "\"%1\" has more decimals than the tone list (67.0, "
-                                             "71.9, ...)"))
-                    .Arg(typed));
+                QStringLiteral("\"%1\" has more decimals than the tone list (67.0, 71.9, ...)")
+                    .arg(typed));
         }
         // A number too large for any tone field stays too large for every list.
         const int hertz = whole.size() > kMaxToneDigits ? 100000 : whole.toInt();
@@ -99,9 +95,7 @@ CellRead ReadTone(const QString& typed) {
         return {value, {}};
     }
     return Refused(
-        CsvMessage(QT_TRANSLATE_NOOP("ChannelCsv",
-                                     "\"%1\" is not a tone (write 67.0, D023N, D023I or None)"))
-            .Arg(typed));
+        QStringLiteral("\"%1\" is not a tone (write 67.0, D023N, D023I or None)").arg(typed));
 }
 
 CellRead ReadOption(int column, const QString& text) {
@@ -114,9 +108,8 @@ CellRead ReadOption(int column, const QString& text) {
         value.option = *option;
         return {value, {}};
     }
-    return Refused(CsvMessage(QT_TRANSLATE_NOOP("ChannelCsv", "\"%1\" is not one of: %2"))
-                       .Arg(text)
-                       .Arg(OfferedWords(column).join(", ")));
+    return Refused(
+        QStringLiteral("\"%1\" is not one of: %2").arg(text, OfferedWords(column).join(", ")));
 }
 
 }  // namespace
@@ -197,20 +190,16 @@ bool SameAsRecord(int column, const CellValue& cell, const ChannelRecord& record
     }
 }
 
-CsvMessage NameProblem(const QString& name) {
+QString NameProblem(const QString& name) {
     if (name.size() > ChannelTable::kNameMaxLength) {
-        return CsvMessage(QT_TRANSLATE_NOOP("ChannelCsv", "\"%1\" is longer than 6 characters"))
-            .Arg(name);
+        return QStringLiteral("\"%1\" is longer than 6 characters").arg(name);
     }
     for (QChar c : name) {
         if (!ChannelTable::IsNameCharacter(c)) {
-            return CsvMessage(QT_TRANSLATE_NOOP("ChannelCsv",
-                                                "\"%1\" cannot be part of a name (codes 32 to 122 "
-                                                "only)"))
-                .Arg(QString(c));
+            return QStringLiteral("\"%1\" cannot be part of a name (codes 32 to 122 only)").arg(c);
         }
     }
-    return CsvMessage();
+    return QString();
 }
 
 }  // namespace qv::csv

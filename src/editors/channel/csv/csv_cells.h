@@ -9,7 +9,6 @@
 #include <optional>
 
 #include "codecs/channel_record.h"
-#include "editors/channel/csv/csv_message.h"
 
 namespace qv::csv {
 
@@ -36,8 +35,8 @@ struct CellValue {
 
 struct CellRead {
     CellValue value;
-    CsvMessage reason;  // why the text cannot be a value of its column; empty when it can
-    bool ok() const { return reason.IsEmpty(); }
+    QString reason;  // why the text cannot be a value of its column; "" when it can
+    bool ok() const { return reason.isEmpty(); }
 };
 
 // Frequencies: a plain decimal number in MHz ("446.1", "446.006250") or "" for none.
@@ -51,7 +50,7 @@ CellRead ReadCell(int column, const QString& text);
 bool SameAsRecord(int column, const CellValue& cell, const ChannelRecord& record);
 
 // Whether the channel editor can store a name: at most 6 characters with codes 32 to 122; the
-// reason when it cannot, empty when it can.
-CsvMessage NameProblem(const QString& name);
+// reason when it cannot.
+QString NameProblem(const QString& name);
 
 }  // namespace qv::csv

@@ -5,10 +5,7 @@
 
 #include <QMap>
 #include <QString>
-#include <QtGlobal>
 #include <optional>
-
-#include "editors/channel/csv/csv_message.h"
 
 namespace qv::csv {
 
@@ -42,26 +39,16 @@ struct ChannelRow {
     }
 };
 
-// "line 4, column "RX CTCSS/DCS": ..." or, without a column, "line 4: ..." (the whole file,
-// line 0: the reason alone). The column is named as the file names it; `tableColumn` is the
-// channel table's column the cell was for, -1 for none.
+// "line 4, column "RX CTCSS/DCS": ..." or, without a column, "line 4: ...".
 struct CsvError {
     int line = 0;
     QString column;
-    CsvMessage reason;
-    int tableColumn = -1;
+    QString reason;
 
-    CsvMessage Message() const {
-        if (line <= 0) return reason;
-        if (column.isEmpty()) {
-            return CsvMessage(QT_TRANSLATE_NOOP("ChannelCsv", "line %1: %2")).Arg(line).Arg(reason);
-        }
-        return CsvMessage(QT_TRANSLATE_NOOP("ChannelCsv", "line %1, column \"%2\": %3"))
-            .Arg(line)
-            .Arg(column)
-            .Arg(reason);
+    QString Text() const {
+        if (column.isEmpty()) return QStringLiteral("line %1: %2").arg(line).arg(reason);
+        return QStringLiteral("line %1, column \"%2\": %3").arg(line).arg(column, reason);
     }
-    QString Text(const UiTexts& texts = UiTexts()) const { return Message().In(texts); }
 };
 
 using MaybeError = std::optional<CsvError>;

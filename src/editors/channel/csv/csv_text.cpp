@@ -21,8 +21,7 @@ QByteArray WriteRecords(const std::vector<QStringList>& records) {
     return text.toUtf8();
 }
 
-std::vector<Record> ReadRecords(const QByteArray& bytes, int& unclosedQuoteLine) {
-    unclosedQuoteLine = 0;
+std::vector<Record> ReadRecords(const QByteArray& bytes, QString& error) {
     QString text = QString::fromUtf8(bytes);
     if (text.startsWith(QChar(0xFEFF))) text.remove(0, 1);
 
@@ -77,7 +76,7 @@ std::vector<Record> ReadRecords(const QByteArray& bytes, int& unclosedQuoteLine)
         }
     }
     if (quoted) {
-        unclosedQuoteLine = quoteLine;
+        error = QStringLiteral("line %1: a quoted field is not closed").arg(quoteLine);
         return {};
     }
     if (fieldStarted || !current.fields.isEmpty() || !field.isEmpty()) endRecord();

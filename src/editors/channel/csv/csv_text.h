@@ -18,8 +18,8 @@ QString QuoteField(const QString& field);
 QByteArray WriteRecords(const std::vector<QStringList>& records);
 
 // Splits UTF-8 text (with or without a byte-order mark, CR LF or LF line ends) into records;
-// blank lines are skipped. On an unterminated quoted field, unclosedQuoteLine is the line it
-// starts on and nothing is returned; otherwise it is 0.
-std::vector<Record> ReadRecords(const QByteArray& text, int& unclosedQuoteLine);
+// blank lines are skipped. On an unterminated quoted field, error names the line and nothing is
+// returned.
+std::vector<Record> ReadRecords(const QByteArray& text, QString& error);
 
 }  // namespace qv::csv

@@ -25,16 +25,14 @@ MaybeError ReadNativeRows(const std::vector<Record>& records, std::vector<Channe
             return CsvError{
                 header.line,
                 {},
-                CsvMessage(QT_TRANSLATE_NOOP("ChannelCsv", "the column \"%1\" appears twice"))
-                    .Arg(ColumnName(column))};
+                QStringLiteral("the column \"%1\" appears twice").arg(ColumnName(column))};
         }
         fieldOf.insert(column, field);
     }
     if (!fieldOf.contains(kColNumber)) {
         return CsvError{header.line,
                         {},
-                        CsvMessage(QT_TRANSLATE_NOOP("ChannelCsv", "there is no column \"%1\""))
-                            .Arg(ColumnName(kColNumber))};
+                        QStringLiteral("there is no column \"%1\"").arg(ColumnName(kColNumber))};
     }
 
     ChannelNumbers numbers;

@@ -42,15 +42,13 @@ private:
     bool Changed(int column) const { return changed_[column]; }
     int Channel() const { return row_.channel; }
     const ChannelRecord& Record() const { return table_.Record(Channel()); }
-    CsvError Error(int column, const CsvMessage& reason) const {
-        return {row_.line, row_.sources.value(column, ColumnName(column)), reason, column};
+    CsvError Error(int column, const QString& reason) const {
+        return {row_.line, row_.sources.value(column, ColumnName(column)), reason};
     }
     CsvError NotInToneList(int column) const {
-        return Error(column, CsvMessage(QT_TRANSLATE_NOOP("ChannelCsv",
-                                                          "\"%1\" is not in the tone list "
-                                                          "(standard tones and the customized "
-                                                          "tones of this image)"))
-                                 .Arg(row_.SourceText(column)));
+        return Error(column, QStringLiteral("\"%1\" is not in the tone list (standard tones and "
+                                            "the customized tones of this image)")
+                                 .arg(row_.SourceText(column)));
     }
 
     ChannelTable& table_;
@@ -78,7 +76,7 @@ MaybeError RowImport::ReadCells() {
             !table_.HasToneChoice(cell.value.tone)) {
             return NotInToneList(column);
         }
-        if (column == kColName && !NameProblem(cell.value.name).IsEmpty()) {
+        if (column == kColName && !NameProblem(cell.value.name).isEmpty()) {
             return Error(column, NameProblem(cell.value.name));
         }
     }
@@ -109,10 +107,7 @@ MaybeError RowImport::Apply() {
         table_.DeriveMode(Channel());
     }
     if (Has(kColTxTone) && !Value(kColTxTone).blank && !Record().tx) {
-        return Error(
-            kColTxTone,
-            CsvMessage(QT_TRANSLATE_NOOP("ChannelCsv", "a channel without %1 has no TX tone"))
-                .Column(kColTxFreq));
+        return Error(kColTxTone, QStringLiteral("a channel without TX Freq. has no TX tone"));
     }
     const bool txToneFollowedAway = row_.tonesAsGiven && Has(kColTxTone) && Record().tx &&
                                     !SameAsRecord(kColTxTone, Value(kColTxTone), Record());
@@ -140,16 +135,11 @@ MaybeError RowImport::Delete() {
         if (column == kColRxFreq || !Changed(column)) continue;
         const bool blank = column == kColName ? Value(column).name.isEmpty() : Value(column).blank;
         if (blank) continue;
-        return Error(column,
-                     wasEmpty
-                         ? CsvMessage(QT_TRANSLATE_NOOP("ChannelCsv",
-                                                        "channel %1 is empty: give its %2 first"))
-                               .Arg(Channel())
-                               .Column(kColRxFreq)
-                         : CsvMessage(QT_TRANSLATE_NOOP("ChannelCsv",
-                                                        "a channel without %1 is empty and "
-                                                        "takes no other value"))
-                               .Column(kColRxFreq));
+        return Error(column, wasEmpty ? QStringLiteral("channel %1 is empty: give its RX Freq. "
+                                                       "first")
+                                            .arg(Channel())
+                                      : QStringLiteral("a channel without RX Freq. is empty and "
+                                                       "takes no other value"));
     }
     if (!wasEmpty) table_.SetRxFrequencyUnits(Channel(), std::nullopt);
     return std::nullopt;
@@ -186,10 +176,9 @@ MaybeError RowImport::CheckFixedColumns() {
         if (!Has(column) || Value(column).blank) continue;
         const int current = OptionValue(Record(), column);
         if (Value(column).option != current) {
-            return Error(column, CsvMessage(QT_TRANSLATE_NOOP("ChannelCsv",
-                                                              "the channel editor cannot change "
-                                                              "this column (the channel has %1)"))
-                                     .Arg(OptionWord(column, current)));
+            return Error(column, QStringLiteral("the channel editor cannot change this column "
+                                                "(the channel has %1)")
+                                     .arg(OptionWord(column, current)));
         }
     }
     return std::nullopt;
