@@ -76,4 +76,15 @@ bool SetUserFlag(const QString& valueName, bool on) {
     return store.status() == QSettings::NoError;
 }
 
+QString GetUserText(const QString& valueName) {
+    return UserStore().value(valueName).toString();
+}
+
+bool SetUserText(const QString& valueName, const QString& text) {
+    QSettings store = UserStore();
+    store.setValue(valueName, text);
+    store.sync();
+    return store.status() == QSettings::NoError;
+}
+
 }  // namespace qv

@@ -1,6 +1,7 @@
 // The settings store: the value "Language" kept between runs, under the organisation "QV" and
 // the application "QV-730" (the registry on Windows, ~/.config/QV/QV-730.conf elsewhere), and the
-// user's own values beside it (the recent files, the port of the last complete transfer).
+// user's own values beside it (the recent files, the folder last used, the port of the last
+// complete transfer).
 #pragma once
 
 #include <QString>
@@ -17,6 +18,9 @@ bool SetRegValue(const QString& valueName, const QString& text);
 // every platform: a normal user cannot write the machine-wide key on Windows.
 QStringList GetUserList(const QString& valueName);
 bool SetUserList(const QString& valueName, const QStringList& list);
+// A text kept for the user the same way (the folder last used); "" when missing.
+QString GetUserText(const QString& valueName);
+bool SetUserText(const QString& valueName, const QString& text);
 
 // The port the last complete transfer used ("ComPort", in the user's store): 1 to 16, or 0 when
 // none is stored or the stored value is no port.

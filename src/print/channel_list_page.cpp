@@ -9,6 +9,7 @@
 #include <QTextTable>
 #include <algorithm>
 
+#include "codecs/tone.h"
 #include "editors/audio/audio_settings_model.h"
 #include "editors/channel/channel_table.h"
 #include "editors/key/side_button_model.h"
@@ -34,6 +35,19 @@ ChannelListContent::Section SectionOf(const QString& title, const SettingTexts& 
     for (const SettingText& setting : settings)
         section.lines.emplace_back(setting.caption, setting.value);
     return section;
+}
+
+// A cell as the paper shows it: tones as "88.5 Hz" or "D023N", without the tone list's entry
+// numbers, which mean nothing away from the screen.
+QString PrintedCell(const ChannelTable& table, int row, int column, const UiTexts& texts) {
+    if (column != channel::kColRxTone && column != channel::kColTxTone) {
+        return table.Cell(row, column);
+    }
+    const ChannelRecord& record = table.Record(row);
+    if (column == channel::kColTxTone && !record.tx) return QString();
+    const Tone& tone = column == channel::kColRxTone ? record.rxTone : record.txTone;
+    const QString text = ToneText(tone, texts);
+    return tone.kind == ToneKind::Ctcss ? text + QStringLiteral(" Hz") : text;
 }
 
 QFont BodyFont(qreal points, bool bold = false) {
@@ -172,7 +186,7 @@ ChannelListContent DescribeChannelList(const RadioData& data, const QString& fil
         if (table.IsEmptyChannel(row)) {
             cells << table.Cell(row, channel::kColNumber);
         } else {
-            for (int column : kPrintedColumns) cells << table.Cell(row, column);
+            for (int column : kPrintedColumns) cells << PrintedCell(table, row, column, texts);
         }
         content.channels.push_back(cells);
     }

@@ -11,6 +11,7 @@
 #include "platform/desktop/prompts.h"
 #include "print/channel_list_page.h"
 #include "print/channel_list_pdf.h"
+#include "shell/last_folder.h"
 
 namespace qv {
 
@@ -42,23 +43,27 @@ void PreviewChannelList(QWidget* parent, const RadioData& data, const QString& f
     preview.exec();
 }
 
-bool ExportChannelListPdf(QWidget* parent, const AppContext& context, const RadioData& data,
-                          const QString& fileName, const QString& suggestedPath) {
+QString ExportChannelListPdf(QWidget* parent, const AppContext& context, const RadioData& data,
+                             const QString& fileName, const QString& suggestedPath) {
     const UiTexts& texts = context.texts();
     Prompts& prompts = context.prompts();
     const QString path = prompts.SaveFileName(
         parent, {texts.UiText("ChannelList", "Export Channel List (PDF)"), suggestedPath,
                  texts.UiText("ChannelList", "PDF Files (*.pdf)")});
-    if (path.isEmpty()) return false;
+    if (path.isEmpty()) return QString();
+    RememberUsedFolder(path);
     const QByteArray pdf = ChannelListPdf(data, fileName, QDate::currentDate(), texts);
     if (pdf.isEmpty()) {
         ShowError(parent, prompts, texts.UiText("ChannelList", "The PDF could not be made."));
-        return false;
+        return QString();
     }
     const SaveResult saved = WriteFileAtomically(
         path, reinterpret_cast<const std::uint8_t*>(pdf.constData()), std::size_t(pdf.size()));
-    if (!saved.ok) ShowError(parent, prompts, SaveFailureText(path, saved.error, texts));
-    return saved.ok;
+    if (!saved.ok) {
+        ShowError(parent, prompts, SaveFailureText(path, saved.error, texts));
+        return QString();
+    }
+    return path;
 }
 
 }  // namespace qv

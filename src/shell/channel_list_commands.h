@@ -17,9 +17,10 @@ class AppContext;
 void PreviewChannelList(QWidget* parent, const RadioData& data, const QString& fileName,
                         const UiTexts& texts);
 
-// Asks where to put the PDF (offering `suggestedPath`) and writes it there. A failure is shown
-// and leaves any file of that name as it was. False when nothing was written.
-bool ExportChannelListPdf(QWidget* parent, const AppContext& context, const RadioData& data,
-                          const QString& fileName, const QString& suggestedPath);
+// Asks where to put the PDF (offering `suggestedPath`) and writes it there; the folder chosen
+// becomes the one last used. A failure is shown and leaves any file of that name as it was.
+// The path written, "" when nothing was written.
+QString ExportChannelListPdf(QWidget* parent, const AppContext& context, const RadioData& data,
+                             const QString& fileName, const QString& suggestedPath);
 
 }  // namespace qv

@@ -34,6 +34,7 @@ QList<QKeySequence> ToolShortcuts(const QString& tool) {
     QList<QKeySequence> keys;
     if (tool == "miNew") AddKeys(keys, QKeySequence::keyBindings(QKeySequence::New));
     if (tool == "miOpen") AddKeys(keys, QKeySequence::keyBindings(QKeySequence::Open));
+    if (tool == "miClose") AddKeys(keys, {QKeySequence(Qt::CTRL | Qt::Key_W)});
     if (tool == "miSave") AddKeys(keys, QKeySequence::keyBindings(QKeySequence::Save));
     if (tool == "miPrintList") AddKeys(keys, QKeySequence::keyBindings(QKeySequence::Print));
     if (tool == "miUndo") AddKeys(keys, QKeySequence::keyBindings(QKeySequence::Undo));

@@ -66,6 +66,8 @@ QString FrmTreeView::CommandOf(const QString& key) {
 }
 
 void FrmTreeView::RefreshFace() {
+    // What a screen reader calls the tree, in the user's language.
+    tree_->setAccessibleName(texts_.UiText("TreeView", "Navigation"));
     Node("Root")->setText(0, AppTitle());
     for (const NodeSpec& node : kChildren)
         Node(node.key)->setText(0, texts_.UiText("TreeView", node.text));

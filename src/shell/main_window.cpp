@@ -5,11 +5,15 @@
 #include <QDate>
 #include <QDir>
 #include <QDockWidget>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
+#include <QResizeEvent>
+#include <QScreen>
 #include <QStatusBar>
 #include <QStyle>
 #include <QTime>
@@ -35,6 +39,7 @@
 #include "shell/frm_tree_view.h"
 #include "shell/main_bar.h"
 #include "shell/startup_rules.h"
+#include "shell/window_title.h"
 
 namespace qv {
 
@@ -56,19 +61,27 @@ MainWindow::MainWindow(AppContext& context) : context_(context) {
     history_ = new DocumentHistory(data_, context_.texts(), this);
     commands_ = new CommandActions(this, context_.texts());
     BindCommands();
+    mdi_->viewport()->installEventFilter(this);
     bar_ = new MainBar(this, *commands_, context_.texts());
     bar_->TreeDock()->hide();  // the tree is docked by the first RefreshAll
     connect(bar_, &MainBar::BandClose, this, &MainWindow::OnBandClose);
     tree_ = new FrmTreeView(context_.texts(), this);
     tree_->SetCommands(commands_);
     BuildStatusBar();
-    resize(1100, 700);
+    // Wide enough for every column of the channel grid beside the tree, within the screen.
+    QSize size(1280, 760);
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        size = size.boundedTo(screen->availableGeometry().size());
+    }
+    resize(size);
     resizeDocks({bar_->TreeDock()}, {240}, Qt::Horizontal);
     SetUpDesktop();
     StartUp();
 }
 
 MainWindow::~MainWindow() {
+    // The work area goes with the window; its resizes no longer concern the editors.
+    mdi_->viewport()->removeEventFilter(this);
     // The editors go while the history their stores are steps of still exists.
     delete mdi_;
 }
@@ -90,7 +103,7 @@ void MainWindow::StartUp() {
     context_.linkTiming = ReadLinkTiming(context_.AppFolder());
     // The caption, every view shown, an untitled file, the folder the template comes from, and
     // the bars as their layout has them with the current language checked.
-    setWindowTitle(AppTitle());
+    setWindowTitle(MainWindowTitle(QString()));
     viewFlags_ = kViewTree | kViewToolBar | kViewStatusBar;
     currentFileName_ = QStringLiteral("Untitled.tw");
     appPath_ = AppPathFrom(QDir::toNativeSeparators(context_.AppFolder()));
@@ -238,6 +251,17 @@ EditorWindow* MainWindow::CreateEditor(Editor editor) {
     sub->setAttribute(
         Qt::WA_DeleteOnClose);  // closing discards the window; the next show builds it anew
     sub->setWindowIcon(windowIcon());
+    // File > Close owns Ctrl+W and stores the editor first; the same key on the sub-window's own
+    // menu would make it ambiguous, and Qt would then run neither.
+    if (QMenu* system = sub->systemMenu()) {
+        for (QAction* action : system->actions()) {
+            if (action->shortcuts().contains(QKeySequence(Qt::CTRL | Qt::Key_W))) {
+                QList<QKeySequence> keys = action->shortcuts();
+                keys.removeAll(QKeySequence(Qt::CTRL | Qt::Key_W));
+                action->setShortcuts(keys);
+            }
+        }
+    }
     // The sub-window takes the size the editor chose for itself, plus its own frame and title.
     QStyle* style = sub->style();
     const int frame = style->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, nullptr, sub);
@@ -245,6 +269,41 @@ EditorWindow* MainWindow::CreateEditor(Editor editor) {
     sub->resize(size.width() + 2 * frame, size.height() + title + frame);
     editors_[Index(editor)] = window;
     return window;
+}
+
+void MainWindow::CloseActiveEditor() {
+    // At most one editor is shown at a time; what it holds is kept, as the channel editor's own
+    // close box keeps it.
+    for (int i = 0; i < kEditorCount; ++i) {
+        if (!EditorVisible(Editor(i))) continue;
+        editors_[i]->SaveData();
+        editors_[i]->CloseEditor();
+    }
+}
+
+void MainWindow::FillWorkArea(QWidget* frame) {
+    channelFills_ = true;
+    filling_ = true;
+    frame->setGeometry(QRect(QPoint(0, 0), mdi_->viewport()->size()));
+    filling_ = false;
+    frame->removeEventFilter(this);
+    frame->installEventFilter(this);
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    // A channel window that fills the work area keeps filling it as the main window is resized;
+    // once the user has moved or sized it, it stays as the user left it.
+    const bool resized = event->type() == QEvent::Resize;
+    const bool moved = event->type() == QEvent::Move;
+    if ((resized || moved) && mdi_ && EditorVisible(Editor::Channel)) {
+        QWidget* frame = EditorOf(Editor::Channel)->Frame();
+        if (watched == mdi_->viewport() && resized && channelFills_) FillWorkArea(frame);
+        if (watched == frame && !filling_ &&
+            frame->geometry() != QRect(QPoint(0, 0), mdi_->viewport()->size())) {
+            channelFills_ = false;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void MainWindow::ShowMemoryMap() {
@@ -272,6 +331,8 @@ void MainWindow::ShowEditor(Editor editor) {
     window->show();
     window->RefreshAll();
     FitFrame(window);
+    // The channel grid is wide: its window opens filling the work area (FillWorkArea).
+    if (editor == Editor::Channel) FillWorkArea(window->Frame());
     window->Frame()->raise();
     if (auto* sub = qobject_cast<QMdiSubWindow*>(window->Frame())) mdi_->setActiveSubWindow(sub);
     UpdateEditActions();

@@ -79,6 +79,8 @@ public:
     void ShowKey() { ShowEditor(Editor::Key); }
     void ShowChannel() { ShowEditor(Editor::Channel); }
     void ShowCustomizedSignal() { ShowEditor(Editor::CustomizedSignal); }
+    // File > Close: stores the open editor's fields into the image and closes its window.
+    void CloseActiveEditor();
     // The channel editor's service key: the memory map, opened once and brought forward.
     void ShowMemoryMap();
     void SwitchLanguage(Language language);
@@ -150,11 +152,16 @@ public:
     QMdiArea* MdiArea() const { return mdi_; }
 
     int ViewFlags() const { return viewFlags_; }
+    // The name the last save used ("Untitled.tw" before any).
     QString CurrentFileName() const { return currentFileName_; }
+    // What the save dialog starts on: the open file in its folder, else "Untitled.tw" in the
+    // folder last used.
+    QString OfferedSaveName() const;
     QString AppPath() const { return appPath_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     QMenu* createPopupMenu() override { return nullptr; }  // bands change only by the commands
 
 private:
@@ -175,11 +182,14 @@ private:
     void ShowEditor(Editor editor);
     EditorWindow* CreateEditor(Editor editor);
     void FitFrame(EditorWindow* window);
+    void FillWorkArea(QWidget* frame);
     void CheckLanguageTools();
     void ApplyQtTranslations();
     void BuildStatusBar();
     void UpdateClock();
     void ToggleView(int bit);
+    // The status bar says a file was written ("... exported to %1", %1 the path).
+    void ShowFinished(const QString& what, const QString& path);
     // main_window_desktop.cpp
     void SetUpDesktop();
     bool LoadTemplate();
@@ -211,6 +221,8 @@ private:
     QString titleFile_;
     RecentFilesMenu* recent_ = nullptr;
     ModifiedMark* mark_ = nullptr;
+    bool channelFills_ = false;  // the channel window fills the work area and follows its size
+    bool filling_ = false;
 };
 
 }  // namespace qv

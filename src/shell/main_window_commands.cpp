@@ -74,8 +74,8 @@ const std::vector<MainWindow::Command>& MainWindow::CommandTable() {
          [](MainWindow& w) {
              if (FrmChannel* channels = w.VisibleChannelEditor()) channels->DeleteSelectedRows();
          }},
+        {"miClose", [](MainWindow& w) { w.CloseActiveEditor(); }},
         // Tools of the layout whose commands this program does not offer: they do nothing.
-        {"miClose", [](MainWindow&) {}},
         {"miPrint", [](MainWindow&) {}},
         {"miModelInfo", [](MainWindow&) {}},
         {"miInit", [](MainWindow&) {}},

@@ -10,6 +10,7 @@
 #include "platform/desktop/prompts.h"
 #include "shell/channel_list_commands.h"
 #include "shell/file_drop.h"
+#include "shell/last_folder.h"
 #include "shell/main_bar.h"
 #include "shell/main_window.h"
 #include "shell/modified_mark.h"
@@ -70,6 +71,7 @@ void MainWindow::OpenRecentFile(const QString& path) {
 
 void MainWindow::RememberFile(const QString& path) {
     titleFile_ = QFileInfo(path).absoluteFilePath();
+    RememberUsedFolder(titleFile_);  // however it was opened: dialog, drop, recent files
     recent_->Add(titleFile_);
     setWindowTitle(MainWindowTitle(titleFile_));
     UpdateModifiedMark();
@@ -82,8 +84,8 @@ void MainWindow::ForgetFile() {
 }
 
 void MainWindow::UpdateModifiedMark() {
-    // Without a file in the title there is no "[*]" to show the mark in.
-    setWindowModified(!titleFile_.isEmpty() && ImageWithEditsModified());
+    // With or without a file in the title: after a Read or New the data is just as unsaved.
+    setWindowModified(ImageWithEditsModified());
 }
 
 bool MainWindow::ImageWithEditsModified() {
@@ -115,9 +117,13 @@ void MainWindow::PrintChannelList() {
 void MainWindow::ExportChannelListPdf() {
     StoreOpenEditors();
     const QFileInfo named(PageFileName());
-    QString suggested = named.completeBaseName() + QStringLiteral(".pdf");
-    if (!titleFile_.isEmpty()) suggested = QFileInfo(titleFile_).dir().filePath(suggested);
-    qv::ExportChannelListPdf(this, context_, data_, PageFileName(), suggested);
+    const QString suggested = InLastUsedFolder(named.completeBaseName() + QStringLiteral(".pdf"));
+    const QString written =
+        qv::ExportChannelListPdf(this, context_, data_, PageFileName(), suggested);
+    if (!written.isEmpty()) {
+        ShowFinished(context_.texts().UiText("ChannelList", "Channel list exported to %1"),
+                     written);
+    }
 }
 
 }  // namespace qv

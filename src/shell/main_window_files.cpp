@@ -1,7 +1,9 @@
-// MDIForm1's file commands: New, Open, Save and the channel plan's CSV export and import. Open
-// first offers to save the user's unsaved changes; New asks before it clears them. A loaded file
-// starts the undo history afresh; a save keeps it and marks where the file stands in it.
+// MDIForm1's file commands: New, Open, Save and the channel plan's CSV export and import. New and
+// Open first offer to save the user's unsaved changes. A loaded file starts the undo history
+// afresh; a save keeps it and marks where the file stands in it.
+#include <QDir>
 #include <QFile>
+#include <QStatusBar>
 
 #include "context/app_context.h"
 #include "data/atomic_file.h"
@@ -11,6 +13,7 @@
 #include "editors/channel/plan_choice_dialog.h"
 #include "language/ui_language.h"
 #include "platform/desktop/prompts.h"
+#include "shell/last_folder.h"
 #include "shell/main_window.h"
 
 namespace qv {
@@ -19,15 +22,18 @@ namespace {
 
 const char* const kFileFilter = "tw Files (*.tw)";
 const char* const kCsvFilter = "CSV Files (*.csv)";
+// How long the status bar says that an export is done.
+constexpr int kFinishedMessageMs = 10000;
 
 }  // namespace
 
 bool MainWindow::LoadFile(const QString& path) {
     const LoadStatus status = qv::LoadFile(path, data_);
     if (status != LoadStatus::Ok) {
-        context_.prompts().Message(this,
-                                   {LoadFailureText(context_.texts()), LoadFailureTitle(status),
-                                    PromptIcon::Critical, PromptButtons::Ok});
+        // The second line says which file was refused, as for the start-up template.
+        context_.prompts().Message(
+            this, {LoadFailureText(context_.texts()) + '\n' + QDir::toNativeSeparators(path),
+                   LoadFailureTitle(status), PromptIcon::Critical, PromptButtons::Ok});
         return false;
     }
     history_->Reset();  // another document: nothing of the last one to undo
@@ -45,11 +51,9 @@ bool MainWindow::SaveFile(const QString& path) {
 }
 
 void MainWindow::NewFile() {
-    const PromptAnswer answer = context_.prompts().Message(
-        this, {context_.texts().UiText("FileCommands", "All data will be cleared."),
-               context_.texts().UiText("FileCommands", "Alert!"), PromptIcon::Exclamation,
-               PromptButtons::OkCancel, PromptAnswer::Cancel});
-    if (answer != PromptAnswer::Ok) return;
+    // The same question as Open, Read and Exit: unsaved changes are saved, dropped or keep
+    // what is there. Without unsaved changes nothing is lost, so nothing is asked, as for Open.
+    if (!ConfirmUnsavedChanges()) return;
     if (!LoadTemplate()) return;
     RefreshAll();
     ForgetFile();  // the template is no file of the user's
@@ -57,8 +61,10 @@ void MainWindow::NewFile() {
 
 void MainWindow::OpenFile() {
     if (!ConfirmUnsavedChanges()) return;
-    const QString path = context_.prompts().OpenFileName(this, {QString(), QString(), kFileFilter});
+    const QString path =
+        context_.prompts().OpenFileName(this, {QString(), LastUsedFolder(), kFileFilter});
     if (path.isEmpty()) return;
+    RememberUsedFolder(path);
     LoadOpenedFile(path);
 }
 
@@ -67,10 +73,18 @@ bool MainWindow::SaveCommand() {
     return SaveFileAs();
 }
 
+QString MainWindow::OfferedSaveName() const {
+    // The file that is open, where it is; data that is no file's yet starts a new one in the
+    // folder last used, rather than offering to overwrite the last file saved.
+    return titleFile_.isEmpty() ? InLastUsedFolder(QStringLiteral("Untitled.tw")) : titleFile_;
+}
+
 bool MainWindow::SaveFileAs() {
     const QString path =
-        context_.prompts().SaveFileName(this, {QString(), currentFileName_, kFileFilter});
-    if (path.isEmpty() || !SaveFile(path)) return false;
+        context_.prompts().SaveFileName(this, {QString(), OfferedSaveName(), kFileFilter});
+    if (path.isEmpty()) return false;
+    RememberUsedFolder(path);
+    if (!SaveFile(path)) return false;
     // Only a file written to its last byte holds the user's data: now the image counts as saved.
     currentFileName_ = path;
     data_.CopyToBaseline();
@@ -95,8 +109,10 @@ void MainWindow::ExportChannels(CsvFormat format) {
     SaveAll();
     const QString offered = format == CsvFormat::Common ? QStringLiteral("channels-common.csv")
                                                         : QStringLiteral("channels.csv");
-    const QString path = context_.prompts().SaveFileName(this, {QString(), offered, kCsvFilter});
+    const QString path =
+        context_.prompts().SaveFileName(this, {QString(), InLastUsedFolder(offered), kCsvFilter});
     if (path.isEmpty()) return;
+    RememberUsedFolder(path);
     const QByteArray csv = ExportChannelsCsv(data_, format);
     const SaveResult saved =
         WriteFileAtomically(path, reinterpret_cast<const std::uint8_t*>(csv.constData()),
@@ -104,13 +120,21 @@ void MainWindow::ExportChannels(CsvFormat format) {
     if (!saved.ok) {
         context_.prompts().Message(this, {SaveFailureText(path, saved.error, context_.texts()),
                                           AppTitle(), PromptIcon::Exclamation, PromptButtons::Ok});
+        return;
     }
+    ShowFinished(context_.texts().UiText("FileCommands", "Channels exported to %1"), path);
+}
+
+void MainWindow::ShowFinished(const QString& what, const QString& path) {
+    statusBar()->showMessage(what.arg(QDir::toNativeSeparators(path)), kFinishedMessageMs);
 }
 
 void MainWindow::ImportChannels() {
     SaveAll();
-    const QString path = context_.prompts().OpenFileName(this, {QString(), QString(), kCsvFilter});
+    const QString path =
+        context_.prompts().OpenFileName(this, {QString(), LastUsedFolder(), kCsvFilter});
     if (path.isEmpty()) return;
+    RememberUsedFolder(path);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         ShowImportFailure(file.errorString());

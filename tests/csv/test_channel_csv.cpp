@@ -182,7 +182,7 @@ void TestChannelCsv::importAppliesTheEditorsRules() {
     QVERIFY(table.IsEmptyChannel(2));
     QCOMPARE(table.RowTexts(9).mid(1),
              (QStringList{"NEW", "Simplex", "480.00000", "None", "480.00000", "None", "Low",
-                          "Narrow", "Yes", "Carrier", "On", "No"}));
+                          "Narrow", "Yes", "Carrier Squelch", "On", "No"}));
     QCOMPARE(table.Cell(10, 2), QString("RX only"));
     QCOMPARE(table.Cell(11, 4), QString("12 - 100.0Hz"));
     QCOMPARE(table.Cell(11, 2), QString("Simplex"));

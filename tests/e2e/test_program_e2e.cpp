@@ -137,8 +137,16 @@ void TestProgramE2e::readEditSaveOpenWrite() {
     prompts.answers = {qv::PromptAnswer::No, qv::PromptAnswer::Ok};
     window.MainBar_ToolClick("miRead");
     QCOMPARE(prompts.messages.back().text, QString("Reading Complete!"));
-    QCOMPARE(window.windowTitle(), QString("QV-730"));
+    QCOMPARE(window.windowTitle(), QString("QV-730[*]"));
+    QVERIFY(!window.isWindowModified());
     const QStringList log = sim.Stop();
+    // The data read is unsaved as soon as it is edited, with no file in the title.
+    auto* edited = static_cast<qv::FrmChannel*>(window.EditorOf(qv::Editor::Channel));
+    const qv::RadioImage read = window.Data().image;
+    QVERIFY(edited->Table().SetCellAsUser(4, 1, "EDIT"));
+    window.UpdateModifiedMark();
+    QVERIFY(window.isWindowModified());
+    QVERIFY(edited->Table().SetCellAsUser(4, 1, qv::DecodeChannelName(read, 4)));
     QVERIFY(log.size() >= 28 + 28 + 54 + 54);
     const qv::RadioData after = LoadOrFail(folder.filePath("radio-after.tw"));
     QVERIFY(qv::test::RowsEqual(after.image, window.Data().image, 1, 26));

@@ -31,6 +31,8 @@ private slots:
     void undoingAChannelCreationLeavesTheImageUnmodified();
     void loadingClearsTheHistory();
     void rowNumbersSelectRowsAndDeleteEmptiesThem();
+    void emptyRowsShowTheModeOfAFreshEditor_data();
+    void emptyRowsShowTheModeOfAFreshEditor();
     void copiedRowsPasteBackAsTheyWere();
     void copyGivesSpreadsheetText();
     void pasteTakesSpreadsheetTextWithoutHeader();
@@ -209,6 +211,46 @@ void TestChannelRowsWindow::rowNumbersSelectRowsAndDeleteEmptiesThem() {
     GoTo(1, kColName);
     QTest::keyClick(Grid(), Qt::Key_Delete);
     QVERIFY(!window_->Table().IsEmptyChannel(1));
+}
+
+void TestChannelRowsWindow::emptyRowsShowTheModeOfAFreshEditor_data() {
+    QTest::addColumn<int>("language");
+    QTest::addColumn<QString>("repeater");
+    QTest::newRow("English") << int(Language::English) << "Repeater";
+    QTest::newRow("Chinese") << int(Language::Chinese) << "中继";
+}
+
+// Deleting channels, or loading data where a channel is empty (a Read, New), leaves no word of
+// the channel that was there: the Mode cell reads as in a freshly opened editor.
+void TestChannelRowsWindow::emptyRowsShowTheModeOfAFreshEditor() {
+    QFETCH(int, language);
+    QFETCH(QString, repeater);
+    services_->context.SetLanguage(Language(language));
+    RadioData blank = BlankRadio();
+    const QString fresh = FrmChannel(blank, services_->context).Table().Cell(13, kColMode);
+    QVERIFY(!fresh.isEmpty());
+    window_->RefreshAll();
+    QCOMPARE(Cell(2, kColMode), repeater);
+
+    ClickRowNumber(2);
+    ClickRowNumber(3, Qt::ShiftModifier);
+    Grid()->setFocus();
+    QTest::keyClick(Grid(), Qt::Key_Delete);
+    QCOMPARE(Cell(2, kColMode), fresh);
+    QCOMPARE(Cell(3, kColMode), fresh);
+    QTest::keyClick(Grid(), Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(Cell(2, kColMode), repeater);
+
+    PutRecord(data_.image, 13, "25 06 60 44 75 18 60 44 70 06 23 C0 6A 40 FE 12");
+    window_->RefreshAll();
+    QCOMPARE(Cell(13, kColMode), repeater);
+    PutRecord(data_.image, 13, QString("FF ").repeated(16));  // the radio read has no channel 13
+    window_->RefreshAll();
+    QCOMPARE(Cell(13, kColMode), fresh);
+    // A channel created there starts as a fresh editor's does: TX follows RX.
+    QVERIFY(window_->Table().SetCellAsUser(13, kColRxFreq, "446.1"));
+    QVERIFY(window_->Table().SetCellAsUser(13, kColRxFreq, "446.2"));
+    QCOMPARE(Cell(13, kColTxFreq), QStringLiteral("446.20000"));
 }
 
 void TestChannelRowsWindow::copiedRowsPasteBackAsTheyWere() {

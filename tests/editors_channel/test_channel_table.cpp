@@ -43,6 +43,8 @@ private slots:
     void rxToneFollowsOnSimplexRowsOnly();
     void unchangedOrEmptyChoiceChangesNothing();
     void busyLockCtcssDcsInChinese();
+    void typedToneFindsTheToneNotTheEntryNumber_data();
+    void typedToneFindsTheToneNotTheEntryNumber();
     void enterMovesToTheNextEditableColumn_data();
     void enterMovesToTheNextEditableColumn();
     void redirectionAndEditors();
@@ -108,7 +110,7 @@ void TestChannelTable::flagByteLoadsAsTexts_data() {
     QTest::newRow("busy lock 1") << int(Language::English) << "01"
                                  << QStringList{"Low", "Narrow", "CTCSS/DCS", "Off", "Yes"};
     QTest::newRow("busy lock 2") << int(Language::English) << "02"
-                                 << QStringList{"Low", "Narrow", "Carrier", "Off", "Yes"};
+                                 << QStringList{"Low", "Narrow", "Carrier Squelch", "Off", "Yes"};
     QTest::newRow("busy lock 3 reads Off")
         << int(Language::English) << "03" << QStringList{"Low", "Narrow", "Off", "Off", "Yes"};
     QTest::newRow("zh all clear") << int(Language::Chinese) << "00"
@@ -116,7 +118,7 @@ void TestChannelTable::flagByteLoadsAsTexts_data() {
     QTest::newRow("zh all set") << int(Language::Chinese) << "3C"
                                 << QStringList{"高", "宽带", "关", "开", "否"};
     QTest::newRow("zh busy lock 1")
-        << int(Language::Chinese) << "01" << QStringList{"低", "窄带", "CTCSS/DCS", "关", "是"};
+        << int(Language::Chinese) << "01" << QStringList{"低", "窄带", "亚音", "关", "是"};
     QTest::newRow("zh busy lock 2")
         << int(Language::Chinese) << "02" << QStringList{"低", "窄带", "载波", "关", "是"};
     QTest::newRow("mode bits ignored")
@@ -446,7 +448,7 @@ void TestChannelTable::emptyRxFrequencyDeletesTheChannel() {
     table.CommitFrequency(6, kColRxFreq, "");
     QStringList expected(kTableColumns, QString());
     expected[kColNumber] = "6";
-    expected[kColMode] = "Repeater";  // the Mode cell keeps its text
+    expected[kColMode] = "Simplex";  // as in a freshly opened editor, not the deleted mode
     QCOMPARE(table.RowTexts(6), expected);
     table.SaveData();
     QCOMPARE(Hex(data.image, 6 * 16, 16), QString("FF ").repeated(15) + "FF");
@@ -585,17 +587,51 @@ void TestChannelTable::rxToneFollowsOnSimplexRowsOnly() {
 
 void TestChannelTable::unchangedOrEmptyChoiceChangesNothing() {
     RadioData data = BlankRadio();
-    PutRecord(data.image, 1, SimplexRecord("02"));  // busy lock "Carrier", not a list entry
+    PutRecord(data.image, 1, SimplexRecord("02"));  // busy lock "Carrier Squelch"
     ChannelTable table(data, texts);
     table.RefreshAll();
     QSignalSpy changes(&table, &ChannelTable::dataChanged);
     table.CommitChoice(1, kColScan, "Yes", "Yes");
-    // The list could not show "Carrier": nothing chosen must not wipe the cell.
-    table.CommitChoice(1, kColBusyLock, "", "Carrier");
+    // Nothing chosen must not wipe the cell.
+    table.CommitChoice(1, kColBusyLock, "", "Carrier Squelch");
     QCOMPARE(changes.count(), 0);
-    QCOMPARE(table.Cell(1, kColBusyLock), QStringLiteral("Carrier"));
+    QCOMPARE(table.Cell(1, kColBusyLock), QStringLiteral("Carrier Squelch"));
     table.SaveData();
     QCOMPARE(int(data.image.at(1, 12) & 0x03), 2);
+}
+
+void TestChannelTable::typedToneFindsTheToneNotTheEntryNumber_data() {
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("entry");
+    QTest::newRow("67, not entry 67") << "C"
+                                      << "67" << 1;
+    QTest::newRow("one digit") << "C"
+                               << "2" << 32;  // 203.5 Hz, the first tone with a 2
+    QTest::newRow("DCS, any case") << "C"
+                                   << "d02" << 39;
+    QTest::newRow("inverted DCS") << "C"
+                                  << "D023I" << 122;
+    QTest::newRow("None") << "C"
+                          << "no" << 0;
+    QTest::newRow("no such tone") << "C"
+                                  << "69.3" << -1;
+    QTest::newRow("decimal comma, typed dot") << "de_DE"
+                                              << "67.0" << 1;
+    QTest::newRow("decimal comma, typed comma") << "de_DE"
+                                                << "71,9" << 2;
+}
+
+void TestChannelTable::typedToneFindsTheToneNotTheEntryNumber() {
+    QFETCH(QString, locale);
+    QFETCH(QString, typed);
+    QFETCH(int, entry);
+    texts.SetLocale(QLocale(locale));
+    RadioData data = BlankRadio();
+    ChannelTable table(data, texts);
+    table.RefreshAll();
+    QCOMPARE(table.ToneEntryTyped(typed), entry);
+    texts.SetLocale(QLocale::c());
 }
 
 void TestChannelTable::busyLockCtcssDcsInChinese() {
@@ -609,7 +645,7 @@ void TestChannelTable::busyLockCtcssDcsInChinese() {
     table.SaveData();
     QCOMPARE(int(data.image.at(1, 12) & 0x03), 1);
     table.RefreshAll();
-    QCOMPARE(table.Cell(1, kColBusyLock), QStringLiteral("CTCSS/DCS"));
+    QCOMPARE(table.Cell(1, kColBusyLock), QStringLiteral("亚音"));  // one name, the list's
     table.SaveData();
     QCOMPARE(int(data.image.at(1, 12) & 0x03), 1);
 }

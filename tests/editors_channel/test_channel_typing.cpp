@@ -4,8 +4,10 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QTableView>
+#include <QToolTip>
 #include <QtTest>
 #include <memory>
 
@@ -35,6 +37,14 @@ private slots:
     void outOfBandIsRefusedAndTheEditorStaysOpen_data();
     void outOfBandIsRefusedAndTheEditorStaysOpen();
     void aRefusedEditorOutlivesAClickElsewhere();
+    void typingAToneGoesToThatTone_data();
+    void typingAToneGoesToThatTone();
+    void nameEditorSaysWhichCharactersTheRadioTakes_data();
+    void nameEditorSaysWhichCharactersTheRadioTakes();
+    void busyLockHasOneName_data();
+    void busyLockHasOneName();
+    void lockedTxCellAsksToMakeARepeater_data();
+    void lockedTxCellAsksToMakeARepeater();
 
 private:
     QTableView* Grid() { return window_->findChild<QTableView*>("ChannelGrid"); }
@@ -70,6 +80,17 @@ private:
         }
         return false;
     }
+    template <typename Editor>
+    Editor* Open(const char* name) {
+        for (Editor* editor : window_->findChildren<Editor*>(name)) {
+            if (editor->isVisible()) return editor;
+        }
+        return nullptr;
+    }
+    void UseLanguage(int language) {
+        services_.context.SetLanguage(Language(language));
+        window_->RefreshAll();
+    }
     bool AnyEditorShown() {
         for (const char* name : {"CboFreq", "CboChannel_0", "CboChannel_1", "TxtChannel"}) {
             for (QWidget* editor : window_->findChildren<QWidget*>(name)) {
@@ -96,6 +117,8 @@ void TestChannelTyping::init() {
 
 void TestChannelTyping::cleanup() {
     window_.reset();
+    services_.prompts.messages.clear();
+    services_.prompts.answers.clear();
     services_.texts = UiTexts();  // a test that chose a locale leaves "." for the next
 }
 
@@ -338,6 +361,208 @@ void TestChannelTyping::aRefusedEditorOutlivesAClickElsewhere() {
     QVERIFY(!FrequencyEditor());
     window_->SaveData();
     QCOMPARE(Hex(data_.image, 2 * 16 + 4, 4), QStringLiteral("00 00 62 44"));
+}
+
+void TestChannelTyping::typingAToneGoesToThatTone_data() {
+    QTest::addColumn<int>("language");
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<QString>("bytes");  // the RX and TX tone fields, low byte first
+    for (int language : {int(Language::English), int(Language::Chinese)}) {
+        const QString in = language == int(Language::Chinese) ? " (Chinese)" : "";
+        // Entry 67 of the list is "67 - D172N"; typing 67 means the tone, not the position.
+        QTest::newRow(qPrintable("67" + in)) << language << "67"
+                                             << "1 - 67.0Hz"
+                                             << "70 06 70 06";
+        QTest::newRow(qPrintable("67.0" + in)) << language << "67.0"
+                                               << "1 - 67.0Hz"
+                                               << "70 06 70 06";
+        QTest::newRow(qPrintable("250.3" + in)) << language << "250.3"
+                                                << "38 - 250.3Hz"
+                                                << "03 25 03 25";
+        QTest::newRow(qPrintable("D023" + in)) << language << "D023"
+                                               << "39 - D023N"
+                                               << "23 80 23 80";
+        QTest::newRow(qPrintable("d023n" + in)) << language << "d023n"
+                                                << "39 - D023N"
+                                                << "23 80 23 80";
+        QTest::newRow(qPrintable("d754i" + in)) << language << "d754i"
+                                                << "210 - D754I"
+                                                << "54 C7 54 C7";
+    }
+}
+
+// Enter on the RX tone of a Simplex channel, the tone typed, Enter: that tone, and TX follows.
+void TestChannelTyping::typingAToneGoesToThatTone() {
+    QFETCH(int, language);
+    QFETCH(QString, keys);
+    QFETCH(QString, entry);
+    QFETCH(QString, bytes);
+    UseLanguage(language);
+    ArrowTo(1, kColRxTone);
+    Press(Qt::Key_Return);
+    auto* list = Open<QComboBox>("CboChannel_0");
+    QVERIFY(list);
+    Type(keys);
+    QCOMPARE(list->currentText(), entry);
+    Press(Qt::Key_Return);
+    QCOMPARE(Shown(1, kColRxTone), entry);
+    QCOMPARE(Shown(1, kColTxTone), entry);
+    window_->SaveData();
+    QCOMPARE(Hex(data_.image, 16 + 8, 4), bytes);
+}
+
+void TestChannelTyping::nameEditorSaysWhichCharactersTheRadioTakes_data() {
+    QTest::addColumn<int>("language");
+    QTest::addColumn<QString>("begins");
+    QTest::newRow("English") << int(Language::English) << "The radio stores up to 6 characters";
+    QTest::newRow("Chinese") << int(Language::Chinese) << "对讲机的信道名称最多 6 个字符";
+}
+
+// A character the radio cannot store is refused with a word: the tooltip says which it takes.
+void TestChannelTyping::nameEditorSaysWhichCharactersTheRadioTakes() {
+    QFETCH(int, language);
+    QFETCH(QString, begins);
+    UseLanguage(language);
+    ArrowTo(1, kColName);
+    Press(Qt::Key_Return);
+    auto* name = Open<QLineEdit>("TxtChannel");
+    QVERIFY(name);
+    QVERIFY2(name->toolTip().startsWith(begins), qPrintable(name->toolTip()));
+    QTest::keyClick(name, 'A');
+    // A Chinese character arrives as text with no key of its own, as an input method gives it.
+    QKeyEvent chinese(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString::fromUtf8("中"));
+    QApplication::sendEvent(name, &chinese);
+    QTest::keyClick(name, '~');
+    QCOMPARE(name->text(), QStringLiteral("A"));
+    QTRY_VERIFY(QToolTip::isVisible());
+    QCOMPARE(QToolTip::text(), name->toolTip());
+    Press(Qt::Key_Escape);
+}
+
+void TestChannelTyping::busyLockHasOneName_data() {
+    QTest::addColumn<int>("language");
+    QTest::addColumn<QString>("carrier");
+    QTest::addColumn<QString>("ctcssDcs");
+    QTest::newRow("English") << int(Language::English) << "Carrier Squelch"
+                             << "CTCSS/DCS";
+    QTest::newRow("Chinese") << int(Language::Chinese) << "载波"
+                             << "亚音";
+}
+
+// However a busy lock value got there (loaded, chosen, pasted with the CSV's word), the cell
+// shows the list's name for it and the list opens on it.
+void TestChannelTyping::busyLockHasOneName() {
+    QFETCH(int, language);
+    QFETCH(QString, carrier);
+    QFETCH(QString, ctcssDcs);
+    PutRecord(data_.image, 3, SimplexRecord("2A"));  // busy lock 2
+    PutRecord(data_.image, 4, SimplexRecord("29"));  // busy lock 1
+    UseLanguage(language);
+    QCOMPARE(Shown(3, kColBusyLock), carrier);
+    QCOMPARE(Shown(4, kColBusyLock), ctcssDcs);
+
+    ArrowTo(3, kColBusyLock);
+    Press(Qt::Key_Return);
+    auto* list = Open<QComboBox>("CboChannel_1");
+    QVERIFY(list);
+    QCOMPARE(list->currentIndex(), 1);
+    QCOMPARE(list->currentText(), carrier);
+    Press(Qt::Key_Escape);
+
+    // Chosen from the list, the name stays the same after the data is stored and loaded again.
+    ArrowTo(1, kColBusyLock);
+    Press(Qt::Key_Return);
+    Press(Qt::Key_Down);
+    Press(Qt::Key_Return);
+    QCOMPARE(Shown(1, kColBusyLock), carrier);
+    window_->SaveData();
+    window_->RefreshAll();
+    QCOMPARE(Shown(1, kColBusyLock), carrier);
+
+    // Pasted with the CSV's words, which stay accepted.
+    ArrowTo(5, kColName);
+    QVERIFY(
+        window_->PasteRowsText("No.\tRX Freq.\tBusy Lock\n5\t446.1\tCarrier\n"
+                               "6\t446.2\tCTCSS/DCS\n"));
+    QCOMPARE(Shown(5, kColBusyLock), carrier);
+    QCOMPARE(Shown(6, kColBusyLock), ctcssDcs);
+}
+
+void TestChannelTyping::lockedTxCellAsksToMakeARepeater_data() {
+    QTest::addColumn<int>("language");
+    QTest::addColumn<QString>("how");  // "enter", "double-click" or "type"
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<QString>("question");
+    const QString english = "Make channel 1 a repeater?";
+    const QString chinese = "将信道 1 设为中继？";
+    for (const char* how : {"enter", "double-click", "type"}) {
+        QTest::newRow(qPrintable(QString(how) + ", Yes"))
+            << int(Language::English) << how << int(PromptAnswer::Yes) << english;
+        QTest::newRow(qPrintable(QString(how) + ", No"))
+            << int(Language::English) << how << int(PromptAnswer::No) << english;
+        QTest::newRow(qPrintable(QString(how) + ", Yes (Chinese)"))
+            << int(Language::Chinese) << how << int(PromptAnswer::Yes) << chinese;
+    }
+}
+
+// A loaded Simplex channel's TX cells are locked; Enter, a double-click or a key there asks
+// whether the channel is to become a repeater. Yes unlocks them and the Mode follows from what
+// is typed; No leaves the channel as it was.
+void TestChannelTyping::lockedTxCellAsksToMakeARepeater() {
+    QFETCH(int, language);
+    QFETCH(QString, how);
+    QFETCH(int, answer);
+    QFETCH(QString, question);
+    UseLanguage(language);
+    const QString simplex = window_->Table().Cell(1, kColMode);
+    window_->SaveData();  // the image as this editor stores it, untouched by the user
+    const RadioImage before = data_.image;
+    QVERIFY(window_->Table().IsDisplayOnly(1, kColTxFreq));
+    services_.prompts.answers = {PromptAnswer(answer)};
+
+    ArrowTo(1, kColTxFreq);
+    if (how == "enter") {
+        Press(Qt::Key_Return);
+    } else if (how == "double-click") {
+        const QPoint cell = Grid()->visualRect(IndexOf(1, kColTxFreq)).center();
+        QTest::mouseClick(Grid()->viewport(), Qt::LeftButton, {}, cell);
+        QTest::mouseDClick(Grid()->viewport(), Qt::LeftButton, {}, cell);
+    } else {
+        Type("4");
+    }
+    QCOMPARE(services_.prompts.messages.size(), std::size_t(1));
+    QCOMPARE(services_.prompts.messages[0].text, question);
+    QCOMPARE(services_.prompts.messages[0].buttons, PromptButtons::YesNo);
+    if (answer == int(PromptAnswer::No)) {
+        QVERIFY(!AnyEditorShown());
+        QVERIFY(window_->Table().IsDisplayOnly(1, kColTxFreq));
+        window_->SaveData();
+        QVERIFY(data_.image == before);
+        return;
+    }
+    // Yes: the TX frequency editor is open (with the typed key as its first character).
+    QVERIFY(FrequencyEditor());
+    QVERIFY(!window_->Table().IsDisplayOnly(1, kColTxTone));
+    QCOMPARE(Shown(1, kColMode), simplex);  // nothing typed yet
+    if (how != "type") Type("4");
+    Type("41.00625");
+    Press(Qt::Key_Return);
+    QCOMPARE(Shown(1, kColMode), window_->Table().texts().UiText("Channel", "Repeater"));
+    window_->SaveData();
+    QCOMPARE(Hex(data_.image, 16, 8), QStringLiteral("25 06 60 44 25 06 10 44"));
+    QCOMPARE(int(data_.image.at(1, 12) >> 6), 1);  // stored as a repeater
+
+    // A TX tone alone is typed into the TX side too: the Mode follows it.
+    PutRecord(data_.image, 3, SimplexRecord());
+    window_->RefreshAll();
+    services_.prompts.answers = {PromptAnswer::Yes};
+    ArrowTo(3, kColTxTone);
+    Press(Qt::Key_Return);
+    QVERIFY(Open<QComboBox>("CboChannel_0"));
+    Type("67");
+    Press(Qt::Key_Return);
+    QCOMPARE(Shown(3, kColMode), window_->Table().texts().UiText("Channel", "Repeater"));
 }
 
 QTEST_MAIN(TestChannelTyping)

@@ -120,7 +120,9 @@ void TestChannelWindow::showsTheTableWithItsNamesAndColours() {
     QCOMPARE(model->headerData(0, Qt::Horizontal).toString(), QStringLiteral("CH Name"));
     QCOMPARE(model->headerData(15, Qt::Vertical).toString(), QStringLiteral("16"));
     QCOMPARE(IndexOf(1, kColName).data().toString(), QStringLiteral("BASE"));
-    QCOMPARE(Grid()->columnWidth(kColRxTone - 1), TwipsToPixels(1600));
+    // With room for all, each column has its width in twips.
+    window_->resize(TwipsToPixels(20000), window_->height());
+    QTRY_COMPARE(Grid()->columnWidth(kColRxTone - 1), TwipsToPixels(1600));
     QCOMPARE(Grid()->verticalHeader()->width(), TwipsToPixels(750));
     // Display-only cells look different; editable ones keep the view's colour.
     const QRgb shadow = Grid()->palette().color(QPalette::Dark).rgb();
@@ -212,7 +214,7 @@ void TestChannelWindow::emptyListEntryDeletesTheChannel() {
     QTest::keyClick(editor, Qt::Key_Return);
     QStringList expected(kTableColumns, QString());
     expected[0] = "2";
-    expected[kColMode] = "Repeater";
+    expected[kColMode] = "Simplex";  // as in a freshly opened editor, not the deleted mode
     QCOMPARE(window_->Table().RowTexts(2), expected);
     window_->SaveData();
     QCOMPARE(Hex(data_.image, 2 * 16, 4), QStringLiteral("FF FF FF FF"));

@@ -17,6 +17,13 @@
 #include "platform/settings_store.h"
 #include "support/test_context.h"
 
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#endif
+
 using namespace qv;
 
 namespace {
@@ -134,6 +141,43 @@ private slots:
         QVERIFY(Child<QCheckBox>(later, "ChkBackup")->isChecked());
         QVERIFY(!Child<QCheckBox>(later, "ChkVerify")->isChecked());
     }
+#ifdef Q_OS_UNIX
+    // What the dialog says while the transfer runs, in both languages, over a port that opens
+    // (a pseudo-terminal no radio answers on).
+    void statusWhileTransferring_data() {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QString>("status");
+        QTest::newRow("English read") << 0 << 1 << "Reading...";
+        QTest::newRow("English write") << 0 << 2 << "Writing...";
+        QTest::newRow("Chinese read") << 1 << 1 << "读取中...";
+        QTest::newRow("Chinese write") << 1 << 2 << "写入中...";
+    }
+    void statusWhileTransferring() {
+        QFETCH(int, language);
+        QFETCH(int, mode);
+        const int master = posix_openpt(O_RDWR | O_NOCTTY);
+        QVERIFY(master >= 0);
+        QVERIFY(grantpt(master) == 0 && unlockpt(master) == 0);
+        RadioIniFolder ini("[Ports]\nCOM1=" + QByteArray(ptsname(master)) + "\n");
+        test::TestContext services(ini.dir.path());
+        RadioData data;
+        QTemporaryDir config;
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, config.path());
+        {
+            FrmClone dialog(data, services.context);
+            services.context.SetLanguage(static_cast<qv::Language>(language));
+            dialog.setProperty("CloneMode", mode);
+            dialog.show();
+            // Without a backup first, a write starts with the rows themselves.
+            Child<QCheckBox>(dialog, "ChkBackup")->setChecked(false);
+            Child<QPushButton>(dialog, "Command1")->click();
+            QVERIFY(services.prompts.messages.empty());
+            QTEST(Child<QLabel>(dialog, "Label1")->text(), "status");
+        }
+        close(master);
+    }
+#endif
 
     void clonePropertiesAreKept() {
         RadioData data;

@@ -44,6 +44,8 @@ private slots:
     void contentInEachLanguage_data();
     void contentInEachLanguage();
     void channelNamesStayText();
+    void tonesWithoutListNumbers_data();
+    void tonesWithoutListNumbers();
     void pdfIsOneA4PageThatReadsBack_data();
     void pdfIsOneA4PageThatReadsBack();
     void aLongerPageIsShrunkOntoOne();
@@ -106,6 +108,38 @@ void TestChannelList::channelNamesStayText() {
     const QString text = document->toPlainText();
     QVERIFY2(text.contains("<B>&1"), qPrintable(text));
     QVERIFY(text.contains("File: <i>.tw"));
+}
+
+void TestChannelList::tonesWithoutListNumbers_data() {
+    QTest::addColumn<int>("language");
+    QTest::addColumn<QString>("none");
+    QTest::newRow("English") << int(qv::Language::English) << "None";
+    QTest::newRow("Chinese") << int(qv::Language::Chinese) << "无";
+}
+
+// On paper a tone is "88.5 Hz" or "D023N": the list's entry numbers mean nothing there.
+void TestChannelList::tonesWithoutListNumbers() {
+    QFETCH(int, language);
+    QFETCH(QString, none);
+    const qv::UiTexts texts(static_cast<qv::Language>(language));
+    qv::RadioData data = Template();
+    const qv::UiTexts english;
+    qv::ChannelTable table(data, english);
+    table.RefreshAll();
+    QVERIFY(table.SetCellAsUser(1, qv::channel::kColRxTone, "88.5"));  // TX follows
+    table.SaveData();
+    qv::RadioImage& image = data.image;
+    // Channel 2 a repeater with DCS tones: RX D023N, TX D754I.
+    image[2 * 16 + 8] = 0x23;
+    image[2 * 16 + 9] = 0x80;
+    image[2 * 16 + 10] = 0x54;
+    image[2 * 16 + 11] = 0xC7;
+    const qv::ChannelListContent content = qv::DescribeChannelList(data, "plan.tw", kDate, texts);
+    QCOMPARE(content.channels[0][3], QString("88.5 Hz"));
+    QCOMPARE(content.channels[0][5], QString("88.5 Hz"));
+    QCOMPARE(content.channels[1][3], QString("D023N"));
+    QCOMPARE(content.channels[1][5], QString("D754I"));
+    QCOMPARE(content.channels[2][3], none);
 }
 
 void TestChannelList::pdfIsOneA4PageThatReadsBack_data() {

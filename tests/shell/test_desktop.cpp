@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QDropEvent>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
@@ -74,6 +75,7 @@ class TestDesktop : public QObject {
 private slots:
     void titleNamesTheFileOpenedOrSaved();
     void modifiedMarkFollowsTheEditorsWithoutTouchingTheImage();
+    void modifiedMarkNeedsNoFileName();
     void modifiedMarkComesWithTheKeyThatCommitsACell();
     void openPathAsksFirst_data();
     void openPathAsksFirst();
@@ -95,7 +97,7 @@ private slots:
 void TestDesktop::titleNamesTheFileOpenedOrSaved() {
     ShellFixture shell;
     qv::MainWindow& window = shell.Window();
-    QCOMPARE(window.windowTitle(), QString("QV-730"));
+    QCOMPARE(window.windowTitle(), QString("QV-730[*]"));
     QVERIFY(window.OpenPath(DataFile(shell, "plan.tw")));
     QCOMPARE(window.windowTitle(), QString("QV-730 - plan.tw[*]"));
     QVERIFY(!window.isWindowModified());
@@ -111,9 +113,8 @@ void TestDesktop::titleNamesTheFileOpenedOrSaved() {
     // The language does not change it; New goes back to the bare title.
     window.MainBar_ToolClick("miChinese");
     QCOMPARE(window.windowTitle(), QString("QV-730 - copy.tw[*]"));
-    shell.prompts.answers = {PromptAnswer::Ok};
     window.MainBar_ToolClick("miNew");
-    QCOMPARE(window.windowTitle(), QString("QV-730"));
+    QCOMPARE(window.windowTitle(), QString("QV-730[*]"));
     QVERIFY(!window.isWindowModified());
 }
 
@@ -149,6 +150,22 @@ void TestDesktop::modifiedMarkFollowsTheEditorsWithoutTouchingTheImage() {
     window.Data().image[0x0011] ^= 1;  // a byte no open editor holds
     window.UpdateModifiedMark();
     QVERIFY(window.isWindowModified());
+}
+
+// After the start, New or a Read the title names no file, and edits are still unsaved.
+void TestDesktop::modifiedMarkNeedsNoFileName() {
+    ShellFixture shell;
+    qv::MainWindow& window = shell.Window();
+    QVERIFY(window.OpenPath(DataFile(shell, "plan.tw")));
+    window.MainBar_ToolClick("miNew");
+    QCOMPARE(window.windowTitle(), QString("QV-730[*]"));
+    QVERIFY(!window.isWindowModified());
+    QVERIFY(Channels(window).SetCellAsUser(1, 1, "EDIT"));
+    window.UpdateModifiedMark();
+    QVERIFY(window.isWindowModified());
+    QVERIFY(Channels(window).SetCellAsUser(1, 1, ""));  // as New left it
+    window.UpdateModifiedMark();
+    QVERIFY(!window.isWindowModified());
 }
 
 void TestDesktop::modifiedMarkComesWithTheKeyThatCommitsACell() {
@@ -205,9 +222,10 @@ void TestDesktop::openPathOfABadFileKeepsWhatWasThere() {
     const qv::RadioImage image = window.Data().image;
     for (const QString& bad : {shell.Folder() + "/Radio.INI", shell.Folder() + "/missing.tw"}) {
         QVERIFY(!window.OpenPath(bad));
-        QCOMPARE(shell.prompts.messages.back().text, QString("Incorrect File Type."));
+        QCOMPARE(shell.prompts.messages.back().text,
+                 "Incorrect File Type.\n" + QDir::toNativeSeparators(bad));
         QCOMPARE(window.Data().image, image);
-        QCOMPARE(window.windowTitle(), QString("QV-730"));
+        QCOMPARE(window.windowTitle(), QString("QV-730[*]"));
         QVERIFY(window.RecentFiles()->Files().isEmpty());
     }
     QVERIFY(!QFile::exists(shell.Folder() + "/missing.tw"));
@@ -375,9 +393,10 @@ void TestDesktop::newOpenSaveHaveTheirShortcuts() {
     QCOMPARE(shell.prompts.fileRequests[0].filter, QString("tw Files (*.tw)"));
     QTest::keyClick(&window, Qt::Key_S, Qt::ControlModifier);
     QCOMPARE(shell.prompts.fileRequests.size(), std::size_t(2));
-    QCOMPARE(shell.prompts.fileRequests[1].fileName, QString("Untitled.tw"));
+    QCOMPARE(QFileInfo(shell.prompts.fileRequests[1].fileName).fileName(), QString("Untitled.tw"));
+    window.Data().image[0x0800] ^= 1;  // an unsaved change
     QTest::keyClick(&window, Qt::Key_N, Qt::ControlModifier);
-    QCOMPARE(shell.prompts.messages.back().text, QString("All data will be cleared."));
+    QCOMPARE(shell.prompts.messages.back().text, QString("File has been modified, save it now?"));
 }
 
 void TestDesktop::channelListEntriesInBothLanguages() {

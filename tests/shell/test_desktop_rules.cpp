@@ -73,7 +73,7 @@ void TestDesktopRules::titles_data() {
     QTest::addColumn<QString>("path");
     QTest::addColumn<QString>("title");
     QTest::newRow("no file yet") << ""
-                                 << "QV-730";
+                                 << "QV-730[*]";
     QTest::newRow("file name only") << "/home/u/plan.tw"
                                     << "QV-730 - plan.tw[*]";
     QTest::newRow("placeholder in the name") << "/a[*].tw"

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTableView>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUndoStack>
@@ -14,6 +15,7 @@
 #include "editors/channel/frm_channel.h"
 #include "language/ui_language.h"
 #include "shell/command_actions.h"
+#include "shell/last_folder.h"
 #include "shell/main_bar.h"
 #include "shell_fixture.h"
 
@@ -25,8 +27,9 @@ using qv::test::ShellFixture;
 class TestFileCommands : public QObject {
     Q_OBJECT
 private slots:
-    void newAsksAndCancelIsTheDefault();
-    void newReloadsTheTemplate();
+    void newOffersToSaveUnsavedChanges_data();
+    void newOffersToSaveUnsavedChanges();
+    void newWithoutChangesAsksNothing();
     void saveAlwaysAsksForANameAndOffersTheCurrentOne();
     void saveFailureNamesTheFileInTheUiLanguage_data();
     void saveFailureNamesTheFileInTheUiLanguage();
@@ -41,39 +44,74 @@ private slots:
     void replacingTheDataClearsTheUndoHistory();
     void aPlanThatDoesNotFitIsChosenFrom();
     void cancellingTheChoiceChangesNothing();
+    void dialogsStartWhereTheUserLastWas_data();
+    void dialogsStartWhereTheUserLastWas();
 };
 
-void TestFileCommands::newAsksAndCancelIsTheDefault() {
-    ShellFixture shell;
-    qv::MainWindow& window = shell.Window();
-    QVERIFY(Channels(window).SetCellAsUser(1, 3, "450"));
-    window.MainBar_ToolClick("miSave");  // store the grid (the save dialog is cancelled)
-    shell.prompts.answers = {PromptAnswer::Cancel};
-    window.MainBar_ToolClick("miNew");
-    const qv::PromptRequest& asked = shell.prompts.messages.back();
-    QCOMPARE(asked.text, QString("All data will be cleared."));
-    QCOMPARE(asked.title, QString("Alert!"));
-    QCOMPARE(asked.buttons, qv::PromptButtons::OkCancel);
-    QCOMPARE(asked.icon, qv::PromptIcon::Exclamation);
-    QCOMPARE(asked.defaultButton, PromptAnswer::Cancel);
-    QCOMPARE(Channels(window).Cell(1, 3), QString("450.00000"));
-
-    shell.services.context.SetLanguage(qv::Language::Chinese);
-    window.MainBar_ToolClick("miNew");
-    QCOMPARE(shell.prompts.messages.back().text, QString("所有数据将被清空。"));
-    QCOMPARE(shell.prompts.messages.back().title, QString("警告!"));
+void TestFileCommands::newOffersToSaveUnsavedChanges_data() {
+    QTest::addColumn<QString>("languageTool");
+    QTest::addColumn<QString>("question");
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("saveNameGiven");
+    QTest::addColumn<bool>("cleared");
+    const QString english = "File has been modified, save it now?";
+    const QString chinese = "文件已被修改，是否保存？";
+    QTest::newRow("Cancel keeps everything")
+        << "miEnglish" << english << int(PromptAnswer::Cancel) << false << false;
+    QTest::newRow("No clears") << "miEnglish" << english << int(PromptAnswer::No) << false << true;
+    QTest::newRow("Yes saves, then clears")
+        << "miEnglish" << english << int(PromptAnswer::Yes) << true << true;
+    QTest::newRow("Yes with a cancelled save keeps everything")
+        << "miEnglish" << english << int(PromptAnswer::Yes) << false << false;
+    QTest::newRow("Chinese, No clears")
+        << "miChinese" << chinese << int(PromptAnswer::No) << false << true;
+    QTest::newRow("Chinese, Yes saves, then clears")
+        << "miChinese" << chinese << int(PromptAnswer::Yes) << true << true;
 }
 
-void TestFileCommands::newReloadsTheTemplate() {
+// New asks the question Open, Read and Exit ask, and nothing after it: no second question.
+void TestFileCommands::newOffersToSaveUnsavedChanges() {
+    QFETCH(QString, languageTool);
+    QFETCH(QString, question);
+    QFETCH(int, answer);
+    QFETCH(bool, saveNameGiven);
+    QFETCH(bool, cleared);
+    ShellFixture shell;
+    qv::MainWindow& window = shell.Window();
+    window.MainBar_ToolClick(languageTool);
+    const qv::RadioImage fresh = window.Data().image;
+    QVERIFY(Channels(window).SetCellAsUser(1, 3, "450"));  // in the grid only
+    const QString savePath = shell.Folder() + "/before.tw";
+    shell.prompts.answers = {PromptAnswer(answer)};
+    if (saveNameGiven) shell.prompts.saveNames = {savePath};
+    window.MainBar_ToolClick("miNew");
+
+    QCOMPARE(shell.prompts.messages.size(), std::size_t(1));
+    const qv::PromptRequest& asked = shell.prompts.messages[0];
+    QCOMPARE(asked.text, question);
+    QCOMPARE(asked.title, QString("QV-730"));
+    QCOMPARE(asked.buttons, qv::PromptButtons::YesNoCancel);
+    QCOMPARE(asked.icon, qv::PromptIcon::Exclamation);
+    QCOMPARE(QFile::exists(savePath), saveNameGiven);
+    if (saveNameGiven) {
+        qv::RadioData saved;
+        QCOMPARE(qv::LoadFile(savePath, saved), qv::LoadStatus::Ok);
+        QVERIFY(saved.image != fresh);  // the edit reached the file before New cleared it
+    }
+    QCOMPARE(Channels(window).Cell(1, 3), cleared ? QString("446.00625") : QString("450.00000"));
+    QCOMPARE(window.Data().image == fresh, cleared);
+    if (cleared) QVERIFY(!window.Data().ImageModified());
+}
+
+void TestFileCommands::newWithoutChangesAsksNothing() {
     ShellFixture shell;
     qv::MainWindow& window = shell.Window();
     const qv::RadioImage fresh = window.Data().image;
-    QVERIFY(Channels(window).SetCellAsUser(1, 3, "450"));
-    window.SaveAll();
-    shell.prompts.answers = {PromptAnswer::Ok};
+    window.Data().image[0x0800] ^= 0x11;  // a byte no editor holds
+    window.Data().CopyToBaseline();       // as after a Read: nothing unsaved
     window.MainBar_ToolClick("miNew");
+    QVERIFY(shell.prompts.messages.empty());
     QCOMPARE(window.Data().image, fresh);
-    QCOMPARE(Channels(window).Cell(1, 3), QString("446.00625"));
     QCOMPARE(window.CurrentFileName(), QString("Untitled.tw"));
 }
 
@@ -83,8 +121,9 @@ void TestFileCommands::saveAlwaysAsksForANameAndOffersTheCurrentOne() {
     QVERIFY(Channels(window).SetCellAsUser(5, 1, "SAVED"));
     const QString path = shell.Folder() + "/mine.tw";
     shell.prompts.saveNames = {path};
+    const QString offered = qv::InLastUsedFolder("Untitled.tw");  // no file is open
     window.MainBar_ToolClick("miSave");
-    QCOMPARE(shell.prompts.fileRequests.back().fileName, QString("Untitled.tw"));
+    QCOMPARE(shell.prompts.fileRequests.back().fileName, offered);
     QCOMPARE(shell.prompts.fileRequests.back().filter, QString("tw Files (*.tw)"));
     QCOMPARE(window.CurrentFileName(), path);
     qv::RadioData saved;
@@ -164,7 +203,7 @@ void TestFileCommands::openAsksOnlyWhenTheImageChanged() {
     window.MainBar_ToolClick("miOpen");
     QVERIFY(shell.prompts.messages.empty());
     QCOMPARE(shell.prompts.fileRequests.size(), std::size_t(1));
-    QCOMPARE(shell.prompts.fileRequests[0].fileName, QString());
+    QCOMPARE(shell.prompts.fileRequests[0].fileName, qv::LastUsedFolder());
     // Edits still in the grid count as changes.
     QVERIFY(Channels(window).SetCellAsUser(1, 1, "GRID"));
     shell.prompts.answers = {PromptAnswer::No};
@@ -224,14 +263,23 @@ void TestFileCommands::openRejectsBadFilesWithTheirTitles() {
     file.write(reinterpret_cast<const char*>(plain.data()), qint64(plain.size()));
     file.close();
 
-    shell.prompts.openNames = {wrongMarker, shell.Folder() + "/missing.tw",
+    // Each refusal names the file on its second line, in either language.
+    const QStringList files = {wrongMarker, shell.Folder() + "/missing.tw",
                                shell.Folder() + "/Radio.INI"};
-    for (const char* title : {"QV-730", "QV-730", "Error"}) {
-        window.MainBar_ToolClick("miOpen");
-        QCOMPARE(shell.prompts.messages.back().text, QString("Incorrect File Type."));
-        QCOMPARE(shell.prompts.messages.back().title, QString(title));
-        QCOMPARE(shell.prompts.messages.back().icon, qv::PromptIcon::Critical);
-        QCOMPARE(window.Data().image, before);
+    const QStringList titles = {"QV-730", "QV-730", "Error"};
+    for (const char* language : {"miEnglish", "miChinese"}) {
+        window.MainBar_ToolClick(language);
+        const QString firstLine =
+            QString(language) == "miChinese" ? "文件类型不正确。" : "Incorrect File Type.";
+        for (int i = 0; i < files.size(); ++i) {
+            shell.prompts.openNames = {files[i]};
+            window.MainBar_ToolClick("miOpen");
+            QCOMPARE(shell.prompts.messages.back().text,
+                     firstLine + '\n' + QDir::toNativeSeparators(files[i]));
+            QCOMPARE(shell.prompts.messages.back().title, titles[i]);
+            QCOMPARE(shell.prompts.messages.back().icon, qv::PromptIcon::Critical);
+            QCOMPARE(window.Data().image, before);
+        }
     }
     QVERIFY(!QFile::exists(shell.Folder() + "/missing.tw"));
 }
@@ -281,8 +329,9 @@ void TestFileCommands::commonChannelPlanAsksForRenumbering() {
     qv::MainWindow& window = shell.Window();
     const QString exported = shell.Folder() + "/common.csv";
     shell.prompts.saveNames = {exported};
+    const QString offered = qv::InLastUsedFolder("channels-common.csv");
     window.MainBar_ToolClick("miExportCsvCommon");
-    QCOMPARE(shell.prompts.fileRequests.back().fileName, QString("channels-common.csv"));
+    QCOMPARE(shell.prompts.fileRequests.back().fileName, offered);
     QFile file(exported);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QVERIFY(file.readAll().startsWith("Location,Name,Frequency,Duplex,Offset,Tone,"));
@@ -331,6 +380,72 @@ void TestFileCommands::commonChannelPlanAsksForRenumbering() {
     QVERIFY(window.Data().ImageModified());
     QCOMPARE(window.Bar().Tool("miFile", "miExportCsvCommon")->text(),
              QString("导出信道 (通用 CSV)..."));
+}
+
+void TestFileCommands::dialogsStartWhereTheUserLastWas_data() {
+    QTest::addColumn<QString>("languageTool");
+    QTest::addColumn<QString>("csvDone");
+    QTest::addColumn<QString>("pdfDone");
+    QTest::newRow("English") << "miEnglish"
+                             << "Channels exported to %1"
+                             << "Channel list exported to %1";
+    QTest::newRow("Chinese") << "miChinese"
+                             << "信道已导出到 %1"
+                             << "信道表已导出到 %1";
+}
+
+// Save starts on the file that is open; Open, the exports and the import start in the folder
+// last used, also after a restart; a finished export says so in the status bar.
+void TestFileCommands::dialogsStartWhereTheUserLastWas() {
+    QFETCH(QString, languageTool);
+    QFETCH(QString, csvDone);
+    QFETCH(QString, pdfDone);
+    ShellFixture shell;
+    QTemporaryDir plans;
+    QTemporaryDir exports;
+    const QString plan = plans.filePath("plan.tw");
+    QVERIFY(qv::SaveFile(plan, shell.Window().Data().image).ok);
+    shell.Window().MainBar_ToolClick(languageTool);
+
+    shell.prompts.openNames = {plan};
+    shell.Window().MainBar_ToolClick("miOpen");
+    QCOMPARE(shell.Window().TitleFile(), plan);
+    shell.Window().MainBar_ToolClick("miSave");  // cancelled
+    QCOMPARE(shell.prompts.fileRequests.back().fileName, plan);
+    shell.Window().MainBar_ToolClick("miOpen");  // cancelled
+    QCOMPARE(shell.prompts.fileRequests.back().fileName, plans.path());
+
+    const QString csv = exports.filePath("club.csv");
+    shell.prompts.saveNames = {csv};
+    shell.Window().MainBar_ToolClick("miExportCsv");
+    QCOMPARE(shell.prompts.fileRequests.back().fileName, plans.filePath("channels.csv"));
+    QVERIFY(QFile::exists(csv));
+    QCOMPARE(shell.Window().statusBar()->currentMessage(),
+             csvDone.arg(QDir::toNativeSeparators(csv)));
+    shell.Window().MainBar_ToolClick("miImportCsv");  // cancelled
+    QCOMPARE(shell.prompts.fileRequests.back().fileName, exports.path());
+    const QString pdf = exports.filePath("plan.pdf");
+    shell.prompts.saveNames = {pdf};
+    shell.Window().MainBar_ToolClick("miExportPdf");
+    QCOMPARE(shell.prompts.fileRequests.back().fileName, pdf);
+    QVERIFY(QFile::exists(pdf));
+    QCOMPARE(shell.Window().statusBar()->currentMessage(),
+             pdfDone.arg(QDir::toNativeSeparators(pdf)));
+    // The file that is open is still where Save starts.
+    shell.Window().MainBar_ToolClick("miSave");
+    QCOMPARE(shell.prompts.fileRequests.back().fileName, plan);
+    QVERIFY(shell.prompts.messages.empty());
+
+    // Data that is no file's yet: a new file in the folder last used.
+    shell.Window().MainBar_ToolClick("miNew");
+    shell.Window().MainBar_ToolClick("miSave");
+    QCOMPARE(shell.prompts.fileRequests.back().fileName, exports.filePath("Untitled.tw"));
+
+    // The next start remembers the folder.
+    shell.window.reset();
+    shell.window = std::make_unique<qv::MainWindow>(shell.services.context);
+    shell.Window().MainBar_ToolClick("miOpen");
+    QCOMPARE(shell.prompts.fileRequests.back().fileName, exports.path());
 }
 
 namespace {
@@ -462,7 +577,7 @@ void TestFileCommands::replacingTheDataClearsTheUndoHistory() {
     // New and Open each leave nothing to undo; the language switch keeps the history.
     QVERIFY(Channels(window).SetCellAsUser(1, 3, "450"));
     QCOMPARE(history.count(), 1);
-    shell.prompts.answers = {PromptAnswer::Ok};
+    shell.prompts.answers = {PromptAnswer::No};
     window.MainBar_ToolClick("miNew");
     QCOMPARE(history.count(), 0);
 

@@ -5,15 +5,20 @@
 #include <QDir>
 #include <QDockWidget>
 #include <QFile>
+#include <QHeaderView>
 #include <QLabel>
+#include <QMdiArea>
 #include <QMenu>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QStatusBar>
+#include <QTableView>
 #include <QTest>
 #include <QToolBar>
 #include <QTreeWidget>
 
+#include "codecs/channel_name.h"
 #include "data/data_file.h"
 #include "editors/channel/frm_channel.h"
 #include "editors/memory_map/frm_memory_map.h"
@@ -57,6 +62,10 @@ private slots:
     void viewTogglesAndBandClose();
     void hiddenToolsStayHidden();
     void toolsThatDoNothing();
+    void channelWindowFillsTheWorkAreaWithEveryColumnInView_data();
+    void channelWindowFillsTheWorkAreaWithEveryColumnInView();
+    void fileCloseClosesTheOpenEditorAndKeepsItsData_data();
+    void fileCloseClosesTheOpenEditorAndKeepsItsData();
     void readThatFailsChangesNothing();
     void writePreparesTheCopyRows();
     void exitStoresTheOpenEditorsAndTheLanguage();
@@ -78,7 +87,7 @@ void TestMainWindow::startUpPreselectsThePortOfTheLastTransfer() {
 void TestMainWindow::startUpState() {
     ShellFixture shell;
     qv::MainWindow& window = shell.Window();
-    QCOMPARE(window.windowTitle(), QString("QV-730"));
+    QCOMPARE(window.windowTitle(), QString("QV-730[*]"));
     QCOMPARE(window.objectName(), QString("MDIForm1"));
     QCOMPARE(window.ViewFlags(), 7);
     QCOMPARE(window.CurrentFileName(), QString("Untitled.tw"));
@@ -245,6 +254,7 @@ void TestMainWindow::languageSwitchKeepsEnteredValues() {
     QCOMPARE(window.TreeView()->Tree0()->currentItem(), selected);
     QCOMPARE(window.Bar().Tool("Menu Bar", "miFile")->text(), QString("文件"));
     QCOMPARE(window.Bar().Tool("miFile", "miNew")->text(), QString("新建(&N)"));
+    QCOMPARE(window.Bar().Tool("miFile", "miExit")->text(), QString("退出(&X)"));
     QVERIFY(window.Bar().Tool("miLanguage", "miChinese")->isChecked());
     QVERIFY(!window.Bar().Tool("miLanguage", "miEnglish")->isChecked());
     const QString date = window.findChild<QLabel*>("StatusBar_Date")->text();
@@ -309,14 +319,98 @@ void TestMainWindow::toolsThatDoNothing() {
     qv::MainWindow& window = shell.Window();
     QVERIFY(Channels(window).SetCellAsUser(2, 1, "PEND"));
     const qv::RadioImage before = window.Data().image;
-    for (const char* tool : {"miClose", "miPrint", "miModelInfo", "miInit", "miScan", "miEmergency",
-                             "miDTMF", "mi5Tone", "miEmbed", "miCascade", "miTileH", "miTileV",
-                             "miArrange", "miCloseAll", "MiChannel"}) {
+    for (const char* tool :
+         {"miPrint", "miModelInfo", "miInit", "miScan", "miEmergency", "miDTMF", "mi5Tone",
+          "miEmbed", "miCascade", "miTileH", "miTileV", "miArrange", "miCloseAll", "MiChannel"}) {
         window.MainBar_ToolClick(tool);
         QVERIFY2(OnlyVisible(window, Editor::Channel), tool);
     }
     QCOMPARE(window.Data().image, before);
     QCOMPARE(Channels(window).Cell(2, 1), QString("PEND"));
+    QVERIFY(shell.prompts.messages.empty());
+}
+
+void TestMainWindow::channelWindowFillsTheWorkAreaWithEveryColumnInView_data() {
+    QTest::addColumn<QString>("languageTool");
+    QTest::addColumn<QString>("gridName");
+    QTest::addColumn<QString>("treeName");
+    QTest::newRow("English") << "miEnglish"
+                             << "Channel table"
+                             << "Navigation";
+    QTest::newRow("Chinese") << "miChinese"
+                             << "信道表"
+                             << "导航";
+}
+
+// The channel window fills the work area and follows it; at the size the program opens with on
+// a 1366 x 768 screen every column is in view. The grid and the tree have accessible names.
+void TestMainWindow::channelWindowFillsTheWorkAreaWithEveryColumnInView() {
+    QFETCH(QString, languageTool);
+    QFETCH(QString, gridName);
+    QFETCH(QString, treeName);
+    ShellFixture shell;
+    qv::MainWindow& window = shell.Window();
+    window.MainBar_ToolClick(languageTool);
+    window.resize(1280, 760);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QWidget* frame = window.EditorOf(Editor::Channel)->Frame();
+    const QRect workArea(QPoint(0, 0), window.MdiArea()->viewport()->size());
+    QTRY_COMPARE(frame->geometry(), workArea);
+    auto* grid = window.findChild<QTableView*>("ChannelGrid");
+    QTRY_VERIFY(!grid->horizontalScrollBar()->isVisible());
+    int columns = grid->verticalHeader()->width();
+    for (int c = 0; c < grid->model()->columnCount(); ++c) columns += grid->columnWidth(c);
+    QVERIFY2(columns <= grid->width(), qPrintable(QString::number(columns)));
+    QCOMPARE(grid->accessibleName(), gridName);
+    QCOMPARE(window.TreeView()->Tree0()->accessibleName(), treeName);
+
+    // It follows the main window while the user has not moved or sized it.
+    window.resize(1366, 740);
+    QTRY_COMPARE(frame->geometry(), QRect(QPoint(0, 0), window.MdiArea()->viewport()->size()));
+    frame->setGeometry(10, 10, 500, 300);
+    window.resize(1200, 700);
+    QTest::qWait(50);
+    QCOMPARE(frame->geometry(), QRect(10, 10, 500, 300));
+}
+
+void TestMainWindow::fileCloseClosesTheOpenEditorAndKeepsItsData_data() {
+    QTest::addColumn<QString>("languageTool");
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("English") << "miEnglish"
+                             << "&Close";
+    QTest::newRow("Chinese") << "miChinese"
+                             << "关闭(&C)";
+}
+
+// Ctrl+W on the real window, as a user presses it: the editor shown goes, what it held stays.
+void TestMainWindow::fileCloseClosesTheOpenEditorAndKeepsItsData() {
+    QFETCH(QString, languageTool);
+    QFETCH(QString, caption);
+    ShellFixture shell;
+    qv::MainWindow& window = shell.Window();
+    window.MainBar_ToolClick(languageTool);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QAction* close = window.Bar().Tool("miFile", "miClose");
+    QCOMPARE(close->text(), caption);
+    QCOMPARE(close->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_W));
+
+    QVERIFY(Channels(window).SetCellAsUser(2, 1, "KEPT"));  // in the grid only
+    QTest::keyClick(&window, Qt::Key_W, Qt::ControlModifier);
+    QVERIFY(!window.EditorVisible(Editor::Channel));
+    QCOMPARE(qv::DecodeChannelName(window.Data().image, 2), QString("KEPT"));
+
+    window.MainBar_ToolClick("miCommonSet");
+    auto* squelch = window.EditorOf(Editor::Setting)->findChild<QComboBox*>("Combo1_15");
+    squelch->setCurrentIndex(3);
+    window.MainBar_ToolClick("miClose");
+    QVERIFY(!window.EditorVisible(Editor::Setting));
+    QCOMPARE(int(window.Data().image[0x182]), 3);
+    QVERIFY(shell.prompts.messages.empty());
+
+    // With no editor open, Close does nothing.
+    window.MainBar_ToolClick("miClose");
     QVERIFY(shell.prompts.messages.empty());
 }
 

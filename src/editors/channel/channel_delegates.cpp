@@ -1,12 +1,16 @@
 #include "editors/channel/channel_delegates.h"
 
+#include <QApplication>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QToolTip>
 
 #include "codecs/tone.h"
+#include "editors/channel/channel_texts.h"
 #include "editors/channel/frequency_validator.h"
 #include "editors/channel/name_validator.h"
 #include "editors/common/cell_editing.h"
@@ -59,6 +63,34 @@ void ShowRefusal(QComboBox* editor, const QString& reason) {
     editor->setFocus(Qt::OtherFocusReason);
     editor->lineEdit()->selectAll();
 }
+
+// The tone list's keyboard search: what is typed in quick succession is matched against the
+// tones themselves, not the entry numbers, so "67" goes to 67.0 Hz rather than to entry 67.
+class ToneListView : public QListView {
+public:
+    ToneListView(const ChannelTable& table, QWidget* parent) : QListView(parent), table_(table) {}
+
+    void keyboardSearch(const QString& search) override {
+        if (search.isEmpty() || !typing_.isValid() ||
+            typing_.elapsed() > QApplication::keyboardInputInterval()) {
+            typed_.clear();
+        }
+        typing_.start();
+        typed_ += search;
+        int row = table_.ToneEntryTyped(typed_);
+        if (row < 0 && typed_ != search) {
+            // Nothing goes on with what came before: the key starts a new search.
+            typed_ = search;
+            row = table_.ToneEntryTyped(typed_);
+        }
+        if (row >= 0 && model()) setCurrentIndex(model()->index(row, modelColumn()));
+    }
+
+private:
+    const ChannelTable& table_;
+    QString typed_;
+    QElapsedTimer typing_;
+};
 
 // The editor a watched widget belongs to: the line edit of an editable list is the list's.
 QWidget* EditorOf(QWidget* widget) {
@@ -183,6 +215,13 @@ QWidget* NameDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&
     auto* validator = new NameValidator(line);
     validator->SetOriginal(cur);
     line->setValidator(validator);
+    // A character the radio cannot store is refused; the tooltip says which ones it takes, and
+    // shows at once when a key is refused.
+    const QString hint = NameCharactersHint(table_.texts());
+    line->setToolTip(hint);
+    QObject::connect(validator, &NameValidator::Refused, line, [line, hint] {
+        QToolTip::showText(line->mapToGlobal(QPoint(0, line->height())), hint, line);
+    });
     line->setText(cur);
     line->selectAll();
     Prepare(line, index);
@@ -211,6 +250,7 @@ QWidget* ChoiceDelegate::createEditor(QWidget* parent, const QStyleOptionViewIte
     QComboBox* combo = MakeList(
         parent, tone ? QStringLiteral("CboChannel_0") : QStringLiteral("CboChannel_1"), false);
     if (tone) {
+        combo->setView(new ToneListView(table_, combo));
         combo->addItems(table_.ToneDisplayList());
         if (combo->count() > 0) combo->setItemText(0, NoneText(table_.texts()));
     } else {

@@ -138,7 +138,6 @@ void ChannelTable::LoadRow(int row, const RadioImage& image) {
     if (record.tx)
         record.txTone = toneChoices_.empty() ? Tone{} : toneChoices_[ToneChoice(record.txTone)];
     target.record = record;
-    target.busyLockAsListed = false;
     DeriveMode(row);
 }
 
@@ -179,18 +178,10 @@ QString ChannelTable::Cell(int row, int column) const {
         case kColScan:
             return record.scan ? YesText(texts_) : NoText(texts_);
         case kColBusyLock:
-            if (RowOf(row).busyLockAsListed) {
-                for (int i = 0; i < 3; ++i) {
-                    if (kBusyLockChoices[i] == record.busyLock) return OptionList(column).value(i);
-                }
-            }
-            switch (record.busyLock) {
-                case BusyLock::CtcssDcs:
-                    return LoadedCtcssDcsText();
-                case BusyLock::Carrier:
-                    return CarrierText(texts_);
-                case BusyLock::Off:
-                    break;
+            // One name per value, the option list's, however the value got there: the list
+            // then opens on it.
+            for (int i = 0; i < 3; ++i) {
+                if (kBusyLockChoices[i] == record.busyLock) return OptionList(column).value(i);
             }
             return texts_.Off();
         case kColReverseBurst:
@@ -238,6 +229,21 @@ std::optional<QString> ChannelTable::AcceptedFrequencyText(const QString& text) 
         }
     }
     return accepted;
+}
+
+int ChannelTable::ToneEntryTyped(const QString& typed) const {
+    QString wanted = typed.trimmed();
+    const QString separator = texts_.locale().decimalPoint();
+    wanted.replace(u'.', separator);
+    wanted.replace(u',', separator);
+    if (wanted.isEmpty()) return -1;
+    for (qsizetype i = 0; i < toneList_.size(); ++i) {
+        QStringView tone(toneList_[i]);
+        const qsizetype label = tone.indexOf(u" - ");
+        if (label >= 0) tone = tone.mid(label + 3);
+        if (tone.startsWith(wanted, Qt::CaseInsensitive)) return static_cast<int>(i);
+    }
+    return -1;
 }
 
 int ChannelTable::ToneChoice(const Tone& tone) const {
@@ -295,10 +301,10 @@ bool ChannelTable::SetRxFrequencyUnits(int row, std::optional<int> units) {
 }
 
 void ChannelTable::ClearRow(int row) {
+    // An empty row shows what it shows in a freshly opened editor, whatever channel it held:
+    // a Mode left over from a deleted repeater would tell of a channel that is not there.
     ChannelRow& target = RowOf(row);
-    const ChannelMode mode = target.record.mode;  // the Mode cell keeps its text
     target = ChannelRow{};
-    target.record.mode = mode;
     target.txEditable = true;
     RowChanged(row);
 }
@@ -316,7 +322,6 @@ void ChannelTable::MakeNewChannel(int row, int rxUnits) {
     record.reverseBurst = true;
     record.talkAround = false;
     record.mode = mode;
-    RowOf(row).busyLockAsListed = false;
     WriteNewChannelBytes(data_.image, row);
 }
 
@@ -423,7 +428,11 @@ void ChannelTable::CommitChoice(int row, int column, const QString& text,
     if (!IsChannelRow(row) || text.isEmpty() || text == savedText) return;
     if (column == kColRxTone || column == kColTxTone) {
         const int choice = FindToneEntry(text);
-        if (choice >= 0) SetChoice(row, column, choice);
+        if (choice < 0) return;
+        EditScope edit(*this, CellEdit(row, column));
+        SetChoice(row, column, choice);
+        // The TX side was typed into, as with a TX frequency: the Mode says what the row now is.
+        if (column == kColTxTone) DeriveMode(row);
         return;
     }
     const QStringList listed = OptionList(column);
@@ -433,13 +442,7 @@ void ChannelTable::CommitChoice(int row, int column, const QString& text,
         if (IsCtcssDcsBusyLock(text)) choice = 2;
     }
     if (choice < 0) return;
-    EditScope edit(*this, CellEdit(row, column));
     SetChoice(row, column, choice);
-    if (column == kColBusyLock) {
-        // The cell shows the chosen word until the next load shows the stored value's.
-        RowOf(row).busyLockAsListed = listed.contains(text);
-        RowChanged(row);
-    }
 }
 
 void ChannelTable::SetChoice(int row, int column, int choice) {
@@ -603,7 +606,7 @@ void ChannelTable::TakeChannels(const RadioImage& from, const QList<int>& rows) 
             const int address = kChannelSlotAddress + kChannelSlotSize * row + i;
             data_.image[address] = from[address];
         }
-        LoadRow(row, from);  // an empty row keeps its Mode text, as a cleared row does
+        LoadRow(row, from);
     }
 }
 

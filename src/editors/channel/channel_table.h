@@ -24,12 +24,10 @@ namespace qv {
 // Which cell editor a cell opens.
 enum class CellEditor { None, Frequency, Name, Tone, Option };
 
-// One row of the table: the channel, whether its TX cells may be edited, and whether its busy
-// lock shows the word of the option list it was chosen from ("Carrier Squelch", "亚音").
+// One row of the table: the channel and whether its TX cells may be edited.
 struct ChannelRow {
     ChannelRecord record;
     bool txEditable = true;
-    bool busyLockAsListed = false;
     bool operator==(const ChannelRow&) const = default;
 };
 
@@ -87,6 +85,11 @@ public:
     bool IsEmptyChannel(int row) const { return IsChannelRow(row) && Record(row).IsEmpty(); }
     // The numbered tone choices of the last Display.
     const QStringList& ToneDisplayList() const { return toneList_; }
+    // The tone list entry whose tone begins with what was typed, for the list's keyboard search:
+    // "67" and "67.0" find 67.0 Hz, "D023" and "d023n" D023N, "n" None; the entry numbers are
+    // labels, never searched. Case is ignored and "." or "," stands for the locale's decimal
+    // separator. -1 when no tone begins so.
+    int ToneEntryTyped(const QString& typed) const;
     // The frequency editor's list: an empty entry, then the eight PMR446 frequencies.
     QStringList FrequencyChoices() const;
     // What the frequency editor lets in: digits and one decimal separator, the user's locale's,
@@ -129,9 +132,10 @@ public:
     bool CommitFrequency(int row, int column, const QString& text);
     // A committed name editor (six characters at most).
     void CommitName(int row, const QString& text);
-    // A committed tone or option editor. Only a changed choice is stored, and an RX tone chosen
-    // on a Simplex row is given to the TX tone too. An empty choice (the list showed a text that
-    // is none of its entries and the user picked nothing) changes nothing.
+    // A committed tone or option editor. Only a changed choice is stored, an RX tone chosen on a
+    // Simplex row is given to the TX tone too, and a chosen TX tone is followed by DeriveMode. An
+    // empty choice (the list showed a text that is none of its entries and the user picked nothing)
+    // changes nothing.
     void CommitChoice(int row, int column, const QString& text, const QString& savedText);
     // Where Enter in a tone or option editor goes: the next editable column to the right (4 goes
     // to 5, or to 7 without TX frequency; 12 wraps to 1), skipping display-only cells and
@@ -142,9 +146,9 @@ public:
     // Sets a cell as a user who typed or chose the text would, through the same editor rules.
     // Returns false and changes nothing when that cell opens no editor for this row (an empty
     // row takes only its RX frequency first), the text is not a choice of the cell or a
-    // frequency outside the band. Tone cells
-    // take a list entry ("1 - 67.0Hz") or the tone part alone ("67.0Hz", "D023N"); option cells
-    // also take the texts a loaded cell shows ("Carrier"); names keep characters 32-122 only.
+    // frequency outside the band. Tone cells take a list entry ("1 - 67.0Hz") or the tone part
+    // alone ("67.0Hz", "D023N"); Busy Lock also takes the CSV's words ("Carrier", "CTCSS/DCS");
+    // names keep characters 32-122 only.
     bool SetCellAsUser(int row, int column, const QString& text);
     // ---- The same rules for typed values (the CSV import), whatever the UI language ----
     // Frequencies in 10 Hz units are put on the raster as a typed text is

@@ -93,6 +93,20 @@ QString CarrierText(const UiTexts& texts) {
     return texts.UiText("Channel", "Carrier");
 }
 
+QString GridAccessibleName(const UiTexts& texts) {
+    return texts.UiText("Channel", "Channel table");
+}
+
+QString NameCharactersHint(const UiTexts& texts) {
+    return texts.UiText("Channel",
+                        "The radio stores up to 6 characters: A-Z, a-z, 0-9, space and "
+                        "! \" # $ % & ' ( ) * + , - . / : ; < = > ? @ [ \\ ] ^ _ `");
+}
+
+QString RepeaterQuestion(int channel, const UiTexts& texts) {
+    return texts.UiText("Channel", "Make channel %1 a repeater?").arg(channel);
+}
+
 bool IsCtcssDcsBusyLock(const QString& text) {
     return text == LoadedCtcssDcsText() ||
            text == UiTextIn(Language::Chinese, kContext, kCtcssDcsChoice);

@@ -48,14 +48,23 @@ QString LowText(const UiTexts& texts);
 QString HighText(const UiTexts& texts);
 QString NarrowText(const UiTexts& texts);
 QString WideText(const UiTexts& texts);
-// What a loaded busy lock of 2 shows: "Carrier" / "载波".
+// The cells show busy lock in the option list's words only; these other names of busy lock 2
+// ("Carrier" / "载波", the CSV's word) and 1 ("CTCSS/DCS" in either language) are still taken
+// when pasted or typed.
 QString CarrierText(const UiTexts& texts);
-// What a loaded busy lock of 1 shows, in both languages.
 inline QString LoadedCtcssDcsText() {
     return QStringLiteral("CTCSS/DCS");
 }
 // The busy-lock choice that stores 1 in either language: "CTCSS/DCS" and "亚音".
 bool IsCtcssDcsBusyLock(const QString& text);
+
+// The grid's accessible name: "Channel table" / "信道表".
+QString GridAccessibleName(const UiTexts& texts);
+// The name editor's tooltip: which characters the radio stores in a channel name.
+QString NameCharactersHint(const UiTexts& texts);
+
+// "Make channel 3 a repeater?", asked before a locked TX cell is opened for editing.
+QString RepeaterQuestion(int channel, const UiTexts& texts);
 
 // The entries of the option list of columns 9 to 12, in list order; empty for other columns.
 QStringList OptionList(int column, const UiTexts& texts);

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QStyleOptionHeader>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "context/app_context.h"
@@ -20,8 +21,6 @@ namespace {
 
 constexpr int kWindowWidthTwips = 12250;
 constexpr int kWindowHeightTwips = 6000;
-// The Mode column has no width of its own; this one holds "Repeater" and "禁止发射".
-constexpr int kModeColumnTwips = 1100;
 
 }  // namespace
 
@@ -66,6 +65,7 @@ FrmChannel::FrmChannel(RadioData& data, const AppContext& context, DocumentHisto
 FrmChannel::~FrmChannel() {
     // The grid goes before the table it shows, with no notice reaching this window meanwhile.
     grid_->removeEventFilter(this);
+    grid_->viewport()->removeEventFilter(this);
     delete grid_;
     grid_ = nullptr;
 }
@@ -97,10 +97,17 @@ void FrmChannel::BuildGrid() {
     columns->setSectionsClickable(false);
     columns->setHighlightSections(false);
     columns->setFixedHeight(rowHeight + 2);
-    for (int column = 1; column < kTableColumns; ++column) {
-        const int twips = ColumnWidthTwips(column);
-        grid_->setColumnWidth(column - 1, TwipsToPixels(twips > 0 ? twips : kModeColumnTwips));
-    }
+    // Widths follow the window and the texts shown (FitColumns): once per change of the texts,
+    // however many cells it touched, when the event loop is next idle.
+    fitColumns_ = new QTimer(this);
+    fitColumns_->setSingleShot(true);
+    fitColumns_->setInterval(0);
+    connect(fitColumns_, &QTimer::timeout, this, &FrmChannel::FitColumns);
+    const auto fitLater = [this] { fitColumns_->start(); };
+    connect(table_, &QAbstractItemModel::dataChanged, this, fitLater);
+    connect(table_, &QAbstractItemModel::modelReset, this, fitLater);
+    connect(table_, &QAbstractItemModel::headerDataChanged, this, fitLater);
+    grid_->viewport()->installEventFilter(this);
 
     // The corner above the channel numbers carries the header "No.".
     if (auto* corner = grid_->findChild<QAbstractButton*>()) corner->installEventFilter(this);
@@ -109,6 +116,7 @@ void FrmChannel::BuildGrid() {
     connect(grid_->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& current) { OnCurrentChanged(current); });
     connect(grid_, &QTableView::clicked, this, &FrmChannel::OnCellClicked);
+    connect(grid_, &QTableView::doubleClicked, this, &FrmChannel::OnCellDoubleClicked);
 }
 
 void FrmChannel::BuildDelegates() {
@@ -155,6 +163,8 @@ DocumentHistory::StepName FrmChannel::StepName() const {
 void FrmChannel::Display() {
     setWindowTitle(WindowTitle(context_.texts()));
     lblTitle_->setText(WindowTitle(context_.texts()));
+    // What a screen reader calls the grid, in the user's language.
+    grid_->setAccessibleName(GridAccessibleName(context_.texts()));
     table_->Display();
     UpdateRowActionTexts();
     if (auto* corner = grid_->findChild<QAbstractButton*>()) corner->update();

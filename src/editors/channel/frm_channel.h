@@ -14,6 +14,7 @@ class QAction;
 class QKeyEvent;
 class QLabel;
 class QModelIndex;
+class QTimer;
 class QUndoStack;
 
 namespace qv {
@@ -98,6 +99,8 @@ protected:
 
 private:
     void BuildGrid();
+    // Column widths for the grid's width now (frm_channel_columns.cpp).
+    void FitColumns();
     void BuildDelegates();
     void BuildHiddenKeys();
     void BuildRowActions();
@@ -106,6 +109,11 @@ private:
 
     void OnCurrentChanged(const QModelIndex& current);
     void OnCellClicked(const QModelIndex& index);
+    void OnCellDoubleClicked(const QModelIndex& index);
+    // The current cell is a TX cell a load locked on an existing channel.
+    bool OnLockedTxCell() const;
+    // "Make channel N a repeater?": on Yes the current row's TX cells are unlocked.
+    bool AskToMakeRepeater();
     void OnEnterInEditor(int row, int column);
     bool HandleGridKey(QKeyEvent* event);
     bool PaintCorner(QWidget* corner);
@@ -125,6 +133,7 @@ private:
     ChannelEditActions own_;  // the window's own actions while it stands alone
     QAction* separator_ = nullptr;
     bool cutting_ = false;  // the delete of a cut names its step "Cut Channels"
+    QTimer* fitColumns_ = nullptr;
 
     int curRow_ = 1;
     int curCol_ = 1;

@@ -5,10 +5,12 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 
+#include "context/app_context.h"
 #include "editors/channel/channel_delegates.h"
 #include "editors/channel/channel_grid_view.h"
 #include "editors/channel/frm_channel.h"
 #include "editors/common/cell_editing.h"
+#include "platform/desktop/prompts.h"
 
 namespace qv {
 
@@ -46,6 +48,34 @@ void FrmChannel::OnCellClicked(const QModelIndex& index) {
     EditCell();
 }
 
+bool FrmChannel::OnLockedTxCell() const {
+    // The TX cells of an existing Simplex or RX-only channel, which a load locks.
+    return (curCol_ == kColTxFreq || curCol_ == kColTxTone) && !table_->IsEmptyChannel(curRow_) &&
+           table_->IsDisplayOnly(curRow_, curCol_);
+}
+
+bool FrmChannel::AskToMakeRepeater() {
+    PromptRequest request;
+    request.text = RepeaterQuestion(curRow_, context_.texts());
+    request.title = AppTitle();
+    request.icon = PromptIcon::Question;
+    request.buttons = PromptButtons::YesNo;
+    request.defaultButton = PromptAnswer::Yes;
+    if (context_.prompts().Message(this, request) != PromptAnswer::Yes) return false;
+    // Unlocked as on a repeater row; the Mode follows from what is typed into them.
+    table_->ApplyMode(ChannelMode::Repeater, curRow_, curCol_);
+    return true;
+}
+
+void FrmChannel::OnCellDoubleClicked(const QModelIndex& index) {
+    if (!index.isValid()) return;
+    if (QGuiApplication::keyboardModifiers() & (Qt::ShiftModifier | Qt::ControlModifier)) return;
+    SetCurrentCell(ChannelTable::TableRow(index), ChannelTable::TableColumn(index));
+    RedirectCurrentCell();
+    // The click before it opened whatever the cell offers; a locked TX cell offers nothing yet.
+    if (OnLockedTxCell() && AskToMakeRepeater()) EditCell();
+}
+
 void FrmChannel::OnEnterInEditor(int row, int column) {
     int next = column + 1;  // frequencies and names: the next column, no skipping
     if (column != kColRxFreq && column != kColTxFreq && column != kColName) {
@@ -70,7 +100,13 @@ bool FrmChannel::HandleGridKey(QKeyEvent* event) {
     if (!enter && (text.isEmpty() || !text.at(0).isPrint())) return false;
 
     RedirectCurrentCell();
-    if (enter) {
+    // A key on a locked TX cell asks first; No leaves the cell as it was, Yes goes on to edit.
+    bool unlocked = false;
+    if (OnLockedTxCell()) {
+        if (!AskToMakeRepeater()) return true;
+        unlocked = true;
+    }
+    if (enter || (unlocked && curCol_ == kColTxTone)) {
         EditCell();
         return true;
     }
@@ -96,6 +132,7 @@ bool FrmChannel::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::Paint && watched == grid_->findChild<QAbstractButton*>()) {
         return PaintCorner(static_cast<QWidget*>(watched));
     }
+    if (event->type() == QEvent::Resize && watched == grid_->viewport()) FitColumns();
     if (event->type() == QEvent::KeyPress && watched == grid_) {
         return HandleGridKey(static_cast<QKeyEvent*>(event));
     }

@@ -8,6 +8,7 @@
 namespace qv {
 
 class NameValidator : public QValidator {
+    Q_OBJECT
 public:
     using QValidator::QValidator;
     // Characters the name already held when the editor opened stay acceptable around an edit
@@ -15,10 +16,17 @@ public:
     void SetOriginal(const QString& original) { original_ = original; }
     State validate(QString& input, int& /*position*/) const override {
         for (QChar c : input) {
-            if (!ChannelTable::IsNameCharacter(c) && !original_.contains(c)) return Invalid;
+            if (!ChannelTable::IsNameCharacter(c) && !original_.contains(c)) {
+                emit const_cast<NameValidator*>(this)->Refused();
+                return Invalid;
+            }
         }
         return Acceptable;
     }
+
+signals:
+    // A character was refused: the editor tells the user which ones the radio takes.
+    void Refused();
 
 private:
     QString original_;

@@ -9,7 +9,7 @@ QString StepText(RadioStep step, const UiTexts& texts, const QString& changes) {
         case RadioStep::Write:
             if (!changes.isEmpty())
                 return texts.UiText("CloneDialog", "Writing: %1 change").arg(changes);
-            return texts.UiText("CloneDialog", "Writting...  ");
+            return texts.UiText("CloneDialog", "Writing...");
         case RadioStep::Verify:
             return texts.UiText("CloneDialog", "Verifying...");
     }

@@ -12,7 +12,7 @@
 
 namespace qv {
 
-// "Backing up the radio...", "Writting...  ", "Verifying...". `changes` ("3 channels and 1
+// "Backing up the radio...", "Writing...", "Verifying...". `changes` ("3 channels and 1
 // setting"), when given, tells what the write changes on the radio whose backup was read.
 QString StepText(RadioStep step, const UiTexts& texts, const QString& changes = QString());
 

@@ -42,6 +42,9 @@ std::vector<ButtonText> ButtonsOf(PromptButtons buttons) {
             return {{PromptAnswer::Ok, QMessageBox::AcceptRole, QT_TRANSLATE_NOOP("Prompts", "OK")},
                     {PromptAnswer::Cancel, QMessageBox::RejectRole,
                      QT_TRANSLATE_NOOP("Prompts", "Cancel")}};
+        case PromptButtons::YesNo:
+            return {{PromptAnswer::Yes, QMessageBox::YesRole, QT_TRANSLATE_NOOP("Prompts", "Yes")},
+                    {PromptAnswer::No, QMessageBox::NoRole, QT_TRANSLATE_NOOP("Prompts", "No")}};
         case PromptButtons::YesNoCancel:
             return {{PromptAnswer::Yes, QMessageBox::YesRole, QT_TRANSLATE_NOOP("Prompts", "Yes")},
                     {PromptAnswer::No, QMessageBox::NoRole, QT_TRANSLATE_NOOP("Prompts", "No")},
@@ -73,12 +76,20 @@ PromptAnswer DialogPrompts::Message(QWidget* parent, const PromptRequest& reques
     QMessageBox box(ToQtIcon(request.icon), request.title, request.text, QMessageBox::NoButton,
                     parent);
     std::vector<std::pair<QAbstractButton*, PromptAnswer>> made;
+    // Esc answers Cancel, else No (a question that changes nothing on No), else the only button.
     QAbstractButton* escape = nullptr;
+    int escapeRank = -1;
     for (const ButtonText& button : ButtonsOf(request.buttons)) {
         QPushButton* added = box.addButton(texts_.UiText("Prompts", button.english), button.role);
         made.emplace_back(added, button.answer);
         if (button.answer == request.defaultButton) box.setDefaultButton(added);
-        if (button.answer == PromptAnswer::Cancel || made.size() == 1) escape = added;
+        const int rank = button.answer == PromptAnswer::Cancel ? 2
+                         : button.answer == PromptAnswer::No   ? 1
+                                                               : 0;
+        if (rank > escapeRank) {
+            escape = added;
+            escapeRank = rank;
+        }
     }
     box.setEscapeButton(escape);
     box.exec();

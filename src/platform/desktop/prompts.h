@@ -16,6 +16,7 @@ enum class PromptIcon { None, Information, Exclamation, Critical, Question };
 enum class PromptButtons {
     Ok,
     OkCancel,
+    YesNo,
     YesNoCancel,
     RetryCancel,
     OkAnotherRadio,

@@ -1,0 +1,15 @@
+// The folder the file dialogs start in: the one a file was last opened, saved, imported or
+// exported in, kept in the settings store for the next start. Before any, the user's documents.
+#pragma once
+
+#include <QString>
+
+namespace qv {
+
+QString LastUsedFolder();
+// Remembers the folder of a path the user chose in a file dialog.
+void RememberUsedFolder(const QString& chosenPath);
+// A file name in the folder last used, for a dialog to offer.
+QString InLastUsedFolder(const QString& fileName);
+
+}  // namespace qv
