@@ -391,6 +391,62 @@
         <source>&quot;%1&quot; is not one of: (empty), S</source>
         <translation>“%1”不是以下之一：（空）、S</translation>
     </message>
+    <message>
+        <source>the row has %1 cells but the header only %2 (quote a cell that holds a comma)</source>
+        <translation>该行有 %1 个单元格，但表头只有 %2 个（含逗号的单元格请加引号）</translation>
+    </message>
+    <message>
+        <source>the file holds no header row</source>
+        <translation>文件中没有表头行</translation>
+    </message>
+    <message>
+        <source>line %1: the header names neither the channel editor&apos;s columns (No., CH Name, RX Freq., ...) nor those of the common channel CSV (Location, Name, Frequency, ...)%2</source>
+        <translation>第 %1 行：表头既不是信道编辑器的列（No.、CH Name、RX Freq. 等），也不是通用信道 CSV 的列（Location、Name、Frequency 等）%2</translation>
+    </message>
+    <message>
+        <source>; the cells are separated by &quot;;&quot;, save the file with &quot;,&quot; instead</source>
+        <translation>；单元格以“;”分隔，请改用“,”保存文件</translation>
+    </message>
+    <message>
+        <source>the column &quot;%1&quot; appears twice</source>
+        <translation>列“%1”出现了两次</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has more decimals than the tone list (67.0, 71.9, ...)</source>
+        <translation>“%1”的小数位多于亚音列表（67.0、71.9 等）</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a tone (write 67.0, D023N, D023I or None)</source>
+        <translation>“%1”不是亚音（请写 67.0、D023N、D023I 或 None）</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not one of: %2</source>
+        <translation>“%1”不是以下之一：%2</translation>
+    </message>
+    <message>
+        <source>line %1: a quoted field is not closed</source>
+        <translation>第 %1 行：引号括起的字段没有结束</translation>
+    </message>
+    <message>
+        <source>there is no column &quot;%1&quot;</source>
+        <translation>没有列“%1”</translation>
+    </message>
+    <message>
+        <source>a channel without TX Freq. has no TX tone</source>
+        <translation>没有发射频率的信道不能有发射亚音</translation>
+    </message>
+    <message>
+        <source>channel %1 is empty: give its RX Freq. first</source>
+        <translation>信道 %1 为空：请先填写其接收频率</translation>
+    </message>
+    <message>
+        <source>a channel without RX Freq. is empty and takes no other value</source>
+        <translation>没有接收频率的信道为空，不能填写其他值</translation>
+    </message>
+    <message>
+        <source>the channel editor cannot change this column (the channel has %1)</source>
+        <translation>信道编辑器不能更改此列（该信道为 %1）</translation>
+    </message>
 </context>
 <context>
     <name>ChannelList</name>

@@ -528,6 +528,20 @@ void TestChannelCsv::errorsNameLineAndColumnAndChangeNothing() {
     QVERIFY(!result.ok);
     QVERIFY2(result.error.contains(error), qPrintable(result.error));
     QCOMPARE(data.image, before.image);
+
+    // Refused in Chinese, the whole message is Chinese: what is left once the file's own words
+    // (quoted, in brackets, or the words a cell may take) are taken out holds no English word.
+    qv::CsvImportOptions chinese;
+    chinese.texts = qv::test::kChinese;
+    const qv::CsvImportResult inChinese = qv::ImportChannelsCsv(csv, data, chinese);
+    QVERIFY(!inChinese.ok);
+    QString rest = inChinese.error;
+    rest.remove(QRegularExpression(QStringLiteral("“[^”]*”|\"[^\"]*\"|（[^）]*）|\\([^)]*\\)")));
+    rest.remove(QRegularExpression(QStringLiteral(
+        "\\b(MHz|CSV|None|Yes|No|On|Off|Low|High|Narrow|Wide|Carrier|CTCSS/DCS)\\b")));
+    QVERIFY2(!rest.contains(QRegularExpression(QStringLiteral("[A-Za-z]{3,}"))),
+             qPrintable(inChinese.error));
+    QCOMPARE(data.image, before.image);
 }
 
 QTEST_GUILESS_MAIN(TestChannelCsv)

@@ -34,7 +34,7 @@ std::optional<CsvFormat> FormatOfHeader(const QStringList& header) {
 
 // A row with more cells than the header would lose the extra ones without a word. Empty cells
 // after the last column, as some spreadsheets write them, lose nothing.
-csv::MaybeError CheckRowWidths(const std::vector<csv::Record>& records) {
+csv::MaybeError CheckRowWidths(const std::vector<csv::Record>& records, const UiTexts& texts) {
     const qsizetype width = records.front().fields.size();
     for (std::size_t i = 1; i < records.size(); ++i) {
         const QStringList& fields = records[i].fields;
@@ -42,8 +42,10 @@ csv::MaybeError CheckRowWidths(const std::vector<csv::Record>& records) {
             if (fields[field].trimmed().isEmpty()) continue;
             return csv::CsvError{records[i].line,
                                  {},
-                                 QStringLiteral("the row has %1 cells but the header only %2 "
-                                                "(quote a cell that holds a comma)")
+                                 texts
+                                     .UiText("ChannelCsv",
+                                             "the row has %1 cells but the header only %2 (quote "
+                                             "a cell that holds a comma)")
                                      .arg(fields.size())
                                      .arg(width)};
         }
@@ -159,33 +161,41 @@ std::optional<CsvFormat> DetectCsvFormat(const QByteArray& csvText) {
 
 CsvImportResult ImportChannelsCsv(const QByteArray& csvText, RadioData& data,
                                   const CsvImportOptions& options) {
+    const UiTexts& texts = options.texts;
     QString error;
-    const std::vector<csv::Record> records = csv::ReadRecords(csvText, error);
+    const std::vector<csv::Record> records = csv::ReadRecords(csvText, error, texts);
     if (!error.isEmpty()) return Failed(error, CsvFormat::Native);
-    if (records.empty()) return Failed("the file holds no header row", CsvFormat::Native);
+    if (records.empty()) {
+        return Failed(texts.UiText("ChannelCsv", "the file holds no header row"),
+                      CsvFormat::Native);
+    }
     const std::optional<CsvFormat> format = FormatOfHeader(records.front().fields);
     if (!format) {
         // Spreadsheets set to a comma decimal separator write ";" between cells.
         const bool semicolons =
             records.front().fields.size() == 1 && records.front().fields[0].contains(u';');
-        return Failed(QStringLiteral("line %1: the header names neither the channel editor's "
-                                     "columns (No., CH Name, RX Freq., ...) nor those of the "
-                                     "common channel CSV (Location, Name, Frequency, ...)%2")
+        return Failed(texts
+                          .UiText("ChannelCsv",
+                                  "line %1: the header names neither the channel editor's columns "
+                                  "(No., CH Name, RX Freq., ...) nor those of the common channel "
+                                  "CSV (Location, Name, Frequency, ...)%2")
                           .arg(records.front().line)
-                          .arg(semicolons ? QStringLiteral("; the cells are separated by \";\", "
-                                                           "save the file with \",\" instead")
+                          .arg(semicolons ? texts.UiText("ChannelCsv",
+                                                         "; the cells are separated by \";\", "
+                                                         "save the file with \",\" instead")
                                           : QString()),
                       CsvFormat::Native);
     }
-    const UiTexts& texts = options.texts;
-    if (csv::MaybeError wide = CheckRowWidths(records)) return Failed(*wide, *format, texts);
+    if (csv::MaybeError wide = CheckRowWidths(records, texts)) {
+        return Failed(*wide, *format, texts);
+    }
 
     const bool common = *format == CsvFormat::Common;
     const bool skipUnusable = common && options.skipUnusable && options.chosen.isEmpty();
     std::vector<csv::CommonRow> rows;
     if (!common) {
         std::vector<csv::ChannelRow> nativeRows;
-        if (csv::MaybeError bad = csv::ReadNativeRows(records, nativeRows)) {
+        if (csv::MaybeError bad = csv::ReadNativeRows(records, nativeRows, texts)) {
             return Failed(*bad, *format, texts);
         }
         for (const csv::ChannelRow& row : nativeRows) rows.push_back({row, {}, {}, {}, {}});

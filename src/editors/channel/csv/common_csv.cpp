@@ -28,15 +28,16 @@ constexpr double kHzPerMHz = 1e6;
 // The columns of a common-format file by name, any case.
 class CommonColumns {
 public:
-    MaybeError Read(const Record& header) {
+    MaybeError Read(const Record& header, const UiTexts& texts) {
         for (int field = 0; field < header.fields.size(); ++field) {
             const QString name = header.fields[field].trimmed();
             for (const QString& known : CommonHeader()) {
                 if (name.compare(known, Qt::CaseInsensitive) != 0) continue;
                 if (index_.contains(known)) {
-                    return CsvError{header.line,
-                                    {},
-                                    QStringLiteral("the column \"%1\" appears twice").arg(known)};
+                    return CsvError{
+                        header.line,
+                        {},
+                        texts.UiText("ChannelCsv", "the column \"%1\" appears twice").arg(known)};
                 }
                 index_.insert(known, field);
             }
@@ -346,13 +347,13 @@ bool IsCommonHeader(const QStringList& header) {
 
 bool HasLocationColumn(const Record& header) {
     CommonColumns columns;
-    return !columns.Read(header) && columns.Has("Location");
+    return !columns.Read(header, UiTexts()) && columns.Has("Location");
 }
 
 MaybeError ReadCommonRows(const std::vector<Record>& records, const UiTexts& texts,
                           std::vector<CommonRow>& rows) {
     CommonColumns columns;
-    if (MaybeError error = columns.Read(records.front())) return error;
+    if (MaybeError error = columns.Read(records.front(), texts)) return error;
     for (std::size_t i = 1; i < records.size(); ++i) {
         const Record& record = records[i];
         // A row without a frequency holds no channel (an empty memory of another radio).

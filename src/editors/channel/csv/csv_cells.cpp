@@ -41,7 +41,7 @@ CellRead Refused(const QString& reason) {
     return {{}, reason};
 }
 
-CellRead ReadFrequency(const QString& text) {
+CellRead ReadFrequency(const QString& text, const UiTexts& texts) {
     CellValue value;
     if (text.isEmpty()) {
         value.blank = true;
@@ -49,7 +49,7 @@ CellRead ReadFrequency(const QString& text) {
     }
     const QRegularExpressionMatch match = DecimalPattern().match(text);
     if (!match.hasMatch()) {
-        return Refused(QStringLiteral("\"%1\" is not a frequency in MHz").arg(text));
+        return Refused(texts.UiText("ChannelCsv", "\"%1\" is not a frequency in MHz").arg(text));
     }
     // Read as a typed frequency is read, with "." as the decimal separator.
     value.megahertz = LeadingNumber(text);
@@ -62,7 +62,7 @@ CellRead ReadFrequency(const QString& text) {
     return {value, {}};
 }
 
-CellRead ReadTone(const QString& typed) {
+CellRead ReadTone(const QString& typed, const UiTexts& texts) {
     QString tone = typed;
     if (tone.endsWith(QStringLiteral("hz"), Qt::CaseInsensitive)) tone = tone.chopped(2).trimmed();
     CellValue value;
@@ -86,7 +86,9 @@ CellRead ReadTone(const QString& typed) {
         const QString fraction = WithoutTrailingZeros(match.captured(2));
         if (fraction.size() > 1) {
             return Refused(
-                QStringLiteral("\"%1\" has more decimals than the tone list (67.0, 71.9, ...)")
+                texts
+                    .UiText("ChannelCsv",
+                            "\"%1\" has more decimals than the tone list (67.0, 71.9, ...)")
                     .arg(typed));
         }
         // A number too large for any tone field stays too large for every list.
@@ -95,10 +97,11 @@ CellRead ReadTone(const QString& typed) {
         return {value, {}};
     }
     return Refused(
-        QStringLiteral("\"%1\" is not a tone (write 67.0, D023N, D023I or None)").arg(typed));
+        texts.UiText("ChannelCsv", "\"%1\" is not a tone (write 67.0, D023N, D023I or None)")
+            .arg(typed));
 }
 
-CellRead ReadOption(int column, const QString& text) {
+CellRead ReadOption(int column, const QString& text, const UiTexts& texts) {
     CellValue value;
     if (text.isEmpty()) {
         value.blank = true;
@@ -108,8 +111,8 @@ CellRead ReadOption(int column, const QString& text) {
         value.option = *option;
         return {value, {}};
     }
-    return Refused(
-        QStringLiteral("\"%1\" is not one of: %2").arg(text, OfferedWords(column).join(", ")));
+    return Refused(texts.UiText("ChannelCsv", "\"%1\" is not one of: %2")
+                       .arg(text, OfferedWords(column).join(", ")));
 }
 
 }  // namespace
@@ -145,7 +148,7 @@ QStringList ExportedTexts(const ChannelRecord& record, int channel) {
     return texts;
 }
 
-CellRead ReadCell(int column, const QString& text) {
+CellRead ReadCell(int column, const QString& text, const UiTexts& texts) {
     switch (column) {
         case kColName: {
             CellValue value;
@@ -154,17 +157,17 @@ CellRead ReadCell(int column, const QString& text) {
         }
         case kColRxFreq:
         case kColTxFreq:
-            return ReadFrequency(text.trimmed());
+            return ReadFrequency(text.trimmed(), texts);
         case kColRxTone:
         case kColTxTone:
-            return ReadTone(text.trimmed());
+            return ReadTone(text.trimmed(), texts);
         case kColPower:
         case kColBandwidth:
         case kColScan:
         case kColBusyLock:
         case kColReverseBurst:
         case kColTalkAround:
-            return ReadOption(column, text.trimmed());
+            return ReadOption(column, text.trimmed(), texts);
         default:
             return {};
     }

@@ -45,7 +45,8 @@ struct CellRead {
 //   the list has one decimal; "d023n" reads as D023N; a trailing "Hz" is allowed.
 // Options, TX Power, Bandwidth: any case, "Carrier Squelch" as Carrier; "" keeps the choice.
 // Names are taken exactly as written.
-CellRead ReadCell(int column, const QString& text);
+// Reasons are in the language of `texts`; the file's own words stay as written.
+CellRead ReadCell(int column, const QString& text, const UiTexts& texts = UiTexts());
 
 // Whether a read cell says what the export writes for the record (frequencies by value).
 bool SameAsRecord(int column, const CellValue& cell, const ChannelRecord& record);

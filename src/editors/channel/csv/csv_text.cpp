@@ -21,7 +21,7 @@ QByteArray WriteRecords(const std::vector<QStringList>& records) {
     return text.toUtf8();
 }
 
-std::vector<Record> ReadRecords(const QByteArray& bytes, QString& error) {
+std::vector<Record> ReadRecords(const QByteArray& bytes, QString& error, const UiTexts& texts) {
     QString text = QString::fromUtf8(bytes);
     if (text.startsWith(QChar(0xFEFF))) text.remove(0, 1);
 
@@ -76,7 +76,7 @@ std::vector<Record> ReadRecords(const QByteArray& bytes, QString& error) {
         }
     }
     if (quoted) {
-        error = QStringLiteral("line %1: a quoted field is not closed").arg(quoteLine);
+        error = texts.UiText("ChannelCsv", "line %1: a quoted field is not closed").arg(quoteLine);
         return {};
     }
     if (fieldStarted || !current.fields.isEmpty() || !field.isEmpty()) endRecord();

@@ -7,6 +7,8 @@
 #include <QStringList>
 #include <vector>
 
+#include "language/ui_language.h"
+
 namespace qv::csv {
 
 struct Record {
@@ -20,6 +22,8 @@ QByteArray WriteRecords(const std::vector<QStringList>& records);
 // Splits UTF-8 text (with or without a byte-order mark, CR LF or LF line ends) into records;
 // blank lines are skipped. On an unterminated quoted field, error names the line and nothing is
 // returned.
-std::vector<Record> ReadRecords(const QByteArray& text, QString& error);
+// `error` is in the language of `texts`.
+std::vector<Record> ReadRecords(const QByteArray& text, QString& error,
+                                const UiTexts& texts = UiTexts());
 
 }  // namespace qv::csv

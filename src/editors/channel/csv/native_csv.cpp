@@ -15,27 +15,29 @@ bool IsNativeHeader(const QStringList& header) {
     return false;
 }
 
-MaybeError ReadNativeRows(const std::vector<Record>& records, std::vector<ChannelRow>& rows) {
+MaybeError ReadNativeRows(const std::vector<Record>& records, std::vector<ChannelRow>& rows,
+                          const UiTexts& texts) {
     const Record& header = records.front();
     QMap<int, int> fieldOf;  // table column -> field index
     for (int field = 0; field < header.fields.size(); ++field) {
         const int column = ColumnOfName(header.fields[field]);
         if (column < 0) continue;
         if (fieldOf.contains(column)) {
-            return CsvError{
-                header.line,
-                {},
-                QStringLiteral("the column \"%1\" appears twice").arg(ColumnName(column))};
+            return CsvError{header.line,
+                            {},
+                            texts.UiText("ChannelCsv", "the column \"%1\" appears twice")
+                                .arg(ColumnName(column))};
         }
         fieldOf.insert(column, field);
     }
     if (!fieldOf.contains(kColNumber)) {
-        return CsvError{header.line,
-                        {},
-                        QStringLiteral("there is no column \"%1\"").arg(ColumnName(kColNumber))};
+        return CsvError{
+            header.line,
+            {},
+            texts.UiText("ChannelCsv", "there is no column \"%1\"").arg(ColumnName(kColNumber))};
     }
 
-    ChannelNumbers numbers;
+    ChannelNumbers numbers(texts);
     for (std::size_t i = 1; i < records.size(); ++i) {
         const Record& record = records[i];
         ChannelRow row;

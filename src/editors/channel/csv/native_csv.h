@@ -14,6 +14,7 @@ namespace qv::csv {
 bool IsNativeHeader(const QStringList& header);
 
 // The channel rows of the records after the header, each with its channel from "No.".
-MaybeError ReadNativeRows(const std::vector<Record>& records, std::vector<ChannelRow>& rows);
+MaybeError ReadNativeRows(const std::vector<Record>& records, std::vector<ChannelRow>& rows,
+                          const UiTexts& texts = UiTexts());
 
 }  // namespace qv::csv

@@ -40,7 +40,7 @@ PlanChoice::PlanChoice(const QByteArray& csv, const RadioData& data, const UiTex
                        QObject* parent)
     : QAbstractTableModel(parent), texts_(texts) {
     QString readError;
-    const std::vector<csv::Record> records = csv::ReadRecords(csv, readError);
+    const std::vector<csv::Record> records = csv::ReadRecords(csv, readError, texts_);
     if (!readError.isEmpty() || records.empty() || !csv::IsCommonHeader(records.front().fields)) {
         error_ = readError.isEmpty()
                      ? texts_.UiText("ChannelCsv", "the file is no channel list of the common CSV")

@@ -67,7 +67,7 @@ private:
 MaybeError RowImport::ReadCells() {
     for (int column : kTypingOrder) {
         if (!Has(column)) continue;
-        const CellRead cell = ReadCell(column, row_.cells.value(column));
+        const CellRead cell = ReadCell(column, row_.cells.value(column), texts_);
         if (!cell.ok()) return Error(column, cell.reason);
         values_[column] = cell.value;
         const bool keepsChoice = cell.value.blank && column >= kColPower;
@@ -128,7 +128,8 @@ MaybeError RowImport::Apply() {
         table_.DeriveMode(Channel());
     }
     if (Has(kColTxTone) && !Value(kColTxTone).blank && !Record().tx) {
-        return Error(kColTxTone, QStringLiteral("a channel without TX Freq. has no TX tone"));
+        return Error(kColTxTone,
+                     texts_.UiText("ChannelCsv", "a channel without TX Freq. has no TX tone"));
     }
     const bool txToneFollowedAway = row_.tonesAsGiven && Has(kColTxTone) && Record().tx &&
                                     !SameAsRecord(kColTxTone, Value(kColTxTone), Record());
@@ -156,11 +157,13 @@ MaybeError RowImport::Delete() {
         if (column == kColRxFreq || !Changed(column)) continue;
         const bool blank = column == kColName ? Value(column).name.isEmpty() : Value(column).blank;
         if (blank) continue;
-        return Error(column, wasEmpty ? QStringLiteral("channel %1 is empty: give its RX Freq. "
-                                                       "first")
-                                            .arg(Channel())
-                                      : QStringLiteral("a channel without RX Freq. is empty and "
-                                                       "takes no other value"));
+        return Error(
+            column,
+            wasEmpty ? texts_.UiText("ChannelCsv", "channel %1 is empty: give its RX Freq. first")
+                           .arg(Channel())
+                     : texts_.UiText("ChannelCsv",
+                                     "a channel without RX Freq. is empty and takes no "
+                                     "other value"));
     }
     if (!wasEmpty) table_.SetRxFrequencyUnits(Channel(), std::nullopt);
     return std::nullopt;
@@ -197,8 +200,10 @@ MaybeError RowImport::CheckFixedColumns() {
         if (!Has(column) || Value(column).blank) continue;
         const int current = OptionValue(Record(), column);
         if (Value(column).option != current) {
-            return Error(column, QStringLiteral("the channel editor cannot change this column "
-                                                "(the channel has %1)")
+            return Error(column, texts_
+                                     .UiText("ChannelCsv",
+                                             "the channel editor cannot change this column (the "
+                                             "channel has %1)")
                                      .arg(OptionWord(column, current)));
         }
     }
