@@ -273,10 +273,10 @@ EditorWindow* MainWindow::CreateEditor(Editor editor) {
 
 void MainWindow::CloseActiveEditor() {
     // At most one editor is shown at a time; what it holds is kept, as the channel editor's own
-    // close box keeps it.
+    // close box keeps it, as a step Undo can take back.
     for (int i = 0; i < kEditorCount; ++i) {
         if (!EditorVisible(Editor(i))) continue;
-        editors_[i]->SaveData();
+        editors_[i]->StoreAsStep();
         editors_[i]->CloseEditor();
     }
 }

@@ -17,6 +17,7 @@
 #include <QTest>
 #include <QToolBar>
 #include <QTreeWidget>
+#include <QUndoStack>
 
 #include "codecs/channel_name.h"
 #include "data/data_file.h"
@@ -403,11 +404,17 @@ void TestMainWindow::fileCloseClosesTheOpenEditorAndKeepsItsData() {
 
     window.MainBar_ToolClick("miCommonSet");
     auto* squelch = window.EditorOf(Editor::Setting)->findChild<QComboBox*>("Combo1_15");
-    squelch->setCurrentIndex(3);
+    const std::uint8_t squelchBefore = window.Data().image[0x182];
+    const int chosen = squelchBefore == 3 ? 5 : 3;  // a level the data does not hold yet
+    squelch->setCurrentIndex(chosen);
     window.MainBar_ToolClick("miClose");
     QVERIFY(!window.EditorVisible(Editor::Setting));
-    QCOMPARE(int(window.Data().image[0x182]), 3);
+    QCOMPARE(int(window.Data().image[0x182]), chosen);
     QVERIFY(shell.prompts.messages.empty());
+    // What Close stored is a step of the history of its own: Undo takes back just that.
+    window.MainBar_ToolClick("miUndo");
+    QCOMPARE(window.Data().image[0x182], squelchBefore);
+    QCOMPARE(qv::DecodeChannelName(window.Data().image, 2), QString("KEPT"));
 
     // With no editor open, Close does nothing.
     window.MainBar_ToolClick("miClose");
