@@ -224,8 +224,7 @@ QString FrmClone::PortFailureText(const PortError& portError) {
     // closed at once so that the adapter, plugged in again, gets its old device name back.
     port_.Close();
     return QLatin1Char('\n') + PortErrorMessage(PortLabel(context_.ComPort(), portError.device),
-                                                portError, context_.texts(),
-                                                AdviceReader::Program);
+                                                portError, context_.texts(), AdviceReader::Program);
 }
 
 void FrmClone::OnFailed() {
