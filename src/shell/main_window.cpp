@@ -21,6 +21,7 @@
 #include <QTranslator>
 
 #include "context/app_context.h"
+#include "desktop/prompts.h"
 #include "editors/audio/frm_audio.h"
 #include "editors/channel/csv/channel_csv.h"
 #include "editors/channel/frm_channel.h"
@@ -30,9 +31,8 @@
 #include "editors/setting/frm_setting.h"
 #include "language/ui_language.h"
 #include "link/clone.h"
-#include "link/dialogs/frm_clone.h"
-#include "link/driver/link_settings.h"
-#include "platform/desktop/prompts.h"
+#include "link_dialogs/frm_clone.h"
+#include "link_driver/link_settings.h"
 #include "platform/settings_store.h"
 #include "shell/bar_layout.h"
 #include "shell/command_actions.h"

@@ -5,7 +5,7 @@
 
 #include "context/app_context.h"
 #include "editors/channel/frm_channel.h"
-#include "link/dialogs/frm_com_port.h"
+#include "link_dialogs/frm_com_port.h"
 #include "shell/command_actions.h"
 #include "shell/frm_about.h"
 #include "shell/main_window.h"

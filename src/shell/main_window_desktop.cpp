@@ -5,9 +5,9 @@
 #include <QUndoStack>
 
 #include "context/app_context.h"
+#include "desktop/prompts.h"
 #include "editors/common/editor_window.h"
 #include "language/ui_language.h"
-#include "platform/desktop/prompts.h"
 #include "shell/channel_list_commands.h"
 #include "shell/file_drop.h"
 #include "shell/last_folder.h"

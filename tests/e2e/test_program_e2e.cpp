@@ -16,7 +16,7 @@
 #include "data/data_file.h"
 #include "e2e_files.h"
 #include "editors/channel/frm_channel.h"
-#include "link/dialogs/frm_clone.h"
+#include "link_dialogs/frm_clone.h"
 #include "radio_sim_process.h"
 #include "shell/main_window.h"
 #include "support/next_modal.h"

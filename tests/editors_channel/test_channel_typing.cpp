@@ -3,8 +3,8 @@
 // in any editor leaves the channel as it was. What counts is what reaches the image.
 #include <QApplication>
 #include <QComboBox>
-#include <QLabel>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTableView>
 #include <QToolTip>

@@ -10,8 +10,8 @@
 
 #include "language/ui_language.h"
 #include "link/clone.h"
-#include "link/dialogs/frm_clone.h"
-#include "link/dialogs/frm_com_port.h"
+#include "link_dialogs/frm_clone.h"
+#include "link_dialogs/frm_com_port.h"
 #include "platform/cable_finder.h"
 #include "platform/ini_file.h"
 #include "platform/settings_store.h"

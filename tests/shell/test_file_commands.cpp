@@ -4,8 +4,8 @@
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
-#include <QTableView>
 #include <QStatusBar>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUndoStack>

@@ -24,7 +24,7 @@
 #include "editors/memory_map/frm_memory_map.h"
 #include "editors/memory_map/memory_map_model.h"
 #include "language/ui_language.h"
-#include "link/dialogs/frm_clone.h"
+#include "link_dialogs/frm_clone.h"
 #include "platform/settings_store.h"
 #include "shell/frm_about.h"
 #include "shell/frm_tree_view.h"

@@ -1,4 +1,4 @@
-#include "link/dialogs/frm_com_port.h"
+#include "link_dialogs/frm_com_port.h"
 
 #include <QButtonGroup>
 #include <QGridLayout>

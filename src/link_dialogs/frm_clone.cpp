@@ -1,4 +1,4 @@
-#include "link/dialogs/frm_clone.h"
+#include "link_dialogs/frm_clone.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>
@@ -12,9 +12,9 @@
 
 #include "compare/image_differences.h"
 #include "context/app_context.h"
+#include "desktop/prompts.h"
 #include "language/ui_language.h"
-#include "link/driver/radio_backups.h"
-#include "platform/desktop/prompts.h"
+#include "link_driver/radio_backups.h"
 #include "platform/port_advice.h"
 #include "platform/serial_port_map.h"
 #include "platform/settings_store.h"
@@ -224,8 +224,7 @@ QString FrmClone::PortFailureText(const PortError& portError) {
     // closed at once so that the adapter, plugged in again, gets its old device name back.
     port_.Close();
     return QLatin1Char('\n') + PortErrorMessage(PortLabel(context_.ComPort(), portError.device),
-                                                portError, context_.texts(),
-                                                AdviceReader::Program);
+                                                portError, context_.texts(), AdviceReader::Program);
 }
 
 void FrmClone::OnFailed() {

@@ -10,9 +10,9 @@
 #include <QDialog>
 
 #include "data/radio_image.h"
-#include "link/driver/clone_driver.h"
-#include "link/driver/write_sequence.h"
-#include "link/driver/write_texts.h"
+#include "link_driver/clone_driver.h"
+#include "link_driver/write_sequence.h"
+#include "link_driver/write_texts.h"
 #include "platform/serial_link.h"
 
 class QCheckBox;
