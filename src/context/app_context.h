@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <utility>
 
 #include "language/ui_language.h"
 #include "link/link_timing.h"
@@ -33,8 +34,12 @@ public:
     const UiTexts& texts() const { return texts_; }
     void SetLanguage(Language language) { texts_.SetLanguage(language); }
 
-    // The application folder: default.tw, Radio.INI and the ports named there.
+    // The application folder: default.tw, and Radio.INI unless another folder is set for it.
     const QString& AppFolder() const { return appFolder_; }
+    // The folder of Radio.INI (the link timing and the ports named there): the application
+    // folder unless the program was started with another one.
+    const QString& IniFolder() const { return iniFolder_; }
+    void SetIniFolder(QString folder) { iniFolder_ = std::move(folder); }
     Prompts& prompts() const { return prompts_; }
     PortProbe& portProbe() const { return portProbe_; }
     void OpenUrl(const QString& url) const;
@@ -55,6 +60,7 @@ public:
 
 private:
     QString appFolder_;
+    QString iniFolder_;
     UiTexts& texts_;
     Prompts& prompts_;
     PortProbe& portProbe_;

@@ -141,7 +141,7 @@ void FrmClone::showEvent(QShowEvent* event) {
 bool FrmClone::OpenPort() {
     port_.Close();
     const QString device =
-        PortDeviceName(context_.ComPort(), context_.AppFolder(), context_.portEnumerator());
+        PortDeviceName(context_.ComPort(), context_.IniFolder(), context_.portEnumerator());
     if (port_.Open(device, CloneLineSettings(), kCloneReceiveBufferBytes)) return true;
     // "COM3 (/dev/ttyUSB0): Permission denied": which port, then why, then what to do.
     const QString text = PortErrorMessage(PortLabel(context_.ComPort(), device), port_.LastError(),

@@ -99,8 +99,8 @@ void MainWindow::StartUp() {
         context_.prompts().Message(this, {QStringLiteral("Overflow"), AppTitle(),
                                           PromptIcon::Exclamation, PromptButtons::Ok});
     }
-    // The link timing from Radio.INI in the program's folder.
-    context_.linkTiming = ReadLinkTiming(context_.AppFolder());
+    // The link timing from Radio.INI.
+    context_.linkTiming = ReadLinkTiming(context_.IniFolder());
     // The caption, every view shown, an untitled file, the folder the template comes from, and
     // the bars as their layout has them with the current language checked.
     setWindowTitle(MainWindowTitle(QString()));

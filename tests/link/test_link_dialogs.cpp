@@ -233,6 +233,19 @@ private slots:
         QVERIFY(!dialog.property("Finished").toBool());
     }
 
+    // Started with another Radio.INI folder (--ini-dir), the port dialog names the ports of that
+    // file, not of the one beside the program.
+    void portDialogReadsThePortsOfTheIniFolderGiven() {
+        RadioIniFolder beside("[Ports]\nCOM2=/dev/ttyBESIDE\n");
+        RadioIniFolder other("[Ports]\nCOM2=/dev/ttyOTHER\n");
+        test::TestContext services(beside.dir.path());
+        services.context.SetIniFolder(other.dir.path());
+        FrmComPort dialog(services.context);
+        dialog.show();
+        QCOMPARE(Child<QRadioButton>(dialog, "Option1_1")->toolTip(), QString("/dev/ttyOTHER"));
+        QCOMPARE(services.context.AppFolder(), beside.dir.path());
+    }
+
     void portDialogGreysOutUnusablePortsAndKeepsTheCurrentOneSelected() {
         RadioIniFolder ini("[Ports]\nCOM2=/dev/ttyFAKE2\n");
         test::TestContext services(ini.dir.path());
