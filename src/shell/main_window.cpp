@@ -128,7 +128,7 @@ void MainWindow::OnBandClose(const QString& bandName) {
     viewFlags_ &= ~kViewTree;
 }
 
-void MainWindow::SaveAll() {
+void MainWindow::StoreOpenEditors() {
     for (int i = 0; i < kEditorCount; ++i) {
         if (EditorVisible(Editor(i))) editors_[i]->StoreAsStep();
     }
@@ -196,7 +196,7 @@ void MainWindow::CheckLanguageTools() {
 }
 
 void MainWindow::SwitchLanguage(Language language) {
-    SaveAll();
+    StoreOpenEditors();
     context_.SetLanguage(language);
     ApplyQtTranslations();
     CheckLanguageTools();
@@ -323,7 +323,7 @@ void MainWindow::ShowMemoryMap() {
 
 void MainWindow::ShowEditor(Editor editor) {
     if (EditorVisible(editor)) return;
-    SaveAll();
+    StoreOpenEditors();
     HideAll();
     EditorWindow* window = EditorOf(editor);
     if (!window) window = CreateEditor(editor);

@@ -70,7 +70,7 @@ public:
     // Stores every open editor into the image, each as one undo step named after it when that
     // changed bytes. The baseline moves only when a file is loaded, the radio read or the image
     // saved, so what is stored here still counts as unsaved.
-    void SaveAll();
+    void StoreOpenEditors();
     void RefreshAll();
     void HideAll();
     void UpdateView();
@@ -197,7 +197,6 @@ private:
     void OpenRecentFile(const QString& path);
     void RememberFile(const QString& path);
     void ForgetFile();
-    void StoreOpenEditors();
     bool ImageWithEditsModified();
     QString PageFileName() const;
 

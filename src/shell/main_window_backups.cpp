@@ -30,7 +30,7 @@ void MainWindow::OpenRadioBackup() {
 }
 
 void MainWindow::CompareWithFile() {
-    SaveAll();  // what the open editors hold counts
+    StoreOpenEditors();  // what the open editors hold counts
     const QString path = context_.prompts().OpenFileName(
         this, {context_.texts().UiText("Backups", "Compare With File"),
                QDir(clone_->BackupFolder()).absolutePath() + QDir::separator(), kFileFilter});

@@ -20,7 +20,7 @@ const std::vector<MainWindow::Command>& MainWindow::CommandTable() {
         {"miSave", [](MainWindow& w) { w.SaveCommand(); }},
         {"miExit",
          [](MainWindow& w) {
-             w.SaveAll();
+             w.StoreOpenEditors();
              w.close();
          }},
         {"miChannel", [](MainWindow& w) { w.ShowChannel(); }},
@@ -29,7 +29,7 @@ const std::vector<MainWindow::Command>& MainWindow::CommandTable() {
         {"miRead", [](MainWindow& w) { w.ReadCommand(); }},
         {"miWrite",
          [](MainWindow& w) {
-             w.SaveAll();
+             w.StoreOpenEditors();
              w.WriteCommand();
          }},
         {"miTreeView", [](MainWindow& w) { w.ToggleView(kViewTree); }},
@@ -102,7 +102,7 @@ void MainWindow::BindCommands() {
         });
         if (!known) qWarning("The command %s is no tool of the bar layout", command.name);
     }
-    history_->SetStorePending([this] { SaveAll(); });
+    history_->SetStorePending([this] { StoreOpenEditors(); });
     history_->BindActions(commands_->Action("miUndo"), commands_->Action("miRedo"));
     connect(history_, &DocumentHistory::Restored, this, &MainWindow::ShowRestoredData);
     UpdateEditActions();
@@ -116,7 +116,7 @@ bool MainWindow::MainBar_ToolClick(const QString& tool) {
 
 bool MainWindow::PushDocumentEdit(const DocumentHistory::StepName& name,
                                   const std::function<void()>& change) {
-    SaveAll();
+    StoreOpenEditors();
     const bool changed = history_->Change(name, change);
     if (changed) ShowRestoredData();
     return changed;

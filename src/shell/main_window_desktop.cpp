@@ -29,18 +29,8 @@ void MainWindow::SetUpDesktop() {
 }
 
 bool MainWindow::LoadTemplate() {
-    const QString path = appPath_ + "default.tw";
-    const LoadStatus status = qv::LoadFile(path, data_);
-    if (status != LoadStatus::Ok) {
-        // The second line says which file is missing or damaged.
-        context_.prompts().Message(
-            this, {LoadFailureText(context_.texts()) + '\n' + QDir::toNativeSeparators(path),
-                   LoadFailureTitle(status), PromptIcon::Critical, PromptButtons::Ok});
-        return false;
-    }
-    history_->Reset();  // the template starts a new document
-    RefreshAll();
-    return true;
+    // As any file: a missing or damaged template is named on the message's second line.
+    return LoadFile(appPath_ + "default.tw");
 }
 
 bool MainWindow::OpenPath(const QString& path) {
@@ -98,10 +88,6 @@ bool MainWindow::ImageWithEditsModified() {
     const bool modified = data_.ImageModified();
     data_.image = image;
     return modified;
-}
-
-void MainWindow::StoreOpenEditors() {
-    SaveAll();
 }
 
 QString MainWindow::PageFileName() const {

@@ -69,7 +69,7 @@ void MainWindow::OpenFile() {
 }
 
 bool MainWindow::SaveCommand() {
-    SaveAll();
+    StoreOpenEditors();
     return SaveFileAs();
 }
 
@@ -95,7 +95,7 @@ bool MainWindow::SaveFileAs() {
 
 bool MainWindow::ConfirmUnsavedChanges() {
     // Edits still in an editor count as much as those already stored.
-    SaveAll();
+    StoreOpenEditors();
     if (!data_.ImageModified()) return true;
     const PromptAnswer answer = context_.prompts().Message(
         this, {context_.texts().UiText("FileCommands", "File has been modified, save it now?"),
@@ -106,7 +106,7 @@ bool MainWindow::ConfirmUnsavedChanges() {
 }
 
 void MainWindow::ExportChannels(CsvFormat format) {
-    SaveAll();
+    StoreOpenEditors();
     const QString offered = format == CsvFormat::Common ? QStringLiteral("channels-common.csv")
                                                         : QStringLiteral("channels.csv");
     const QString path =
@@ -130,7 +130,7 @@ void MainWindow::ShowFinished(const QString& what, const QString& path) {
 }
 
 void MainWindow::ImportChannels() {
-    SaveAll();
+    StoreOpenEditors();
     const QString path =
         context_.prompts().OpenFileName(this, {QString(), LastUsedFolder(), kCsvFilter});
     if (path.isEmpty()) return;

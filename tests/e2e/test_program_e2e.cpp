@@ -180,7 +180,7 @@ void TestProgramE2e::aReadThatBreaksOffLeavesTheUsersDataAsItWas() {
     window.show();
     auto* channels = static_cast<qv::FrmChannel*>(window.EditorOf(qv::Editor::Channel));
     QVERIFY(channels->Table().SetCellAsUser(1, 1, "MINE"));
-    window.SaveAll();  // stores the grid; the baseline stays where the template put it
+    window.StoreOpenEditors();  // stores the grid; the baseline stays where the template put it
     const qv::RadioData before = window.Data();
 
     // No to the question, OK on the clone dialog, Cancel when the connection fails.

@@ -490,7 +490,7 @@ void TestFileCommands::aPlanThatDoesNotFitIsChosenFrom() {
     window.MainBar_ToolClick("miChinese");
     QUndoStack& history = window.History().Stack();
     QVERIFY(Channels(window).SetCellAsUser(5, 1, "MINE"));  // an edit before the import
-    window.SaveAll();
+    window.StoreOpenEditors();
     const qv::RadioImage before = window.Data().image;
     const int steps = history.count();
 
@@ -541,7 +541,7 @@ void TestFileCommands::aPlanThatDoesNotFitIsChosenFrom() {
     QCOMPARE(history.count(), steps + 1);
     QCOMPARE(history.undoText(), QString("导入信道"));
     history.undo();
-    window.SaveAll();
+    window.StoreOpenEditors();
     QCOMPARE(window.Data().image, before);
     QCOMPARE(table.Cell(5, 1), QString("MINE"));
 }
@@ -549,7 +549,7 @@ void TestFileCommands::aPlanThatDoesNotFitIsChosenFrom() {
 void TestFileCommands::cancellingTheChoiceChangesNothing() {
     ShellFixture shell;
     qv::MainWindow& window = shell.Window();
-    window.SaveAll();
+    window.StoreOpenEditors();
     const qv::RadioImage before = window.Data().image;
     shell.prompts.openNames = {WriteLargePlan(shell.Folder())};
     qv::test::OnNextModal([&](QWidget* dialog) {
@@ -562,7 +562,7 @@ void TestFileCommands::cancellingTheChoiceChangesNothing() {
     window.MainBar_ToolClick("miImportCsv");
     QVERIFY(shell.prompts.messages.empty());
     QCOMPARE(window.History().Stack().count(), 0);
-    window.SaveAll();
+    window.StoreOpenEditors();
     QCOMPARE(window.Data().image, before);
 }
 
