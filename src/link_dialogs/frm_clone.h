@@ -98,15 +98,15 @@ private:
     std::int16_t firstRow_ = kReadFirstRow;
     std::int16_t lastRow_ = kReadLastRow;
     qv::CloneMode mode_ = qv::CloneMode::Read;
-    QTimer* TmrSend;
-    QTimer* TmrReceive;
-    QLabel* Label1;
-    QProgressBar* Prg1;
-    QCheckBox* ChkBackup;  // "Back up the radio first"
-    QCheckBox* ChkVerify;  // "Verify after writing"
-    QPushButton* Command1;
-    QPushButton* Command2;
-    SerialLink port_;  // opened by OK, closed when the dialog closes
+    QTimer* sendTimer_;       // TmrSend
+    QTimer* receiveTimer_;    // TmrReceive
+    QLabel* status_;          // Label1
+    QProgressBar* progress_;  // Prg1
+    QCheckBox* backupFirst_;  // ChkBackup, "Back up the radio first"
+    QCheckBox* verifyAfter_;  // ChkVerify, "Verify after writing"
+    QPushButton* ok_;         // Command1
+    QPushButton* cancel_;     // Command2
+    SerialLink port_;         // opened by OK, closed when the dialog closes
     CloneDriver* driver_;
     WriteSequence* sequence_;
     RadioTally tally_;

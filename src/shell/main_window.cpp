@@ -394,6 +394,9 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     // The language is kept for the next start; a store that cannot be written goes unnoticed.
     SetRegValue(kLanguageValue, QString::number(int(context_.texts().language())));
     if (clone_) clone_->close();
+    // The secondary windows close here. The channel editor is left to go with the main window:
+    // its own close step stores the grid into the image, which the question above has already
+    // settled, so closing it here would only store the same edits once more.
     for (Editor editor : {Editor::Setting, Editor::Audio, Editor::Key, Editor::CustomizedSignal}) {
         if (EditorWindow* window = EditorOf(editor)) window->Frame()->close();
     }

@@ -108,7 +108,7 @@ void MainWindow::BindCommands() {
     UpdateEditActions();
 }
 
-bool MainWindow::MainBar_ToolClick(const QString& tool) {
+bool MainWindow::OnToolClick(const QString& tool) {
     if (commands_->Trigger(tool)) return true;
     qWarning("No command is named %s", qPrintable(tool));
     return false;
