@@ -83,13 +83,12 @@ void ChannelTable::RefreshAll() {
 }
 
 void ChannelTable::Display() {
-    toneList_ = BuildToneList(data_.image, texts_);
+    // The choices come typed; their texts are only what the list shows.
+    toneList_.clear();
     toneChoices_.clear();
-    toneChoices_.reserve(toneList_.size());
-    toneChoices_.push_back(Tone{});  // the None entry
-    for (qsizetype i = 1; i < toneList_.size(); ++i) {
-        // A numbered entry ("1 - 67.0Hz", "39 - D023N") reads back as the tone a typed one is.
-        toneChoices_.push_back(ParseTone(toneList_[i], texts_.locale()).value_or(Tone{}));
+    for (const NumberedTone& choice : BuildToneChoices(data_.image)) {
+        toneList_ << ToneChoiceText(choice, texts_);
+        toneChoices_.push_back(choice.tone);
     }
     emit headerDataChanged(Qt::Horizontal, 0, columnCount() - 1);
     emit dataChanged(IndexOf(kFirstChannel, 1), IndexOf(kLastChannel, kTableColumns - 1));
