@@ -1,7 +1,7 @@
 // What varies between the real program and a test, handed to every window through its
 // constructor instead of reached through globals: the language and locale the texts are shown
 // in, the program's folder (default.tw and Radio.INI live there), the prompts, the port probe,
-// the browser, and the link's settings.
+// the browser, and the serial ports.
 #pragma once
 
 #include <QString>
@@ -11,7 +11,6 @@
 #include <utility>
 
 #include "language/ui_language.h"
-#include "link/link_timing.h"
 #include "platform/serial_adapter.h"
 
 namespace qv {
@@ -49,9 +48,6 @@ public:
     const PortEnumerator& portEnumerator() const { return *portEnumerator_; }
     std::unique_ptr<SerialAdapter> MakeSerialAdapter() const;
     void UseSerialPorts(const PortEnumerator& enumerator, SerialAdapterFactory adapters);
-
-    // The clone dialog's receive timing, read from Radio.INI at start-up.
-    LinkTiming linkTiming;
 
     // The serial port used for cloning, 1 to 16: at start-up the last port a transfer completed
     // on (1 before the first), changed by the port dialog.

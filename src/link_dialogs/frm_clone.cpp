@@ -33,10 +33,11 @@ const char* const kVerifyValue = "VerifyAfterWrite";
 
 }  // namespace
 
-FrmClone::FrmClone(RadioData& data, AppContext& context, QWidget* parent)
+FrmClone::FrmClone(RadioData& data, AppContext& context, const LinkTiming& timing, QWidget* parent)
     : QDialog(parent),
       data_(data),
       context_(context),
+      sessionGapMs_(timing.SessionGapMs),
       port_(context.texts(), context.MakeSerialAdapter()),
       backupFolder_(DefaultBackupFolder()) {
     setObjectName("frmClone");
@@ -48,8 +49,8 @@ FrmClone::FrmClone(RadioData& data, AppContext& context, QWidget* parent)
     receiveTimer_->setObjectName("TmrReceive");
     driver_ = new CloneDriver(data.image, port_, *sendTimer_, *receiveTimer_, this);
     sequence_ = new WriteSequence(*driver_, this);
-    SetRecvInterval(context_.linkTiming.RecvInterval);
-    SetRecvLimit(context_.linkTiming.RecvLimit);
+    SetRecvInterval(timing.RecvInterval);
+    SetRecvLimit(timing.RecvLimit);
 
     status_ = new QLabel(this);
     status_->setObjectName("Label1");
@@ -178,7 +179,7 @@ void FrmClone::StartRadio() {
     WriteOptions options;
     options.backupFirst = backupFirst_->isChecked();
     options.verify = verifyAfter_->isChecked();
-    options.sessionGapMs = context_.linkTiming.SessionGapMs;
+    options.sessionGapMs = sessionGapMs_;
     options.backupFolder = backupFolder_;
     progress_->setValue(0);
     sequence_->Start(data_.image, options);

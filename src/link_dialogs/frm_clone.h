@@ -10,6 +10,7 @@
 #include <QDialog>
 
 #include "data/radio_image.h"
+#include "link/link_timing.h"
 #include "link_driver/clone_driver.h"
 #include "link_driver/write_sequence.h"
 #include "link_driver/write_texts.h"
@@ -36,7 +37,10 @@ class FrmClone : public QDialog {
 
 public:
     // The port, its device and the receive timing come from `context`.
-    FrmClone(RadioData& data, AppContext& context, QWidget* parent = nullptr);
+    // The receive timing and the pause between sessions come from `timing` (Radio.INI's, read
+    // by the main window; the defaults for a test that gives none).
+    FrmClone(RadioData& data, AppContext& context, const LinkTiming& timing = {},
+             QWidget* parent = nullptr);
 
     int FirstRow() const { return firstRow_; }
     void SetFirstRow(int row) { firstRow_ = static_cast<std::int16_t>(row); }
@@ -93,6 +97,7 @@ private:
 
     RadioData& data_;
     AppContext& context_;
+    int sessionGapMs_;
     // Set by the caller before every transfer. A write runs its own sessions (backup, write,
     // read-back) through the same engine, so the dialog keeps them rather than the engine.
     std::int16_t firstRow_ = kReadFirstRow;

@@ -99,8 +99,6 @@ void MainWindow::StartUp() {
         context_.prompts().Message(this, {QStringLiteral("Overflow"), AppTitle(),
                                           PromptIcon::Exclamation, PromptButtons::Ok});
     }
-    // The link timing from Radio.INI.
-    context_.linkTiming = ReadLinkTiming(context_.IniFolder());
     // The caption, every view shown, an untitled file, the folder the template comes from, and
     // the bars as their layout has them with the current language checked.
     setWindowTitle(MainWindowTitle(QString()));
@@ -111,8 +109,8 @@ void MainWindow::StartUp() {
     CheckLanguageTools();
     // The template; on failure the image stays all zero.
     LoadTemplate();
-    // The clone dialog, prepared and hidden (with the link timing of the context).
-    clone_ = new FrmClone(data_, context_, this);
+    // The clone dialog, prepared and hidden, with the link timing of Radio.INI.
+    clone_ = new FrmClone(data_, context_, ReadLinkTiming(context_.IniFolder()), this);
     // The program opens on the channel editor.
     ShowChannel();
 }
