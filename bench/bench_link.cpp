@@ -13,7 +13,7 @@
 #include <chrono>
 
 #include "link/clone.h"
-#include "link/driver/clone_session.h"
+#include "link_driver/clone_session.h"
 #include "platform/serial_link.h"
 
 namespace {

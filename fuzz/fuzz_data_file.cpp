@@ -16,11 +16,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             std::abort();
         }
     }
-    // The raw codec on its own, without the length and marker checks.
+    // The raw compression on its own, without the length and marker checks.
     qv::ByteBuffer buffer(data, data + size);
     try {
         qv::DecodeBuffer(buffer);
-    } catch (const qv::CodecError&) {
+    } catch (const qv::CompressionError&) {
     }
     return 0;
 }

@@ -26,12 +26,15 @@ if [ "${1:-}" = "--virtual-radio" ]; then
     trap 'kill $radio 2>/dev/null || true' EXIT
     for _ in $(seq 50); do [ -e "$link" ] && break; sleep 0.1; done
     [ -e "$link" ] || { echo "the virtual radio did not start; see $BUILD_DIR/virtual-radio.log" >&2; exit 1; }
-    # COM1 of this build opens the virtual radio.
-    sed -i '/^COM1=/d' "$BIN/Radio.INI"
-    grep -q '^\[Ports\]' "$BIN/Radio.INI" || printf '\n[Ports]\n' >>"$BIN/Radio.INI"
-    sed -i "/^\[Ports\]/a COM1=$link" "$BIN/Radio.INI"
+    # COM1 opens the virtual radio: the program reads a copy of Radio.INI with that mapping from
+    # a folder of its own, so the Radio.INI of the build stays as it was built.
+    ini_dir="$BUILD_DIR/virtual-radio-ini"
+    mkdir -p "$ini_dir"
+    sed '/^COM1=/d' "$BIN/Radio.INI" >"$ini_dir/Radio.INI"
+    grep -q '^\[Ports\]' "$ini_dir/Radio.INI" || printf '\n[Ports]\n' >>"$ini_dir/Radio.INI"
+    sed -i "/^\[Ports\]/a COM1=$link" "$ini_dir/Radio.INI"
     echo "virtual radio on $link (COM1); its frames are logged in $BUILD_DIR/virtual-radio.log"
-    "$BIN/qv730" "$@"
+    "$BIN/qv730" --ini-dir "$ini_dir" "$@"
     exit
 fi
 exec "$BIN/qv730" "$@"

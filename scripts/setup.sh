@@ -3,11 +3,21 @@
 # Sourced by run.sh and test.sh; safe to run again (it installs only what is missing).
 set -euo pipefail
 
+# The clang runtime (the fuzzers' and sanitizers' libraries) of the clang that is installed:
+# libclang-rt-N-dev for clang N, the version 14 of Debian 12 while clang is not installed yet.
+qv730_clang_runtime_package() {
+    local version=""
+    if command -v clang >/dev/null 2>&1; then
+        version=$(clang --version | sed -n 's/.*clang version \([0-9][0-9]*\)\..*/\1/p' | head -n 1)
+    fi
+    echo "libclang-rt-${version:-14}-dev"
+}
+
 QV730_PACKAGES=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-serialport-dev qt6-tools-dev qt6-tools-dev-tools
     qt6-l10n-tools qt6-translations-l10n libgl-dev
-    libbenchmark-dev clang libclang-rt-14-dev
+    libbenchmark-dev clang clang-format "$(qv730_clang_runtime_package)"
     fonts-noto-cjk poppler-utils dpkg-dev file
 )
 

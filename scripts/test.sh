@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# Set-up and pass the tests: installs what is missing, builds with AddressSanitizer and
-# UndefinedBehaviorSanitizer, runs short fuzzing runs of the data-file decoder, the CSV import
-# and the channel grid's paste, then ctest. A text of the sources without its finished Chinese
-# translation fails the run first.
+# Set-up and pass the tests: installs what is missing, checks the format of the sources, builds
+# with AddressSanitizer and UndefinedBehaviorSanitizer, runs short fuzzing runs of the data-file
+# decoder, the CSV import and the channel grid's paste, then ctest. A text of the sources without
+# its finished Chinese translation fails the run first.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/setup.sh
@@ -13,6 +13,9 @@ JOBS=${JOBS:-$(nproc)}
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=1}
 export LSAN_OPTIONS=${LSAN_OPTIONS:-suppressions=$PWD/scripts/lsan.supp:print_suppressions=0}
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
+
+# Every tracked C++ source keeps the repository's format (.clang-format), so style cannot drift.
+git ls-files -z -- '*.cpp' '*.h' | xargs -0 clang-format --dry-run -Werror
 
 # The benchmark programs are built too (not run), so a change that breaks them fails here.
 cmake -S . -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQV730_SANITIZE=ON -DQV730_BENCH=ON

@@ -1,6 +1,6 @@
 // qv730: start the programming software. `qv730 PLAN.tw` opens PLAN.tw once the template is
 // loaded. With --startup-probe it prints the time from the start of main() until the channel
-// editor is shown, then quits.
+// editor is shown, then quits. With --ini-dir FOLDER it reads Radio.INI from FOLDER.
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QElapsedTimer>
@@ -37,6 +37,11 @@ int main(int argc, char* argv[]) {
     QCommandLineOption probe("startup-probe", "Print the start-up time and quit.");
     probe.setFlags(QCommandLineOption::HiddenFromHelp);
     parser.addOption(probe);
+    // Radio.INI from another folder, so a session (such as one with the virtual radio) can map
+    // its ports without changing the file beside the program.
+    QCommandLineOption iniDir(
+        "ini-dir", "Read Radio.INI from FOLDER instead of the program's folder.", "FOLDER");
+    parser.addOption(iniDir);
     parser.process(app);
     if (parser.positionalArguments().size() > 1) {
         std::fprintf(stderr, "qv730: give one file to open\n");
@@ -45,6 +50,7 @@ int main(int argc, char* argv[]) {
 
     // The program's folder holds default.tw and Radio.INI; the real dialogs, ports and browser.
     qv::DesktopContext desktop(QCoreApplication::applicationDirPath());
+    if (parser.isSet(iniDir)) desktop.context().SetIniFolder(parser.value(iniDir));
     qv::MainWindow window(desktop.context());
     window.show();
     if (!parser.positionalArguments().isEmpty()) {

@@ -5,6 +5,8 @@
 
 #include <cstdint>
 
+#include "data/radio_image.h"
+
 namespace qv::channel_layout {
 
 constexpr int kRxOffset = 0;
@@ -24,5 +26,22 @@ constexpr std::uint8_t kModeBits = 0xC0;
 // Five bytes a channel at 0x2000 + 5 x n, set to FF when the channel is created.
 constexpr int kChannelSlotAddress = 0x2000;
 constexpr int kChannelSlotSize = 5;
+
+constexpr int RecordAddress(int channel) {
+    return kRowSize * channel;
+}
+constexpr int ChannelSlotAddress(int channel) {
+    return kChannelSlotAddress + kChannelSlotSize * channel;
+}
+
+// Creating a channel writes the flag byte and the two bytes after it in its record, and its slot.
+constexpr int kCreatedRecordBytes = 3;
+
+// Calls visit(address) for every image byte that creating the channel writes.
+template <typename Visit>
+void ForEachCreationAddress(int channel, Visit visit) {
+    for (int i = 0; i < kCreatedRecordBytes; ++i) visit(RecordAddress(channel) + kFlagOffset + i);
+    for (int i = 0; i < kChannelSlotSize; ++i) visit(ChannelSlotAddress(channel) + i);
+}
 
 }  // namespace qv::channel_layout

@@ -15,10 +15,7 @@ using namespace channel_layout;
 constexpr std::uint8_t kNewFlagByte = 0x34;
 constexpr std::uint8_t kNewByte13 = 0x40;
 constexpr std::uint8_t kNewByte14 = 0xFE;
-
-int RecordAddress(int channel) {
-    return kRowSize * channel;
-}
+static_assert(kCreatedRecordBytes == 3, "the flag byte and bytes 13-14");
 
 }  // namespace
 
@@ -81,7 +78,7 @@ void WriteNewChannelBytes(RadioImage& image, int channel) {
     image[address + kFlagOffset] = kNewFlagByte;
     image[address + kFlagOffset + 1] = kNewByte13;
     image[address + kFlagOffset + 2] = kNewByte14;
-    const int slot = kChannelSlotAddress + kChannelSlotSize * channel;
+    const int slot = ChannelSlotAddress(channel);
     for (int i = 0; i < kChannelSlotSize; ++i) image[slot + i] = 0xFF;
 }
 

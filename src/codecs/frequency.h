@@ -13,6 +13,8 @@ namespace qv {
 // A frequency field counts 10 Hz steps in eight BCD digits: 100,000 to the megahertz, 999.99999 MHz
 // at most.
 constexpr int kUnitsPerMHz = 100000;
+constexpr int kHertzPerUnit = 10;
+constexpr int kHertzPerMHz = kUnitsPerMHz * kHertzPerUnit;
 constexpr int kMaxFrequencyUnits = 99999999;
 
 enum class FrequencyField { Rx, Tx };  // columns 0-3 and 4-7 of a channel row

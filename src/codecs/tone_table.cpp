@@ -21,13 +21,21 @@ const std::array<const char*, 83> kDcsCodes = {
 
 namespace {
 
-constexpr int kFirstDcsNormal = 39;
-constexpr int kFirstCustomCtcss = 122;
-constexpr int kFirstDcsInverted = 128;
-constexpr int kFirstCustomDcs = 211;
+// The numbers of the list's runs follow from the tables' sizes and the customized slots.
+constexpr int kFirstDcsNormal = 1 + static_cast<int>(kCtcssTenths.size());
+constexpr int kFirstCustomCtcss = kFirstDcsNormal + static_cast<int>(kDcsCodes.size());
+constexpr int kFirstDcsInverted = kFirstCustomCtcss + kCustomSlots;
+constexpr int kFirstCustomDcs = kFirstDcsInverted + static_cast<int>(kDcsCodes.size());
+static_assert(kFirstDcsNormal == 39 && kFirstCustomCtcss == 122 && kFirstDcsInverted == 128 &&
+              kFirstCustomDcs == 211);
 
 QString Numbered(int number, const QString& tone) {
     return QStringLiteral("%1 - %2").arg(number).arg(tone);
+}
+
+// A DCS code of the table ("023") as the tone field holds it: its digits read as hexadecimal.
+Tone DcsOfCode(const char* code, bool inverted) {
+    return Tone::Dcs(QString::fromLatin1(code).toInt(nullptr, 16), inverted);
 }
 
 }  // namespace
@@ -42,26 +50,38 @@ QStringList ToneTable(const UiTexts& texts) {
     return table;
 }
 
-QStringList BuildToneList(const RadioImage& image, const UiTexts& texts) {
-    const QStringList table = ToneTable(texts);
-    QStringList list;
-    list << table[0];
-    for (int i = 1; i <= 38; ++i) list << Numbered(i, table[i] + QStringLiteral("Hz"));
-    for (int i = kFirstDcsNormal; i <= 121; ++i) list << Numbered(i, table[i]);
+std::vector<NumberedTone> BuildToneChoices(const RadioImage& image) {
+    std::vector<NumberedTone> choices;
+    choices.push_back({Tone{}, 0});
+    int number = 1;
+    for (int tenths : kCtcssTenths) choices.push_back({Tone::Ctcss(tenths), number++});
+    for (const char* code : kDcsCodes) choices.push_back({DcsOfCode(code, false), number++});
     for (int k = 0; k < kCustomSlots; ++k) {
-        const int address = kCustomCtcssAddress + 2 * k;
-        const QString tone = DecodeTone(image, address % kRowSize, address / kRowSize, texts);
-        const double hertz = ReadNumber(tone, texts.locale());
-        if (hertz >= kCustomCtcssMin && hertz <= kCustomCtcssMax) {
-            list << Numbered(kFirstCustomCtcss + k, tone + QStringLiteral("Hz"));
+        const Tone tone = DecodeToneField(image, kCustomCtcssAddress + 2 * k);
+        if (tone.kind == ToneKind::Ctcss && tone.value >= kCustomCtcssMinTenths &&
+            tone.value <= kCustomCtcssMaxTenths) {
+            choices.push_back({tone, kFirstCustomCtcss + k});
         }
     }
-    for (int i = 122; i <= 204; ++i) list << Numbered(kFirstDcsInverted + (i - 122), table[i]);
+    number = kFirstDcsInverted;
+    for (const char* code : kDcsCodes) choices.push_back({DcsOfCode(code, true), number++});
     for (int k = 0; k < kCustomSlots; ++k) {
-        const int address = kCustomDcsAddress + 2 * k;
-        const QString tone = DecodeTone(image, address % kRowSize, address / kRowSize, texts);
-        if (tone.startsWith(u'D')) list << Numbered(kFirstCustomDcs + k, tone);
+        const Tone tone = DecodeToneField(image, kCustomDcsAddress + 2 * k);
+        if (tone.kind == ToneKind::Dcs) choices.push_back({tone, kFirstCustomDcs + k});
     }
+    return choices;
+}
+
+QString ToneChoiceText(const NumberedTone& choice, const UiTexts& texts) {
+    if (choice.number == 0) return NoneText(texts);
+    const QString unit = choice.tone.kind == ToneKind::Ctcss ? QStringLiteral("Hz") : QString();
+    return Numbered(choice.number, ToneText(choice.tone, texts) + unit);
+}
+
+QStringList BuildToneList(const RadioImage& image, const UiTexts& texts) {
+    QStringList list;
+    for (const NumberedTone& choice : BuildToneChoices(image))
+        list << ToneChoiceText(choice, texts);
     return list;
 }
 

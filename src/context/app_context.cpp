@@ -10,6 +10,7 @@ namespace qv {
 AppContext::AppContext(QString appFolder, UiTexts& texts, Prompts& prompts, PortProbe& portProbe,
                        UrlOpener openUrl)
     : appFolder_(std::move(appFolder)),
+      iniFolder_(appFolder_),
       texts_(texts),
       prompts_(prompts),
       portProbe_(portProbe),

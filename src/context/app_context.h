@@ -1,16 +1,16 @@
 // What varies between the real program and a test, handed to every window through its
 // constructor instead of reached through globals: the language and locale the texts are shown
 // in, the program's folder (default.tw and Radio.INI live there), the prompts, the port probe,
-// the browser, and the link's settings.
+// the browser, and the serial ports.
 #pragma once
 
 #include <QString>
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <utility>
 
 #include "language/ui_language.h"
-#include "link/link_timing.h"
 #include "platform/serial_adapter.h"
 
 namespace qv {
@@ -33,8 +33,12 @@ public:
     const UiTexts& texts() const { return texts_; }
     void SetLanguage(Language language) { texts_.SetLanguage(language); }
 
-    // The application folder: default.tw, Radio.INI and the ports named there.
+    // The application folder: default.tw, and Radio.INI unless another folder is set for it.
     const QString& AppFolder() const { return appFolder_; }
+    // The folder of Radio.INI (the link timing and the ports named there): the application
+    // folder unless the program was started with another one.
+    const QString& IniFolder() const { return iniFolder_; }
+    void SetIniFolder(QString folder) { iniFolder_ = std::move(folder); }
     Prompts& prompts() const { return prompts_; }
     PortProbe& portProbe() const { return portProbe_; }
     void OpenUrl(const QString& url) const;
@@ -45,9 +49,6 @@ public:
     std::unique_ptr<SerialAdapter> MakeSerialAdapter() const;
     void UseSerialPorts(const PortEnumerator& enumerator, SerialAdapterFactory adapters);
 
-    // The clone dialog's receive timing, read from Radio.INI at start-up.
-    LinkTiming linkTiming;
-
     // The serial port used for cloning, 1 to 16: at start-up the last port a transfer completed
     // on (1 before the first), changed by the port dialog.
     std::uint8_t ComPort() const { return comPort_; }
@@ -55,6 +56,7 @@ public:
 
 private:
     QString appFolder_;
+    QString iniFolder_;
     UiTexts& texts_;
     Prompts& prompts_;
     PortProbe& portProbe_;

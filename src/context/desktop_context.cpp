@@ -1,6 +1,6 @@
 #include "context/desktop_context.h"
 
-#include "platform/desktop/url_opener.h"
+#include "desktop/url_opener.h"
 
 namespace qv {
 

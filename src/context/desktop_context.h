@@ -3,7 +3,7 @@
 #pragma once
 
 #include "context/app_context.h"
-#include "platform/desktop/prompts.h"
+#include "desktop/prompts.h"
 #include "platform/port_probe.h"
 
 namespace qv {

@@ -35,7 +35,7 @@ LoadStatus DecodeDataFile(ByteBuffer stored, RadioImage& image) {
     if (stored.empty()) return LoadStatus::WrongType;
     try {
         DecodeBuffer(stored);
-    } catch (const CodecError&) {
+    } catch (const CompressionError&) {
         return LoadStatus::DecodeError;
     }
     if (stored.size() != kPlainFileSize ||
@@ -66,7 +66,7 @@ SaveResult SaveFile(const QString& path, const RadioImage& image) {
     ByteBuffer encoded;
     try {
         encoded = EncodeDataFile(image);
-    } catch (const CodecError& error) {
+    } catch (const CompressionError& error) {
         return {false, QString::fromUtf8(error.what())};
     }
     return WriteFileAtomically(path, encoded.data(), encoded.size());

@@ -1,11 +1,12 @@
 // The ".tw" data file: the marker "SLQFEO", ten 0xFF bytes and the 16,384 image bytes, compressed
-// with the codec. Loading replaces the image only when the whole file checks out; saving is atomic.
+// by the file's own compressor. Loading replaces the image only when the whole file checks out;
+// saving is atomic.
 #pragma once
 
 #include <QString>
 
 #include "data/atomic_file.h"
-#include "data/codec.h"
+#include "data/compression.h"
 #include "data/radio_image.h"
 #include "language/ui_language.h"
 
@@ -18,7 +19,7 @@ constexpr char kFileMarker[] = "SLQFEO";
 enum class LoadStatus {
     Ok,
     WrongType,    // missing, empty or unreadable file, wrong length or marker
-    DecodeError,  // the codec rejected the contents
+    DecodeError,  // the compression rejected the contents
 };
 
 // The plain 16,400-byte content of an image and its stored (encoded) form.

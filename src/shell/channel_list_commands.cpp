@@ -8,7 +8,7 @@
 #include "context/app_context.h"
 #include "data/atomic_file.h"
 #include "data/data_file.h"
-#include "platform/desktop/prompts.h"
+#include "desktop/prompts.h"
 #include "print/channel_list_page.h"
 #include "print/channel_list_pdf.h"
 #include "shell/last_folder.h"

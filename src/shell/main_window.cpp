@@ -21,6 +21,7 @@
 #include <QTranslator>
 
 #include "context/app_context.h"
+#include "desktop/prompts.h"
 #include "editors/audio/frm_audio.h"
 #include "editors/channel/csv/channel_csv.h"
 #include "editors/channel/frm_channel.h"
@@ -30,9 +31,8 @@
 #include "editors/setting/frm_setting.h"
 #include "language/ui_language.h"
 #include "link/clone.h"
-#include "link/dialogs/frm_clone.h"
-#include "link/driver/link_settings.h"
-#include "platform/desktop/prompts.h"
+#include "link_dialogs/frm_clone.h"
+#include "link_driver/link_settings.h"
 #include "platform/settings_store.h"
 #include "shell/bar_layout.h"
 #include "shell/command_actions.h"
@@ -99,8 +99,6 @@ void MainWindow::StartUp() {
         context_.prompts().Message(this, {QStringLiteral("Overflow"), AppTitle(),
                                           PromptIcon::Exclamation, PromptButtons::Ok});
     }
-    // The link timing from Radio.INI in the program's folder.
-    context_.linkTiming = ReadLinkTiming(context_.AppFolder());
     // The caption, every view shown, an untitled file, the folder the template comes from, and
     // the bars as their layout has them with the current language checked.
     setWindowTitle(MainWindowTitle(QString()));
@@ -111,8 +109,8 @@ void MainWindow::StartUp() {
     CheckLanguageTools();
     // The template; on failure the image stays all zero.
     LoadTemplate();
-    // The clone dialog, prepared and hidden (with the link timing of the context).
-    clone_ = new FrmClone(data_, context_, this);
+    // The clone dialog, prepared and hidden, with the link timing of Radio.INI.
+    clone_ = new FrmClone(data_, context_, ReadLinkTiming(context_.IniFolder()), this);
     // The program opens on the channel editor.
     ShowChannel();
 }
@@ -394,6 +392,9 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     // The language is kept for the next start; a store that cannot be written goes unnoticed.
     SetRegValue(kLanguageValue, QString::number(int(context_.texts().language())));
     if (clone_) clone_->close();
+    // The secondary windows close here. The channel editor is left to go with the main window:
+    // its own close step stores the grid into the image, which the question above has already
+    // settled, so closing it here would only store the same edits once more.
     for (Editor editor : {Editor::Setting, Editor::Audio, Editor::Key, Editor::CustomizedSignal}) {
         if (EditorWindow* window = EditorOf(editor)) window->Frame()->close();
     }

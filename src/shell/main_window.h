@@ -63,7 +63,7 @@ public:
 
     // Triggers the command's action by its tool name, as a click does. False for a name that is
     // no command (nothing runs).
-    bool MainBar_ToolClick(const QString& toolName);
+    bool OnToolClick(const QString& toolName);
     void OnBandClose(const QString& bandName);
     CommandActions& Commands() { return *commands_; }
 
@@ -197,7 +197,6 @@ private:
     void OpenRecentFile(const QString& path);
     void RememberFile(const QString& path);
     void ForgetFile();
-    void StoreOpenEditors();
     bool ImageWithEditsModified();
     QString PageFileName() const;
 
@@ -216,9 +215,12 @@ private:
     QTranslator* qtTranslator_ = nullptr;  // Qt's own texts in Chinese, while Chinese is chosen
 
     int viewFlags_ = kViewTree | kViewToolBar | kViewStatusBar;
+    // Two notions of a file on purpose: currentFileName_ is the name the last save used and
+    // stays after New or a Read (the channel list page falls back to it), while titleFile_ is
+    // the file the data now comes from and is cleared by New and a Read.
     QString currentFileName_ = QStringLiteral("Untitled.tw");
-    QString appPath_;
     QString titleFile_;
+    QString appPath_;
     RecentFilesMenu* recent_ = nullptr;
     ModifiedMark* mark_ = nullptr;
     bool channelFills_ = false;  // the channel window fills the work area and follows its size

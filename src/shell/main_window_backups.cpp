@@ -4,9 +4,9 @@
 
 #include "context/app_context.h"
 #include "data/data_file.h"
+#include "desktop/prompts.h"
 #include "language/ui_language.h"
-#include "link/dialogs/frm_clone.h"
-#include "platform/desktop/prompts.h"
+#include "link_dialogs/frm_clone.h"
 #include "shell/frm_compare.h"
 #include "shell/main_window.h"
 

@@ -5,7 +5,7 @@
 
 #include "context/app_context.h"
 #include "editors/channel/frm_channel.h"
-#include "link/dialogs/frm_com_port.h"
+#include "link_dialogs/frm_com_port.h"
 #include "shell/command_actions.h"
 #include "shell/frm_about.h"
 #include "shell/main_window.h"
@@ -108,7 +108,7 @@ void MainWindow::BindCommands() {
     UpdateEditActions();
 }
 
-bool MainWindow::MainBar_ToolClick(const QString& tool) {
+bool MainWindow::OnToolClick(const QString& tool) {
     if (commands_->Trigger(tool)) return true;
     qWarning("No command is named %s", qPrintable(tool));
     return false;

@@ -5,9 +5,9 @@
 #include <QUndoStack>
 
 #include "context/app_context.h"
+#include "desktop/prompts.h"
 #include "editors/common/editor_window.h"
 #include "language/ui_language.h"
-#include "platform/desktop/prompts.h"
 #include "shell/channel_list_commands.h"
 #include "shell/file_drop.h"
 #include "shell/last_folder.h"
@@ -29,18 +29,8 @@ void MainWindow::SetUpDesktop() {
 }
 
 bool MainWindow::LoadTemplate() {
-    const QString path = appPath_ + "default.tw";
-    const LoadStatus status = qv::LoadFile(path, data_);
-    if (status != LoadStatus::Ok) {
-        // The second line says which file is missing or damaged.
-        context_.prompts().Message(
-            this, {LoadFailureText(context_.texts()) + '\n' + QDir::toNativeSeparators(path),
-                   LoadFailureTitle(status), PromptIcon::Critical, PromptButtons::Ok});
-        return false;
-    }
-    history_->Reset();  // the template starts a new document
-    RefreshAll();
-    return true;
+    // As any file: a missing or damaged template is named on the message's second line.
+    return LoadFile(appPath_ + "default.tw");
 }
 
 bool MainWindow::OpenPath(const QString& path) {
@@ -100,22 +90,18 @@ bool MainWindow::ImageWithEditsModified() {
     return modified;
 }
 
-void MainWindow::StoreOpenEditors() {
-    SaveAll();
-}
-
 QString MainWindow::PageFileName() const {
     return QFileInfo(titleFile_.isEmpty() ? currentFileName_ : titleFile_).fileName();
 }
 
 void MainWindow::PrintChannelList() {
     // The page shows what the editors hold; the baseline stays, so unsaved changes stay unsaved.
-    StoreOpenEditors();
+    SaveAll();
     PreviewChannelList(this, data_, PageFileName(), context_.texts());
 }
 
 void MainWindow::ExportChannelListPdf() {
-    StoreOpenEditors();
+    SaveAll();
     const QFileInfo named(PageFileName());
     const QString suggested = InLastUsedFolder(named.completeBaseName() + QStringLiteral(".pdf"));
     const QString written =

@@ -8,11 +8,11 @@
 #include "context/app_context.h"
 #include "data/atomic_file.h"
 #include "data/data_file.h"
+#include "desktop/prompts.h"
 #include "editors/channel/csv/channel_csv.h"
 #include "editors/channel/csv/plan_choice.h"
 #include "editors/channel/plan_choice_dialog.h"
 #include "language/ui_language.h"
-#include "platform/desktop/prompts.h"
 #include "shell/last_folder.h"
 #include "shell/main_window.h"
 

@@ -25,6 +25,7 @@ private slots:
     void encode();
     void toneTableHasTheFullVocabulary();
     void toneListNumbersAreFixedByPosition();
+    void toneChoicesAreTypedAndTheirTextsAreTheList();
     void listEntryFindsStandardAndCustomTones_data();
     void listEntryFindsStandardAndCustomTones();
     void noneFollowsTheLanguage();
@@ -111,6 +112,41 @@ void TestTone::toneListNumbersAreFixedByPosition() {
     QCOMPARE(list[122], QString("124 - 69.3Hz"));
     QCOMPARE(list[123], QString("128 - D023I"));
     QCOMPARE(list.last(), QString("216 - D111I"));
+}
+
+// The choices carry their tone and number; the list's texts are made from them, and each text
+// reads back as the tone of its choice. The customized CTCSS range includes both edges.
+void TestTone::toneChoicesAreTypedAndTheirTextsAreTheList() {
+    qv::RadioImage image;
+    std::fill(image.data(), image.data() + qv::kImageSize, 0xFF);
+    Store(image, 0x190, 0x70, 0x06);  // 67.0, the lower edge: 122
+    Store(image, 0x192, 0x41, 0x25);  // 254.1, the upper edge: 123
+    Store(image, 0x194, 0x42, 0x25);  // 254.2: not offered
+    Store(image, 0x1A2, 0x54, 0x87);  // D754N in a DCS slot: 212
+    const std::vector<qv::NumberedTone> choices = qv::BuildToneChoices(image);
+    const QStringList list = qv::BuildToneList(image, kEnglish);
+    QCOMPARE(qsizetype(choices.size()), list.size());
+    QCOMPARE(list.size(), 1 + 38 + 83 + 2 + 83 + 1);
+    QVERIFY(choices[0].tone == qv::Tone{});
+    QCOMPARE(choices[0].number, 0);
+    QVERIFY(choices[38].tone == qv::Tone::Ctcss(2503));
+    QCOMPARE(choices[38].number, 38);
+    QVERIFY(choices[121].tone == qv::Tone::Dcs(0x754, false));
+    QCOMPARE(choices[121].number, 121);
+    QVERIFY(choices[122].tone == qv::Tone::Ctcss(670));
+    QCOMPARE(choices[122].number, 122);
+    QVERIFY(choices[123].tone == qv::Tone::Ctcss(2541));
+    QCOMPARE(choices[123].number, 123);
+    QVERIFY(choices[124].tone == qv::Tone::Dcs(0x023, true));
+    QCOMPARE(choices[124].number, 128);
+    QVERIFY(choices.back().tone == qv::Tone::Dcs(0x754, false));
+    QCOMPARE(choices.back().number, 212);
+    for (std::size_t i = 0; i < choices.size(); ++i) {
+        const qsizetype at = qsizetype(i);
+        QCOMPARE(list[at], qv::ToneChoiceText(choices[i], kEnglish));
+        const std::optional<qv::Tone> read = qv::ParseTone(list[at], kEnglish.locale());
+        QVERIFY2(read && *read == choices[i].tone, qPrintable(list[at]));
+    }
 }
 
 void TestTone::listEntryFindsStandardAndCustomTones_data() {

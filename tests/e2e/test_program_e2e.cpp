@@ -16,7 +16,7 @@
 #include "data/data_file.h"
 #include "e2e_files.h"
 #include "editors/channel/frm_channel.h"
-#include "link/dialogs/frm_clone.h"
+#include "link_dialogs/frm_clone.h"
 #include "radio_sim_process.h"
 #include "shell/main_window.h"
 #include "support/next_modal.h"
@@ -74,7 +74,7 @@ void TestProgramE2e::readEditSaveOpenWrite() {
     // Read: the program now shows the radio's channels and settings.
     PressOkOnCloneDialog();
     prompts.answers = {qv::PromptAnswer::Ok};
-    window.MainBar_ToolClick("miRead");
+    window.OnToolClick("miRead");
     QCOMPARE(prompts.messages.back().text, QString("Reading Complete!"));
     QVERIFY(qv::test::RowsEqual(window.Data().image, radio.image, 1, 26));
     QVERIFY(!window.Data().ImageModified());
@@ -97,14 +97,14 @@ void TestProgramE2e::readEditSaveOpenWrite() {
     // Save, then open the file again.
     const QString saved = folder.filePath("edited.tw");
     prompts.saveNames = {saved};
-    window.MainBar_ToolClick("miSave");
+    window.OnToolClick("miSave");
     QCOMPARE(window.CurrentFileName(), saved);
     QVERIFY(!window.Data().ImageModified());
     window.Data().image = qv::RadioImage{};  // forget it, then open the file
     window.Data().CopyToBaseline();
     prompts.openNames = {saved};
     prompts.answers = {qv::PromptAnswer::No};  // the grid still differs from the zeroed image
-    window.MainBar_ToolClick("miOpen");
+    window.OnToolClick("miOpen");
     QCOMPARE(channels->Table().Cell(3, 1), QString("HILL3"));
     QCOMPARE(qv::DecodeChannelName(window.Data().image, 2), QString("RADIO"));
     QCOMPARE(window.windowTitle(), QString("QV-730 - edited.tw[*]"));
@@ -114,7 +114,7 @@ void TestProgramE2e::readEditSaveOpenWrite() {
     // held, and are read back (both on as the program starts).
     PressOkOnCloneDialog();
     prompts.answers = {qv::PromptAnswer::Ok};
-    window.MainBar_ToolClick("miWrite");
+    window.OnToolClick("miWrite");
     QCOMPARE(prompts.messages.back().text,
              QString("Writing Complete! The radio was read back and holds what was written."));
     QVERIFY(window.isWindowModified());  // the preparation for writing is not in the file
@@ -124,18 +124,18 @@ void TestProgramE2e::readEditSaveOpenWrite() {
     // File > Open Radio Backup opens the Open dialog in the backups folder.
     prompts.openNames = {backup};
     prompts.answers = {qv::PromptAnswer::No};  // the write's preparation is unsaved
-    window.MainBar_ToolClick("miOpenBackup");
+    window.OnToolClick("miOpenBackup");
     QCOMPARE(QDir(prompts.fileRequests.back().fileName).absolutePath(),
              QDir(window.Clone()->BackupFolder()).absolutePath());
     QVERIFY(qv::test::RowsEqual(window.Data().image, radio.image, 1, 26));
     prompts.openNames = {saved};
-    window.MainBar_ToolClick("miOpen");
+    window.OnToolClick("miOpen");
 
     // A complete read: the data is the radio's now, no longer the file's the title named. The
     // write's preparation is unsaved, so the read asks first; No lets it replace the data.
     PressOkOnCloneDialog();
     prompts.answers = {qv::PromptAnswer::No, qv::PromptAnswer::Ok};
-    window.MainBar_ToolClick("miRead");
+    window.OnToolClick("miRead");
     QCOMPARE(prompts.messages.back().text, QString("Reading Complete!"));
     QCOMPARE(window.windowTitle(), QString("QV-730[*]"));
     QVERIFY(!window.isWindowModified());
@@ -186,7 +186,7 @@ void TestProgramE2e::aReadThatBreaksOffLeavesTheUsersDataAsItWas() {
     // No to the question, OK on the clone dialog, Cancel when the connection fails.
     PressOkOnCloneDialog();
     prompts.answers = {qv::PromptAnswer::No, qv::PromptAnswer::Cancel};
-    window.MainBar_ToolClick("miRead");
+    window.OnToolClick("miRead");
     QCOMPARE(prompts.messages.size(), std::size_t(2));
     QCOMPARE(prompts.messages[0].text, QString("File has been modified, save it now?"));
     QCOMPARE(prompts.messages[1].text, QString("Connection Fail!"));
@@ -198,7 +198,7 @@ void TestProgramE2e::aReadThatBreaksOffLeavesTheUsersDataAsItWas() {
     QCOMPARE(channels->Table().Cell(2, 1), QString());
     // The edit still counts as unsaved: the next Open asks again.
     prompts.messages.clear();
-    window.MainBar_ToolClick("miOpen");
+    window.OnToolClick("miOpen");
     QCOMPARE(prompts.messages.size(), std::size_t(1));
 }
 

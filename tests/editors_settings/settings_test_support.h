@@ -24,31 +24,6 @@
 
 namespace qv::test {
 
-// What every settings window test works on: radio data, all zero until a test stores bytes, and
-// the editor's window opened on it as a user opens it (shown and active, so its controls get and
-// lose the focus). The window lives until the next OpenWindow or CloseWindow, which the test
-// class's cleanup() calls; it also puts the language back to English.
-template <typename Window>
-class SettingsWindowFixture {
-protected:
-    Window* OpenWindow() {
-        window_ = std::make_unique<Window>(data_, texts_);
-        window_->show();
-        QApplication::setActiveWindow(window_.get());
-        if (!QTest::qWaitForWindowActive(window_.get()))
-            QTest::qFail("the window did not become active", __FILE__, __LINE__);
-        return window_.get();
-    }
-    void CloseWindow() {
-        window_.reset();
-        texts_ = UiTexts();
-    }
-
-    RadioData data_;
-    UiTexts texts_;  // what the windows and models of a test speak: English and "." unless switched
-    std::unique_ptr<Window> window_;
-};
-
 // Bits an editor may change: address -> mask. Every other bit of the image must stay.
 using FieldMask = QMap<int, std::uint8_t>;
 
@@ -151,5 +126,58 @@ inline void ClickButton(QWidget* window, const char* name) {
     QVERIFY2(button, name);
     QTest::mouseClick(button, Qt::LeftButton);
 }
+
+// What every settings window test works on: radio data, all zero until a test stores bytes, and
+// the editor's window opened on it as a user opens it (shown and active, so its controls get and
+// lose the focus). The window lives until the next OpenWindow or CloseWindow, which the test
+// class's cleanup() calls; it also puts the language back to English.
+template <typename Window>
+class SettingsWindowFixture {
+protected:
+    Window* OpenWindow() {
+        window_ = std::make_unique<Window>(data_, texts_);
+        window_->show();
+        QApplication::setActiveWindow(window_.get());
+        if (!QTest::qWaitForWindowActive(window_.get()))
+            QTest::qFail("the window did not become active", __FILE__, __LINE__);
+        return window_.get();
+    }
+    void CloseWindow() {
+        window_.reset();
+        texts_ = UiTexts();
+    }
+
+    // The behaviours every settings window shares, each driven by what differs per window.
+    // Cancel after `change` has moved some controls leaves a random image (from `seed`) as it was.
+    template <typename Change>
+    void VerifyCancelLeavesTheImage(quint32 seed, Change change) {
+        QRandomGenerator rng(seed);
+        data_.image = RandomImage(rng);
+        const RadioImage before = data_.image;
+        Window* window = OpenWindow();
+        change(window);
+        ClickButton(window, "Command1_1");
+        QVERIFY(!window->isVisible());
+        QCOMPARE(ByteChanges(before, data_.image), QStringList());
+    }
+    // Loading and storing again, without a change, keeps each of 150 images the window can show
+    // as they are (`inRangeImage` makes them from the generator seeded with `seed`).
+    template <typename InRangeImage>
+    void VerifyStoringWithoutChangesKeeps(quint32 seed, InRangeImage inRangeImage) {
+        QRandomGenerator rng(seed);
+        Window* window = OpenWindow();
+        for (int i = 0; i < 150; ++i) {
+            data_.image = inRangeImage(rng);
+            const RadioImage before = data_.image;
+            window->RefreshAll();
+            window->SaveData();
+            QCOMPARE(ByteChanges(before, data_.image), QStringList());
+        }
+    }
+
+    RadioData data_;
+    UiTexts texts_;  // what the windows and models of a test speak: English and "." unless switched
+    std::unique_ptr<Window> window_;
+};
 
 }  // namespace qv::test

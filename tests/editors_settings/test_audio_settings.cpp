@@ -137,28 +137,15 @@ private slots:
     }
 
     void cancelLeavesTheImageAsItWas() {
-        QRandomGenerator rng(7);
-        data_.image = RandomImage(rng);
-        const RadioImage before = data_.image;
-        auto* window = OpenWindow();
-        window->findChild<QCheckBox*>("Check1_0")->click();
-        window->findChild<QComboBox*>("Combo1_2")->setCurrentIndex(3);
-        window->findChild<QComboBox*>("cboEmergency_3")->setCurrentIndex(0);
-        ClickButton(window, "Command1_1");
-        QVERIFY(!window->isVisible());
-        QCOMPARE(ByteChanges(before, data_.image), QStringList());
+        VerifyCancelLeavesTheImage(7, [](FrmAudio* window) {
+            window->findChild<QCheckBox*>("Check1_0")->click();
+            window->findChild<QComboBox*>("Combo1_2")->setCurrentIndex(3);
+            window->findChild<QComboBox*>("cboEmergency_3")->setCurrentIndex(0);
+        });
     }
 
     void okWithoutChangesKeepsEveryInRangeImage() {
-        QRandomGenerator rng(11);
-        auto* window = OpenWindow();
-        for (int i = 0; i < 150; ++i) {
-            data_.image = InRangeImage(rng);
-            const RadioImage before = data_.image;
-            window->RefreshAll();
-            window->SaveData();
-            QCOMPARE(ByteChanges(before, data_.image), QStringList());
-        }
+        VerifyStoringWithoutChangesKeeps(11, InRangeImage);
     }
 
     void modelKeepsInRangeImagesAndTouchesOnlyItsBits() {

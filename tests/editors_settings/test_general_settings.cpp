@@ -122,28 +122,15 @@ private slots:
     }
 
     void cancelLeavesTheImageAsItWas() {
-        QRandomGenerator rng(5);
-        data_.image = RandomImage(rng);
-        const RadioImage before = data_.image;
-        auto* window = OpenWindow();
-        window->findChild<QCheckBox*>("Check1_1")->click();
-        window->findChild<QComboBox*>("Combo1_15")->setCurrentIndex(2);
-        window->findChild<QComboBox*>("cboScan_3")->setCurrentIndex(0);
-        ClickButton(window, "Command1_1");
-        QVERIFY(!window->isVisible());
-        QCOMPARE(ByteChanges(before, data_.image), QStringList());
+        VerifyCancelLeavesTheImage(5, [](FrmSetting* window) {
+            window->findChild<QCheckBox*>("Check1_1")->click();
+            window->findChild<QComboBox*>("Combo1_15")->setCurrentIndex(2);
+            window->findChild<QComboBox*>("cboScan_3")->setCurrentIndex(0);
+        });
     }
 
     void okWithoutChangesKeepsEveryInRangeImage() {
-        QRandomGenerator rng(1);
-        auto* window = OpenWindow();
-        for (int i = 0; i < 150; ++i) {
-            data_.image = InRangeImage(rng);
-            const RadioImage before = data_.image;
-            window->RefreshAll();
-            window->SaveData();
-            QCOMPARE(ByteChanges(before, data_.image), QStringList());
-        }
+        VerifyStoringWithoutChangesKeeps(1, InRangeImage);
     }
 
     void modelKeepsInRangeImagesAndTouchesOnlyItsBits() {

@@ -91,28 +91,16 @@ private slots:
     }
 
     void cancelLeavesTheImageAsItWas() {
-        QRandomGenerator rng(4);
-        data_.image = RandomImage(rng);
-        const RadioImage before = data_.image;
-        auto* window = OpenWindow();
-        for (int i = 0; i < 4; ++i) {
-            window->findChild<QComboBox*>(QStringLiteral("CboKey_%1").arg(i))->setCurrentIndex(1);
-        }
-        ClickButton(window, "Command1_1");
-        QVERIFY(!window->isVisible());
-        QCOMPARE(ByteChanges(before, data_.image), QStringList());
+        VerifyCancelLeavesTheImage(4, [](FrmKey* window) {
+            for (int i = 0; i < 4; ++i) {
+                window->findChild<QComboBox*>(QStringLiteral("CboKey_%1").arg(i))
+                    ->setCurrentIndex(1);
+            }
+        });
     }
 
     void okWithoutChangesKeepsEveryInRangeImage() {
-        QRandomGenerator rng(21);
-        auto* window = OpenWindow();
-        for (int i = 0; i < 150; ++i) {
-            data_.image = InRangeImage(rng);
-            const RadioImage before = data_.image;
-            window->RefreshAll();
-            window->SaveData();
-            QCOMPARE(ByteChanges(before, data_.image), QStringList());
-        }
+        VerifyStoringWithoutChangesKeeps(21, InRangeImage);
     }
 
     // Every one of the 256 values of each byte: only the two bytes change, and a second save

@@ -5,7 +5,7 @@
 #include <QTimer>
 #include <QtTest>
 
-#include "link/driver/clone_driver.h"
+#include "link_driver/clone_driver.h"
 #include "platform/byte_channel.h"
 #include "support/bytes.h"
 #include "support/fake_radio.h"

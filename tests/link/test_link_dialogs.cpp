@@ -10,8 +10,8 @@
 
 #include "language/ui_language.h"
 #include "link/clone.h"
-#include "link/dialogs/frm_clone.h"
-#include "link/dialogs/frm_com_port.h"
+#include "link_dialogs/frm_clone.h"
+#include "link_dialogs/frm_com_port.h"
 #include "platform/cable_finder.h"
 #include "platform/ini_file.h"
 #include "platform/settings_store.h"
@@ -231,6 +231,19 @@ private slots:
         QCOMPARE(prompts.messages[0].buttons, PromptButtons::Ok);
         QVERIFY(data.image == before);
         QVERIFY(!dialog.property("Finished").toBool());
+    }
+
+    // Started with another Radio.INI folder (--ini-dir), the port dialog names the ports of that
+    // file, not of the one beside the program.
+    void portDialogReadsThePortsOfTheIniFolderGiven() {
+        RadioIniFolder beside("[Ports]\nCOM2=/dev/ttyBESIDE\n");
+        RadioIniFolder other("[Ports]\nCOM2=/dev/ttyOTHER\n");
+        test::TestContext services(beside.dir.path());
+        services.context.SetIniFolder(other.dir.path());
+        FrmComPort dialog(services.context);
+        dialog.show();
+        QCOMPARE(Child<QRadioButton>(dialog, "Option1_1")->toolTip(), QString("/dev/ttyOTHER"));
+        QCOMPARE(services.context.AppFolder(), beside.dir.path());
     }
 
     void portDialogGreysOutUnusablePortsAndKeepsTheCurrentOneSelected() {

@@ -2,7 +2,7 @@
 // and their devices, and the serial line settings.
 #include <QtTest>
 
-#include "link/driver/link_settings.h"
+#include "link_driver/link_settings.h"
 #include "platform/ini_file.h"
 #include "platform/serial_link.h"
 #include "platform/serial_port_map.h"

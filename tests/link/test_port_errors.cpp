@@ -6,7 +6,7 @@
 
 #include "data/radio_image.h"
 #include "link/clone.h"
-#include "link/dialogs/frm_clone.h"
+#include "link_dialogs/frm_clone.h"
 #include "platform/port_advice.h"
 #include "platform/serial_link.h"
 #include "support/test_context.h"

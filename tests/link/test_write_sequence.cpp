@@ -8,9 +8,9 @@
 
 #include "data/data_file.h"
 #include "link/clone.h"
-#include "link/driver/clone_driver.h"
-#include "link/driver/radio_backups.h"
-#include "link/driver/write_sequence.h"
+#include "link_driver/clone_driver.h"
+#include "link_driver/radio_backups.h"
+#include "link_driver/write_sequence.h"
 #include "support/scripted_line.h"
 
 using namespace qv;

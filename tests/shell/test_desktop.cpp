@@ -104,16 +104,16 @@ void TestDesktop::titleNamesTheFileOpenedOrSaved() {
 
     // A failed save keeps the title; a good one names the new file.
     shell.prompts.saveNames = {shell.Folder() + "/no/such/folder/x.tw"};
-    window.MainBar_ToolClick("miSave");
+    window.OnToolClick("miSave");
     QCOMPARE(window.windowTitle(), QString("QV-730 - plan.tw[*]"));
     shell.prompts.saveNames = {shell.Folder() + "/copy.tw"};
-    window.MainBar_ToolClick("miSave");
+    window.OnToolClick("miSave");
     QCOMPARE(window.windowTitle(), QString("QV-730 - copy.tw[*]"));
 
     // The language does not change it; New goes back to the bare title.
-    window.MainBar_ToolClick("miChinese");
+    window.OnToolClick("miChinese");
     QCOMPARE(window.windowTitle(), QString("QV-730 - copy.tw[*]"));
-    window.MainBar_ToolClick("miNew");
+    window.OnToolClick("miNew");
     QCOMPARE(window.windowTitle(), QString("QV-730[*]"));
     QVERIFY(!window.isWindowModified());
 }
@@ -136,7 +136,7 @@ void TestDesktop::modifiedMarkFollowsTheEditorsWithoutTouchingTheImage() {
 
     // Another editor's controls count the same way; the open editor holds what would be saved,
     // so its control wins over a byte poked underneath it.
-    window.MainBar_ToolClick("miCommonSet");
+    window.OnToolClick("miCommonSet");
     auto* squelch = window.findChild<QComboBox*>("Combo1_15");
     QVERIFY(squelch);
     squelch->setCurrentIndex((squelch->currentIndex() + 1) % squelch->count());
@@ -157,7 +157,7 @@ void TestDesktop::modifiedMarkNeedsNoFileName() {
     ShellFixture shell;
     qv::MainWindow& window = shell.Window();
     QVERIFY(window.OpenPath(DataFile(shell, "plan.tw")));
-    window.MainBar_ToolClick("miNew");
+    window.OnToolClick("miNew");
     QCOMPARE(window.windowTitle(), QString("QV-730[*]"));
     QVERIFY(!window.isWindowModified());
     QVERIFY(Channels(window).SetCellAsUser(1, 1, "EDIT"));
@@ -308,7 +308,7 @@ void TestDesktop::recentFilesNewestFirstAtMostFiveAndKept() {
     QCOMPARE(window.RecentFiles()->Files(),
              (QStringList{paths[3], paths[5], paths[4], paths[2], paths[1]}));
     shell.prompts.saveNames = {shell.Folder() + "/saved.tw"};
-    window.MainBar_ToolClick("miSave");
+    window.OnToolClick("miSave");
     QCOMPARE(window.RecentFiles()->Files().first(), shell.Folder() + "/saved.tw");
 
     // A click on an entry opens it; the entries sit above Exit.
@@ -405,7 +405,7 @@ void TestDesktop::channelListEntriesInBothLanguages() {
     qv::MainBar& bar = window.Bar();
     QCOMPARE(bar.Tool("miFile", "miPrintList")->text(), QString("Print Channel List..."));
     QCOMPARE(bar.Tool("miFile", "miExportPdf")->text(), QString("Export Channel List (PDF)..."));
-    window.MainBar_ToolClick("miChinese");
+    window.OnToolClick("miChinese");
     QCOMPARE(bar.Tool("miFile", "miPrintList")->text(), QString("打印信道表..."));
     QCOMPARE(bar.Tool("miFile", "miExportPdf")->text(), QString("导出信道表 (PDF)..."));
     QVERIFY(bar.Tool("miFile", "miPrintList")->isVisible());
@@ -413,7 +413,7 @@ void TestDesktop::channelListEntriesInBothLanguages() {
     // The hidden miPrint stays hidden and does nothing.
     QVERIFY(!bar.Tool("miFile", "miPrint")->isVisible());
     QVERIFY(!bar.Tool("ToolBar", "miPrint")->isVisible());
-    window.MainBar_ToolClick("miPrint");
+    window.OnToolClick("miPrint");
     QVERIFY(shell.prompts.messages.empty() && shell.prompts.fileRequests.empty());
     QVERIFY(!QApplication::activeModalWidget());
 }
@@ -439,7 +439,7 @@ void TestDesktop::printPreviewShowsOnePage() {
         if (auto* preview = modal->findChild<QPrintPreviewWidget*>()) pages = preview->pageCount();
         static_cast<QDialog*>(modal)->reject();
     });
-    window.MainBar_ToolClick("miPrintList");
+    window.OnToolClick("miPrintList");
     QCOMPARE(shownTitle, title);
     QCOMPARE(pages, 1);
     // The page showed the grid's edit; the edit still counts as unsaved.
@@ -454,7 +454,7 @@ void TestDesktop::exportPdfWritesThePageOrSaysWhyNot() {
     QVERIFY(Channels(window).SetCellAsUser(2, 1, "PAPER"));
     const QString pdf = shell.Folder() + "/list.pdf";
     shell.prompts.saveNames = {pdf};
-    window.MainBar_ToolClick("miExportPdf");
+    window.OnToolClick("miExportPdf");
     QCOMPARE(shell.prompts.fileRequests.back().fileName, shell.Folder() + "/plan.pdf");
     QCOMPARE(shell.prompts.fileRequests.back().filter, QString("PDF Files (*.pdf)"));
     QFile written(pdf);
@@ -473,8 +473,8 @@ void TestDesktop::exportPdfWritesThePageOrSaysWhyNot() {
     // nothing written.
     const QString bad = shell.Folder() + "/no/such/folder/list.pdf";
     shell.prompts.saveNames = {bad};
-    window.MainBar_ToolClick("miChinese");
-    window.MainBar_ToolClick("miExportPdf");
+    window.OnToolClick("miChinese");
+    window.OnToolClick("miExportPdf");
     QCOMPARE(shell.prompts.messages.size(), std::size_t(1));
     const QStringList lines = shell.prompts.messages[0].text.split('\n');
     QCOMPARE(lines.value(0), QString("文件保存失败。"));
@@ -483,7 +483,7 @@ void TestDesktop::exportPdfWritesThePageOrSaysWhyNot() {
     QCOMPARE(shell.prompts.messages[0].icon, qv::PromptIcon::Exclamation);
     QVERIFY(!QFile::exists(bad));
     // Cancel writes nothing and says nothing.
-    window.MainBar_ToolClick("miExportPdf");
+    window.OnToolClick("miExportPdf");
     QCOMPARE(shell.prompts.messages.size(), std::size_t(1));
 }
 

@@ -113,7 +113,7 @@ void TestDocumentHistory::editSaveUndoRedoWithTheKeys() {
 
     // Save keeps the history and marks where the file stands in it.
     shell.prompts.saveNames = {plan};
-    window.MainBar_ToolClick("miSave");
+    window.OnToolClick("miSave");
     QVERIFY(!Modified(window));
     QCOMPARE(window.History().Stack().count(), 1);
     QVERIFY(Command(window, "miUndo")->isEnabled());
@@ -134,7 +134,7 @@ void TestDocumentHistory::editSaveUndoRedoWithTheKeys() {
     // still reaches both.
     QTest::keyClick(Grid(window), Qt::Key_Z, Qt::ControlModifier);
     shell.prompts.saveNames = {plan};
-    window.MainBar_ToolClick("miSave");
+    window.OnToolClick("miSave");
     QVERIFY(!Modified(window));
     qv::RadioData saved;
     QCOMPARE(qv::LoadFile(plan, saved), qv::LoadStatus::Ok);
@@ -169,14 +169,14 @@ void TestDocumentHistory::switchingEditorsKeepsTheHistory() {
     Command(window, "miUndo")->trigger();
     QCOMPARE(window.Data().image, original);
     QVERIFY(!Modified(window));
-    window.MainBar_ToolClick("miChannel");
+    window.OnToolClick("miChannel");
     QCOMPARE(Channels(window).Cell(2, kColName), QString());
 
     // Redo both; each editor shows what it holds when it is shown.
     Command(window, "miRedo")->trigger();
     QCOMPARE(Channels(window).Cell(2, kColName), QString("HILL"));  // the open editor at once
     Command(window, "miRedo")->trigger();
-    window.MainBar_ToolClick("miCommonSet");
+    window.OnToolClick("miCommonSet");
     squelch = window.EditorOf(Editor::Setting)->findChild<QComboBox*>("Combo1_15");
     QCOMPARE(squelch->currentIndex(), (squelchBefore + 3) % squelch->count());
     QCOMPARE(window.History().Stack().count(), 2);
@@ -213,7 +213,7 @@ void TestDocumentHistory::importUndoneRestoresEveryByte() {
 
     shell.prompts.openNames = {path};
     if (answer >= 0) shell.prompts.answers = {PromptAnswer(answer)};
-    window.MainBar_ToolClick("miImportCsv");
+    window.OnToolClick("miImportCsv");
     const qv::RadioImage imported = window.Data().image;
     QVERIFY(!(imported == before));
     QCOMPARE(window.History().Stack().count(), 1);
@@ -234,7 +234,7 @@ void TestDocumentHistory::importUndoneRestoresEveryByte() {
     file.write("No.,RX Freq.\n3,abc\n");
     file.close();
     shell.prompts.openNames = {path};
-    window.MainBar_ToolClick("miImportCsv");
+    window.OnToolClick("miImportCsv");
     QCOMPARE(window.Data().image, imported);
     QCOMPARE(window.History().Stack().count(), 1);
 }
@@ -273,7 +273,7 @@ void TestDocumentHistory::settingsWindowStoresAreSteps() {
     OpenPlan(shell);
     const qv::RadioImage before = window.Data().image;
 
-    window.MainBar_ToolClick(tool);
+    window.OnToolClick(tool);
     qv::EditorWindow* settings = window.EditorOf(Editor(editor));
     QVERIFY(settings && window.EditorVisible(Editor(editor)));
     if (auto* list = settings->findChild<QComboBox*>(control)) {
@@ -286,14 +286,14 @@ void TestDocumentHistory::settingsWindowStoresAreSteps() {
         auto* box = settings->findChild<QLineEdit*>(control);
         QVERIFY(box);
         box->setText("123.4");
-        window.MainBar_ToolClick("miChannel");
+        window.OnToolClick("miChannel");
     }
     const qv::RadioImage stored = window.Data().image;
     QVERIFY(!(stored == before));
     QCOMPARE(window.History().Stack().count(), 1);
     QCOMPARE(Command(window, "miUndo")->text(), "Undo " + step);
 
-    window.MainBar_ToolClick("miChinese");
+    window.OnToolClick("miChinese");
     QCOMPARE(Command(window, "miUndo")->text(), "撤销" + chineseStep);
     Command(window, "miUndo")->trigger();
     QCOMPARE(window.Data().image, before);
@@ -303,7 +303,7 @@ void TestDocumentHistory::settingsWindowStoresAreSteps() {
 
     // Opened again, the window shows the undone state.
     Command(window, "miUndo")->trigger();
-    window.MainBar_ToolClick(tool);
+    window.OnToolClick(tool);
     settings = window.EditorOf(Editor(editor));
     settings->StoreFinishedEdits();
     QCOMPARE(window.Data().image, before);
@@ -404,12 +404,12 @@ void TestDocumentHistory::editMenuInBothLanguages() {
     Command(window, "miPaste")->trigger();
     QCOMPARE(Channels(window).Cell(12, kColRxFreq), QString("446.05625"));
     QCOMPARE(Command(window, "miUndo")->text(), QString("Undo Paste Channels"));
-    window.MainBar_ToolClick("miCommonSet");
+    window.OnToolClick("miCommonSet");
     for (const char* gridOnly : {"miCut", "miCopy", "miPaste", "miDeleteChannels"}) {
         QVERIFY2(!Command(window, gridOnly)->isEnabled(), gridOnly);
     }
 
-    window.MainBar_ToolClick("miChinese");
+    window.OnToolClick("miChinese");
     QCOMPARE(entries.value(1)->text(), QString("编辑"));
     QCOMPARE(Command(window, "miUndo")->text(), QString("撤销粘贴信道"));
     Command(window, "miUndo")->trigger();
@@ -449,7 +449,7 @@ void TestDocumentHistory::everyToolOfTheLayoutIsACommand() {
     QCOMPARE(window.findChildren<QAction*>("miSave").size(), 1);
 
     // A name that is no command is reported, and runs nothing.
-    QVERIFY(!window.MainBar_ToolClick("MiChannel"));
+    QVERIFY(!window.OnToolClick("MiChannel"));
     QVERIFY(!window.Commands().Define("miNoSuchTool", [] {}));
     // The tree's nodes trigger the same actions the menu shows.
     for (const char* key : {"Item2", "Item9", "Item10", "Item11"}) {

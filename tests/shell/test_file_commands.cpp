@@ -78,13 +78,13 @@ void TestFileCommands::newOffersToSaveUnsavedChanges() {
     QFETCH(bool, cleared);
     ShellFixture shell;
     qv::MainWindow& window = shell.Window();
-    window.MainBar_ToolClick(languageTool);
+    window.OnToolClick(languageTool);
     const qv::RadioImage fresh = window.Data().image;
     QVERIFY(Channels(window).SetCellAsUser(1, 3, "450"));  // in the grid only
     const QString savePath = shell.Folder() + "/before.tw";
     shell.prompts.answers = {PromptAnswer(answer)};
     if (saveNameGiven) shell.prompts.saveNames = {savePath};
-    window.MainBar_ToolClick("miNew");
+    window.OnToolClick("miNew");
 
     QCOMPARE(shell.prompts.messages.size(), std::size_t(1));
     const qv::PromptRequest& asked = shell.prompts.messages[0];
@@ -109,7 +109,7 @@ void TestFileCommands::newWithoutChangesAsksNothing() {
     const qv::RadioImage fresh = window.Data().image;
     window.Data().image[0x0800] ^= 0x11;  // a byte no editor holds
     window.Data().CopyToBaseline();       // as after a Read: nothing unsaved
-    window.MainBar_ToolClick("miNew");
+    window.OnToolClick("miNew");
     QVERIFY(shell.prompts.messages.empty());
     QCOMPARE(window.Data().image, fresh);
     QCOMPARE(window.CurrentFileName(), QString("Untitled.tw"));
@@ -122,7 +122,7 @@ void TestFileCommands::saveAlwaysAsksForANameAndOffersTheCurrentOne() {
     const QString path = shell.Folder() + "/mine.tw";
     shell.prompts.saveNames = {path};
     const QString offered = qv::InLastUsedFolder("Untitled.tw");  // no file is open
-    window.MainBar_ToolClick("miSave");
+    window.OnToolClick("miSave");
     QCOMPARE(shell.prompts.fileRequests.back().fileName, offered);
     QCOMPARE(shell.prompts.fileRequests.back().filter, QString("tw Files (*.tw)"));
     QCOMPARE(window.CurrentFileName(), path);
@@ -132,7 +132,7 @@ void TestFileCommands::saveAlwaysAsksForANameAndOffersTheCurrentOne() {
     QCOMPARE(qv::DecodeChannelName(saved.image, 5), QString("SAVED"));
 
     // The next Save asks again and offers the name just used; Cancel writes nothing.
-    window.MainBar_ToolClick("miSave");
+    window.OnToolClick("miSave");
     QCOMPARE(shell.prompts.fileRequests.back().fileName, path);
     QVERIFY(shell.prompts.messages.empty());
 }
@@ -151,12 +151,12 @@ void TestFileCommands::saveFailureNamesTheFileInTheUiLanguage() {
     QFETCH(QString, firstLine);
     ShellFixture shell;
     qv::MainWindow& window = shell.Window();
-    window.MainBar_ToolClick(languageTool);
+    window.OnToolClick(languageTool);
     const QString path = shell.Folder() + "/no/such/folder/x.tw";
     const QString systemText = qv::SaveFile(path, window.Data().image).error;
     QVERIFY(!systemText.isEmpty());
     shell.prompts.saveNames = {path};
-    window.MainBar_ToolClick("miSave");
+    window.OnToolClick("miSave");
     QCOMPARE(shell.prompts.messages.size(), std::size_t(1));
     QCOMPARE(shell.prompts.messages[0].title, QString("QV-730"));
     QCOMPARE(shell.prompts.messages[0].icon, qv::PromptIcon::Exclamation);
@@ -183,7 +183,7 @@ void TestFileCommands::onlyACompleteSaveCountsAsSaved() {
     QVERIFY(Channels(window).SetCellAsUser(2, 1, "KEEP"));
     const QString path = shell.Folder() + '/' + saveAs;
     if (!saveAs.isEmpty()) shell.prompts.saveNames = {path};
-    window.MainBar_ToolClick("miSave");
+    window.OnToolClick("miSave");
     QCOMPARE(int(window.Data().image[0x110 + 6]), int('K'));  // stored either way
     QCOMPARE(window.Data().ImageModified(), !saved);
     QCOMPARE(window.CurrentFileName(), saved ? path : QString("Untitled.tw"));
@@ -191,7 +191,7 @@ void TestFileCommands::onlyACompleteSaveCountsAsSaved() {
     // So Open asks before it replaces unsaved data, and only then.
     shell.prompts.messages.clear();
     shell.prompts.answers = {PromptAnswer::Cancel};
-    window.MainBar_ToolClick("miOpen");
+    window.OnToolClick("miOpen");
     QCOMPARE(shell.prompts.messages.size(), std::size_t(saved ? 0 : 1));
     QCOMPARE(Channels(window).Cell(2, 1), QString("KEEP"));
 }
@@ -200,14 +200,14 @@ void TestFileCommands::openAsksOnlyWhenTheImageChanged() {
     ShellFixture shell;
     qv::MainWindow& window = shell.Window();
     // Nothing changed: no question, straight to the open dialog.
-    window.MainBar_ToolClick("miOpen");
+    window.OnToolClick("miOpen");
     QVERIFY(shell.prompts.messages.empty());
     QCOMPARE(shell.prompts.fileRequests.size(), std::size_t(1));
     QCOMPARE(shell.prompts.fileRequests[0].fileName, qv::LastUsedFolder());
     // Edits still in the grid count as changes.
     QVERIFY(Channels(window).SetCellAsUser(1, 1, "GRID"));
     shell.prompts.answers = {PromptAnswer::No};
-    window.MainBar_ToolClick("miOpen");
+    window.OnToolClick("miOpen");
     QCOMPARE(shell.prompts.messages.size(), std::size_t(1));
     QCOMPARE(shell.prompts.fileRequests.size(), std::size_t(2));
     QCOMPARE(Channels(window).Cell(1, 1), QString("GRID"));  // a cancelled dialog ends silently
@@ -239,7 +239,7 @@ void TestFileCommands::openAnswers() {
     shell.prompts.answers = {PromptAnswer(answer)};
     if (saveNameGiven) shell.prompts.saveNames = {savePath};
     shell.prompts.openNames = {otherPath};
-    window.MainBar_ToolClick("miOpen");
+    window.OnToolClick("miOpen");
 
     QCOMPARE(shell.prompts.messages[0].buttons, qv::PromptButtons::YesNoCancel);
     QCOMPARE(shell.prompts.messages[0].title, QString("QV-730"));
@@ -268,12 +268,12 @@ void TestFileCommands::openRejectsBadFilesWithTheirTitles() {
                                shell.Folder() + "/Radio.INI"};
     const QStringList titles = {"QV-730", "QV-730", "Error"};
     for (const char* language : {"miEnglish", "miChinese"}) {
-        window.MainBar_ToolClick(language);
+        window.OnToolClick(language);
         const QString firstLine =
             QString(language) == "miChinese" ? "文件类型不正确。" : "Incorrect File Type.";
         for (int i = 0; i < files.size(); ++i) {
             shell.prompts.openNames = {files[i]};
-            window.MainBar_ToolClick("miOpen");
+            window.OnToolClick("miOpen");
             QCOMPARE(shell.prompts.messages.back().text,
                      firstLine + '\n' + QDir::toNativeSeparators(files[i]));
             QCOMPARE(shell.prompts.messages.back().title, titles[i]);
@@ -290,7 +290,7 @@ void TestFileCommands::channelPlanExportAndImport() {
     QVERIFY(Channels(window).SetCellAsUser(1, 1, "GRID"));  // stored before the export
     const QString path = shell.Folder() + "/plan.csv";
     shell.prompts.saveNames = {path};
-    window.MainBar_ToolClick("miExportCsv");
+    window.OnToolClick("miExportCsv");
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QByteArray csv = file.readAll();
@@ -302,7 +302,7 @@ void TestFileCommands::channelPlanExportAndImport() {
     file.write(csv);
     file.close();
     shell.prompts.openNames = {path};
-    window.MainBar_ToolClick("miImportCsv");
+    window.OnToolClick("miImportCsv");
     QVERIFY(shell.prompts.messages.empty());
     QCOMPARE(Channels(window).Cell(1, 1), QString("PLAN"));
     QVERIFY(window.Data().ImageModified());
@@ -311,10 +311,10 @@ void TestFileCommands::channelPlanExportAndImport() {
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write("No.,RX Freq.\r\n1,446\r\n99,446\r\n");
     file.close();
-    window.MainBar_ToolClick("miChinese");
+    window.OnToolClick("miChinese");
     const qv::RadioImage before = window.Data().image;
     shell.prompts.openNames = {path};
-    window.MainBar_ToolClick("miImportCsv");
+    window.OnToolClick("miImportCsv");
     QCOMPARE(shell.prompts.messages.size(), std::size_t(1));
     QVERIFY(shell.prompts.messages[0].text.startsWith(QString("信道表未导入。")));
     QVERIFY(shell.prompts.messages[0].text.contains("第 3 行，列 \"No.\""));
@@ -330,7 +330,7 @@ void TestFileCommands::commonChannelPlanAsksForRenumbering() {
     const QString exported = shell.Folder() + "/common.csv";
     shell.prompts.saveNames = {exported};
     const QString offered = qv::InLastUsedFolder("channels-common.csv");
-    window.MainBar_ToolClick("miExportCsvCommon");
+    window.OnToolClick("miExportCsvCommon");
     QCOMPARE(shell.prompts.fileRequests.back().fileName, offered);
     QFile file(exported);
     QVERIFY(file.open(QIODevice::ReadOnly));
@@ -345,13 +345,13 @@ void TestFileCommands::commonChannelPlanAsksForRenumbering() {
         "101,HILL,446.1,,0,TSQL,88.5,67.0,5.0W\r\n"
         "102,VALLEY,446.2,-,1,,88.5,88.5,5.0W\r\n");
     planFile.close();
-    window.MainBar_ToolClick("miChinese");
+    window.OnToolClick("miChinese");
     const qv::RadioImage before = window.Data().image;
 
     // Cancel: nothing happens.
     shell.prompts.openNames = {plan};
     shell.prompts.answers = {qv::PromptAnswer::Cancel};
-    window.MainBar_ToolClick("miImportCsv");
+    window.OnToolClick("miImportCsv");
     QCOMPARE(shell.prompts.messages.size(), std::size_t(1));
     QCOMPARE(shell.prompts.messages[0].buttons, qv::PromptButtons::YesNoCancel);
     QVERIFY(shell.prompts.messages[0].text.startsWith(
@@ -361,7 +361,7 @@ void TestFileCommands::commonChannelPlanAsksForRenumbering() {
     // No: the locations name no channel of this radio.
     shell.prompts.openNames = {plan};
     shell.prompts.answers = {qv::PromptAnswer::No};
-    window.MainBar_ToolClick("miImportCsv");
+    window.OnToolClick("miImportCsv");
     QCOMPARE(shell.prompts.messages.size(), std::size_t(3));
     QVERIFY(shell.prompts.messages[2].text.contains("第 2 行，列 \"Location\""));
     QCOMPARE(window.Data().image, before);
@@ -369,7 +369,7 @@ void TestFileCommands::commonChannelPlanAsksForRenumbering() {
     // Yes: channels 1 and 2 in file order, and the power of the source radio is not applied.
     shell.prompts.openNames = {plan};
     shell.prompts.answers = {qv::PromptAnswer::Yes};
-    window.MainBar_ToolClick("miImportCsv");
+    window.OnToolClick("miImportCsv");
     QCOMPARE(shell.prompts.messages.size(), std::size_t(5));
     QCOMPARE(shell.prompts.messages[4].icon, qv::PromptIcon::Information);
     QVERIFY(shell.prompts.messages[4].text.startsWith(
@@ -405,46 +405,46 @@ void TestFileCommands::dialogsStartWhereTheUserLastWas() {
     QTemporaryDir exports;
     const QString plan = plans.filePath("plan.tw");
     QVERIFY(qv::SaveFile(plan, shell.Window().Data().image).ok);
-    shell.Window().MainBar_ToolClick(languageTool);
+    shell.Window().OnToolClick(languageTool);
 
     shell.prompts.openNames = {plan};
-    shell.Window().MainBar_ToolClick("miOpen");
+    shell.Window().OnToolClick("miOpen");
     QCOMPARE(shell.Window().TitleFile(), plan);
-    shell.Window().MainBar_ToolClick("miSave");  // cancelled
+    shell.Window().OnToolClick("miSave");  // cancelled
     QCOMPARE(shell.prompts.fileRequests.back().fileName, plan);
-    shell.Window().MainBar_ToolClick("miOpen");  // cancelled
+    shell.Window().OnToolClick("miOpen");  // cancelled
     QCOMPARE(shell.prompts.fileRequests.back().fileName, plans.path());
 
     const QString csv = exports.filePath("club.csv");
     shell.prompts.saveNames = {csv};
-    shell.Window().MainBar_ToolClick("miExportCsv");
+    shell.Window().OnToolClick("miExportCsv");
     QCOMPARE(shell.prompts.fileRequests.back().fileName, plans.filePath("channels.csv"));
     QVERIFY(QFile::exists(csv));
     QCOMPARE(shell.Window().statusBar()->currentMessage(),
              csvDone.arg(QDir::toNativeSeparators(csv)));
-    shell.Window().MainBar_ToolClick("miImportCsv");  // cancelled
+    shell.Window().OnToolClick("miImportCsv");  // cancelled
     QCOMPARE(shell.prompts.fileRequests.back().fileName, exports.path());
     const QString pdf = exports.filePath("plan.pdf");
     shell.prompts.saveNames = {pdf};
-    shell.Window().MainBar_ToolClick("miExportPdf");
+    shell.Window().OnToolClick("miExportPdf");
     QCOMPARE(shell.prompts.fileRequests.back().fileName, pdf);
     QVERIFY(QFile::exists(pdf));
     QCOMPARE(shell.Window().statusBar()->currentMessage(),
              pdfDone.arg(QDir::toNativeSeparators(pdf)));
     // The file that is open is still where Save starts.
-    shell.Window().MainBar_ToolClick("miSave");
+    shell.Window().OnToolClick("miSave");
     QCOMPARE(shell.prompts.fileRequests.back().fileName, plan);
     QVERIFY(shell.prompts.messages.empty());
 
     // Data that is no file's yet: a new file in the folder last used.
-    shell.Window().MainBar_ToolClick("miNew");
-    shell.Window().MainBar_ToolClick("miSave");
+    shell.Window().OnToolClick("miNew");
+    shell.Window().OnToolClick("miSave");
     QCOMPARE(shell.prompts.fileRequests.back().fileName, exports.filePath("Untitled.tw"));
 
     // The next start remembers the folder.
     shell.window.reset();
     shell.window = std::make_unique<qv::MainWindow>(shell.services.context);
-    shell.Window().MainBar_ToolClick("miOpen");
+    shell.Window().OnToolClick("miOpen");
     QCOMPARE(shell.prompts.fileRequests.back().fileName, exports.path());
 }
 
@@ -487,7 +487,7 @@ void ToggleWithSpace(QWidget* dialog, int row) {
 void TestFileCommands::aPlanThatDoesNotFitIsChosenFrom() {
     ShellFixture shell;
     qv::MainWindow& window = shell.Window();
-    window.MainBar_ToolClick("miChinese");
+    window.OnToolClick("miChinese");
     QUndoStack& history = window.History().Stack();
     QVERIFY(Channels(window).SetCellAsUser(5, 1, "MINE"));  // an edit before the import
     window.SaveAll();
@@ -522,7 +522,7 @@ void TestFileCommands::aPlanThatDoesNotFitIsChosenFrom() {
         QVERIFY(dialog->findChild<QLabel*>("lblPlanSummary")->text().startsWith("已选 16 行"));
         dialog->findChild<QPushButton*>("Command1_0")->click();
     });
-    window.MainBar_ToolClick("miImportCsv");
+    window.OnToolClick("miImportCsv");
     QVERIFY(looked);
 
     qv::ChannelTable& table = Channels(window);
@@ -559,7 +559,7 @@ void TestFileCommands::cancellingTheChoiceChangesNothing() {
         ToggleWithSpace(dialog, 5);
         dialog->findChild<QPushButton*>("Command1_1")->click();
     });
-    window.MainBar_ToolClick("miImportCsv");
+    window.OnToolClick("miImportCsv");
     QVERIFY(shell.prompts.messages.empty());
     QCOMPARE(window.History().Stack().count(), 0);
     window.SaveAll();
@@ -578,13 +578,13 @@ void TestFileCommands::replacingTheDataClearsTheUndoHistory() {
     QVERIFY(Channels(window).SetCellAsUser(1, 3, "450"));
     QCOMPARE(history.count(), 1);
     shell.prompts.answers = {PromptAnswer::No};
-    window.MainBar_ToolClick("miNew");
+    window.OnToolClick("miNew");
     QCOMPARE(history.count(), 0);
 
     QVERIFY(Channels(window).SetCellAsUser(1, 3, "450"));
     shell.prompts.answers = {PromptAnswer::No};  // drop the change, open the file
     shell.prompts.openNames = {path};
-    window.MainBar_ToolClick("miOpen");
+    window.OnToolClick("miOpen");
     QCOMPARE(Channels(window).Cell(1, 3), QString("446.00625"));
     QCOMPARE(history.count(), 0);
 

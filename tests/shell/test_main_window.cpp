@@ -25,7 +25,7 @@
 #include "editors/memory_map/frm_memory_map.h"
 #include "editors/memory_map/memory_map_model.h"
 #include "language/ui_language.h"
-#include "link/dialogs/frm_clone.h"
+#include "link_dialogs/frm_clone.h"
 #include "platform/settings_store.h"
 #include "shell/frm_about.h"
 #include "shell/frm_tree_view.h"
@@ -173,7 +173,7 @@ void TestMainWindow::showingAnotherEditorStoresTheOpenOne() {
     qv::MainWindow& window = shell.Window();
     QVERIFY(Channels(window).SetCellAsUser(1, 1, "HOME"));
     QCOMPARE(int(window.Data().image[0x110]), int('H'));  // the grid stores as it is edited
-    window.MainBar_ToolClick("miCommonSet");
+    window.OnToolClick("miCommonSet");
     QCOMPARE(int(window.Data().image[0x110]), int('H'));
     QVERIFY(OnlyVisible(window, Editor::Setting));
     QVERIFY(window.Data().ImageModified());  // stored, yet not saved
@@ -183,12 +183,12 @@ void TestMainWindow::showingAnotherEditorStoresTheOpenOne() {
     QVERIFY(squelch);
     squelch->setCurrentIndex(7);
     const qv::RadioImage before = window.Data().image;
-    window.MainBar_ToolClick("miCommonSet");
+    window.OnToolClick("miCommonSet");
     QCOMPARE(window.Data().image, before);
     QCOMPARE(squelch->currentIndex(), 7);
 
     for (const char* tool : {"miAudio", "miKeySet", "miCustomizedSignal", "miChannel"}) {
-        window.MainBar_ToolClick(tool);
+        window.OnToolClick(tool);
         QCOMPARE(int(window.Data().image[0x182]), 7);  // stored when the general settings were left
     }
     QVERIFY(OnlyVisible(window, Editor::Channel));
@@ -239,14 +239,14 @@ void TestMainWindow::treeNodesOpenEditors() {
 void TestMainWindow::languageSwitchKeepsEnteredValues() {
     ShellFixture shell;
     qv::MainWindow& window = shell.Window();
-    window.MainBar_ToolClick("miCommonSet");
+    window.OnToolClick("miCommonSet");
     auto* squelch = window.EditorOf(Editor::Setting)->findChild<QComboBox*>("Combo1_15");
     auto* timeout = window.EditorOf(Editor::Setting)->findChild<QComboBox*>("Combo1_16");
     squelch->setCurrentIndex(8);
     timeout->setCurrentIndex(0);
     QTreeWidgetItem* selected = window.TreeView()->Tree0()->currentItem();
 
-    window.MainBar_ToolClick("miChinese");
+    window.OnToolClick("miChinese");
     QCOMPARE(int(shell.services.texts.language()), 1);
     QCOMPARE(squelch->currentIndex(), 8);
     QCOMPARE(timeout->currentText(), QString("关"));
@@ -261,10 +261,10 @@ void TestMainWindow::languageSwitchKeepsEnteredValues() {
     const QString date = window.findChild<QLabel*>("StatusBar_Date")->text();
     QVERIFY2(!date.contains(QRegularExpression("[A-Za-z]")), qPrintable(date));
 
-    window.MainBar_ToolClick("miChannel");
+    window.OnToolClick("miChannel");
     QCOMPARE(Channels(window).Cell(1, 4), QString("无"));
     QCOMPARE(Channels(window).Cell(1, 2), QString("单工"));
-    window.MainBar_ToolClick("miEnglish");
+    window.OnToolClick("miEnglish");
     QCOMPARE(Channels(window).Cell(1, 4), QString("None"));
     QCOMPARE(int(window.Data().image[0x182]), 8);
 }
@@ -275,11 +275,11 @@ void TestMainWindow::viewTogglesAndBandClose() {
     window.show();
     QAction* treeTool = window.Bar().Tool("miView", "miTreeView");
     QDockWidget* dock = window.Bar().TreeDock();
-    window.MainBar_ToolClick("miTreeView");
+    window.OnToolClick("miTreeView");
     QCOMPARE(window.ViewFlags(), 6);
     QVERIFY(!treeTool->isChecked());
     QVERIFY(dock->isHidden());
-    window.MainBar_ToolClick("miTreeView");
+    window.OnToolClick("miTreeView");
     QCOMPARE(window.ViewFlags(), 7);
     QVERIFY(treeTool->isChecked());
     QVERIFY(!dock->isHidden());
@@ -287,22 +287,22 @@ void TestMainWindow::viewTogglesAndBandClose() {
     dock->close();  // the band's own close box
     QCOMPARE(window.ViewFlags(), 6);
     QVERIFY(!treeTool->isChecked());
-    window.MainBar_ToolClick("miTreeView");
+    window.OnToolClick("miTreeView");
     QVERIFY(!dock->isHidden());
 
-    window.MainBar_ToolClick("miToolBar");
+    window.OnToolClick("miToolBar");
     QVERIFY(window.Bar().ToolBar()->isHidden());
-    window.MainBar_ToolClick("miStatusBar");
+    window.OnToolClick("miStatusBar");
     QVERIFY(window.statusBar()->isHidden());
     QCOMPARE(window.ViewFlags(), 1);
-    window.MainBar_ToolClick("miStatusBar");
+    window.OnToolClick("miStatusBar");
     QVERIFY(!window.statusBar()->isHidden());
 }
 
 void TestMainWindow::hiddenToolsStayHidden() {
     ShellFixture shell;
     qv::MainWindow& window = shell.Window();
-    window.MainBar_ToolClick("miChinese");  // a refresh re-applies the layout
+    window.OnToolClick("miChinese");  // a refresh re-applies the layout
     const QStringList hidden = {
         "miFile/miPrint", "ToolBar/miPrint", "Menu Bar/miModel",         "Menu Bar/miWindows",
         "miSet/miInit",   "miEdit/miScan",   "miEdit/miEmergency",       "miEdit/miDTMF",
@@ -323,7 +323,7 @@ void TestMainWindow::toolsThatDoNothing() {
     for (const char* tool :
          {"miPrint", "miModelInfo", "miInit", "miScan", "miEmergency", "miDTMF", "mi5Tone",
           "miEmbed", "miCascade", "miTileH", "miTileV", "miArrange", "miCloseAll", "MiChannel"}) {
-        window.MainBar_ToolClick(tool);
+        window.OnToolClick(tool);
         QVERIFY2(OnlyVisible(window, Editor::Channel), tool);
     }
     QCOMPARE(window.Data().image, before);
@@ -351,7 +351,7 @@ void TestMainWindow::channelWindowFillsTheWorkAreaWithEveryColumnInView() {
     QFETCH(QString, treeName);
     ShellFixture shell;
     qv::MainWindow& window = shell.Window();
-    window.MainBar_ToolClick(languageTool);
+    window.OnToolClick(languageTool);
     window.resize(1280, 760);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -390,7 +390,7 @@ void TestMainWindow::fileCloseClosesTheOpenEditorAndKeepsItsData() {
     QFETCH(QString, caption);
     ShellFixture shell;
     qv::MainWindow& window = shell.Window();
-    window.MainBar_ToolClick(languageTool);
+    window.OnToolClick(languageTool);
     window.show();
     QVERIFY(QTest::qWaitForWindowActive(&window));
     QAction* close = window.Bar().Tool("miFile", "miClose");
@@ -402,22 +402,22 @@ void TestMainWindow::fileCloseClosesTheOpenEditorAndKeepsItsData() {
     QVERIFY(!window.EditorVisible(Editor::Channel));
     QCOMPARE(qv::DecodeChannelName(window.Data().image, 2), QString("KEPT"));
 
-    window.MainBar_ToolClick("miCommonSet");
+    window.OnToolClick("miCommonSet");
     auto* squelch = window.EditorOf(Editor::Setting)->findChild<QComboBox*>("Combo1_15");
     const std::uint8_t squelchBefore = window.Data().image[0x182];
     const int chosen = squelchBefore == 3 ? 5 : 3;  // a level the data does not hold yet
     squelch->setCurrentIndex(chosen);
-    window.MainBar_ToolClick("miClose");
+    window.OnToolClick("miClose");
     QVERIFY(!window.EditorVisible(Editor::Setting));
     QCOMPARE(int(window.Data().image[0x182]), chosen);
     QVERIFY(shell.prompts.messages.empty());
     // What Close stored is a step of the history of its own: Undo takes back just that.
-    window.MainBar_ToolClick("miUndo");
+    window.OnToolClick("miUndo");
     QCOMPARE(window.Data().image[0x182], squelchBefore);
     QCOMPARE(qv::DecodeChannelName(window.Data().image, 2), QString("KEPT"));
 
     // With no editor open, Close does nothing.
-    window.MainBar_ToolClick("miClose");
+    window.OnToolClick("miClose");
     QVERIFY(shell.prompts.messages.empty());
 }
 
@@ -431,7 +431,7 @@ void TestMainWindow::readThatFailsChangesNothing() {
     qv::test::OnNextModal(
         [](QWidget* dialog) { dialog->findChild<QPushButton*>("Command1")->click(); });
     shell.prompts.answers = {qv::PromptAnswer::No};
-    window.MainBar_ToolClick("miRead");
+    window.OnToolClick("miRead");
     QCOMPARE(shell.prompts.messages.size(), std::size_t(2));
     QCOMPARE(shell.prompts.messages[0].text, QString("File has been modified, save it now?"));
     QCOMPARE(shell.prompts.messages[1].icon, qv::PromptIcon::Exclamation);
@@ -447,7 +447,7 @@ void TestMainWindow::writePreparesTheCopyRows() {
     qv::MainWindow& window = shell.Window();
     QVERIFY(Channels(window).SetCellAsUser(3, 1, "W3"));
     qv::test::OnNextModal([](QWidget* dialog) { dialog->close(); });  // Cancel at once
-    window.MainBar_ToolClick("miWrite");
+    window.OnToolClick("miWrite");
     const qv::RadioImage& image = window.Data().image;
     QCOMPARE(int(image[0x171A]), 0);
     for (int row = 1; row <= 26; ++row) {
@@ -462,7 +462,7 @@ void TestMainWindow::writePreparesTheCopyRows() {
 
     // So Open asks about unsaved changes; Cancel ends it without a file dialog.
     shell.prompts.answers = {qv::PromptAnswer::Cancel};
-    window.MainBar_ToolClick("miOpen");
+    window.OnToolClick("miOpen");
     QCOMPARE(shell.prompts.messages.back().text, QString("File has been modified, save it now?"));
     QVERIFY(shell.prompts.fileRequests.empty());
 }
@@ -471,10 +471,10 @@ void TestMainWindow::exitStoresTheOpenEditorsAndTheLanguage() {
     ShellFixture shell("0");
     qv::MainWindow& window = shell.Window();
     window.show();
-    window.MainBar_ToolClick("miChinese");
+    window.OnToolClick("miChinese");
     QVERIFY(Channels(window).SetCellAsUser(4, 1, "EXIT"));
     shell.prompts.answers = {qv::PromptAnswer::No};
-    window.MainBar_ToolClick("miExit");
+    window.OnToolClick("miExit");
     QCOMPARE(int(window.Data().image[0x110 + 18]), int('E'));
     QCOMPARE(shell.prompts.messages.size(), std::size_t(1));
     QCOMPARE(shell.prompts.messages[0].text, QString("文件已被修改，是否保存？"));
@@ -487,7 +487,7 @@ void TestMainWindow::aboutBoxShowsTheVersionAndOpensTheWebPage() {
     for (const auto& [tool, title, line] :
          {std::tuple{"miEnglish", "About", "QV-730 Programming SoftWare V1.1.0"},
           std::tuple{"miChinese", "关于", "QV-730 编程软件 V1.1.0"}}) {
-        shell.Window().MainBar_ToolClick(tool);
+        shell.Window().OnToolClick(tool);
         qv::test::OnNextModal([&, title = QString(title), line = QString(line)](QWidget* about) {
             QCOMPARE(about->objectName(), QString("frmAbout"));
             QCOMPARE(about->windowTitle(), title);
@@ -497,7 +497,7 @@ void TestMainWindow::aboutBoxShowsTheVersionAndOpensTheWebPage() {
             QTest::mouseClick(about->findChild<QLabel*>("lblAbout_3"), Qt::LeftButton);
             about->findChild<QPushButton*>("cmdOK")->click();
         });
-        shell.Window().MainBar_ToolClick("miAbout");
+        shell.Window().OnToolClick("miAbout");
     }
     QCOMPARE(shell.services.openedUrls, (QStringList{qv::kMakerWebAddress, qv::kMakerWebAddress}));
 }

@@ -98,7 +98,7 @@ void TestUnsavedChanges::askedBeforeTheDataIsReplacedOrTheProgramEnds() {
     if (command == "close box") {
         window.close();
     } else {
-        window.MainBar_ToolClick(command);
+        window.OnToolClick(command);
     }
 
     QVERIFY(!shell.prompts.messages.empty());
@@ -152,14 +152,14 @@ void TestUnsavedChanges::nothingChangedAsksNothing() {
     // Looking through every editor and the other language stores them all, and changes nothing.
     for (const char* tool : {"miCommonSet", "miAudio", "miKeySet", "miCustomizedSignal",
                              "miChannel", "miChinese", "miEnglish"}) {
-        window.MainBar_ToolClick(tool);
+        window.OnToolClick(tool);
     }
     QVERIFY(!window.Data().ImageModified());
     ModalWatch modals;
     if (command == "close box") {
         window.close();
     } else {
-        window.MainBar_ToolClick(command);
+        window.OnToolClick(command);
     }
     QVERIFY(shell.prompts.messages.empty());
     if (command == "miRead") {

@@ -5,7 +5,7 @@
 #include <QByteArray>
 #include <QString>
 
-#include "data/codec.h"
+#include "data/compression.h"
 #include "data/radio_image.h"
 
 namespace qv::test {

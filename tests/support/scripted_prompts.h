@@ -5,7 +5,7 @@
 #include <deque>
 #include <vector>
 
-#include "platform/desktop/prompts.h"
+#include "desktop/prompts.h"
 
 namespace qv {
 

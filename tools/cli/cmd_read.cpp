@@ -3,8 +3,8 @@
 // when the whole read succeeded, and kept as a backup as the program keeps every complete read.
 #include "data/data_file.h"
 #include "link/clone.h"
-#include "link/driver/clone_session.h"
 #include "link_command.h"
+#include "link_driver/clone_session.h"
 
 namespace qv::cli {
 namespace {

@@ -8,9 +8,9 @@
 
 #include "compare/image_differences.h"
 #include "link/clone.h"
-#include "link/driver/clone_session.h"
-#include "link/driver/write_texts.h"
 #include "link_command.h"
+#include "link_driver/clone_session.h"
+#include "link_driver/write_texts.h"
 #include "platform/serial_link.h"
 
 namespace qv::cli {

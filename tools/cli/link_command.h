@@ -9,9 +9,9 @@
 
 #include "cli_command.h"
 #include "link/clone.h"
-#include "link/driver/clone_session.h"
-#include "link/driver/link_settings.h"
-#include "link/driver/radio_backups.h"
+#include "link_driver/clone_session.h"
+#include "link_driver/link_settings.h"
+#include "link_driver/radio_backups.h"
 #include "platform/port_advice.h"
 #include "platform/serial_port_map.h"
 

@@ -1,5 +1,8 @@
 #include "editors/channel/channel_table.h"
 
+#include <iterator>
+
+#include "codecs/channel_layout.h"
 #include "codecs/frequency.h"
 #include "codecs/number_text.h"
 #include "codecs/tone.h"
@@ -15,25 +18,15 @@ namespace {
 constexpr int kFirstChannel = 1;
 constexpr int kLastChannel = kChannelRows;
 
-// The image bytes creating a channel writes: bytes 12-14 of its record, five at 0x2000 + 5 x n.
-constexpr int kCreatedRecordOffset = 12;
-constexpr int kCreatedRecordBytes = 3;
-constexpr int kChannelSlotAddress = 0x2000;
-constexpr int kChannelSlotSize = 5;
-
 bool IsCell(int row, int column) {
     return row >= 0 && row < kTableRows && column >= 0 && column < kTableColumns;
 }
 
+// The image bytes creating any channel writes, channel by channel (the channel layout has them).
 template <typename Visit>
 void ForEachCreationByte(Visit visit) {
     for (int channel = kFirstChannel; channel <= kLastChannel; ++channel) {
-        for (int i = 0; i < kCreatedRecordBytes; ++i) {
-            visit(kRowSize * channel + kCreatedRecordOffset + i);
-        }
-        for (int i = 0; i < kChannelSlotSize; ++i) {
-            visit(kChannelSlotAddress + kChannelSlotSize * channel + i);
-        }
+        channel_layout::ForEachCreationAddress(channel, visit);
     }
 }
 
@@ -47,22 +40,6 @@ QString ModeText(ChannelMode mode, const UiTexts& texts) {
             break;
     }
     return SimplexText(texts);
-}
-
-// The tone of a numbered tone list entry ("1 - 67.0Hz", "39 - D023N"): the list writes CTCSS
-// tones with exactly one decimal, so their digits are the tenths.
-Tone ToneOfEntry(const QString& entry) {
-    QStringView part(entry);
-    const qsizetype separator = part.indexOf(u" - ");
-    if (separator >= 0) part = part.mid(separator + 3);
-    if (part.startsWith(u'D') && part.size() == 5) {
-        return Tone::Dcs(part.mid(1, 3).toInt(nullptr, 16), part.at(4) == u'I');
-    }
-    int tenths = 0;
-    for (QChar c : part) {
-        if (c >= u'0' && c <= u'9') tenths = tenths * 10 + (c.unicode() - u'0');
-    }
-    return Tone::Ctcss(tenths);
 }
 
 // The Busy Lock choices in list order and the value each stores.
@@ -106,12 +83,12 @@ void ChannelTable::RefreshAll() {
 }
 
 void ChannelTable::Display() {
-    toneList_ = BuildToneList(data_.image, texts_);
+    // The choices come typed; their texts are only what the list shows.
+    toneList_.clear();
     toneChoices_.clear();
-    toneChoices_.reserve(toneList_.size());
-    toneChoices_.push_back(Tone{});  // the None entry
-    for (qsizetype i = 1; i < toneList_.size(); ++i) {
-        toneChoices_.push_back(ToneOfEntry(toneList_[i]));
+    for (const NumberedTone& choice : BuildToneChoices(data_.image)) {
+        toneList_ << ToneChoiceText(choice, texts_);
+        toneChoices_.push_back(choice.tone);
     }
     emit headerDataChanged(Qt::Horizontal, 0, columnCount() - 1);
     emit dataChanged(IndexOf(kFirstChannel, 1), IndexOf(kLastChannel, kTableColumns - 1));
@@ -180,7 +157,7 @@ QString ChannelTable::Cell(int row, int column) const {
         case kColBusyLock:
             // One name per value, the option list's, however the value got there: the list
             // then opens on it.
-            for (int i = 0; i < 3; ++i) {
+            for (int i = 0; i < int(std::size(kBusyLockChoices)); ++i) {
                 if (kBusyLockChoices[i] == record.busyLock) return OptionList(column).value(i);
             }
             return texts_.Off();
@@ -598,14 +575,8 @@ void ChannelTable::TakeChannels(const RadioImage& from, const QList<int>& rows) 
     EditScope edit(*this, {ChannelEdit::Kind::Paste, 0, 0});
     for (int row : rows) {
         if (!IsChannelRow(row)) continue;
-        for (int i = 0; i < kCreatedRecordBytes; ++i) {
-            const int address = kRowSize * row + kCreatedRecordOffset + i;
-            data_.image[address] = from[address];
-        }
-        for (int i = 0; i < kChannelSlotSize; ++i) {
-            const int address = kChannelSlotAddress + kChannelSlotSize * row + i;
-            data_.image[address] = from[address];
-        }
+        channel_layout::ForEachCreationAddress(
+            row, [&](int address) { data_.image[address] = from[address]; });
         LoadRow(row, from);
     }
 }

@@ -198,6 +198,9 @@ public:
     // The committed text of a cell editor, through the rules of that cell.
     bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
 
+    // Where the two numberings meet: the table's rules count channels and columns from 1 (row n
+    // is channel n and image row n; column 1 is RX Freq.), Qt's indices from 0. These three are
+    // the only crossing, so the rules never see a Qt row and Qt never sees a channel number.
     // Table cell (row 1-16, column 1-12) <-> model index.
     QModelIndex IndexOf(int row, int column) const { return index(row - 1, column - 1); }
     static int TableRow(const QModelIndex& index) { return index.row() + 1; }

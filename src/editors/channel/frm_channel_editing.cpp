@@ -6,11 +6,11 @@
 #include <QKeyEvent>
 
 #include "context/app_context.h"
+#include "desktop/prompts.h"
 #include "editors/channel/channel_delegates.h"
 #include "editors/channel/channel_grid_view.h"
 #include "editors/channel/frm_channel.h"
 #include "editors/common/cell_editing.h"
-#include "platform/desktop/prompts.h"
 
 namespace qv {
 

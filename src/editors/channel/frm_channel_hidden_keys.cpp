@@ -5,9 +5,9 @@
 
 #include "context/app_context.h"
 #include "data/data_file.h"
+#include "desktop/prompts.h"
 #include "editors/channel/frm_channel.h"
 #include "language/ui_language.h"
-#include "platform/desktop/prompts.h"
 
 namespace qv {
 

@@ -7,12 +7,12 @@
 #include <QGuiApplication>
 
 #include "context/app_context.h"
+#include "desktop/prompts.h"
 #include "editors/channel/channel_grid_view.h"
 #include "editors/channel/channel_rows_text.h"
 #include "editors/channel/channel_texts.h"
 #include "editors/channel/frm_channel.h"
 #include "language/ui_language.h"
-#include "platform/desktop/prompts.h"
 
 namespace qv {
 

@@ -55,51 +55,51 @@ FrmMemoryMap::FrmMemoryMap(RadioData& data, QWidget* parent)
     BuildGrid();
     BuildAddressBox();
 
-    cmdOK_ = new QPushButton(QStringLiteral("&OK"), this);
-    cmdOK_->setObjectName(QStringLiteral("cmdOK"));
-    cmdCancel_ = new QPushButton(QStringLiteral("&Cancel"), this);
-    cmdCancel_->setObjectName(QStringLiteral("cmdCancel"));
-    connect(cmdOK_, &QPushButton::clicked, this, &FrmMemoryMap::StoreAndClose);
-    connect(cmdCancel_, &QPushButton::clicked, this, &QWidget::close);
+    ok_ = new QPushButton(QStringLiteral("&OK"), this);
+    ok_->setObjectName(QStringLiteral("cmdOK"));
+    cancel_ = new QPushButton(QStringLiteral("&Cancel"), this);
+    cancel_->setObjectName(QStringLiteral("cmdCancel"));
+    connect(ok_, &QPushButton::clicked, this, &FrmMemoryMap::StoreAndClose);
+    connect(cancel_, &QPushButton::clicked, this, &QWidget::close);
 
     auto* label1 = new QLabel(QStringLiteral("="), this);
     label1->setObjectName(QStringLiteral("Label1"));
 
     auto* bottom = new QHBoxLayout;
-    bottom->addWidget(txtAddr_);
+    bottom->addWidget(address_);
     bottom->addWidget(label1);
-    bottom->addWidget(lblValue_);
+    bottom->addWidget(value_);
     bottom->addStretch(1);
-    bottom->addWidget(cmdOK_);
-    bottom->addWidget(cmdCancel_);
+    bottom->addWidget(ok_);
+    bottom->addWidget(cancel_);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(msgMemory_, 1);
+    layout->addWidget(grid_, 1);
     layout->addLayout(bottom);
 
-    msgMemory_->setCurrentIndex(model_->index(0, 0));
-    msgMemory_->setFocus();
+    grid_->setCurrentIndex(model_->index(0, 0));
+    grid_->setFocus();
     adjustSize();
 }
 
 void FrmMemoryMap::BuildGrid() {
-    msgMemory_ = new QTableView(this);
-    msgMemory_->setObjectName(QStringLiteral("msgMemory"));
-    msgMemory_->setModel(model_);
-    msgMemory_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    msgMemory_->setSelectionMode(QAbstractItemView::SingleSelection);
-    msgMemory_->setCornerButtonEnabled(false);
-    msgMemory_->setWordWrap(false);
+    grid_ = new QTableView(this);
+    grid_->setObjectName(QStringLiteral("msgMemory"));
+    grid_->setModel(model_);
+    grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid_->setSelectionMode(QAbstractItemView::SingleSelection);
+    grid_->setCornerButtonEnabled(false);
+    grid_->setWordWrap(false);
 
-    const QFontMetrics metrics = msgMemory_->fontMetrics();
+    const QFontMetrics metrics = grid_->fontMetrics();
     const int rowHeight = metrics.height() + 6;
     const int columnWidth = metrics.horizontalAdvance(QStringLiteral("WW")) + 12;
-    QHeaderView* rows = msgMemory_->verticalHeader();
+    QHeaderView* rows = grid_->verticalHeader();
     rows->setSectionResizeMode(QHeaderView::Fixed);
     rows->setDefaultSectionSize(rowHeight);
     rows->setDefaultAlignment(Qt::AlignCenter);
     rows->setFixedWidth(2 * columnWidth);
     rows->setSectionsClickable(false);
-    QHeaderView* columns = msgMemory_->horizontalHeader();
+    QHeaderView* columns = grid_->horizontalHeader();
     columns->setSectionResizeMode(QHeaderView::Fixed);
     columns->setDefaultSectionSize(columnWidth);
     columns->setMinimumSectionSize(columnWidth);
@@ -108,45 +108,45 @@ void FrmMemoryMap::BuildGrid() {
     columns->setSectionsClickable(false);
 
     // The header row and 16 data rows at a time.
-    const int frame = 2 * msgMemory_->frameWidth();
-    const int scrollBar = msgMemory_->verticalScrollBar()->sizeHint().width();
-    msgMemory_->setMinimumSize(2 * columnWidth + kRowSize * columnWidth + scrollBar + frame,
-                               rowHeight + kVisibleDataRows * rowHeight + frame);
+    const int frame = 2 * grid_->frameWidth();
+    const int scrollBar = grid_->verticalScrollBar()->sizeHint().width();
+    grid_->setMinimumSize(2 * columnWidth + kRowSize * columnWidth + scrollBar + frame,
+                          rowHeight + kVisibleDataRows * rowHeight + frame);
 
-    delegate_ = new MemoryMapDelegate(msgMemory_);
-    msgMemory_->setItemDelegate(delegate_);
+    delegate_ = new MemoryMapDelegate(grid_);
+    grid_->setItemDelegate(delegate_);
     connect(delegate_, &MemoryMapDelegate::enterPressed, this, &FrmMemoryMap::MoveAfterEnter);
     // The value label follows a committed byte.
     connect(model_, &QAbstractItemModel::dataChanged, this,
-            [this] { OnCurrentChanged(msgMemory_->currentIndex()); });
+            [this] { OnCurrentChanged(grid_->currentIndex()); });
 
-    msgMemory_->installEventFilter(this);
-    connect(msgMemory_->selectionModel(), &QItemSelectionModel::currentChanged, this,
+    grid_->installEventFilter(this);
+    connect(grid_->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& current) { OnCurrentChanged(current); });
-    connect(msgMemory_, &QTableView::clicked, this,
+    connect(grid_, &QTableView::clicked, this,
             [this](const QModelIndex& index) { EditCell(index.row(), index.column()); });
     // The editor belongs to its cell; scrolling the cell away cancels the edit.
-    for (QScrollBar* bar : {msgMemory_->verticalScrollBar(), msgMemory_->horizontalScrollBar()}) {
+    for (QScrollBar* bar : {grid_->verticalScrollBar(), grid_->horizontalScrollBar()}) {
         connect(bar, &QScrollBar::valueChanged, delegate_, &MemoryMapDelegate::CancelOpenEditor);
     }
 }
 
 void FrmMemoryMap::BuildAddressBox() {
-    txtAddr_ = new QLineEdit(this);
-    txtAddr_->setObjectName(QStringLiteral("TxtAddr"));
-    txtAddr_->setMaxLength(4);
-    txtAddr_->setValidator(new HexValidator(txtAddr_));
-    txtAddr_->setFixedWidth(txtAddr_->fontMetrics().horizontalAdvance(QStringLiteral("WWWW")) + 16);
-    txtAddr_->installEventFilter(this);
-    lblValue_ = new QLabel(this);
-    lblValue_->setObjectName(QStringLiteral("LblValue"));
-    lblValue_->setMinimumWidth(lblValue_->fontMetrics().horizontalAdvance(QStringLiteral("0000")));
+    address_ = new QLineEdit(this);
+    address_->setObjectName(QStringLiteral("TxtAddr"));
+    address_->setMaxLength(4);
+    address_->setValidator(new HexValidator(address_));
+    address_->setFixedWidth(address_->fontMetrics().horizontalAdvance(QStringLiteral("WWWW")) + 16);
+    address_->installEventFilter(this);
+    value_ = new QLabel(this);
+    value_->setObjectName(QStringLiteral("LblValue"));
+    value_->setMinimumWidth(value_->fontMetrics().horizontalAdvance(QStringLiteral("0000")));
 }
 
 void FrmMemoryMap::OnCurrentChanged(const QModelIndex& current) {
     if (!current.isValid()) return;
-    txtAddr_->setText(MemoryMapModel::AddressText(current.row(), current.column()));
-    lblValue_->setText(QString::number(model_->Byte(current.row(), current.column())));
+    address_->setText(MemoryMapModel::AddressText(current.row(), current.column()));
+    value_->setText(QString::number(model_->Byte(current.row(), current.column())));
 }
 
 // ---- The cell editor ----
@@ -155,21 +155,21 @@ void FrmMemoryMap::EditCell(int row, int column) {
     delegate_->CommitOpenEditor();
     const QModelIndex cell = model_->index(row, column);
     if (!cell.isValid()) return;
-    msgMemory_->setCurrentIndex(cell);
-    msgMemory_->edit(cell);
+    grid_->setCurrentIndex(cell);
+    grid_->edit(cell);
 }
 
 void FrmMemoryMap::MoveAfterEnter(int row, int column) {
     const auto [nextRow, nextColumn] = MemoryMapModel::CellAfterEnter(row, column);
-    msgMemory_->setFocus(Qt::OtherFocusReason);
-    msgMemory_->setCurrentIndex(model_->index(nextRow, nextColumn));
+    grid_->setFocus(Qt::OtherFocusReason);
+    grid_->setCurrentIndex(model_->index(nextRow, nextColumn));
 }
 
 // ---- Keys ----
 
 bool FrmMemoryMap::HandleGridKey(QKeyEvent* event) {
     if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) return false;
-    const QModelIndex current = msgMemory_->currentIndex();
+    const QModelIndex current = grid_->currentIndex();
     if (!current.isValid()) return false;
     if (IsEnterKey(event) || IsKeypadSeparator(event)) {
         EditCell(current.row(), current.column());
@@ -187,8 +187,8 @@ bool FrmMemoryMap::HandleGridKey(QKeyEvent* event) {
 
 bool FrmMemoryMap::HandleAddressKey(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape) {
-        txtAddr_->setText(savedAddress_);
-        txtAddr_->selectAll();
+        address_->setText(savedAddress_);
+        address_->selectAll();
         return true;
     }
     if (IsEnterKey(event)) {
@@ -201,15 +201,15 @@ bool FrmMemoryMap::HandleAddressKey(QKeyEvent* event) {
 // ---- The address box ----
 
 void FrmMemoryMap::LeaveAddressBox() {
-    const QString address = model_->NormalizeAddress(txtAddr_->text());
-    txtAddr_->setText(address);
+    const QString address = model_->NormalizeAddress(address_->text());
+    address_->setText(address);
     if (address == savedAddress_) return;
     savedAddress_ = address;  // Enter, then the focus leaving, go there once
     const int value = address.toInt(nullptr, 16);
     const int row = value / kRowSize;
     const int column = value % kRowSize;
-    msgMemory_->setCurrentIndex(model_->index(row, column));
-    msgMemory_->scrollTo(model_->index(row, column), QAbstractItemView::PositionAtTop);
+    grid_->setCurrentIndex(model_->index(row, column));
+    grid_->scrollTo(model_->index(row, column), QAbstractItemView::PositionAtTop);
     EditCell(row, column);
 }
 
@@ -231,20 +231,20 @@ bool FrmMemoryMap::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
         case QEvent::KeyPress: {
             auto* key = static_cast<QKeyEvent*>(event);
-            if (watched == msgMemory_) return HandleGridKey(key);
-            if (watched == txtAddr_) return HandleAddressKey(key);
+            if (watched == grid_) return HandleGridKey(key);
+            if (watched == address_) return HandleAddressKey(key);
             break;
         }
         case QEvent::FocusIn:
-            if (watched == txtAddr_) {
-                savedAddress_ = txtAddr_->text();
-                QTimer::singleShot(0, txtAddr_, [box = txtAddr_] { box->selectAll(); });
+            if (watched == address_) {
+                savedAddress_ = address_->text();
+                QTimer::singleShot(0, address_, [box = address_] { box->selectAll(); });
             }
             break;
         case QEvent::FocusOut: {
             const auto* focus = static_cast<QFocusEvent*>(event);
             if (LeavesWithoutLosingEdit(focus)) break;
-            if (watched == txtAddr_) LeaveAddressBox();
+            if (watched == address_) LeaveAddressBox();
             break;
         }
         default:

@@ -57,12 +57,12 @@ private:
     RadioData& data_;
     QPointer<DocumentHistory> history_;
     MemoryMapModel* model_ = nullptr;
-    QTableView* msgMemory_ = nullptr;
+    QTableView* grid_ = nullptr;  // msgMemory
     MemoryMapDelegate* delegate_ = nullptr;
-    QLineEdit* txtAddr_ = nullptr;
-    QLabel* lblValue_ = nullptr;
-    QPushButton* cmdOK_ = nullptr;
-    QPushButton* cmdCancel_ = nullptr;
+    QLineEdit* address_ = nullptr;   // TxtAddr
+    QLabel* value_ = nullptr;        // LblValue
+    QPushButton* ok_ = nullptr;      // cmdOK
+    QPushButton* cancel_ = nullptr;  // cmdCancel
 
     QString savedAddress_;  // the address box's text when it got the focus
 };

@@ -25,7 +25,7 @@ void CopyName(RadioImage& to, const RadioImage& from, int channel) {
 
 void TakeChangedFields(RadioImage& original, const RadioImage& saved, int channel,
                        const ChannelRecord& before, const ChannelRecord& after) {
-    const int record = channel * kRowSize;
+    const int record = RecordAddress(channel);
     const bool wasEmpty = before.IsEmpty();
     const bool isEmpty = after.IsEmpty();
     if (wasEmpty != isEmpty) {
@@ -33,8 +33,7 @@ void TakeChangedFields(RadioImage& original, const RadioImage& saved, int channe
         CopyBytes(original, saved, record, kRowSize);
         CopyName(original, saved, channel);
         CopyScanBit(original, saved, channel);
-        const int slot = kChannelSlotAddress + kChannelSlotSize * channel;
-        CopyBytes(original, saved, slot, kChannelSlotSize);
+        CopyBytes(original, saved, ChannelSlotAddress(channel), kChannelSlotSize);
         return;
     }
     if (isEmpty) return;

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "codecs/frequency.h"
 #include "editors/channel/channel_table.h"
 #include "editors/channel/csv/csv_cells.h"
 #include "editors/channel/csv/csv_words.h"
@@ -23,7 +24,31 @@ const QStringList& CommonHeader() {
     return header;
 }
 
-constexpr double kHzPerMHz = 1e6;
+// The columns of the common format in the order of CommonHeader, which names them.
+enum CommonColumn : int {
+    kLocation,
+    kName,
+    kFrequency,
+    kDuplex,
+    kOffset,
+    kTone,
+    kRToneFreq,
+    kCToneFreq,
+    kDtcsCode,
+    kDtcsPolarity,
+    kRxDtcsCode,
+    kCrossMode,
+    kMode,
+    kTStep,
+    kSkip,
+    kPower,
+    kComment,
+    kUrCall,
+    kRpt1Call,
+    kRpt2Call,
+    kDvCode,
+    kCommonColumnCount
+};
 
 // The columns of a common-format file by name, any case.
 class CommonColumns {
@@ -63,7 +88,9 @@ const QRegularExpression& DecimalPattern() {
 }
 
 QString MegahertzText(long long hertz) {
-    return QStringLiteral("%1.%2").arg(hertz / 1000000).arg(hertz % 1000000, 6, 10, QChar(u'0'));
+    return QStringLiteral("%1.%2")
+        .arg(hertz / kHertzPerMHz)
+        .arg(hertz % kHertzPerMHz, 6, 10, QChar(u'0'));
 }
 
 // Maps the cells of one common row; `record` and `columns` stay the caller's.
@@ -129,8 +156,8 @@ MaybeError CommonRowReader::ReadTransmitFrequency(const QString& rx) {
             row_.Set(kColTxFreq, offset, "Offset");
             return std::nullopt;
         }
-        const long long rxHz = std::llround(rx.toDouble() * kHzPerMHz);
-        const long long offsetHz = std::llround(offset.toDouble() * kHzPerMHz);
+        const long long rxHz = std::llround(rx.toDouble() * kHertzPerMHz);
+        const long long offsetHz = std::llround(offset.toDouble() * kHertzPerMHz);
         const long long txHz = duplex == "+" ? rxHz + offsetHz : rxHz - offsetHz;
         if (txHz <= 0) {
             return Error("Offset", texts_.UiText("ChannelCsv", "Frequency - Offset is below zero"));
@@ -278,20 +305,19 @@ ToneParts SplitTone(const Tone& tone) {
 
 // The tone columns of the common format for a TX and an RX tone.
 void WriteTones(const ToneParts& tx, const ToneParts& rx, QStringList& record) {
-    enum { kTone = 5, kRTone, kCTone, kDtcsCode, kPolarity, kRxDtcsCode, kCrossMode };
     record[kTone] = QString();
-    record[kRTone] = record[kCTone] = "88.5";  // what the format writes for unused tones
+    record[kRToneFreq] = record[kCToneFreq] = "88.5";  // what the format writes for unused tones
     record[kDtcsCode] = record[kRxDtcsCode] = "023";
-    record[kPolarity] = QString(tx.polarity) + rx.polarity;
+    record[kDtcsPolarity] = QString(tx.polarity) + rx.polarity;
     record[kCrossMode] = "Tone->Tone";
     using K = ToneParts;
     if (tx.kind == K::None && rx.kind == K::None) return;
     if (tx.kind == K::Ctcss && rx.kind == K::None) {
         record[kTone] = "Tone";
-        record[kRTone] = tx.value;
+        record[kRToneFreq] = tx.value;
     } else if (tx.kind == K::Ctcss && rx.kind == K::Ctcss && tx.value == rx.value) {
         record[kTone] = "TSQL";
-        record[kRTone] = record[kCTone] = tx.value;
+        record[kRToneFreq] = record[kCToneFreq] = tx.value;
     } else if (tx.kind == K::Dcs && rx.kind == K::Dcs && tx.value == rx.value) {
         record[kTone] = "DTCS";
         record[kDtcsCode] = record[kRxDtcsCode] = tx.value;
@@ -303,36 +329,35 @@ void WriteTones(const ToneParts& tx, const ToneParts& rx, QStringList& record) {
                                     : QString();
         };
         record[kCrossMode] = kindText(tx.kind) + "->" + kindText(rx.kind);
-        if (tx.kind == K::Ctcss) record[kRTone] = tx.value;
+        if (tx.kind == K::Ctcss) record[kRToneFreq] = tx.value;
         if (tx.kind == K::Dcs) record[kDtcsCode] = tx.value;
-        if (rx.kind == K::Ctcss) record[kCTone] = rx.value;
+        if (rx.kind == K::Ctcss) record[kCToneFreq] = rx.value;
         if (rx.kind == K::Dcs) record[kRxDtcsCode] = rx.value;
     }
 }
 
-constexpr long long kHertzPerUnit = 10;  // frequency fields count 10 Hz steps
-
 QStringList CommonRecord(const ChannelRecord& channel, int number) {
-    QStringList record(CommonHeader().size(), QString());
-    const long long rx = *channel.rx * kHertzPerUnit;
-    const long long tx = channel.tx.value_or(0) * kHertzPerUnit;
-    record[0] = QString::number(number);
-    record[1] = NameText(channel.name);
-    record[2] = MegahertzText(rx);
+    Q_ASSERT(CommonHeader().size() == kCommonColumnCount);
+    QStringList record(kCommonColumnCount, QString());
+    const long long rx = static_cast<long long>(*channel.rx) * kHertzPerUnit;
+    const long long tx = static_cast<long long>(channel.tx.value_or(0)) * kHertzPerUnit;
+    record[kLocation] = QString::number(number);
+    record[kName] = NameText(channel.name);
+    record[kFrequency] = MegahertzText(rx);
     if (!channel.tx) {
-        record[3] = "off";
-        record[4] = MegahertzText(0);
+        record[kDuplex] = "off";
+        record[kOffset] = MegahertzText(0);
     } else {
-        record[3] = tx == rx ? QString() : tx > rx ? "+" : "-";
-        record[4] = MegahertzText(std::llabs(tx - rx));
+        record[kDuplex] = tx == rx ? QString() : tx > rx ? "+" : "-";
+        record[kOffset] = MegahertzText(std::llabs(tx - rx));
     }
     const Tone txTone = channel.tx ? channel.txTone : Tone{};
     WriteTones(SplitTone(txTone), SplitTone(channel.rxTone), record);
-    record[12] = channel.wide ? "FM" : "NFM";
+    record[kMode] = channel.wide ? "FM" : "NFM";
     const bool onFiveKilohertz = rx % 5000 == 0 && tx % 5000 == 0;
-    record[13] = onFiveKilohertz ? "5.00" : "6.25";
-    record[14] = channel.scan ? QString() : "S";
-    record[15] = OptionWord(kColPower, OptionValue(channel, kColPower));
+    record[kTStep] = onFiveKilohertz ? "5.00" : "6.25";
+    record[kSkip] = channel.scan ? QString() : "S";
+    record[kPower] = OptionWord(kColPower, OptionValue(channel, kColPower));
     return record;
 }
 

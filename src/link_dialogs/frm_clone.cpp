@@ -1,4 +1,4 @@
-#include "link/dialogs/frm_clone.h"
+#include "link_dialogs/frm_clone.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>
@@ -12,9 +12,9 @@
 
 #include "compare/image_differences.h"
 #include "context/app_context.h"
+#include "desktop/prompts.h"
 #include "language/ui_language.h"
-#include "link/driver/radio_backups.h"
-#include "platform/desktop/prompts.h"
+#include "link_driver/radio_backups.h"
 #include "platform/port_advice.h"
 #include "platform/serial_port_map.h"
 #include "platform/settings_store.h"
@@ -33,60 +33,61 @@ const char* const kVerifyValue = "VerifyAfterWrite";
 
 }  // namespace
 
-FrmClone::FrmClone(RadioData& data, AppContext& context, QWidget* parent)
+FrmClone::FrmClone(RadioData& data, AppContext& context, const LinkTiming& timing, QWidget* parent)
     : QDialog(parent),
       data_(data),
       context_(context),
+      sessionGapMs_(timing.SessionGapMs),
       port_(context.texts(), context.MakeSerialAdapter()),
       backupFolder_(DefaultBackupFolder()) {
     setObjectName("frmClone");
     setModal(true);
 
-    TmrSend = new QTimer(this);
-    TmrSend->setObjectName("TmrSend");
-    TmrReceive = new QTimer(this);
-    TmrReceive->setObjectName("TmrReceive");
-    driver_ = new CloneDriver(data.image, port_, *TmrSend, *TmrReceive, this);
+    sendTimer_ = new QTimer(this);
+    sendTimer_->setObjectName("TmrSend");
+    receiveTimer_ = new QTimer(this);
+    receiveTimer_->setObjectName("TmrReceive");
+    driver_ = new CloneDriver(data.image, port_, *sendTimer_, *receiveTimer_, this);
     sequence_ = new WriteSequence(*driver_, this);
-    SetRecvInterval(context_.linkTiming.RecvInterval);
-    SetRecvLimit(context_.linkTiming.RecvLimit);
+    SetRecvInterval(timing.RecvInterval);
+    SetRecvLimit(timing.RecvLimit);
 
-    Label1 = new QLabel(this);
-    Label1->setObjectName("Label1");
-    Prg1 = new QProgressBar(this);
-    Prg1->setObjectName("Prg1");
-    Prg1->setRange(0, 100);
-    ChkBackup = new QCheckBox(this);
-    ChkBackup->setObjectName("ChkBackup");
-    ChkVerify = new QCheckBox(this);
-    ChkVerify->setObjectName("ChkVerify");
-    Command1 = new QPushButton(this);
-    Command1->setObjectName("Command1");
-    Command2 = new QPushButton(this);
-    Command2->setObjectName("Command2");
-    for (QPushButton* button : {Command1, Command2}) {
+    status_ = new QLabel(this);
+    status_->setObjectName("Label1");
+    progress_ = new QProgressBar(this);
+    progress_->setObjectName("Prg1");
+    progress_->setRange(0, 100);
+    backupFirst_ = new QCheckBox(this);
+    backupFirst_->setObjectName("ChkBackup");
+    verifyAfter_ = new QCheckBox(this);
+    verifyAfter_->setObjectName("ChkVerify");
+    ok_ = new QPushButton(this);
+    ok_->setObjectName("Command1");
+    cancel_ = new QPushButton(this);
+    cancel_->setObjectName("Command2");
+    for (QPushButton* button : {ok_, cancel_}) {
         button->setMinimumWidth(TwipsToPixels(kButtonWidthTwips));
         button->setAutoDefault(false);
     }
-    Command1->setDefault(true);
+    ok_->setDefault(true);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(Command1);
-    buttons->addWidget(Command2);
+    buttons->addWidget(ok_);
+    buttons->addWidget(cancel_);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(Label1);
-    layout->addWidget(Prg1);
-    layout->addWidget(ChkBackup);
-    layout->addWidget(ChkVerify);
+    layout->addWidget(status_);
+    layout->addWidget(progress_);
+    layout->addWidget(backupFirst_);
+    layout->addWidget(verifyAfter_);
     layout->addSpacing(6);
     layout->addLayout(buttons);
     setMinimumWidth(TwipsToPixels(kWidthTwips));
 
-    connect(Command1, &QPushButton::clicked, this, &FrmClone::Start);
-    connect(Command2, &QPushButton::clicked, this, &FrmClone::reject);
-    connect(ChkBackup, &QCheckBox::toggled, this, &FrmClone::RememberChoices);
-    connect(ChkVerify, &QCheckBox::toggled, this, &FrmClone::RememberChoices);
+    connect(ok_, &QPushButton::clicked, this, &FrmClone::Start);
+    connect(cancel_, &QPushButton::clicked, this, &FrmClone::reject);
+    connect(backupFirst_, &QCheckBox::toggled, this, &FrmClone::RememberChoices);
+    connect(verifyAfter_, &QCheckBox::toggled, this, &FrmClone::RememberChoices);
     connect(driver_, &CloneDriver::progressChanged, this, [this](double percent) {
         if (Reading()) OnProgress(percent);
     });
@@ -106,22 +107,22 @@ void FrmClone::Display() {
     const UiTexts& texts = context_.texts();
     setWindowTitle(Reading() ? texts.UiText("CloneDialog", "Read Data From Radio")
                              : texts.UiText("CloneDialog", "Write Data To Radio"));
-    Command1->setText(texts.UiText("CloneDialog", "&Ok"));
-    Command2->setText(texts.UiText("Common", "&Cancel"));
-    Label1->setText(texts.UiText("CloneDialog", "Press [OK] to Begin"));
-    Prg1->setValue(0);
+    ok_->setText(texts.UiText("CloneDialog", "&Ok"));
+    cancel_->setText(texts.UiText("Common", "&Cancel"));
+    status_->setText(texts.UiText("CloneDialog", "Press [OK] to Begin"));
+    progress_->setValue(0);
     // Every showing of the dialog can start one transfer.
-    Command1->setEnabled(true);
+    ok_->setEnabled(true);
     // The check boxes belong to a write; they show what the user chose last time.
-    ChkBackup->setText(texts.UiText("CloneDialog", "Back up the radio first"));
-    ChkVerify->setText(texts.UiText("CloneDialog", "Verify after writing"));
+    backupFirst_->setText(texts.UiText("CloneDialog", "Back up the radio first"));
+    verifyAfter_->setText(texts.UiText("CloneDialog", "Verify after writing"));
     {
-        const QSignalBlocker backupBlocker(ChkBackup);
-        const QSignalBlocker verifyBlocker(ChkVerify);
-        ChkBackup->setChecked(GetUserFlag(kBackupFirstValue, true));
-        ChkVerify->setChecked(GetUserFlag(kVerifyValue, true));
+        const QSignalBlocker backupBlocker(backupFirst_);
+        const QSignalBlocker verifyBlocker(verifyAfter_);
+        backupFirst_->setChecked(GetUserFlag(kBackupFirstValue, true));
+        verifyAfter_->setChecked(GetUserFlag(kVerifyValue, true));
     }
-    for (QCheckBox* box : {ChkBackup, ChkVerify}) {
+    for (QCheckBox* box : {backupFirst_, verifyAfter_}) {
         box->setVisible(!Reading());
         box->setEnabled(true);
     }
@@ -129,8 +130,8 @@ void FrmClone::Display() {
 }
 
 void FrmClone::RememberChoices() {
-    SetUserFlag(kBackupFirstValue, ChkBackup->isChecked());
-    SetUserFlag(kVerifyValue, ChkVerify->isChecked());
+    SetUserFlag(kBackupFirstValue, backupFirst_->isChecked());
+    SetUserFlag(kVerifyValue, verifyAfter_->isChecked());
 }
 
 void FrmClone::showEvent(QShowEvent* event) {
@@ -141,7 +142,7 @@ void FrmClone::showEvent(QShowEvent* event) {
 bool FrmClone::OpenPort() {
     port_.Close();
     const QString device =
-        PortDeviceName(context_.ComPort(), context_.AppFolder(), context_.portEnumerator());
+        PortDeviceName(context_.ComPort(), context_.IniFolder(), context_.portEnumerator());
     if (port_.Open(device, CloneLineSettings(), kCloneReceiveBufferBytes)) return true;
     // "COM3 (/dev/ttyUSB0): Permission denied": which port, then why, then what to do.
     const QString text = PortErrorMessage(PortLabel(context_.ComPort(), device), port_.LastError(),
@@ -156,9 +157,9 @@ void FrmClone::Start() {
         reject();
         return;
     }
-    Command1->setEnabled(false);
+    ok_->setEnabled(false);
     if (Reading()) {
-        Label1->setText(context_.texts().UiText("CloneDialog", "Reading..."));
+        status_->setText(context_.texts().UiText("CloneDialog", "Reading..."));
         CloneEngine& engine = driver_->engine();
         engine.SetImage(data_.image);
         engine.CloneMode = mode_;
@@ -167,20 +168,20 @@ void FrmClone::Start() {
         driver_->Begin();
         return;
     }
-    ChkBackup->setEnabled(false);
-    ChkVerify->setEnabled(false);
+    backupFirst_->setEnabled(false);
+    verifyAfter_->setEnabled(false);
     tally_ = RadioTally{};
-    tally_.verify = ChkVerify->isChecked();
+    tally_.verify = verifyAfter_->isChecked();
     StartRadio();
 }
 
 void FrmClone::StartRadio() {
     WriteOptions options;
-    options.backupFirst = ChkBackup->isChecked();
-    options.verify = ChkVerify->isChecked();
-    options.sessionGapMs = context_.linkTiming.SessionGapMs;
+    options.backupFirst = backupFirst_->isChecked();
+    options.verify = verifyAfter_->isChecked();
+    options.sessionGapMs = sessionGapMs_;
     options.backupFolder = backupFolder_;
-    Prg1->setValue(0);
+    progress_->setValue(0);
     sequence_->Start(data_.image, options);
 }
 
@@ -193,11 +194,11 @@ void FrmClone::OnStepStarted(RadioStep step) {
             DescribeDifferences(sequence_->Backup(), sequence_->Plan(), context_.texts()),
             context_.texts());
     }
-    Label1->setText(StepText(step, context_.texts(), changes));
+    status_->setText(StepText(step, context_.texts(), changes));
 }
 
 void FrmClone::OnProgress(double percent) {
-    Prg1->setValue(static_cast<int>(std::lround(percent)));
+    progress_->setValue(static_cast<int>(std::lround(percent)));
 }
 
 void FrmClone::OnCompleted() {

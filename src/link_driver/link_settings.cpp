@@ -1,4 +1,4 @@
-#include "link/driver/link_settings.h"
+#include "link_driver/link_settings.h"
 
 #include <QDir>
 #include <QLocale>

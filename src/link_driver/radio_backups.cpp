@@ -1,4 +1,4 @@
-#include "link/driver/radio_backups.h"
+#include "link_driver/radio_backups.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "data/codec.h"
+#include "data/compression.h"
 
 #include <array>
 
@@ -109,7 +109,7 @@ void EncodeBuffer(ByteBuffer& buffer, int maxPasses) {
     int accepted = 0;
     while (EncodePass(buffer)) {
         if (++accepted > limit) {
-            throw CodecError("Overflow: the compression pass count does not fit in its byte");
+            throw CompressionError("Overflow: the compression pass count does not fit in its byte");
         }
     }
     buffer.push_back(static_cast<std::uint8_t>(accepted));
@@ -117,16 +117,17 @@ void EncodeBuffer(ByteBuffer& buffer, int maxPasses) {
 
 void DecodePass(ByteBuffer& buffer, std::size_t maxDecodedSize) {
     const std::size_t n = buffer.size();
-    if (n < 7) throw CodecError("Encoded pass shorter than its header");
+    if (n < 7) throw CompressionError("Encoded pass shorter than its header");
     const std::size_t flagSectionLen = Read24(buffer, 0);
     const std::uint8_t m = buffer[3];
     const std::uint32_t count = Read24(buffer, 4);
     const std::size_t literalStart = flagSectionLen + 3;
     if (flagSectionLen < 4 || literalStart > n) {
-        throw CodecError("Encoded pass with a flag section outside the buffer");
+        throw CompressionError("Encoded pass with a flag section outside the buffer");
     }
     const std::size_t outSize = (n - literalStart) + count;
-    if (outSize > maxDecodedSize) throw CodecError("Encoded pass decodes to an implausible size");
+    if (outSize > maxDecodedSize)
+        throw CompressionError("Encoded pass decodes to an implausible size");
 
     ByteBuffer out;
     out.reserve(outSize);
@@ -135,14 +136,14 @@ void DecodePass(ByteBuffer& buffer, std::size_t maxDecodedSize) {
     std::uint32_t written = 0;
 
     auto copyLiterals = [&](std::size_t howMany) {
-        if (howMany > n - literalPos) throw CodecError("Encoded pass runs out of literals");
+        if (howMany > n - literalPos) throw CompressionError("Encoded pass runs out of literals");
         out.insert(out.end(), buffer.begin() + static_cast<std::ptrdiff_t>(literalPos),
                    buffer.begin() + static_cast<std::ptrdiff_t>(literalPos + howMany));
         literalPos += howMany;
     };
 
     while (written < count) {
-        if (flagPos >= literalStart) throw CodecError("Encoded pass runs out of flags");
+        if (flagPos >= literalStart) throw CompressionError("Encoded pass runs out of flags");
         const std::uint8_t flag = buffer[flagPos++];
         if (flag & 0x80) {
             const std::size_t run = static_cast<std::size_t>(flag & 0x7F) + kGroupSize;
@@ -167,7 +168,7 @@ void DecodePass(ByteBuffer& buffer, std::size_t maxDecodedSize) {
 }
 
 void DecodeBuffer(ByteBuffer& buffer, std::size_t maxDecodedSize) {
-    if (buffer.empty()) throw CodecError("Empty buffer has no pass count");
+    if (buffer.empty()) throw CompressionError("Empty buffer has no pass count");
     const int passes = buffer.back();
     buffer.pop_back();
     for (int p = 0; p < passes; ++p) DecodePass(buffer, maxDecodedSize);

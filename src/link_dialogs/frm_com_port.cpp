@@ -1,4 +1,4 @@
-#include "link/dialogs/frm_com_port.h"
+#include "link_dialogs/frm_com_port.h"
 
 #include <QButtonGroup>
 #include <QGridLayout>
@@ -103,7 +103,7 @@ void FrmComPort::FormLoad() {
 
 void FrmComPort::RefreshPorts() {
     const UiTexts& texts = context_.texts();
-    ports_ = ListPorts(context_.AppFolder(), context_.portEnumerator());
+    ports_ = ListPorts(context_.IniFolder(), context_.portEnumerator());
     for (int i = 0; i < int(Option1.size()); ++i) {
         const PortEntry& entry = ports_[i];
         problems_[i] = context_.portProbe().TestPort(entry.port, entry.device);

@@ -14,7 +14,7 @@ using ByteBuffer = std::vector<std::uint8_t>;
 
 // Raised by the decoder on a damaged or foreign buffer, and by the encoder when the pass count
 // would not fit in its byte.
-class CodecError : public std::runtime_error {
+class CompressionError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
 };
@@ -26,9 +26,10 @@ constexpr std::size_t kMaxDecodedSize = 1 << 20;
 constexpr int kMaxPasses = 255;  // the pass count is stored in one byte
 
 // Replaces the buffer by its encoded form: the accepted passes, then the pass count. A pass beyond
-// maxPasses cannot be recorded and throws CodecError instead of wrapping the count.
+// maxPasses cannot be recorded and throws CompressionError instead of wrapping the count.
 void EncodeBuffer(ByteBuffer& buffer, int maxPasses = kMaxPasses);
-// Replaces an encoded buffer by the data it was made from; throws CodecError when it is malformed.
+// Replaces an encoded buffer by the data it was made from; throws CompressionError when it is
+// malformed.
 void DecodeBuffer(ByteBuffer& buffer, std::size_t maxDecodedSize = kMaxDecodedSize);
 
 // One pass each, in place. EncodePass returns false, leaving the buffer untouched, when it

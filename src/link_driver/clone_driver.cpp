@@ -1,4 +1,4 @@
-#include "link/driver/clone_driver.h"
+#include "link_driver/clone_driver.h"
 
 namespace qv {
 

@@ -1,8 +1,9 @@
-// The compression codec against the worked examples, its edge cases, round trips and damaged input.
+// The data file's compression against the worked examples, its edge cases, round trips and damaged
+// input.
 #include <QRandomGenerator>
 #include <QTest>
 
-#include "data/codec.h"
+#include "data/compression.h"
 #include "support/bytes.h"
 
 using qv::ByteBuffer;
@@ -190,13 +191,13 @@ void TestCodec::malformedBuffersAreErrorsNotOverreads_data() {
 
 void TestCodec::malformedBuffersAreErrorsNotOverreads() {
     QFETCH(ByteBuffer, buffer);
-    QVERIFY_THROWS_EXCEPTION(qv::CodecError, qv::DecodeBuffer(buffer));
+    QVERIFY_THROWS_EXCEPTION(qv::CompressionError, qv::DecodeBuffer(buffer));
 }
 
 void TestCodec::passCountOverflowIsAnError() {
     // 16,384 zeros need five passes; with room for only four the count cannot be recorded.
     ByteBuffer buffer = Repeat(0x00, 16384);
-    QVERIFY_THROWS_EXCEPTION(qv::CodecError, qv::EncodeBuffer(buffer, 4));
+    QVERIFY_THROWS_EXCEPTION(qv::CompressionError, qv::EncodeBuffer(buffer, 4));
     ByteBuffer fits = Repeat(0x00, 16384);
     qv::EncodeBuffer(fits, 5);
     QCOMPARE(int(fits.back()), 5);
@@ -205,8 +206,8 @@ void TestCodec::passCountOverflowIsAnError() {
 void TestCodec::decoderRefusesImplausibleSizes() {
     // A header that claims sixteen million Ms is refused instead of allocated.
     ByteBuffer buffer = Hex("00 00 04 41 FF FF FF 01");
-    QVERIFY_THROWS_EXCEPTION(qv::CodecError, qv::DecodeBuffer(buffer));
+    QVERIFY_THROWS_EXCEPTION(qv::CompressionError, qv::DecodeBuffer(buffer));
 }
 
 QTEST_GUILESS_MAIN(TestCodec)
-#include "test_codec.moc"
+#include "test_compression.moc"

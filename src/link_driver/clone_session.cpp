@@ -1,9 +1,9 @@
-#include "link/driver/clone_session.h"
+#include "link_driver/clone_session.h"
 
 #include <QEventLoop>
 #include <QTimer>
 
-#include "link/driver/clone_driver.h"
+#include "link_driver/clone_driver.h"
 #include "platform/serial_link.h"
 
 namespace qv {

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "language/ui_language.h"
-#include "link/driver/write_sequence.h"
+#include "link_driver/write_sequence.h"
 
 namespace qv {
 

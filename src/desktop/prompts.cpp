@@ -1,4 +1,4 @@
-#include "platform/desktop/prompts.h"
+#include "desktop/prompts.h"
 
 #include <QFileDialog>
 #include <QMessageBox>

@@ -1,9 +1,9 @@
-#include "link/driver/write_sequence.h"
+#include "link_driver/write_sequence.h"
 
 #include <algorithm>
 
 #include "link/clone.h"
-#include "link/driver/radio_backups.h"
+#include "link_driver/radio_backups.h"
 
 namespace qv {
 

@@ -1,4 +1,4 @@
-#include "link/driver/write_texts.h"
+#include "link_driver/write_texts.h"
 
 namespace qv {
 

@@ -9,8 +9,8 @@
 #include "data/radio_image.h"
 #include "language/ui_language.h"
 #include "link/clone.h"
-#include "link/driver/write_sequence.h"
 #include "link/link_timing.h"
+#include "link_driver/write_sequence.h"
 #include "platform/byte_channel.h"
 #include "platform/port_error.h"
 

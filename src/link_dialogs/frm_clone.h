@@ -10,9 +10,10 @@
 #include <QDialog>
 
 #include "data/radio_image.h"
-#include "link/driver/clone_driver.h"
-#include "link/driver/write_sequence.h"
-#include "link/driver/write_texts.h"
+#include "link/link_timing.h"
+#include "link_driver/clone_driver.h"
+#include "link_driver/write_sequence.h"
+#include "link_driver/write_texts.h"
 #include "platform/serial_link.h"
 
 class QCheckBox;
@@ -36,7 +37,10 @@ class FrmClone : public QDialog {
 
 public:
     // The port, its device and the receive timing come from `context`.
-    FrmClone(RadioData& data, AppContext& context, QWidget* parent = nullptr);
+    // The receive timing and the pause between sessions come from `timing` (Radio.INI's, read
+    // by the main window; the defaults for a test that gives none).
+    FrmClone(RadioData& data, AppContext& context, const LinkTiming& timing = {},
+             QWidget* parent = nullptr);
 
     int FirstRow() const { return firstRow_; }
     void SetFirstRow(int row) { firstRow_ = static_cast<std::int16_t>(row); }
@@ -93,20 +97,21 @@ private:
 
     RadioData& data_;
     AppContext& context_;
+    int sessionGapMs_;
     // Set by the caller before every transfer. A write runs its own sessions (backup, write,
     // read-back) through the same engine, so the dialog keeps them rather than the engine.
     std::int16_t firstRow_ = kReadFirstRow;
     std::int16_t lastRow_ = kReadLastRow;
     qv::CloneMode mode_ = qv::CloneMode::Read;
-    QTimer* TmrSend;
-    QTimer* TmrReceive;
-    QLabel* Label1;
-    QProgressBar* Prg1;
-    QCheckBox* ChkBackup;  // "Back up the radio first"
-    QCheckBox* ChkVerify;  // "Verify after writing"
-    QPushButton* Command1;
-    QPushButton* Command2;
-    SerialLink port_;  // opened by OK, closed when the dialog closes
+    QTimer* sendTimer_;       // TmrSend
+    QTimer* receiveTimer_;    // TmrReceive
+    QLabel* status_;          // Label1
+    QProgressBar* progress_;  // Prg1
+    QCheckBox* backupFirst_;  // ChkBackup, "Back up the radio first"
+    QCheckBox* verifyAfter_;  // ChkVerify, "Verify after writing"
+    QPushButton* ok_;         // Command1
+    QPushButton* cancel_;     // Command2
+    SerialLink port_;         // opened by OK, closed when the dialog closes
     CloneDriver* driver_;
     WriteSequence* sequence_;
     RadioTally tally_;

@@ -1,4 +1,4 @@
-#include "platform/desktop/url_opener.h"
+#include "desktop/url_opener.h"
 
 #include <QDesktopServices>
 #include <QUrl>

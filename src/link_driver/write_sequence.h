@@ -9,7 +9,7 @@
 #include <QTimer>
 
 #include "data/radio_image.h"
-#include "link/driver/clone_driver.h"
+#include "link_driver/clone_driver.h"
 
 namespace qv {
 
