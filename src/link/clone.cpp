@@ -119,7 +119,7 @@ CloneStep CloneEngine::SendTick() {
 
 int CloneEngine::ReceivePeriod() const {
     // The receive timer needs a period of at least 1 ms to run as a timer at all.
-    return std::max<int>(RecvInterval, 1);
+    return std::max<int>(Timing.RecvInterval, 1);
 }
 
 bool CloneEngine::CheckReply(const QByteArray& reply) {
@@ -159,7 +159,7 @@ CloneStep CloneEngine::ReceiveTick(const QByteArray& received) {
 
 CloneStep CloneEngine::Poll() {
     ++pollCount_;
-    if (pollCount_ > RecvLimit) return Fail();
+    if (pollCount_ > Timing.RecvLimit) return Fail();
     CloneStep step;
     step.arm = CloneTimer::Receive;
     step.periodMs = ReceivePeriod();

@@ -79,9 +79,9 @@ public:
     std::int16_t FirstRow = kReadFirstRow;
     std::int16_t LastRow = kReadLastRow;
     qv::CloneMode CloneMode = qv::CloneMode::Read;
-    // From Radio.INI at start-up; kept from one transfer to the next.
-    std::int16_t RecvInterval = kDefaultRecvInterval;
-    std::int16_t RecvLimit = kDefaultRecvLimit;
+    // From Radio.INI at start-up; kept from one transfer to the next. The engine polls by its
+    // RecvInterval and RecvLimit; the pause between sessions belongs to whoever runs several.
+    LinkTiming Timing;
 
     // Starts (or, after a failure, restarts) a transfer from the handshake: progress 0, send
     // timer armed, nothing staged.

@@ -49,8 +49,7 @@ FrmClone::FrmClone(RadioData& data, AppContext& context, const LinkTiming& timin
     receiveTimer_->setObjectName("TmrReceive");
     driver_ = new CloneDriver(data.image, port_, *sendTimer_, *receiveTimer_, this);
     sequence_ = new WriteSequence(*driver_, this);
-    SetRecvInterval(timing.RecvInterval);
-    SetRecvLimit(timing.RecvLimit);
+    driver_->engine().Timing = timing;
 
     status_ = new QLabel(this);
     status_->setObjectName("Label1");

@@ -53,10 +53,14 @@ public:
     void SetCloneModeNumber(int mode) {
         SetCloneMode(mode == int(qv::CloneMode::Read) ? qv::CloneMode::Read : qv::CloneMode::Write);
     }
-    int RecvInterval() const { return driver_->engine().RecvInterval; }
-    void SetRecvInterval(int ms) { driver_->engine().RecvInterval = static_cast<std::int16_t>(ms); }
-    int RecvLimit() const { return driver_->engine().RecvLimit; }
-    void SetRecvLimit(int polls) { driver_->engine().RecvLimit = static_cast<std::int16_t>(polls); }
+    int RecvInterval() const { return driver_->engine().Timing.RecvInterval; }
+    void SetRecvInterval(int ms) {
+        driver_->engine().Timing.RecvInterval = static_cast<std::int16_t>(ms);
+    }
+    int RecvLimit() const { return driver_->engine().Timing.RecvLimit; }
+    void SetRecvLimit(int polls) {
+        driver_->engine().Timing.RecvLimit = static_cast<std::int16_t>(polls);
+    }
     bool Finished() const { return driver_->engine().Finished(); }
 
     // The waiting state: title, captions and "Press [OK] to Begin" in the current language,

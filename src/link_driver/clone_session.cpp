@@ -17,8 +17,7 @@ CloneResult RunClone(RadioImage& image, const CloneRequest& request) {
     engine.CloneMode = request.CloneMode;
     engine.FirstRow = request.FirstRow;
     engine.LastRow = request.LastRow;
-    engine.RecvInterval = request.timing.RecvInterval;
-    engine.RecvLimit = request.timing.RecvLimit;
+    engine.Timing = request.timing;
 
     if (!port.Open(request.device, CloneLineSettings(), kCloneReceiveBufferBytes)) {
         return {false, port.ErrorText(), port.LastError()};
@@ -44,8 +43,7 @@ WriteRun RunWriteSequence(ByteChannel& line, const RadioImage& plan, const Write
     QTimer receiveTimer;
     RadioImage unused;
     CloneDriver driver(unused, line, sendTimer, receiveTimer);
-    driver.engine().RecvInterval = timing.RecvInterval;
-    driver.engine().RecvLimit = timing.RecvLimit;
+    driver.engine().Timing = timing;
     WriteSequence sequence(driver);
     QEventLoop loop;
     if (progress) {

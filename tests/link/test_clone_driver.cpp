@@ -27,8 +27,8 @@ struct Rig {
     QSignalSpy failed{&driver, &CloneDriver::failed};
 
     Rig() {
-        driver.engine().RecvInterval = 1;
-        driver.engine().RecvLimit = 3;
+        driver.engine().Timing.RecvInterval = 1;
+        driver.engine().Timing.RecvLimit = 3;
     }
     // Runs until the driver completes or fails.
     void Run() {

@@ -202,8 +202,8 @@ private slots:
         QFETCH(int, failingPoll);
         RadioImage image;
         CloneEngine engine(image);
-        engine.RecvLimit = static_cast<std::int16_t>(limit);
-        engine.RecvInterval = 25;
+        engine.Timing.RecvLimit = static_cast<std::int16_t>(limit);
+        engine.Timing.RecvInterval = 25;
         const CloneStep sent = SendHandshake(engine);
         QCOMPARE(sent.arm, CloneTimer::Receive);
         QCOMPARE(sent.periodMs, 25);
@@ -219,7 +219,7 @@ private slots:
     void wrongBytesThatKeepComingFailWhenPollsRunOut() {
         RadioImage image;
         CloneEngine engine(image);
-        engine.RecvLimit = 2;
+        engine.Timing.RecvLimit = 2;
         SendHandshake(engine);
         QCOMPARE(engine.ReceiveTick(Bytes({0x15, 0, 0, 0, 0})).outcome, CloneOutcome::Running);
         QCOMPARE(engine.ReceiveTick(Bytes({0x15})).outcome, CloneOutcome::Running);
@@ -232,7 +232,7 @@ private slots:
         const RadioImage before = image;
         FakeRadio radio;
         CloneEngine engine(image);
-        engine.RecvLimit = 0;
+        engine.Timing.RecvLimit = 0;
         // Rows 1 to 3 arrive, then the radio falls silent.
         CloneStep step = engine.Begin();
         int rowsAnswered = 0;
@@ -256,7 +256,7 @@ private slots:
         QCOMPARE(engine.SendTick().frame, QByteArray("KVMD4QZ"));
 
         // The retry that completes brings all 26 rows, and nothing else changes.
-        engine.RecvLimit = 40;
+        engine.Timing.RecvLimit = 40;
         QCOMPARE(engine.ReceiveTick(radio.Answer(HandshakeFrame())).arm, CloneTimer::Send);
         const Transfer rest = [&] {
             Transfer run;

@@ -37,8 +37,8 @@ struct Rig {
     WriteOptions options;
 
     Rig() {
-        driver.engine().RecvInterval = 1;
-        driver.engine().RecvLimit = 3;
+        driver.engine().Timing.RecvInterval = 1;
+        driver.engine().Timing.RecvLimit = 3;
         options.sessionGapMs = 0;
         options.backupFolder = backups.path();
     }
