@@ -13,7 +13,7 @@
 #include "data/data_file.h"
 #include "support/ui_texts.h"
 
-namespace csvtest {
+namespace qv::test {
 
 inline const QByteArray kHeader =
     "No.,CH Name,Mode,RX Freq.,RX CTCSS/DCS,TX Freq.,TX CTCSS/DCS,TX Power,Bandwidth,Scan,"
@@ -151,4 +151,4 @@ inline QString FirstDifference(const qv::RadioImage& actual, const qv::RadioImag
     return QString();
 }
 
-}  // namespace csvtest
+}  // namespace qv::test

@@ -8,7 +8,7 @@
 #include "language/ui_language.h"
 #include "support/ui_texts.h"
 
-using namespace csvtest;
+using namespace qv::test;
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include "support/bytes.h"
 #include "support/ui_texts.h"
 
-using namespace csvtest;
+using namespace qv::test;
 
 namespace {
 

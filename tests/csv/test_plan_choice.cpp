@@ -8,7 +8,7 @@
 #include "editors/channel/csv/plan_choice.h"
 #include "support/ui_texts.h"
 
-using namespace csvtest;
+using namespace qv::test;
 using qv::PlanChoice;
 
 namespace {

@@ -230,7 +230,7 @@ private slots:
         RadioSimProcess radio({"--image", patternFile_});
         WriteRadioIni(radio.path());
         test::TestContext services(work_.path());
-        ScriptedPrompts& prompts = services.prompts;
+        test::ScriptedPrompts& prompts = services.prompts;
         RadioData data;
         data.image = Template();
         FrmClone dialog(data, services.context);
@@ -257,7 +257,7 @@ private slots:
         RadioSimProcess radio({"--save", work_.filePath("radio-after-dialog.tw")});
         WriteRadioIni(radio.path());
         test::TestContext services(work_.path());
-        ScriptedPrompts& prompts = services.prompts;
+        test::ScriptedPrompts& prompts = services.prompts;
         RadioData data;
         data.image = Pattern();
         PrepareImageForWrite(data.image);
@@ -289,7 +289,7 @@ private slots:
                                QString::number(pauseMs)});
         WriteRadioIni(radio.path());
         test::TestContext services(work_.path());
-        ScriptedPrompts& prompts = services.prompts;
+        test::ScriptedPrompts& prompts = services.prompts;
         RadioData data;
         FrmClone dialog(data, services.context);
         const int result = RunDialog(dialog, CloneMode::Read, 50, 40);
@@ -310,7 +310,7 @@ private slots:
         RadioSimProcess radio({"--silent"});
         WriteRadioIni(radio.path());
         test::TestContext services(work_.path());
-        ScriptedPrompts& prompts = services.prompts;
+        test::ScriptedPrompts& prompts = services.prompts;
         prompts.answers = {PromptAnswer::Cancel};
         RadioData data;
         const RadioImage before = data.image;
@@ -336,7 +336,7 @@ private slots:
         RadioSimProcess radio(QStringList{"--image", patternFile_} + radioSwitches);
         WriteRadioIni(radio.path());
         test::TestContext services(work_.path());
-        ScriptedPrompts& prompts = services.prompts;
+        test::ScriptedPrompts& prompts = services.prompts;
         prompts.answers = {PromptAnswer::Retry, PromptAnswer::Ok};
         RadioData data;
         FrmClone dialog(data, services.context);
@@ -354,7 +354,7 @@ private slots:
         RadioSimProcess radio({"--image", patternFile_, "--stop-mid-reply", "10"});
         WriteRadioIni(radio.path());
         test::TestContext services(work_.path());
-        ScriptedPrompts& prompts = services.prompts;
+        test::ScriptedPrompts& prompts = services.prompts;
         RadioData data;
         data.image = Template();
         FrmClone dialog(data, services.context);
@@ -370,7 +370,7 @@ private slots:
         RadioSimProcess radio({"--image", patternFile_, "--pace"});
         WriteRadioIni(radio.path());
         test::TestContext services(work_.path());
-        ScriptedPrompts& prompts = services.prompts;
+        test::ScriptedPrompts& prompts = services.prompts;
         RadioData data;
         data.image = Template();
         FrmClone dialog(data, services.context);
@@ -589,7 +589,7 @@ private slots:
                               QStringList{"--swap-after-sessions", "3", "--corrupt-write", "53"});
         WriteRadioIni(radio.path(), 5, 20);
         test::TestContext services(work_.path());
-        ScriptedPrompts& prompts = services.prompts;
+        test::ScriptedPrompts& prompts = services.prompts;
         prompts.answers = {PromptAnswer::AnotherRadio,
                            PromptAnswer::Ok,  // radio 1 verified
                            PromptAnswer::AnotherRadio,

@@ -66,7 +66,7 @@ void TestProgramE2e::readEditSaveOpenWrite() {
     QVERIFY(qv::test::WriteRadioIni(folder.path(), sim.path(), 20, 100));
 
     qv::test::TestContext services(folder.path());
-    qv::ScriptedPrompts& prompts = services.prompts;
+    qv::test::ScriptedPrompts& prompts = services.prompts;
     qv::MainWindow window(services.context);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -175,7 +175,7 @@ void TestProgramE2e::aReadThatBreaksOffLeavesTheUsersDataAsItWas() {
     QVERIFY(qv::test::WriteRadioIni(folder.path(), sim.path(), 20, 20));
 
     qv::test::TestContext services(folder.path());
-    qv::ScriptedPrompts& prompts = services.prompts;
+    qv::test::ScriptedPrompts& prompts = services.prompts;
     qv::MainWindow window(services.context);
     window.show();
     auto* channels = static_cast<qv::FrmChannel*>(window.EditorOf(qv::Editor::Channel));

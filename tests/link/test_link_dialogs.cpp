@@ -213,7 +213,7 @@ private slots:
         QFETCH(QString, text);
         RadioIniFolder ini("[Ports]\nCOM1=/nonexistent/ttyQV\n");
         test::TestContext services(ini.dir.path());
-        ScriptedPrompts& prompts = services.prompts;
+        test::ScriptedPrompts& prompts = services.prompts;
         services.context.SetComPort(port);
         RadioData data;
         for (int a = 0; a < kImageSize; ++a) data.image[a] = static_cast<std::uint8_t>(a);
@@ -249,7 +249,7 @@ private slots:
     void portDialogGreysOutUnusablePortsAndKeepsTheCurrentOneSelected() {
         RadioIniFolder ini("[Ports]\nCOM2=/dev/ttyFAKE2\n");
         test::TestContext services(ini.dir.path());
-        ScriptedPortProbe& probe = services.portProbe;
+        test::ScriptedPortProbe& probe = services.portProbe;
         probe.usable = {2, 5};
         FrmComPort dialog(services.context);
         dialog.show();

@@ -8,7 +8,7 @@
 
 #include "platform/port_probe.h"
 
-namespace qv {
+namespace qv::test {
 
 class ScriptedPortProbe : public PortProbe {
 public:
@@ -25,4 +25,4 @@ public:
     }
 };
 
-}  // namespace qv
+}  // namespace qv::test

@@ -7,7 +7,7 @@
 
 #include "desktop/prompts.h"
 
-namespace qv {
+namespace qv::test {
 
 class ScriptedPrompts : public Prompts {
 public:
@@ -40,4 +40,4 @@ private:
     }
 };
 
-}  // namespace qv
+}  // namespace qv::test
