@@ -20,6 +20,15 @@ QSettings UserStore() {
     return QSettings(QSettings::NativeFormat, QSettings::UserScope, "QV", "QV-730");
 }
 
+// Writes one value and says whether the store took it.
+bool WriteValue(QSettings store, const QString& valueName, const QVariant& value) {
+    store.setValue(valueName, value);
+    store.sync();
+    return store.status() == QSettings::NoError;
+}
+
+const QString kLastComPortValue = QStringLiteral("ComPort");
+
 }  // namespace
 
 QString GetRegValue(const QString& valueName) {
@@ -31,10 +40,7 @@ QString GetRegValue(const QString& valueName) {
 }
 
 bool SetRegValue(const QString& valueName, const QString& text) {
-    QSettings store = Store();
-    store.setValue(valueName, text);
-    store.sync();
-    return store.status() == QSettings::NoError;
+    return WriteValue(Store(), valueName, text);
 }
 
 QStringList GetUserList(const QString& valueName) {
@@ -42,15 +48,8 @@ QStringList GetUserList(const QString& valueName) {
 }
 
 bool SetUserList(const QString& valueName, const QStringList& list) {
-    QSettings store = UserStore();
-    store.setValue(valueName, list);
-    store.sync();
-    return store.status() == QSettings::NoError;
+    return WriteValue(UserStore(), valueName, list);
 }
-
-namespace {
-const QString kLastComPortValue = QStringLiteral("ComPort");
-}  // namespace
 
 int GetLastComPort() {
     bool number = false;
@@ -59,10 +58,7 @@ int GetLastComPort() {
 }
 
 bool SetLastComPort(int port) {
-    QSettings store = UserStore();
-    store.setValue(kLastComPortValue, port);
-    store.sync();
-    return store.status() == QSettings::NoError;
+    return WriteValue(UserStore(), kLastComPortValue, port);
 }
 
 bool GetUserFlag(const QString& valueName, bool fallback) {
@@ -70,10 +66,7 @@ bool GetUserFlag(const QString& valueName, bool fallback) {
 }
 
 bool SetUserFlag(const QString& valueName, bool on) {
-    QSettings store = UserStore();
-    store.setValue(valueName, on);
-    store.sync();
-    return store.status() == QSettings::NoError;
+    return WriteValue(UserStore(), valueName, on);
 }
 
 QString GetUserText(const QString& valueName) {
@@ -81,10 +74,7 @@ QString GetUserText(const QString& valueName) {
 }
 
 bool SetUserText(const QString& valueName, const QString& text) {
-    QSettings store = UserStore();
-    store.setValue(valueName, text);
-    store.sync();
-    return store.status() == QSettings::NoError;
+    return WriteValue(UserStore(), valueName, text);
 }
 
 }  // namespace qv
