@@ -37,7 +37,6 @@ FrmClone::FrmClone(RadioData& data, AppContext& context, const LinkTiming& timin
     : QDialog(parent),
       data_(data),
       context_(context),
-      sessionGapMs_(timing.SessionGapMs),
       port_(context.texts(), context.MakeSerialAdapter()),
       backupFolder_(DefaultBackupFolder()) {
     setObjectName("frmClone");
@@ -178,7 +177,7 @@ void FrmClone::StartRadio() {
     WriteOptions options;
     options.backupFirst = backupFirst_->isChecked();
     options.verify = verifyAfter_->isChecked();
-    options.sessionGapMs = sessionGapMs_;
+    options.sessionGapMs = driver_->engine().Timing.SessionGapMs;
     options.backupFolder = backupFolder_;
     progress_->setValue(0);
     sequence_->Start(data_.image, options);

@@ -101,7 +101,6 @@ private:
 
     RadioData& data_;
     AppContext& context_;
-    int sessionGapMs_;
     // Set by the caller before every transfer. A write runs its own sessions (backup, write,
     // read-back) through the same engine, so the dialog keeps them rather than the engine.
     std::int16_t firstRow_ = kReadFirstRow;
