@@ -6,7 +6,6 @@
 #include <malloc.h>
 
 #include <QApplication>
-#include <QSettings>
 #include <QTemporaryDir>
 #include <QUndoStack>
 
@@ -179,8 +178,6 @@ BENCHMARK(BM_ThousandCellEdits)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    QTemporaryDir config;
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, config.path());
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

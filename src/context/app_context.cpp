@@ -4,6 +4,7 @@
 
 #include "platform/port_enumerator.h"
 #include "platform/serial_port_map.h"
+#include "platform/settings_store.h"
 
 namespace qv {
 
@@ -16,7 +17,8 @@ AppContext::AppContext(QString appFolder, UiTexts& texts, Prompts& prompts, Port
       portProbe_(portProbe),
       openUrl_(std::move(openUrl)),
       portEnumerator_(&SystemPortEnumerator::Instance()),
-      serialAdapters_(MakeSystemSerialAdapter) {}
+      serialAdapters_(MakeSystemSerialAdapter),
+      settings_(&NativeSettingsStore::Instance()) {}
 
 void AppContext::OpenUrl(const QString& url) const {
     if (openUrl_) openUrl_(url);

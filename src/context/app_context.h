@@ -1,7 +1,7 @@
 // What varies between the real program and a test, handed to every window through its
 // constructor instead of reached through globals: the language and locale the texts are shown
 // in, the program's folder (default.tw and Radio.INI live there), the prompts, the port probe,
-// the browser, and the serial ports.
+// the browser, the serial ports and the settings store.
 #pragma once
 
 #include <QString>
@@ -18,6 +18,7 @@ namespace qv {
 class Prompts;
 class PortEnumerator;
 class PortProbe;
+class SettingsStore;
 
 using UrlOpener = std::function<void(const QString& url)>;
 
@@ -49,6 +50,10 @@ public:
     std::unique_ptr<SerialAdapter> MakeSerialAdapter() const;
     void UseSerialPorts(const PortEnumerator& enumerator, SerialAdapterFactory adapters);
 
+    // Where the values kept between runs live: the system's store unless a test puts in its own.
+    SettingsStore& settings() const { return *settings_; }
+    void UseSettingsStore(SettingsStore& store) { settings_ = &store; }
+
     // The serial port used for cloning, 1 to 16: at start-up the last port a transfer completed
     // on (1 before the first), changed by the port dialog.
     std::uint8_t ComPort() const { return comPort_; }
@@ -63,6 +68,7 @@ private:
     UrlOpener openUrl_;
     const PortEnumerator* portEnumerator_;
     SerialAdapterFactory serialAdapters_;
+    SettingsStore* settings_;
     std::uint8_t comPort_ = kStartComPort;
 };
 

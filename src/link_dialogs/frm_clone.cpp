@@ -117,8 +117,8 @@ void FrmClone::Display() {
     {
         const QSignalBlocker backupBlocker(backupFirst_);
         const QSignalBlocker verifyBlocker(verifyAfter_);
-        backupFirst_->setChecked(GetUserFlag(kBackupFirstValue, true));
-        verifyAfter_->setChecked(GetUserFlag(kVerifyValue, true));
+        backupFirst_->setChecked(context_.settings().GetUserFlag(kBackupFirstValue, true));
+        verifyAfter_->setChecked(context_.settings().GetUserFlag(kVerifyValue, true));
     }
     for (QCheckBox* box : {backupFirst_, verifyAfter_}) {
         box->setVisible(!Reading());
@@ -128,8 +128,8 @@ void FrmClone::Display() {
 }
 
 void FrmClone::RememberChoices() {
-    SetUserFlag(kBackupFirstValue, backupFirst_->isChecked());
-    SetUserFlag(kVerifyValue, verifyAfter_->isChecked());
+    context_.settings().SetUserFlag(kBackupFirstValue, backupFirst_->isChecked());
+    context_.settings().SetUserFlag(kVerifyValue, verifyAfter_->isChecked());
 }
 
 void FrmClone::showEvent(QShowEvent* event) {
@@ -201,7 +201,7 @@ void FrmClone::OnProgress(double percent) {
 
 void FrmClone::OnCompleted() {
     // The next start preselects the port that worked.
-    SetLastComPort(context_.ComPort());
+    context_.settings().SetLastComPort(context_.ComPort());
     QString text = context_.texts().UiText("CloneDialog", "Reading Complete!");
     // Every complete read is kept, whether or not the user saves it.
     const BackupResult backup = SaveBackup(backupFolder_, data_.image);
@@ -250,7 +250,7 @@ void FrmClone::OnWriteFinished(WriteVerdict verdict) {
     const UiTexts& texts = context_.texts();
     if (Succeeded(verdict)) {
         // The next start preselects the port that worked.
-        SetLastComPort(context_.ComPort());
+        context_.settings().SetLastComPort(context_.ComPort());
         tally_.verdicts.push_back(verdict);
         QString text = VerdictText(verdict, texts);
         if (tally_.verdicts.size() > 1) text += QStringLiteral("\n\n") + TallyText(tally_, texts);

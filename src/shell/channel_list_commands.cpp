@@ -51,7 +51,7 @@ QString ExportChannelListPdf(QWidget* parent, const AppContext& context, const R
         parent, {texts.UiText("ChannelList", "Export Channel List (PDF)"), suggestedPath,
                  texts.UiText("ChannelList", "PDF Files (*.pdf)")});
     if (path.isEmpty()) return QString();
-    RememberUsedFolder(path);
+    RememberUsedFolder(context.settings(), path);
     const QByteArray pdf = ChannelListPdf(data, fileName, QDate::currentDate(), texts);
     if (pdf.isEmpty()) {
         ShowError(parent, prompts, texts.UiText("ChannelList", "The PDF could not be made."));

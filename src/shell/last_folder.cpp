@@ -14,22 +14,22 @@ const char* const kLastFolderValue = "LastFolder";
 
 }  // namespace
 
-QString LastUsedFolder() {
-    const QString stored = GetUserText(kLastFolderValue);
+QString LastUsedFolder(const SettingsStore& store) {
+    const QString stored = store.GetUserText(kLastFolderValue);
     // A folder since removed, or a store edited by hand, falls back like a first start.
     if (!stored.isEmpty() && QFileInfo(stored).isDir()) return stored;
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     return !documents.isEmpty() && QFileInfo(documents).isDir() ? documents : QDir::homePath();
 }
 
-void RememberUsedFolder(const QString& chosenPath) {
+void RememberUsedFolder(SettingsStore& store, const QString& chosenPath) {
     if (chosenPath.isEmpty()) return;
     // A store that cannot be written only means the next dialog starts elsewhere.
-    SetUserText(kLastFolderValue, QFileInfo(chosenPath).absolutePath());
+    store.SetUserText(kLastFolderValue, QFileInfo(chosenPath).absolutePath());
 }
 
-QString InLastUsedFolder(const QString& fileName) {
-    return QDir(LastUsedFolder()).filePath(fileName);
+QString InLastUsedFolder(const SettingsStore& store, const QString& fileName) {
+    return QDir(LastUsedFolder(store)).filePath(fileName);
 }
 
 }  // namespace qv

@@ -6,10 +6,12 @@
 
 namespace qv {
 
-QString LastUsedFolder();
+class SettingsStore;
+
+QString LastUsedFolder(const SettingsStore& store);
 // Remembers the folder of a path the user chose in a file dialog.
-void RememberUsedFolder(const QString& chosenPath);
+void RememberUsedFolder(SettingsStore& store, const QString& chosenPath);
 // A file name in the folder last used, for a dialog to offer.
-QString InLastUsedFolder(const QString& fileName);
+QString InLastUsedFolder(const SettingsStore& store, const QString& fileName);
 
 }  // namespace qv

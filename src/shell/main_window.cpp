@@ -88,11 +88,11 @@ MainWindow::~MainWindow() {
 
 void MainWindow::StartUp() {
     // The language from the settings store; a stored number that is not a byte is reported.
-    if (const auto language = LanguageFromStored(GetRegValue(kLanguageValue))) {
+    if (const auto language = LanguageFromStored(context_.settings().GetRegValue(kLanguageValue))) {
         context_.SetLanguage(*language);
         ApplyQtTranslations();
         // The port the last complete transfer used, so a cable found once is found again.
-        const int lastPort = GetLastComPort();
+        const int lastPort = context_.settings().GetLastComPort();
         context_.SetComPort(lastPort ? lastPort : kStartComPort);
     } else {
         context_.SetLanguage(Language::English);
@@ -390,7 +390,8 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         return;
     }
     // The language is kept for the next start; a store that cannot be written goes unnoticed.
-    SetRegValue(kLanguageValue, QString::number(int(context_.texts().language())));
+    context_.settings().SetRegValue(kLanguageValue,
+                                    QString::number(int(context_.texts().language())));
     if (clone_) clone_->close();
     // The secondary windows close here. The channel editor is left to go with the main window:
     // its own close step stores the grid into the image, which the question above has already

@@ -20,7 +20,8 @@
 namespace qv {
 
 void MainWindow::SetUpDesktop() {
-    recent_ = new RecentFilesMenu(bar_->Menu("miFile"), bar_->Tool("miFile", "miExit"), this);
+    recent_ = new RecentFilesMenu(bar_->Menu("miFile"), bar_->Tool("miFile", "miExit"),
+                                  context_.settings(), this);
     connect(recent_, &RecentFilesMenu::OpenRequested, this, &MainWindow::OpenRecentFile);
     new FileDropFilter(this, [this](const QString& path) { OpenPath(path); });
     mark_ = new ModifiedMark(this, [this] { UpdateModifiedMark(); });
@@ -61,7 +62,8 @@ void MainWindow::OpenRecentFile(const QString& path) {
 
 void MainWindow::RememberFile(const QString& path) {
     titleFile_ = QFileInfo(path).absoluteFilePath();
-    RememberUsedFolder(titleFile_);  // however it was opened: dialog, drop, recent files
+    RememberUsedFolder(context_.settings(),
+                       titleFile_);  // however it was opened: dialog, drop, recent files
     recent_->Add(titleFile_);
     setWindowTitle(MainWindowTitle(titleFile_));
     UpdateModifiedMark();
@@ -103,7 +105,8 @@ void MainWindow::PrintChannelList() {
 void MainWindow::ExportChannelListPdf() {
     SaveAll();
     const QFileInfo named(PageFileName());
-    const QString suggested = InLastUsedFolder(named.completeBaseName() + QStringLiteral(".pdf"));
+    const QString suggested =
+        InLastUsedFolder(context_.settings(), named.completeBaseName() + QStringLiteral(".pdf"));
     const QString written =
         qv::ExportChannelListPdf(this, context_, data_, PageFileName(), suggested);
     if (!written.isEmpty()) {

@@ -61,10 +61,10 @@ void MainWindow::NewFile() {
 
 void MainWindow::OpenFile() {
     if (!ConfirmUnsavedChanges()) return;
-    const QString path =
-        context_.prompts().OpenFileName(this, {QString(), LastUsedFolder(), kFileFilter});
+    const QString path = context_.prompts().OpenFileName(
+        this, {QString(), LastUsedFolder(context_.settings()), kFileFilter});
     if (path.isEmpty()) return;
-    RememberUsedFolder(path);
+    RememberUsedFolder(context_.settings(), path);
     LoadOpenedFile(path);
 }
 
@@ -76,14 +76,16 @@ bool MainWindow::SaveCommand() {
 QString MainWindow::OfferedSaveName() const {
     // The file that is open, where it is; data that is no file's yet starts a new one in the
     // folder last used, rather than offering to overwrite the last file saved.
-    return titleFile_.isEmpty() ? InLastUsedFolder(QStringLiteral("Untitled.tw")) : titleFile_;
+    return titleFile_.isEmpty()
+               ? InLastUsedFolder(context_.settings(), QStringLiteral("Untitled.tw"))
+               : titleFile_;
 }
 
 bool MainWindow::SaveFileAs() {
     const QString path =
         context_.prompts().SaveFileName(this, {QString(), OfferedSaveName(), kFileFilter});
     if (path.isEmpty()) return false;
-    RememberUsedFolder(path);
+    RememberUsedFolder(context_.settings(), path);
     if (!SaveFile(path)) return false;
     // Only a file written to its last byte holds the user's data: now the image counts as saved.
     currentFileName_ = path;
@@ -109,10 +111,10 @@ void MainWindow::ExportChannels(CsvFormat format) {
     SaveAll();
     const QString offered = format == CsvFormat::Common ? QStringLiteral("channels-common.csv")
                                                         : QStringLiteral("channels.csv");
-    const QString path =
-        context_.prompts().SaveFileName(this, {QString(), InLastUsedFolder(offered), kCsvFilter});
+    const QString path = context_.prompts().SaveFileName(
+        this, {QString(), InLastUsedFolder(context_.settings(), offered), kCsvFilter});
     if (path.isEmpty()) return;
-    RememberUsedFolder(path);
+    RememberUsedFolder(context_.settings(), path);
     const QByteArray csv = ExportChannelsCsv(data_, format);
     const SaveResult saved =
         WriteFileAtomically(path, reinterpret_cast<const std::uint8_t*>(csv.constData()),
@@ -131,10 +133,10 @@ void MainWindow::ShowFinished(const QString& what, const QString& path) {
 
 void MainWindow::ImportChannels() {
     SaveAll();
-    const QString path =
-        context_.prompts().OpenFileName(this, {QString(), LastUsedFolder(), kCsvFilter});
+    const QString path = context_.prompts().OpenFileName(
+        this, {QString(), LastUsedFolder(context_.settings()), kCsvFilter});
     if (path.isEmpty()) return;
-    RememberUsedFolder(path);
+    RememberUsedFolder(context_.settings(), path);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         ShowImportFailure(file.errorString());

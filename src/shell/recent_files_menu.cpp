@@ -14,8 +14,9 @@ const char* const kRecentFilesValue = "RecentFiles";
 
 }  // namespace
 
-RecentFilesMenu::RecentFilesMenu(QMenu* fileMenu, QAction* exitAction, QObject* parent)
-    : QObject(parent), menu_(fileMenu) {
+RecentFilesMenu::RecentFilesMenu(QMenu* fileMenu, QAction* exitAction, SettingsStore& store,
+                                 QObject* parent)
+    : QObject(parent), menu_(fileMenu), store_(store) {
     setObjectName("RecentFiles");
     // Exit has a separator of its own above it; the entries sit above that one, after their own.
     const QList<QAction*> actions = menu_->actions();
@@ -40,7 +41,7 @@ RecentFilesMenu::RecentFilesMenu(QMenu* fileMenu, QAction* exitAction, QObject* 
     }
     // What another program (or a hand) left in the store is cleaned up like any other list.
     QStringList stored;
-    for (const QString& path : GetUserList(kRecentFilesValue)) {
+    for (const QString& path : store_.GetUserList(kRecentFilesValue)) {
         if (stored.size() < kRecentFileCount && !path.isEmpty()) stored << path;
     }
     files_ = stored;
@@ -57,7 +58,7 @@ void RecentFilesMenu::Remove(const QString& path) {
 
 void RecentFilesMenu::SetFiles(const QStringList& files) {
     files_ = files;
-    SetUserList(kRecentFilesValue, files_);  // a store that cannot be written keeps the menu
+    store_.SetUserList(kRecentFilesValue, files_);  // a store that cannot be written keeps the menu
     Rebuild();
 }
 

@@ -10,11 +10,15 @@ class QMenu;
 
 namespace qv {
 
+class SettingsStore;
+
 class RecentFilesMenu : public QObject {
     Q_OBJECT
 public:
-    // The entries go into `fileMenu` just before the separator above `exitAction`.
-    RecentFilesMenu(QMenu* fileMenu, QAction* exitAction, QObject* parent = nullptr);
+    // The entries go into `fileMenu` just before the separator above `exitAction`; the list is
+    // read from and kept in `store`.
+    RecentFilesMenu(QMenu* fileMenu, QAction* exitAction, SettingsStore& store,
+                    QObject* parent = nullptr);
 
     QStringList Files() const { return files_; }
     // Puts a file opened or saved in front and stores the list.
@@ -30,6 +34,7 @@ private:
     void Rebuild();
 
     QMenu* menu_;
+    SettingsStore& store_;
     QAction* separator_;
     std::vector<QAction*> entries_;
     QStringList files_;

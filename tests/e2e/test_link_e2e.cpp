@@ -17,7 +17,6 @@
 #include "link_driver/radio_backups.h"
 #include "platform/ini_file.h"
 #include "platform/serial_port_map.h"
-#include "platform/settings_store.h"
 #include "radio_sim_process.h"
 #include "support/test_context.h"
 
@@ -234,11 +233,11 @@ private slots:
         RadioData data;
         data.image = Template();
         FrmClone dialog(data, services.context);
-        QVERIFY(SetLastComPort(7));
+        QVERIFY(services.settings.SetLastComPort(7));
         QCOMPARE(RunDialog(dialog, CloneMode::Read), int(QDialog::Accepted));
         QVERIFY(dialog.property("Finished").toBool());
         // The port that worked is the one the next start preselects.
-        QCOMPARE(GetLastComPort(), 1);
+        QCOMPARE(services.settings.GetLastComPort(), 1);
         QCOMPARE(dialog.findChild<QProgressBar*>("Prg1")->value(), 100);
         QCOMPARE(prompts.messages.size(), size_t(1));
         QCOMPARE(prompts.messages[0].text, QString("Reading Complete!"));

@@ -6,7 +6,6 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSettings>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
@@ -47,8 +46,6 @@ private slots:
 
 void TestProgramE2e::readEditSaveOpenWrite() {
     QTemporaryDir folder;
-    QTemporaryDir config;
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, config.path());
     const QString bin = QCoreApplication::applicationDirPath();
     QVERIFY(QFile::copy(bin + "/default.tw", folder.filePath("default.tw")));
 
@@ -161,8 +158,6 @@ void TestProgramE2e::readEditSaveOpenWrite() {
 
 void TestProgramE2e::aReadThatBreaksOffLeavesTheUsersDataAsItWas() {
     QTemporaryDir folder;
-    QTemporaryDir config;
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, config.path());
     const QString bin = QCoreApplication::applicationDirPath();
     QVERIFY(QFile::copy(bin + "/default.tw", folder.filePath("default.tw")));
     qv::RadioData radio = LoadOrFail(bin + "/default.tw");

@@ -14,7 +14,6 @@
 #include "link_dialogs/frm_com_port.h"
 #include "platform/cable_finder.h"
 #include "platform/ini_file.h"
-#include "platform/settings_store.h"
 #include "support/test_context.h"
 
 #ifdef Q_OS_UNIX
@@ -112,8 +111,6 @@ private slots:
     }
     void writeCheckBoxesAreRemembered() {
         QFETCH(int, language);
-        QTemporaryDir config;
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, config.path());
         RadioData data;
         test::TestContext services;
         services.context.SetLanguage(static_cast<qv::Language>(language));
@@ -162,8 +159,6 @@ private slots:
         RadioIniFolder ini("[Ports]\nCOM1=" + QByteArray(ptsname(master)) + "\n");
         test::TestContext services(ini.dir.path());
         RadioData data;
-        QTemporaryDir config;
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, config.path());
         {
             FrmClone dialog(data, services.context);
             services.context.SetLanguage(static_cast<qv::Language>(language));

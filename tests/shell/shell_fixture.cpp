@@ -3,19 +3,13 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QFile>
-#include <QSettings>
 
 #include "language/ui_language.h"
 
 namespace qv::test {
 
 ShellFixture::ShellFixture(const QString& storedLanguage, const QString& iniSetup) {
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, config.path());
-    {
-        QSettings store(QSettings::NativeFormat, QSettings::UserScope, "QV", "QV-730");
-        store.clear();
-        if (!storedLanguage.isNull()) store.setValue("Language", storedLanguage);
-    }
+    if (!storedLanguage.isNull()) services.settings.SetRegValue("Language", storedLanguage);
     QFile::copy(QCoreApplication::applicationDirPath() + "/default.tw", dir.filePath("default.tw"));
     QFile ini(dir.filePath("Radio.INI"));
     ini.open(QIODevice::WriteOnly);
@@ -30,8 +24,7 @@ ShellFixture::~ShellFixture() {
 }
 
 QString ShellFixture::StoredLanguage() const {
-    QSettings store(QSettings::NativeFormat, QSettings::UserScope, "QV", "QV-730");
-    return store.value("Language").toString();
+    return services.settings.GetRegValue("Language");
 }
 
 }  // namespace qv::test

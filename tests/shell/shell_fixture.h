@@ -1,5 +1,5 @@
 // A program folder of its own for each test: the template, a Radio.INI with short link timing
-// whose COM1 leads nowhere, and a settings store in a temporary folder.
+// whose COM1 leads nowhere, and a settings store of its own.
 #pragma once
 
 #include <QTemporaryDir>
@@ -26,7 +26,6 @@ public:
 
 private:
     QTemporaryDir dir;
-    QTemporaryDir config;
 
 public:
     TestContext services{dir.path()};

@@ -365,8 +365,7 @@ void TestDesktop::missingRecentFileIsRemovedWithAMessage() {
     QVERIFY(!RecentEntry(window, 2)->isVisible());
     QCOMPARE(window.Data().image, image);
     QCOMPARE(window.TitleFile(), kept);
-    QSettings store(QSettings::NativeFormat, QSettings::UserScope, "QV", "QV-730");
-    QCOMPARE(store.value("RecentFiles").toStringList(), QStringList{kept});
+    QCOMPARE(shell.services.settings.GetUserList("RecentFiles"), QStringList{kept});
 }
 
 void TestDesktop::newOpenSaveHaveTheirShortcuts() {

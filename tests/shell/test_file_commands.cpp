@@ -121,7 +121,8 @@ void TestFileCommands::saveAlwaysAsksForANameAndOffersTheCurrentOne() {
     QVERIFY(Channels(window).SetCellAsUser(5, 1, "SAVED"));
     const QString path = shell.Folder() + "/mine.tw";
     shell.prompts.saveNames = {path};
-    const QString offered = qv::InLastUsedFolder("Untitled.tw");  // no file is open
+    const QString offered =
+        qv::InLastUsedFolder(shell.services.settings, "Untitled.tw");  // no file is open
     window.OnToolClick("miSave");
     QCOMPARE(shell.prompts.fileRequests.back().fileName, offered);
     QCOMPARE(shell.prompts.fileRequests.back().filter, QString("tw Files (*.tw)"));
@@ -203,7 +204,7 @@ void TestFileCommands::openAsksOnlyWhenTheImageChanged() {
     window.OnToolClick("miOpen");
     QVERIFY(shell.prompts.messages.empty());
     QCOMPARE(shell.prompts.fileRequests.size(), std::size_t(1));
-    QCOMPARE(shell.prompts.fileRequests[0].fileName, qv::LastUsedFolder());
+    QCOMPARE(shell.prompts.fileRequests[0].fileName, qv::LastUsedFolder(shell.services.settings));
     // Edits still in the grid count as changes.
     QVERIFY(Channels(window).SetCellAsUser(1, 1, "GRID"));
     shell.prompts.answers = {PromptAnswer::No};
@@ -329,7 +330,7 @@ void TestFileCommands::commonChannelPlanAsksForRenumbering() {
     qv::MainWindow& window = shell.Window();
     const QString exported = shell.Folder() + "/common.csv";
     shell.prompts.saveNames = {exported};
-    const QString offered = qv::InLastUsedFolder("channels-common.csv");
+    const QString offered = qv::InLastUsedFolder(shell.services.settings, "channels-common.csv");
     window.OnToolClick("miExportCsvCommon");
     QCOMPARE(shell.prompts.fileRequests.back().fileName, offered);
     QFile file(exported);

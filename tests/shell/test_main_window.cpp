@@ -79,7 +79,7 @@ void TestMainWindow::startUpPreselectsThePortOfTheLastTransfer() {
     ShellFixture shell;
     QCOMPARE(int(shell.services.context.ComPort()), 1);
     for (const auto& [stored, port] : {std::pair{3, 3}, {16, 16}, {17, 1}, {0, 1}}) {
-        QVERIFY(qv::SetLastComPort(stored));
+        QVERIFY(shell.services.settings.SetLastComPort(stored));
         shell.window = std::make_unique<qv::MainWindow>(shell.services.context);
         QCOMPARE(int(shell.services.context.ComPort()), port);
     }
