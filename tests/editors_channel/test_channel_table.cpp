@@ -7,6 +7,7 @@
 #include "codecs/channel_name.h"
 #include "codecs/number_text.h"
 #include "editors/channel/channel_table.h"
+#include "loaded_table.h"
 
 using namespace qv;
 using namespace qv::channel;
@@ -84,9 +85,8 @@ void TestChannelTable::headersFollowTheLanguage() {
     QFETCH(QStringList, headers);
     QFETCH(QString, mode);
     texts.SetLanguage(static_cast<qv::Language>(language));
-    RadioData data = BlankRadio();
-    ChannelTable table(data, texts);
-    table.RefreshAll();
+    LoadedTable loaded(texts);
+    auto& [data, table] = loaded;
     QCOMPARE(table.RowTexts(0), headers);
     QCOMPARE(table.Cell(16, kColNumber), QStringLiteral("16"));
     QCOMPARE(table.Cell(5, kColMode), mode);
@@ -130,14 +130,12 @@ void TestChannelTable::flagByteLoadsAsTexts() {
     QFETCH(QString, flag);
     QFETCH(QStringList, shown);
     texts.SetLanguage(static_cast<qv::Language>(language));
-    RadioData data = BlankRadio();
-    PutRecord(data.image, 4, SimplexRecord(flag));
-    ChannelTable table(data, texts);
-    table.RefreshAll();
-    const QStringList loaded{table.Cell(4, kColPower), table.Cell(4, kColBandwidth),
-                             table.Cell(4, kColBusyLock), table.Cell(4, kColReverseBurst),
-                             table.Cell(4, kColTalkAround)};
-    QCOMPARE(loaded, shown);
+    LoadedTable loaded(texts, {{4, SimplexRecord(flag)}});
+    auto& [data, table] = loaded;
+    const QStringList cells{table.Cell(4, kColPower), table.Cell(4, kColBandwidth),
+                            table.Cell(4, kColBusyLock), table.Cell(4, kColReverseBurst),
+                            table.Cell(4, kColTalkAround)};
+    QCOMPARE(cells, shown);
 }
 
 void TestChannelTable::flagByteSavesFromTexts_data() {
@@ -184,10 +182,8 @@ void TestChannelTable::flagByteSavesFromTexts() {
     QFETCH(QString, choice);
     QFETCH(int, savedFlag);
     texts.SetLanguage(static_cast<qv::Language>(language));
-    RadioData data = BlankRadio();
-    PutRecord(data.image, 7, record);
-    ChannelTable table(data, texts);
-    table.RefreshAll();
+    LoadedTable loaded(texts, {{7, record}});
+    auto& [data, table] = loaded;
     if (column != 0) QVERIFY(table.SetCellAsUser(7, column, choice));
     table.SaveData();
     QCOMPARE(int(data.image.at(7, 12)), savedFlag);
@@ -239,10 +235,8 @@ void TestChannelTable::modeIsDerivedFromTheCells() {
     QFETCH(QString, txFreq);
     QFETCH(QString, txTone);
     QFETCH(bool, txLocked);
-    RadioData data = BlankRadio();
-    PutRecord(data.image, 2, record);
-    ChannelTable table(data, texts);
-    table.RefreshAll();
+    LoadedTable loaded(texts, {{2, record}});
+    auto& [data, table] = loaded;
     QCOMPARE(table.Cell(2, kColMode), mode);
     QCOMPARE(table.Cell(2, kColTxFreq), txFreq);
     QCOMPARE(table.Cell(2, kColTxTone), txTone);
@@ -251,15 +245,15 @@ void TestChannelTable::modeIsDerivedFromTheCells() {
 }
 
 void TestChannelTable::emptyRecordLoadsAndSavesAsBlank() {
-    RadioData data = BlankRadio();
-    PutRecord(data.image, 9, "FF FF FF FF 25 06 60 44 70 06 70 06 28 40 FE 12");  // RX blank
-    EncodeChannelName(data.image, 9, "OLD");
-    SetScanFlag(data.image, 9, 1);
-    PutRecord(data.image, 10, SimplexRecord());
-    SetScanFlag(data.image, 10, 1);
-    PutBytes(data.image, 0x2000 + 5 * 9, "01 02 03 04 05");
-    ChannelTable table(data, texts);
-    table.RefreshAll();
+    LoadedTable loaded(texts, {{9, "FF FF FF FF 25 06 60 44 70 06 70 06 28 40 FE 12"}},
+                       [&](RadioData& radio) {
+                           EncodeChannelName(radio.image, 9, "OLD");
+                           SetScanFlag(radio.image, 9, 1);
+                           PutRecord(radio.image, 10, SimplexRecord());
+                           SetScanFlag(radio.image, 10, 1);
+                           PutBytes(radio.image, 0x2000 + 5 * 9, "01 02 03 04 05");
+                       });
+    auto& [data, table] = loaded;
     QStringList expected(kTableColumns, QString());
     expected[kColNumber] = "9";
     expected[kColMode] = "Simplex";
@@ -274,10 +268,8 @@ void TestChannelTable::emptyRecordLoadsAndSavesAsBlank() {
 }
 
 void TestChannelTable::rxOnlyRecordSavesWithoutTransmitSide() {
-    RadioData data = BlankRadio();
-    PutRecord(data.image, 3, "25 06 60 44 FF FF FF FF 70 06 70 06 28 40 FE FF");
-    ChannelTable table(data, texts);
-    table.RefreshAll();
+    LoadedTable loaded(texts, {{3, "25 06 60 44 FF FF FF FF 70 06 70 06 28 40 FE FF"}});
+    auto& [data, table] = loaded;
     table.SaveData();
     QCOMPARE(Hex(data.image, 3 * 16, 13), QStringLiteral("25 06 60 44 FF FF FF FF 70 06 FF FF A8"));
 }
@@ -286,11 +278,11 @@ void TestChannelTable::toneOutsideTheListIsLost() {
     // 69.3 Hz is no standard tone: it reads as None and is stored as none, unless a customized
     // CTCSS slot holds it.
     for (bool customized : {false, true}) {
-        RadioData data = BlankRadio();
-        PutRecord(data.image, 1, "25 06 60 44 25 06 60 44 93 06 93 06 28 40 FE FF");
-        if (customized) PutBytes(data.image, 0x190 + 2, "93 06");
-        ChannelTable table(data, texts);
-        table.RefreshAll();
+        LoadedTable loaded(texts, {{1, "25 06 60 44 25 06 60 44 93 06 93 06 28 40 FE FF"}},
+                           [&](RadioData& radio) {
+                               if (customized) PutBytes(radio.image, 0x190 + 2, "93 06");
+                           });
+        auto& [data, table] = loaded;
         QCOMPARE(table.Cell(1, kColRxTone), customized ? "123 - 69.3Hz" : "None");
         table.SaveData();
         QCOMPARE(Hex(data.image, 16 + 8, 4), customized ? "93 06 93 06" : "FF FF FF FF");
@@ -325,12 +317,11 @@ void TestChannelTable::namesAndScanBitsRoundTrip() {
 }
 
 void TestChannelTable::savingTouchesOnlyItsOwnScanBit() {
-    RadioData data = BlankRadio();
-    PutRecord(data.image, 8, SimplexRecord());
-    data.image[0x170] = 0xFF;
-    data.image[0x171] = 0x00;
-    ChannelTable table(data, texts);
-    table.RefreshAll();
+    LoadedTable loaded(texts, {{8, SimplexRecord()}}, [&](RadioData& radio) {
+        radio.image[0x170] = 0xFF;
+        radio.image[0x171] = 0x00;
+    });
+    auto& [data, table] = loaded;
     QVERIFY(table.SetCellAsUser(8, kColScan, "No"));
     table.SaveData();
     // Channel 8 is bit 7 of 0x170; channels 1-7 are empty and lose theirs.
@@ -362,11 +353,11 @@ void TestChannelTable::newChannelDefaults() {
     QFETCH(int, language);
     QFETCH(QStringList, row);
     texts.SetLanguage(static_cast<qv::Language>(language));
-    RadioData data = BlankRadio();
-    PutBytes(data.image, 5 * 16 + 12, "00 00 00 77");
-    PutBytes(data.image, 0x2000 + 5 * 5, "00 00 00 00 00");
-    ChannelTable table(data, texts);
-    table.RefreshAll();
+    LoadedTable loaded(texts, {}, [&](RadioData& radio) {
+        PutBytes(radio.image, 5 * 16 + 12, "00 00 00 77");
+        PutBytes(radio.image, 0x2000 + 5 * 5, "00 00 00 00 00");
+    });
+    auto& [data, table] = loaded;
     table.CommitFrequency(5, kColRxFreq, "446.00625");
     QCOMPARE(table.RowTexts(5), row);
     // Written into the image at once: bytes 12-14 and the five-byte slot.
@@ -423,10 +414,8 @@ void TestChannelTable::rxFrequencyRules() {
     QFETCH(QString, typed);
     QFETCH(QString, rx);
     QFETCH(QString, tx);
-    RadioData data = BlankRadio();
-    PutRecord(data.image, 12, record);
-    ChannelTable table(data, texts);
-    table.RefreshAll();
+    LoadedTable loaded(texts, {{12, record}});
+    auto& [data, table] = loaded;
     const QString mode = table.Cell(12, kColMode);
     const ChannelTableState before = table.State();
     const bool stored = table.CommitFrequency(12, kColRxFreq, typed);
@@ -438,12 +427,12 @@ void TestChannelTable::rxFrequencyRules() {
 }
 
 void TestChannelTable::emptyRxFrequencyDeletesTheChannel() {
-    RadioData data = BlankRadio();
-    PutRecord(data.image, 6, "25 06 60 44 75 18 60 44 70 06 23 80 3F 40 FE 55");
-    EncodeChannelName(data.image, 6, "GONE");
-    SetScanFlag(data.image, 6, 1);
-    ChannelTable table(data, texts);
-    table.RefreshAll();
+    LoadedTable loaded(texts, {{6, "25 06 60 44 75 18 60 44 70 06 23 80 3F 40 FE 55"}},
+                       [&](RadioData& radio) {
+                           EncodeChannelName(radio.image, 6, "GONE");
+                           SetScanFlag(radio.image, 6, 1);
+                       });
+    auto& [data, table] = loaded;
     QCOMPARE(table.Cell(6, kColMode), QStringLiteral("Repeater"));
     table.CommitFrequency(6, kColRxFreq, "");
     QStringList expected(kTableColumns, QString());
@@ -457,10 +446,8 @@ void TestChannelTable::emptyRxFrequencyDeletesTheChannel() {
 }
 
 void TestChannelTable::txFrequencyRules() {
-    RadioData data = BlankRadio();
-    PutRecord(data.image, 1, "25 06 60 44 FF FF FF FF 70 06 70 06 28 40 FE FF");  // RX only
-    ChannelTable table(data, texts);
-    table.RefreshAll();
+    LoadedTable loaded(texts, {{1, "25 06 60 44 FF FF FF FF 70 06 70 06 28 40 FE FF"}});  // RX only
+    auto& [data, table] = loaded;
     QVERIFY(table.IsDisplayOnly(1, kColTxFreq));
     QCOMPARE(table.EditorFor(1, kColTxFreq), CellEditor::None);
 
@@ -512,11 +499,9 @@ void TestChannelTable::outOfBandIsSaidInTheUsersWords() {
     QFETCH(QString, locale);
     QFETCH(float, lower);
     QFETCH(QString, refusal);
-    RadioData data = BlankRadio();
-    data.BandLowerMHz = lower;
     texts = UiTexts(Language(language), QLocale(locale));
-    ChannelTable table(data, texts);
-    table.RefreshAll();
+    LoadedTable loaded(texts, {}, [&](RadioData& radio) { radio.BandLowerMHz = lower; });
+    ChannelTable& table = loaded.table;
     QCOMPARE(table.FrequencyRefusal("4461"), refusal);
     QCOMPARE(table.FrequencyRefusal(""), QString());  // deletes the channel
     QCOMPARE(table.FrequencyRefusal(FormatFixed(446.1, 1, texts.locale())), QString());
@@ -569,11 +554,9 @@ void TestChannelTable::frequencyEditorCharacters() {
 }
 
 void TestChannelTable::rxToneFollowsOnSimplexRowsOnly() {
-    RadioData data = BlankRadio();
-    PutRecord(data.image, 1, SimplexRecord());
-    PutRecord(data.image, 2, "25 06 60 44 75 18 60 44 FF FF FF FF 28 40 FE FF");
-    ChannelTable table(data, texts);
-    table.RefreshAll();
+    LoadedTable loaded(
+        texts, {{1, SimplexRecord()}, {2, "25 06 60 44 75 18 60 44 FF FF FF FF 28 40 FE FF"}});
+    auto& [data, table] = loaded;
     const QString tone = table.ToneDisplayList().at(1);
     QCOMPARE(tone, QStringLiteral("1 - 67.0Hz"));
     table.CommitChoice(1, kColRxTone, tone, table.Cell(1, kColRxTone));
@@ -586,10 +569,8 @@ void TestChannelTable::rxToneFollowsOnSimplexRowsOnly() {
 }
 
 void TestChannelTable::unchangedOrEmptyChoiceChangesNothing() {
-    RadioData data = BlankRadio();
-    PutRecord(data.image, 1, SimplexRecord("02"));  // busy lock "Carrier Squelch"
-    ChannelTable table(data, texts);
-    table.RefreshAll();
+    LoadedTable loaded(texts, {{1, SimplexRecord("02")}});  // busy lock "Carrier Squelch"
+    auto& [data, table] = loaded;
     QSignalSpy changes(&table, &ChannelTable::dataChanged);
     table.CommitChoice(1, kColScan, "Yes", "Yes");
     // Nothing chosen must not wipe the cell.
@@ -627,19 +608,16 @@ void TestChannelTable::typedToneFindsTheToneNotTheEntryNumber() {
     QFETCH(QString, typed);
     QFETCH(int, entry);
     texts.SetLocale(QLocale(locale));
-    RadioData data = BlankRadio();
-    ChannelTable table(data, texts);
-    table.RefreshAll();
+    LoadedTable loaded(texts);
+    auto& [data, table] = loaded;
     QCOMPARE(table.ToneEntryTyped(typed), entry);
     texts.SetLocale(QLocale::c());
 }
 
 void TestChannelTable::busyLockCtcssDcsInChinese() {
     texts.SetLanguage(Language::Chinese);
-    RadioData data = BlankRadio();
-    PutRecord(data.image, 1, SimplexRecord("00"));
-    ChannelTable table(data, texts);
-    table.RefreshAll();
+    LoadedTable loaded(texts, {{1, SimplexRecord("00")}});
+    auto& [data, table] = loaded;
     QCOMPARE(table.OptionList(kColBusyLock), (QStringList{"关", "载波", "亚音"}));
     QVERIFY(table.SetCellAsUser(1, kColBusyLock, "亚音"));
     table.SaveData();
@@ -672,19 +650,15 @@ void TestChannelTable::enterMovesToTheNextEditableColumn() {
     QFETCH(int, from);
     QFETCH(int, hiddenColumn);
     QFETCH(int, to);
-    RadioData data = BlankRadio();
-    PutRecord(data.image, 4, record);
-    ChannelTable table(data, texts);
-    table.RefreshAll();
+    LoadedTable loaded(texts, {{4, record}});
+    auto& [data, table] = loaded;
     QCOMPARE(table.NextColumnAfterChoice(4, from, [&](int c) { return c == hiddenColumn; }), to);
 }
 
 void TestChannelTable::redirectionAndEditors() {
-    RadioData data = BlankRadio();
-    PutRecord(data.image, 1, SimplexRecord());
-    PutRecord(data.image, 2, "25 06 60 44 FF FF FF FF FF FF FF FF 28 40 FE FF");
-    ChannelTable table(data, texts);
-    table.RefreshAll();
+    LoadedTable loaded(
+        texts, {{1, SimplexRecord()}, {2, "25 06 60 44 FF FF FF FF FF FF FF FF 28 40 FE FF"}});
+    auto& [data, table] = loaded;
     // An empty row sends every cell to its RX frequency; a row without TX frequency sends its
     // TX tone to the TX frequency.
     for (int column = 1; column < kTableColumns; ++column) {
@@ -708,9 +682,8 @@ void TestChannelTable::redirectionAndEditors() {
 }
 
 void TestChannelTable::emptyRowModeFollowsLanguageSwitch() {
-    RadioData data = BlankRadio();
-    ChannelTable table(data, texts);
-    table.RefreshAll();
+    LoadedTable loaded(texts);
+    auto& [data, table] = loaded;
     texts.SetLanguage(Language::Chinese);
     table.RefreshAll();
     QCOMPARE(table.Cell(1, kColMode), QStringLiteral("单工"));
@@ -720,10 +693,8 @@ void TestChannelTable::emptyRowModeFollowsLanguageSwitch() {
 }
 
 void TestChannelTable::setCellAsUserFollowsTheEditorRules() {
-    RadioData data = BlankRadio();
-    PutRecord(data.image, 1, "25 06 60 44 75 18 60 44 FF FF FF FF 28 40 FE FF");
-    ChannelTable table(data, texts);
-    table.RefreshAll();
+    LoadedTable loaded(texts, {{1, "25 06 60 44 75 18 60 44 FF FF FF FF 28 40 FE FF"}});
+    auto& [data, table] = loaded;
     // An empty row takes its RX frequency first.
     QVERIFY(!table.SetCellAsUser(2, kColName, "X"));
     QVERIFY(!table.SetCellAsUser(2, kColRxTone, "1 - 67.0Hz"));
@@ -749,10 +720,8 @@ void TestChannelTable::setCellAsUserFollowsTheEditorRules() {
 
 // The typed setters (used by the CSV import) run the rules the grid runs, in one edit each.
 void TestChannelTable::typedValuesFollowTheSameRules() {
-    RadioData data = BlankRadio();
-    PutRecord(data.image, 1, "25 06 60 44 25 06 60 44 FF FF FF FF 28 40 FE FF");  // Simplex
-    ChannelTable table(data, texts);
-    table.RefreshAll();
+    LoadedTable loaded(texts, {{1, "25 06 60 44 25 06 60 44 FF FF FF FF 28 40 FE FF"}});  // Simplex
+    auto& [data, table] = loaded;
     QSignalSpy edits(&table, &ChannelTable::edited);
     // An empty row takes its RX frequency first, which makes a channel with the defaults.
     QVERIFY(!table.SetName(2, "X"));
