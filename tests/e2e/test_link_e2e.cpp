@@ -97,6 +97,35 @@ RadioImage RadioNumbered(int seed) {
     return image;
 }
 
+// The clone dialog as the main window makes it, for a document holding `image`, over the virtual
+// radio started with `radioSwitches` on COM1 of the Radio.INI in `folder`.
+struct DialogRig {
+    DialogRig(const QString& folder, const QStringList& radioSwitches,
+              const RadioImage& image = RadioImage{})
+        : radio(radioSwitches),
+          iniWritten(
+              test::WriteRadioIni(folder, radio.path(), 5, 200, "COM3=/nonexistent/ttyQV\n")),
+          services(folder),
+          data(DocumentHolding(image)),
+          dialog(data, services.context) {}
+    // The virtual radio started and its port written into Radio.INI.
+    bool Ready() const { return !radio.path().isEmpty() && iniWritten; }
+
+    RadioSimProcess radio;
+    bool iniWritten;
+    test::TestContext services;
+    test::ScriptedPrompts& prompts = services.prompts;
+    RadioData data;
+    FrmClone dialog;
+
+private:
+    static RadioData DocumentHolding(const RadioImage& image) {
+        RadioData document;
+        document.image = image;
+        return document;
+    }
+};
+
 }  // namespace
 
 class TestLinkE2e : public QObject {
@@ -226,47 +255,37 @@ private slots:
     }
 
     void dialogReadsTheRadio() {
-        RadioSimProcess radio({"--image", patternFile_});
-        WriteRadioIni(radio.path());
-        test::TestContext services(work_.path());
-        test::ScriptedPrompts& prompts = services.prompts;
-        RadioData data;
-        data.image = Template();
-        FrmClone dialog(data, services.context);
-        QVERIFY(services.settings.SetLastComPort(7));
-        QCOMPARE(RunDialog(dialog, CloneMode::Read), int(QDialog::Accepted));
-        QVERIFY(dialog.property("Finished").toBool());
+        DialogRig rig(work_.path(), {"--image", patternFile_}, Template());
+        QVERIFY(rig.Ready());
+        QVERIFY(rig.services.settings.SetLastComPort(7));
+        QCOMPARE(RunDialog(rig.dialog, CloneMode::Read), int(QDialog::Accepted));
+        QVERIFY(rig.dialog.property("Finished").toBool());
         // The port that worked is the one the next start preselects.
-        QCOMPARE(services.settings.GetLastComPort(), 1);
-        QCOMPARE(dialog.findChild<QProgressBar*>("Prg1")->value(), 100);
-        QCOMPARE(prompts.messages.size(), size_t(1));
-        QCOMPARE(prompts.messages[0].text, QString("Reading Complete!"));
-        QCOMPARE(prompts.messages[0].title, QString("QV-730"));
-        QCOMPARE(prompts.messages[0].icon, PromptIcon::Information);
-        QVERIFY(RowsEqual(data.image, Pattern(), 1, 26));
-        QVERIFY(RowsEqual(data.image, Template(), 27, kRowCount - 1));
-        QCOMPARE(FramesOf(radio.Stop()), ExpectedReadFrames());
-        const std::vector<RadioImage> kept = BackupsIn(dialog.BackupFolder());
+        QCOMPARE(rig.services.settings.GetLastComPort(), 1);
+        QCOMPARE(rig.dialog.findChild<QProgressBar*>("Prg1")->value(), 100);
+        QCOMPARE(rig.prompts.messages.size(), size_t(1));
+        QCOMPARE(rig.prompts.messages[0].text, QString("Reading Complete!"));
+        QCOMPARE(rig.prompts.messages[0].title, QString("QV-730"));
+        QCOMPARE(rig.prompts.messages[0].icon, PromptIcon::Information);
+        QVERIFY(RowsEqual(rig.data.image, Pattern(), 1, 26));
+        QVERIFY(RowsEqual(rig.data.image, Template(), 27, kRowCount - 1));
+        QCOMPARE(FramesOf(rig.radio.Stop()), ExpectedReadFrames());
+        const std::vector<RadioImage> kept = BackupsIn(rig.dialog.BackupFolder());
         QCOMPARE(kept.size(), std::size_t(1));
-        QVERIFY(kept[0] == data.image);
-        QCOMPARE(dialog.LastBackupPath(), BackupFiles(dialog.BackupFolder()).first());
+        QVERIFY(kept[0] == rig.data.image);
+        QCOMPARE(rig.dialog.LastBackupPath(), BackupFiles(rig.dialog.BackupFolder()).first());
     }
 
     void dialogWritesTheRadio() {
-        RadioSimProcess radio({"--save", work_.filePath("radio-after-dialog.tw")});
-        WriteRadioIni(radio.path());
-        test::TestContext services(work_.path());
-        test::ScriptedPrompts& prompts = services.prompts;
-        RadioData data;
-        data.image = Pattern();
-        PrepareImageForWrite(data.image);
-        const RadioImage sent = data.image;
-        FrmClone dialog(data, services.context);
-        QCOMPARE(RunDialog(dialog, CloneMode::Write), int(QDialog::Accepted));
-        QCOMPARE(prompts.messages.size(), size_t(1));
-        QCOMPARE(prompts.messages[0].text, QString("Writing Complete!"));
-        QVERIFY(data.image == sent);
-        radio.Stop();
+        RadioImage sent = Pattern();
+        PrepareImageForWrite(sent);
+        DialogRig rig(work_.path(), {"--save", work_.filePath("radio-after-dialog.tw")}, sent);
+        QVERIFY(rig.Ready());
+        QCOMPARE(RunDialog(rig.dialog, CloneMode::Write), int(QDialog::Accepted));
+        QCOMPARE(rig.prompts.messages.size(), size_t(1));
+        QCOMPARE(rig.prompts.messages[0].text, QString("Writing Complete!"));
+        QVERIFY(rig.data.image == sent);
+        rig.radio.Stop();
         const RadioImage radioImage = LoadRaw(work_.filePath("radio-after-dialog.tw"));
         QVERIFY(RowsEqual(radioImage, sent, 1, 26));
         QVERIFY(RowsEqual(radioImage, sent, 38, 63));
@@ -284,45 +303,37 @@ private slots:
     void splitReply() {
         QFETCH(int, pauseMs);
         QFETCH(bool, accepted);
-        RadioSimProcess radio({"--image", patternFile_, "--split-reply", "5", "--split-pause",
-                               QString::number(pauseMs)});
-        WriteRadioIni(radio.path());
-        test::TestContext services(work_.path());
-        test::ScriptedPrompts& prompts = services.prompts;
-        RadioData data;
-        FrmClone dialog(data, services.context);
-        const int result = RunDialog(dialog, CloneMode::Read, 50, 40);
+        DialogRig rig(work_.path(), {"--image", patternFile_, "--split-reply", "5", "--split-pause",
+                                     QString::number(pauseMs)});
+        QVERIFY(rig.Ready());
+        const int result = RunDialog(rig.dialog, CloneMode::Read, 50, 40);
         QCOMPARE(result == QDialog::Accepted, accepted);
-        QCOMPARE(prompts.messages.size(), size_t(1));
-        QCOMPARE(prompts.messages[0].icon,
+        QCOMPARE(rig.prompts.messages.size(), size_t(1));
+        QCOMPARE(rig.prompts.messages[0].icon,
                  accepted ? PromptIcon::Information : PromptIcon::Critical);
         // Row 4 is frame 5. A read is all or nothing: the rows before it stay out when it fails.
         if (accepted) {
-            QVERIFY(RowsEqual(data.image, Pattern(), 1, 26));
+            QVERIFY(RowsEqual(rig.data.image, Pattern(), 1, 26));
         } else {
-            QVERIFY(data.image == RadioImage{});
+            QVERIFY(rig.data.image == RadioImage{});
         }
-        QVERIFY(radio.Stop().filter("split reply").size() == 1);
+        QVERIFY(rig.radio.Stop().filter("split reply").size() == 1);
     }
 
     void silentRadioFailsWithRetryAndCancel() {
-        RadioSimProcess radio({"--silent"});
-        WriteRadioIni(radio.path());
-        test::TestContext services(work_.path());
-        test::ScriptedPrompts& prompts = services.prompts;
-        prompts.answers = {PromptAnswer::Cancel};
-        RadioData data;
-        const RadioImage before = data.image;
-        FrmClone dialog(data, services.context);
-        QCOMPARE(RunDialog(dialog, CloneMode::Read, 10, 3), int(QDialog::Rejected));
-        QCOMPARE(prompts.messages.size(), size_t(1));
-        QCOMPARE(prompts.messages[0].text, QString("Connection Fail!"));
-        QCOMPARE(prompts.messages[0].title, QString("QV-730"));
-        QCOMPARE(prompts.messages[0].icon, PromptIcon::Critical);
-        QCOMPARE(prompts.messages[0].buttons, PromptButtons::RetryCancel);
-        QVERIFY(!dialog.property("Finished").toBool());
-        QVERIFY(data.image == before);
-        QCOMPARE(FramesOf(radio.Stop()), QStringList{"handshake"});
+        DialogRig rig(work_.path(), {"--silent"});
+        QVERIFY(rig.Ready());
+        rig.prompts.answers = {PromptAnswer::Cancel};
+        const RadioImage before = rig.data.image;
+        QCOMPARE(RunDialog(rig.dialog, CloneMode::Read, 10, 3), int(QDialog::Rejected));
+        QCOMPARE(rig.prompts.messages.size(), size_t(1));
+        QCOMPARE(rig.prompts.messages[0].text, QString("Connection Fail!"));
+        QCOMPARE(rig.prompts.messages[0].title, QString("QV-730"));
+        QCOMPARE(rig.prompts.messages[0].icon, PromptIcon::Critical);
+        QCOMPARE(rig.prompts.messages[0].buttons, PromptButtons::RetryCancel);
+        QVERIFY(!rig.dialog.property("Finished").toBool());
+        QVERIFY(rig.data.image == before);
+        QCOMPARE(FramesOf(rig.radio.Stop()), QStringList{"handshake"});
     }
 
     void badFirstAnswerThenRetrySucceeds_data() {
@@ -332,64 +343,51 @@ private slots:
     }
     void badFirstAnswerThenRetrySucceeds() {
         QFETCH(QStringList, radioSwitches);
-        RadioSimProcess radio(QStringList{"--image", patternFile_} + radioSwitches);
-        WriteRadioIni(radio.path());
-        test::TestContext services(work_.path());
-        test::ScriptedPrompts& prompts = services.prompts;
-        prompts.answers = {PromptAnswer::Retry, PromptAnswer::Ok};
-        RadioData data;
-        FrmClone dialog(data, services.context);
-        QCOMPARE(RunDialog(dialog, CloneMode::Read, 10, 20), int(QDialog::Accepted));
-        QCOMPARE(prompts.messages.size(), size_t(2));
-        QCOMPARE(prompts.messages[0].icon, PromptIcon::Critical);
-        QCOMPARE(prompts.messages[1].text, QString("Reading Complete!"));
-        QVERIFY(RowsEqual(data.image, Pattern(), 1, 26));
+        DialogRig rig(work_.path(), QStringList{"--image", patternFile_} + radioSwitches);
+        QVERIFY(rig.Ready());
+        rig.prompts.answers = {PromptAnswer::Retry, PromptAnswer::Ok};
+        QCOMPARE(RunDialog(rig.dialog, CloneMode::Read, 10, 20), int(QDialog::Accepted));
+        QCOMPARE(rig.prompts.messages.size(), size_t(2));
+        QCOMPARE(rig.prompts.messages[0].icon, PromptIcon::Critical);
+        QCOMPARE(rig.prompts.messages[1].text, QString("Reading Complete!"));
+        QVERIFY(RowsEqual(rig.data.image, Pattern(), 1, 26));
         // Retry starts over from the handshake on the port that stayed open.
-        QCOMPARE(FramesOf(radio.Stop()), QStringList{"handshake"} + ExpectedReadFrames());
+        QCOMPARE(FramesOf(rig.radio.Stop()), QStringList{"handshake"} + ExpectedReadFrames());
     }
 
     void aReadThatStopsMidwayChangesNothing() {
         // The reply for row 9 (frame 10) stops midway; Cancel ends the transfer.
-        RadioSimProcess radio({"--image", patternFile_, "--stop-mid-reply", "10"});
-        WriteRadioIni(radio.path());
-        test::TestContext services(work_.path());
-        test::ScriptedPrompts& prompts = services.prompts;
-        RadioData data;
-        data.image = Template();
-        FrmClone dialog(data, services.context);
-        QCOMPARE(RunDialog(dialog, CloneMode::Read, 10, 20), int(QDialog::Rejected));
-        QCOMPARE(prompts.messages.size(), size_t(1));
-        QCOMPARE(prompts.messages[0].text, QString("Connection Fail!"));
+        DialogRig rig(work_.path(), {"--image", patternFile_, "--stop-mid-reply", "10"},
+                      Template());
+        QVERIFY(rig.Ready());
+        QCOMPARE(RunDialog(rig.dialog, CloneMode::Read, 10, 20), int(QDialog::Rejected));
+        QCOMPARE(rig.prompts.messages.size(), size_t(1));
+        QCOMPARE(rig.prompts.messages[0].text, QString("Connection Fail!"));
         // Rows 1 to 8 had arrived; none of them reached the image.
-        QVERIFY(data.image == Template());
-        QCOMPARE(FramesOf(radio.Stop()).filter("read ").size(), 9);
+        QVERIFY(rig.data.image == Template());
+        QCOMPARE(FramesOf(rig.radio.Stop()).filter("read ").size(), 9);
     }
 
     void cancelDuringAReadChangesNothing() {
-        RadioSimProcess radio({"--image", patternFile_, "--pace"});
-        WriteRadioIni(radio.path());
-        test::TestContext services(work_.path());
-        test::ScriptedPrompts& prompts = services.prompts;
-        RadioData data;
-        data.image = Template();
-        FrmClone dialog(data, services.context);
-        auto* progress = dialog.findChild<QProgressBar*>("Prg1");
+        DialogRig rig(work_.path(), {"--image", patternFile_, "--pace"}, Template());
+        QVERIFY(rig.Ready());
+        auto* progress = rig.dialog.findChild<QProgressBar*>("Prg1");
         QTimer watch;
-        connect(&watch, &QTimer::timeout, &dialog, [&] {
-            if (progress->value() >= 25) dialog.findChild<QPushButton*>("Command2")->click();
+        connect(&watch, &QTimer::timeout, &rig.dialog, [&] {
+            if (progress->value() >= 25) rig.dialog.findChild<QPushButton*>("Command2")->click();
         });
         watch.start(1);
-        QCOMPARE(RunDialog(dialog, CloneMode::Read, 50, 40), int(QDialog::Rejected));
+        QCOMPARE(RunDialog(rig.dialog, CloneMode::Read, 50, 40), int(QDialog::Rejected));
         watch.stop();
-        QVERIFY(prompts.messages.empty());
-        QVERIFY(!dialog.property("Finished").toBool());
-        QVERIFY(data.image == Template());
-        const int rowsAsked = FramesOf(radio.Log()).filter("read ").size();
+        QVERIFY(rig.prompts.messages.empty());
+        QVERIFY(!rig.dialog.property("Finished").toBool());
+        QVERIFY(rig.data.image == Template());
+        const int rowsAsked = FramesOf(rig.radio.Log()).filter("read ").size();
         QVERIFY2(rowsAsked >= 6 && rowsAsked < 26, qPrintable(QString::number(rowsAsked)));
         // No frame goes out once the dialog has closed.
-        const int framesAtClose = FramesOf(radio.Log()).size();
+        const int framesAtClose = FramesOf(rig.radio.Log()).size();
         QTest::qWait(100);
-        QCOMPARE(FramesOf(radio.Stop()).size(), framesAtClose);
+        QCOMPARE(FramesOf(rig.radio.Stop()).size(), framesAtClose);
     }
 
     // Another program holds the radio's port: the command line says so and what to do.
@@ -432,24 +430,20 @@ private slots:
                      qPrintable(errors));
             QVERIFY(!QFile::exists(work_.filePath("never.tw")));
         }
-        RadioSimProcess radio({"--pace"});
-        WriteRadioIni(radio.path());
-        test::TestContext services(work_.path());
-        RadioData data;
-        data.image = Template();
-        FrmClone dialog(data, services.context);
+        DialogRig rig(work_.path(), {"--pace"}, Template());
+        QVERIFY(rig.Ready());
         QTimer watch;
-        connect(&watch, &QTimer::timeout, &dialog, [&] {
-            if (FramesOf(radio.Log()).size() >= 2) {
+        connect(&watch, &QTimer::timeout, &rig.dialog, [&] {
+            if (FramesOf(rig.radio.Log()).size() >= 2) {
                 watch.stop();
-                radio.Stop();
+                rig.radio.Stop();
             }
         });
         watch.start(5);
-        QCOMPARE(RunDialog(dialog, CloneMode::Read, 50, 40), int(QDialog::Rejected));
-        QCOMPARE(services.prompts.messages.size(), size_t(1));
-        const QString text = services.prompts.messages[0].text;
-        QVERIFY2(text.startsWith("Connection Fail!\nCOM1 (" + radio.path() + "): "),
+        QCOMPARE(RunDialog(rig.dialog, CloneMode::Read, 50, 40), int(QDialog::Rejected));
+        QCOMPARE(rig.services.prompts.messages.size(), size_t(1));
+        const QString text = rig.services.prompts.messages[0].text;
+        QVERIFY2(text.startsWith("Connection Fail!\nCOM1 (" + rig.radio.path() + "): "),
                  qPrintable(text));
         QVERIFY2(text.endsWith("\nThe cable was unplugged or the adapter reset: check the plug "
                                "and press Retry."),
@@ -584,33 +578,31 @@ private slots:
             QVERIFY(SaveFile(images.last(), RadioNumbered(seed)).ok);
         }
         // Radio 2's first row (write frame 53) is stored wrong; the user puts it aside.
-        RadioSimProcess radio(images +
-                              QStringList{"--swap-after-sessions", "3", "--corrupt-write", "53"});
-        WriteRadioIni(radio.path(), 5, 20);
-        test::TestContext services(work_.path());
-        test::ScriptedPrompts& prompts = services.prompts;
-        prompts.answers = {PromptAnswer::AnotherRadio,
-                           PromptAnswer::Ok,  // radio 1 verified
-                           PromptAnswer::AnotherRadio,
-                           PromptAnswer::Ok,  // radio 2 differs
-                           PromptAnswer::AnotherRadio,
-                           PromptAnswer::Ok,   // radio 3 verified
-                           PromptAnswer::Ok};  // radio 4 verified
-        RadioData data;
-        data.image = Pattern();
-        PrepareImageForWrite(data.image);
-        FrmClone dialog(data, services.context);
+        RadioImage sent = Pattern();
+        PrepareImageForWrite(sent);
+        DialogRig rig(work_.path(),
+                      images + QStringList{"--swap-after-sessions", "3", "--corrupt-write", "53"},
+                      sent);
+        QVERIFY(rig.Ready());
+        rig.prompts.answers = {PromptAnswer::AnotherRadio,
+                               PromptAnswer::Ok,  // radio 1 verified
+                               PromptAnswer::AnotherRadio,
+                               PromptAnswer::Ok,  // radio 2 differs
+                               PromptAnswer::AnotherRadio,
+                               PromptAnswer::Ok,   // radio 3 verified
+                               PromptAnswer::Ok};  // radio 4 verified
         const QString backups = NewFolder();
-        dialog.SetBackupFolder(backups);
-        QCOMPARE(RunDialog(dialog, CloneMode::Write, 5, 20, true, true), int(QDialog::Accepted));
-        QCOMPARE(prompts.messages.size(), size_t(7));
-        QCOMPARE(prompts.messages[1].text, QString("Connect the next radio, then press OK."));
-        QCOMPARE(prompts.messages[2].buttons, PromptButtons::RetryAnotherRadioCancel);
-        QVERIFY(prompts.messages[2].text.startsWith("Not verified"));
+        rig.dialog.SetBackupFolder(backups);
+        QCOMPARE(RunDialog(rig.dialog, CloneMode::Write, 5, 20, true, true),
+                 int(QDialog::Accepted));
+        QCOMPARE(rig.prompts.messages.size(), size_t(7));
+        QCOMPARE(rig.prompts.messages[1].text, QString("Connect the next radio, then press OK."));
+        QCOMPARE(rig.prompts.messages[2].buttons, PromptButtons::RetryAnotherRadioCancel);
+        QVERIFY(rig.prompts.messages[2].text.startsWith("Not verified"));
         QVERIFY2(
-            prompts.messages[6].text.endsWith("3 radios written and verified\nFailed: radio 2"),
-            qPrintable(prompts.messages[6].text));
-        QCOMPARE(dialog.Tally().verdicts.size(), std::size_t(4));
+            rig.prompts.messages[6].text.endsWith("3 radios written and verified\nFailed: radio 2"),
+            qPrintable(rig.prompts.messages[6].text));
+        QCOMPARE(rig.dialog.Tally().verdicts.size(), std::size_t(4));
         // Each radio's backup, the fourth being radio 1's image again.
         const std::vector<RadioImage> kept = BackupsIn(backups);
         QCOMPARE(kept.size(), std::size_t(4));

@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <memory>
 
 #include "codecs/channel_name.h"
 #include "data/data_file.h"
@@ -35,6 +36,41 @@ void PressOkOnCloneDialog() {
         [](QWidget* dialog) { dialog->findChild<QPushButton*>("Command1")->click(); });
 }
 
+// What both tests start from: a program folder with the template and a Radio.INI whose COM1 is
+// the virtual radio, a radio holding the template with the test's changes, and the main window
+// shown over that folder.
+class ProgramOverVirtualRadio {
+public:
+    // Starts the virtual radio with what `radio` holds now and the given switches, then the
+    // program; false when either could not start.
+    bool Start(const QStringList& radioSwitches, int interval, int limit) {
+        if (!QFile::copy(bin_ + "/default.tw", folder.filePath("default.tw"))) return false;
+        if (!qv::SaveFile(folder.filePath("radio.tw"), radio.image).ok) return false;
+        sim = std::make_unique<RadioSimProcess>(
+            QStringList{"--image", folder.filePath("radio.tw")} + radioSwitches);
+        if (sim->path().isEmpty()) return false;
+        if (!qv::test::WriteRadioIni(folder.path(), sim->path(), interval, limit)) return false;
+        window = std::make_unique<qv::MainWindow>(services.context);
+        window->show();
+        return QTest::qWaitForWindowExposed(window.get());
+    }
+
+    qv::FrmChannel& Channels() const {
+        return *static_cast<qv::FrmChannel*>(window->EditorOf(qv::Editor::Channel));
+    }
+
+private:
+    const QString bin_ = QCoreApplication::applicationDirPath();
+
+public:
+    QTemporaryDir folder;
+    qv::RadioData radio = LoadOrFail(bin_ + "/default.tw");
+    std::unique_ptr<RadioSimProcess> sim;
+    qv::test::TestContext services{folder.path()};
+    qv::test::ScriptedPrompts& prompts = services.prompts;
+    std::unique_ptr<qv::MainWindow> window;
+};
+
 }  // namespace
 
 class TestProgramE2e : public QObject {
@@ -45,28 +81,16 @@ private slots:
 };
 
 void TestProgramE2e::readEditSaveOpenWrite() {
-    QTemporaryDir folder;
-    const QString bin = QCoreApplication::applicationDirPath();
-    QVERIFY(QFile::copy(bin + "/default.tw", folder.filePath("default.tw")));
-
+    ProgramOverVirtualRadio program;
     // The radio holds other channels than the template: a named channel 2, a channel 12.
-    qv::RadioData radio = LoadOrFail(bin + "/default.tw");
-    qv::EncodeChannelName(radio.image, 2, "RADIO");
+    const qv::RadioData& radio = program.radio;
+    qv::EncodeChannelName(program.radio.image, 2, "RADIO");
     for (int column = 0; column < 16; ++column)
-        radio.image.at(12, column) = radio.image.at(1, column);
-    radio.image[0x182] = 0x07;  // squelch 7
-    QVERIFY(qv::SaveFile(folder.filePath("radio.tw"), radio.image).ok);
-
-    RadioSimProcess sim(
-        {"--image", folder.filePath("radio.tw"), "--save", folder.filePath("radio-after.tw")});
-    QVERIFY(!sim.path().isEmpty());
-    QVERIFY(qv::test::WriteRadioIni(folder.path(), sim.path(), 20, 100));
-
-    qv::test::TestContext services(folder.path());
-    qv::test::ScriptedPrompts& prompts = services.prompts;
-    qv::MainWindow window(services.context);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
+        program.radio.image.at(12, column) = program.radio.image.at(1, column);
+    program.radio.image[0x182] = 0x07;  // squelch 7
+    QVERIFY(program.Start({"--save", program.folder.filePath("radio-after.tw")}, 20, 100));
+    qv::MainWindow& window = *program.window;
+    qv::test::ScriptedPrompts& prompts = program.prompts;
 
     // Read: the program now shows the radio's channels and settings.
     PressOkOnCloneDialog();
@@ -75,7 +99,7 @@ void TestProgramE2e::readEditSaveOpenWrite() {
     QCOMPARE(prompts.messages.back().text, QString("Reading Complete!"));
     QVERIFY(qv::test::RowsEqual(window.Data().image, radio.image, 1, 26));
     QVERIFY(!window.Data().ImageModified());
-    auto* channels = static_cast<qv::FrmChannel*>(window.EditorOf(qv::Editor::Channel));
+    qv::FrmChannel* channels = &program.Channels();
     QCOMPARE(channels->Table().Cell(2, 1), QString("RADIO"));
     QCOMPARE(channels->Table().Cell(12, 3), QString("446.00625"));
 
@@ -92,7 +116,7 @@ void TestProgramE2e::readEditSaveOpenWrite() {
     QCOMPARE(channels->Table().Cell(3, 1), QString("HILL3"));
 
     // Save, then open the file again.
-    const QString saved = folder.filePath("edited.tw");
+    const QString saved = program.folder.filePath("edited.tw");
     prompts.saveNames = {saved};
     window.OnToolClick("miSave");
     QCOMPARE(window.CurrentFileName(), saved);
@@ -136,7 +160,7 @@ void TestProgramE2e::readEditSaveOpenWrite() {
     QCOMPARE(prompts.messages.back().text, QString("Reading Complete!"));
     QCOMPARE(window.windowTitle(), QString("QV-730[*]"));
     QVERIFY(!window.isWindowModified());
-    const QStringList log = sim.Stop();
+    const QStringList log = program.sim->Stop();
     // The data read is unsaved as soon as it is edited, with no file in the title.
     auto* edited = static_cast<qv::FrmChannel*>(window.EditorOf(qv::Editor::Channel));
     const qv::RadioImage read = window.Data().image;
@@ -145,7 +169,7 @@ void TestProgramE2e::readEditSaveOpenWrite() {
     QVERIFY(window.isWindowModified());
     QVERIFY(edited->Table().SetCellAsUser(4, 1, qv::DecodeChannelName(read, 4)));
     QVERIFY(log.size() >= 28 + 28 + 54 + 54);
-    const qv::RadioData after = LoadOrFail(folder.filePath("radio-after.tw"));
+    const qv::RadioData after = LoadOrFail(program.folder.filePath("radio-after.tw"));
     QVERIFY(qv::test::RowsEqual(after.image, window.Data().image, 1, 26));
     // Rows 38-63 hold the copy of rows 1-26 the write sent.
     QVERIFY(std::equal(after.image.data() + 38 * 16, after.image.data() + 64 * 16,
@@ -157,23 +181,14 @@ void TestProgramE2e::readEditSaveOpenWrite() {
 }
 
 void TestProgramE2e::aReadThatBreaksOffLeavesTheUsersDataAsItWas() {
-    QTemporaryDir folder;
-    const QString bin = QCoreApplication::applicationDirPath();
-    QVERIFY(QFile::copy(bin + "/default.tw", folder.filePath("default.tw")));
-    qv::RadioData radio = LoadOrFail(bin + "/default.tw");
+    ProgramOverVirtualRadio program;
     for (int channel = 1; channel <= 8; ++channel)
-        qv::EncodeChannelName(radio.image, channel, QString("RADIO%1").arg(channel));
-    QVERIFY(qv::SaveFile(folder.filePath("radio.tw"), radio.image).ok);
+        qv::EncodeChannelName(program.radio.image, channel, QString("RADIO%1").arg(channel));
     // The reply for row 9 (frame 10) breaks off, as when the cable is pulled.
-    RadioSimProcess sim({"--image", folder.filePath("radio.tw"), "--stop-mid-reply", "10"});
-    QVERIFY(!sim.path().isEmpty());
-    QVERIFY(qv::test::WriteRadioIni(folder.path(), sim.path(), 20, 20));
-
-    qv::test::TestContext services(folder.path());
-    qv::test::ScriptedPrompts& prompts = services.prompts;
-    qv::MainWindow window(services.context);
-    window.show();
-    auto* channels = static_cast<qv::FrmChannel*>(window.EditorOf(qv::Editor::Channel));
+    QVERIFY(program.Start({"--stop-mid-reply", "10"}, 20, 20));
+    qv::MainWindow& window = *program.window;
+    qv::test::ScriptedPrompts& prompts = program.prompts;
+    qv::FrmChannel* channels = &program.Channels();
     QVERIFY(channels->Table().SetCellAsUser(1, 1, "MINE"));
     window.SaveAll();  // stores the grid; the baseline stays where the template put it
     const qv::RadioData before = window.Data();
@@ -185,7 +200,7 @@ void TestProgramE2e::aReadThatBreaksOffLeavesTheUsersDataAsItWas() {
     QCOMPARE(prompts.messages.size(), std::size_t(2));
     QCOMPARE(prompts.messages[0].text, QString("File has been modified, save it now?"));
     QCOMPARE(prompts.messages[1].text, QString("Connection Fail!"));
-    QCOMPARE(sim.Stop().filter("read ").size(), 9);  // rows 1 to 8 had arrived
+    QCOMPARE(program.sim->Stop().filter("read ").size(), 9);  // rows 1 to 8 had arrived
 
     QCOMPARE(window.Data().image, before.image);
     QCOMPARE(window.Data().baseline, before.baseline);
