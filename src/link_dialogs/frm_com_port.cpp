@@ -31,50 +31,50 @@ FrmComPort::FrmComPort(AppContext& context, QWidget* parent) : QDialog(parent), 
     setObjectName("frmComPort");
     setModal(true);
 
-    Frame1 = new QGroupBox(this);
-    Frame1->setObjectName("Frame1");
+    frame_ = new QGroupBox(this);
+    frame_->setObjectName("Frame1");
     options_ = new QButtonGroup(this);
     // One port a line: a port's device and its description need the width.
-    auto* list = new QVBoxLayout(Frame1);
-    for (int i = 0; i < int(Option1.size()); ++i) {
-        Option1[i] = new QRadioButton(QStringLiteral("COM%1").arg(i + 1), Frame1);
-        Option1[i]->setObjectName(QStringLiteral("Option1_%1").arg(i));
-        options_->addButton(Option1[i], i);
-        list->addWidget(Option1[i]);
+    auto* list = new QVBoxLayout(frame_);
+    for (int i = 0; i < int(portOptions_.size()); ++i) {
+        portOptions_[i] = new QRadioButton(QStringLiteral("COM%1").arg(i + 1), frame_);
+        portOptions_[i]->setObjectName(QStringLiteral("Option1_%1").arg(i));
+        options_->addButton(portOptions_[i], i);
+        list->addWidget(portOptions_[i]);
     }
 
     finder_ = new CableFinder(context_.portEnumerator(), this);
     connect(finder_, &CableFinder::appeared, this, &FrmComPort::OnCableAppeared);
     connect(finder_, &CableFinder::nothingAppeared, this, &FrmComPort::OnNothingAppeared);
     connect(finder_, &CableFinder::watching, this, &FrmComPort::OnWatching);
-    cmdFindCable = new QPushButton(this);
-    cmdFindCable->setObjectName("cmdFindCable");
-    cmdFindCable->setAutoDefault(false);
-    connect(cmdFindCable, &QPushButton::clicked, this, &FrmComPort::FindCable);
-    lblFindCable = new QLabel(this);
-    lblFindCable->setObjectName("lblFindCable");
-    lblFindCable->setWordWrap(true);
-    lblFindCable->setMinimumWidth(TwipsToPixels(kStatusWidthTwips));
+    findCable_ = new QPushButton(this);
+    findCable_->setObjectName("cmdFindCable");
+    findCable_->setAutoDefault(false);
+    connect(findCable_, &QPushButton::clicked, this, &FrmComPort::FindCable);
+    findCableStatus_ = new QLabel(this);
+    findCableStatus_->setObjectName("lblFindCable");
+    findCableStatus_->setWordWrap(true);
+    findCableStatus_->setMinimumWidth(TwipsToPixels(kStatusWidthTwips));
     // Room for two lines, so the list does not move when a longer answer comes.
-    lblFindCable->setMinimumHeight(2 * lblFindCable->fontMetrics().lineSpacing());
+    findCableStatus_->setMinimumHeight(2 * findCableStatus_->fontMetrics().lineSpacing());
     auto* find = new QHBoxLayout;
-    find->addWidget(cmdFindCable, 0, Qt::AlignTop);
-    find->addWidget(lblFindCable, 1);
+    find->addWidget(findCable_, 0, Qt::AlignTop);
+    find->addWidget(findCableStatus_, 1);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     for (int i = 0; i < 2; ++i) {
-        Command1[i] = new QPushButton(this);
-        Command1[i]->setObjectName(QStringLiteral("Command1_%1").arg(i));
-        Command1[i]->setMinimumWidth(TwipsToPixels(kButtonWidthTwips));
-        buttons->addWidget(Command1[i]);
+        buttons_[i] = new QPushButton(this);
+        buttons_[i]->setObjectName(QStringLiteral("Command1_%1").arg(i));
+        buttons_[i]->setMinimumWidth(TwipsToPixels(kButtonWidthTwips));
+        buttons->addWidget(buttons_[i]);
     }
-    Command1[0]->setDefault(true);
-    connect(Command1[0], &QPushButton::clicked, this, &FrmComPort::accept);
-    connect(Command1[1], &QPushButton::clicked, this, &FrmComPort::reject);
+    buttons_[0]->setDefault(true);
+    connect(buttons_[0], &QPushButton::clicked, this, &FrmComPort::accept);
+    connect(buttons_[1], &QPushButton::clicked, this, &FrmComPort::reject);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(Frame1);
+    layout->addWidget(frame_);
     layout->addLayout(find);
     layout->addLayout(buttons);
 }
@@ -88,23 +88,23 @@ void FrmComPort::FormLoad() {
     const UiTexts& texts = context_.texts();
     const QString title = texts.UiText("ComPortDialog", "Communication Port");
     setWindowTitle(title);
-    Frame1->setTitle(title);
-    Command1[0]->setText(texts.UiText("Common", "&OK"));
-    Command1[1]->setText(texts.UiText("Common", "&Cancel"));
-    cmdFindCable->setText(texts.UiText("ComPortDialog", "Find My Cable"));
-    cmdFindCable->setEnabled(true);
+    frame_->setTitle(title);
+    buttons_[0]->setText(texts.UiText("Common", "&OK"));
+    buttons_[1]->setText(texts.UiText("Common", "&Cancel"));
+    findCable_->setText(texts.UiText("ComPortDialog", "Find My Cable"));
+    findCable_->setEnabled(true);
     finder_->Stop();
-    lblFindCable->setText(texts.UiText(
+    findCableStatus_->setText(texts.UiText(
         "ComPortDialog", "Unplug the cable, press Find My Cable, then plug the cable in."));
     RefreshPorts();
     // The port in use stays selected even when it cannot be opened now.
-    Option1[context_.ComPort() - 1]->setChecked(true);
+    portOptions_[context_.ComPort() - 1]->setChecked(true);
 }
 
 void FrmComPort::RefreshPorts() {
     const UiTexts& texts = context_.texts();
     ports_ = ListPorts(context_.IniFolder(), context_.portEnumerator());
-    for (int i = 0; i < int(Option1.size()); ++i) {
+    for (int i = 0; i < int(portOptions_.size()); ++i) {
         const PortEntry& entry = ports_[i];
         problems_[i] = context_.portProbe().TestPort(entry.port, entry.device);
         const PortError& problem = problems_[i];
@@ -117,20 +117,20 @@ void FrmComPort::RefreshPorts() {
             tip += QLatin1Char('\n') + problem.systemText;
             if (!advice.isEmpty()) tip += QLatin1Char('\n') + advice;
         }
-        Option1[i]->setText(caption);
-        Option1[i]->setToolTip(tip);
-        Option1[i]->setEnabled(!problem.Failed());
+        portOptions_[i]->setText(caption);
+        portOptions_[i]->setToolTip(tip);
+        portOptions_[i]->setEnabled(!problem.Failed());
     }
 }
 
 void FrmComPort::FindCable() {
-    cmdFindCable->setEnabled(false);
+    findCable_->setEnabled(false);
     finder_->Start();
 }
 
 void FrmComPort::OnWatching(int remainingMs) {
     const int seconds = (remainingMs + 999) / 1000;
-    lblFindCable->setText(
+    findCableStatus_->setText(
         context_.texts()
             .UiText("ComPortDialog", "Plug the cable in now. Watching for %1 s...")
             .arg(seconds));
@@ -138,7 +138,7 @@ void FrmComPort::OnWatching(int remainingMs) {
 
 void FrmComPort::OnCableAppeared(const SerialDeviceInfo& device) {
     const UiTexts& texts = context_.texts();
-    cmdFindCable->setEnabled(true);
+    findCable_->setEnabled(true);
     RefreshPorts();
     const int port = PortOfDevice(ports_, device);
     if (!port) {
@@ -153,10 +153,11 @@ void FrmComPort::OnCableAppeared(const SerialDeviceInfo& device) {
             "A device appeared (%1), but none of COM1 to COM16 stands for it: name it in "
             "Radio.INI, section [Ports], as COMn=%1.");
 #endif
-        lblFindCable->setText(texts.UiText("ComPortDialog", outside).arg(device.systemLocation));
+        findCableStatus_->setText(
+            texts.UiText("ComPortDialog", outside).arg(device.systemLocation));
         return;
     }
-    Option1[port - 1]->setChecked(true);
+    portOptions_[port - 1]->setChecked(true);
     const PortEntry& entry = ports_[port - 1];
     QString found = texts.UiText("ComPortDialog", "Your cable is on COM%1: %2.")
                         .arg(port)
@@ -166,12 +167,12 @@ void FrmComPort::OnCableAppeared(const SerialDeviceInfo& device) {
         found += QLatin1Char('\n') + PortErrorMessage(PortLabel(port, entry.device), problem, texts,
                                                       AdviceReader::Program);
     }
-    lblFindCable->setText(found);
+    findCableStatus_->setText(found);
 }
 
 void FrmComPort::OnNothingAppeared() {
-    cmdFindCable->setEnabled(true);
-    lblFindCable->setText(context_.texts().UiText(
+    findCable_->setEnabled(true);
+    findCableStatus_->setText(context_.texts().UiText(
         "ComPortDialog",
         "No new serial device appeared. Check the cable's plug, unplug the cable, press Find My "
         "Cable and plug it in again."));

@@ -48,12 +48,12 @@ private:
     void OnWatching(int remainingMs);
 
     AppContext& context_;
-    QGroupBox* Frame1;
-    std::array<QRadioButton*, 16> Option1{};
+    QGroupBox* frame_;                             // Frame1
+    std::array<QRadioButton*, 16> portOptions_{};  // Option1(0..15)
     QButtonGroup* options_;
-    QPushButton* cmdFindCable;
-    QLabel* lblFindCable;
-    std::array<QPushButton*, 2> Command1{};
+    QPushButton* findCable_;                 // cmdFindCable
+    QLabel* findCableStatus_;                // lblFindCable
+    std::array<QPushButton*, 2> buttons_{};  // Command1(0) OK, Command1(1) Cancel
     CableFinder* finder_;
     std::vector<PortEntry> ports_;
     std::array<PortError, 16> problems_{};

@@ -19,29 +19,29 @@ FrmCompare::FrmCompare(const RadioImage& program, const RadioImage& file, const 
     setWindowTitle(texts.UiText("Backups", "Compare With File"));
     const ImageDifferences differences = DescribeDifferences(program, file, texts);
 
-    lblCompare = new QLabel(this);
-    lblCompare->setObjectName("lblCompare");
-    lblCompare->setWordWrap(true);
+    auto* summary = new QLabel(this);
+    summary->setObjectName("lblCompare");
+    summary->setWordWrap(true);
     const QString name = QDir::toNativeSeparators(QFileInfo(filePath).absoluteFilePath());
-    lblCompare->setText(
+    summary->setText(
         differences.Empty()
             ? texts.UiText("Backups", "The data in the program and %1 are the same.").arg(name)
             : texts.UiText("Backups", "From the data in the program to %1 (%2 differ):")
                   .arg(name, ChangeCountText(differences, texts)));
-    LstDifferences = new QListWidget(this);
-    LstDifferences->setObjectName("LstDifferences");
-    LstDifferences->addItems(differences.Lines());
-    cmdClose = new QPushButton(texts.UiText("Backups", "&Close"), this);
-    cmdClose->setObjectName("cmdClose");
-    cmdClose->setDefault(true);
-    connect(cmdClose, &QPushButton::clicked, this, &QDialog::accept);
+    auto* differencesList = new QListWidget(this);
+    differencesList->setObjectName("LstDifferences");
+    differencesList->addItems(differences.Lines());
+    auto* closeButton = new QPushButton(texts.UiText("Backups", "&Close"), this);
+    closeButton->setObjectName("cmdClose");
+    closeButton->setDefault(true);
+    connect(closeButton, &QPushButton::clicked, this, &QDialog::accept);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(cmdClose);
+    buttons->addWidget(closeButton);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(lblCompare);
-    layout->addWidget(LstDifferences);
+    layout->addWidget(summary);
+    layout->addWidget(differencesList);
     layout->addLayout(buttons);
     resize(720, 420);
 }

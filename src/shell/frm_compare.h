@@ -7,10 +7,6 @@
 #include "data/radio_image.h"
 #include "language/ui_language.h"
 
-class QLabel;
-class QListWidget;
-class QPushButton;
-
 namespace qv {
 
 class FrmCompare : public QDialog {
@@ -18,11 +14,6 @@ class FrmCompare : public QDialog {
 public:
     FrmCompare(const RadioImage& program, const RadioImage& file, const QString& filePath,
                const UiTexts& texts, QWidget* parent = nullptr);
-
-private:
-    QLabel* lblCompare;
-    QListWidget* LstDifferences;
-    QPushButton* cmdClose;
 };
 
 }  // namespace qv

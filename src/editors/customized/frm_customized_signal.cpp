@@ -89,7 +89,7 @@ void FrmCustomizedSignal::LoadData() {
     }
     // A reload replaces what the focused box had when it got focus.
     if (auto* box = qobject_cast<QLineEdit*>(focusWidget()); IsCtcssBox(box) || IsDcsBox(box)) {
-        SavedText = box->text();
+        savedText_ = box->text();
     }
 }
 
@@ -97,7 +97,7 @@ void FrmCustomizedSignal::SaveData() {
     // The main window may store while the user is still in a box (a tool button takes no focus).
     if (auto* box = qobject_cast<QLineEdit*>(focusWidget()); IsCtcssBox(box) || IsDcsBox(box)) {
         FinishEdit(box);
-        SavedText = box->text();
+        savedText_ = box->text();
     }
     StoreFinishedEdits();
 }
@@ -107,8 +107,8 @@ void FrmCustomizedSignal::StoreFinishedEdits() {
     const QWidget* typing = focusWidget();
     CustomizedTones tones;
     for (int k = 0; k < kCustomSlots; ++k) {
-        tones.ctcss[k] = ctcss_[k] == typing ? SavedText : ctcss_[k]->text();
-        tones.dcs[k] = dcs_[k] == typing ? SavedText : dcs_[k]->text();
+        tones.ctcss[k] = ctcss_[k] == typing ? savedText_ : ctcss_[k]->text();
+        tones.dcs[k] = dcs_[k] == typing ? savedText_ : dcs_[k]->text();
     }
     CustomizedToneModel(data_.image).Save(tones, texts());
 }
@@ -128,7 +128,7 @@ bool FrmCustomizedSignal::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
         case QEvent::FocusIn:
             if (UserMovedFocus(static_cast<QFocusEvent*>(event))) {
-                SavedText = box->text();
+                savedText_ = box->text();
                 // After the click that gave focus has placed the cursor.
                 QTimer::singleShot(0, box, &QLineEdit::selectAll);
             }
@@ -151,7 +151,7 @@ bool FrmCustomizedSignal::FilterKey(QLineEdit* box, QKeyEvent* key) {
             focusNextChild();
             return true;
         case Qt::Key_Escape:
-            box->setText(SavedText);
+            box->setText(savedText_);
             return true;
         case Qt::Key_Backspace:
             return false;
@@ -178,8 +178,8 @@ bool FrmCustomizedSignal::FilterKey(QLineEdit* box, QKeyEvent* key) {
 void FrmCustomizedSignal::FinishEdit(QLineEdit* box) {
     const QString text = box->text();
     const QString finished =
-        IsCtcssBox(box) ? CustomizedToneModel::CtcssAfterEdit(text, SavedText, texts().locale())
-                        : CustomizedToneModel::DcsAfterEdit(text, SavedText);
+        IsCtcssBox(box) ? CustomizedToneModel::CtcssAfterEdit(text, savedText_, texts().locale())
+                        : CustomizedToneModel::DcsAfterEdit(text, savedText_);
     if (finished != text) box->setText(finished);
 }
 

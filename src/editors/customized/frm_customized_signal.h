@@ -44,7 +44,8 @@ private:
     std::array<QLineEdit*, kCustomSlots> ctcss_{};     // TxtQT(0..5)
     std::array<QLabel*, kCustomSlots> dcsLabels_{};    // LblDQT(0..5)
     std::array<QLineEdit*, kCustomSlots> dcs_{};       // TxtDQT(0..5)
-    QString SavedText;  // the focused box's text as it was when the box got focus
+    // SavedText: the focused box's text as it was when the box got focus.
+    QString savedText_;
 };
 
 }  // namespace qv
