@@ -33,9 +33,11 @@ QString Numbered(int number, const QString& tone) {
     return QStringLiteral("%1 - %2").arg(number).arg(tone);
 }
 
-// A DCS code of the table ("023") as the tone field holds it: its digits read as hexadecimal.
+// A DCS code of the table ("023") as the tone field holds it: its three digits read as
+// hexadecimal (0x023). Read by hand, as the list is built at every refresh.
 Tone DcsOfCode(const char* code, bool inverted) {
-    return Tone::Dcs(QString::fromLatin1(code).toInt(nullptr, 16), inverted);
+    const int value = (code[0] - '0') << 8 | (code[1] - '0') << 4 | (code[2] - '0');
+    return Tone::Dcs(value, inverted);
 }
 
 }  // namespace
