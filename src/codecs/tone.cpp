@@ -1,6 +1,7 @@
 #include "codecs/tone.h"
 
 #include <cmath>
+#include <iterator>
 
 #include "codecs/bcd.h"
 #include "codecs/number_text.h"
@@ -86,9 +87,18 @@ QString ToneText(const Tone& tone, const UiTexts& texts) {
 }
 
 QString DcsCodeText(const Tone& tone) {
+    const QChar polarity(tone.inverted ? u'I' : u'N');
+    if (tone.value >= 0 && tone.value <= 0xFFF) {
+        // The common case written out by hand: the tone list builds 166 of these per refresh.
+        static constexpr char16_t kDigits[] = u"0123456789ABCDEF";
+        const QChar text[] = {QChar(u'D'), QChar(kDigits[(tone.value >> 8) & 0xF]),
+                              QChar(kDigits[(tone.value >> 4) & 0xF]),
+                              QChar(kDigits[tone.value & 0xF]), polarity};
+        return QString(text, std::size(text));
+    }
     return QStringLiteral("D%1%2")
         .arg(QString::number(tone.value, 16).toUpper().rightJustified(3, u'0'))
-        .arg(QChar(tone.inverted ? u'I' : u'N'));
+        .arg(polarity);
 }
 
 std::optional<Tone> ParseTone(const QString& text, const QLocale& locale) {
